@@ -1,0 +1,104 @@
+#include "number_text.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "extended.h"
+#include "powers_of_ten.h"
+
+namespace calc {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsExponentLetter(char c) { return c == 'E' || c == 'e'; }
+
+// Far beyond any power that can matter (|q| >= 5120 saturates anyway), small
+// enough that X - f never overflows.
+constexpr std::int64_t kExponentCeiling = 1'000'000'000;
+
+// Rounds to a double; the value may exceed the double range.
+double StoredValue(long double value) { return ToDouble(Ext(value)); }
+
+}  // namespace
+
+void NumberScanner::Put(char c) {
+  switch (state_) {
+    case State::Blanks:
+      if (c == ' ') return;
+      if (c == '+' || c == '-') {
+        negative_ = c == '-';
+        state_ = State::AfterSign;
+        return;
+      }
+      [[fallthrough]];
+    case State::AfterSign:
+    case State::Mantissa:
+      if (IsDigit(c)) {
+        mantissa_ = mantissa_ * 10.0L + static_cast<long double>(c - '0');
+        state_ = State::Mantissa;
+      } else if (c == '.') {
+        state_ = State::Fraction;
+      } else if (IsExponentLetter(c)) {
+        state_ = State::ExponentLetter;
+      } else {
+        state_ = State::Invalid;
+      }
+      return;
+    case State::Fraction:
+      if (IsDigit(c)) {
+        mantissa_ = mantissa_ * 10.0L + static_cast<long double>(c - '0');
+        ++fraction_;
+      } else {
+        state_ = IsExponentLetter(c) ? State::ExponentLetter : State::Invalid;
+      }
+      return;
+    case State::ExponentLetter:
+      if (c == '+' || c == '-') {
+        exponentNegative_ = c == '-';
+        state_ = State::ExponentSign;
+        return;
+      }
+      [[fallthrough]];
+    case State::ExponentSign:
+    case State::Exponent:
+      if (IsDigit(c)) {
+        exponent_ = std::min(exponent_ * 10 + (c - '0'), kExponentCeiling);
+        state_ = State::Exponent;
+      } else {
+        state_ = State::Invalid;
+      }
+      return;
+    case State::Invalid:
+      return;
+  }
+}
+
+double NumberScanner::Finish() const {
+  // An accumulated mantissa beyond the extended range is an overflow, valid
+  // text or not.
+  if (std::isinf(mantissa_)) Fail(FailureKind::Overflow);
+  const bool valid = state_ == State::Mantissa || state_ == State::Fraction || state_ == State::Exponent;
+  if (!valid) return StoredValue(mantissa_);
+
+  const std::int64_t power = (exponentNegative_ ? -exponent_ : exponent_) - fraction_;
+  long double magnitude = mantissa_;
+  if (magnitude != 0 && power != 0) {
+    if (power >= kPowerOfTenLimit) {
+      magnitude = INFINITY;
+    } else if (power <= -kPowerOfTenLimit) {
+      magnitude = 0;
+    } else {
+      magnitude = ScaleByPowerOfTen(magnitude, power);
+    }
+  }
+  const double value = StoredValue(magnitude);
+  return negative_ ? -value : value;
+}
+
+double ParseNumber(std::string_view text) {
+  NumberScanner scanner;
+  for (char c : text) scanner.Put(c);
+  return scanner.Finish();
+}
+
+}  // namespace calc
