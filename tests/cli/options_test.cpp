@@ -1,0 +1,122 @@
+#include "cli/options.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace cli {
+namespace {
+
+struct ArgumentRow {
+  const char* name;
+  std::vector<std::string> arguments;
+  const char* error;  // "" when the arguments are usable
+  ReportFormat format = ReportFormat::Table;
+  bool german = false;
+  bool help = false;
+  bool version = false;
+  const char* model = "";
+};
+
+const ArgumentRow kArgumentRows[] = {
+    {"file only", {"model.dat"}, "", ReportFormat::Table, false, false, false, "model.dat"},
+    {"standard input", {"-"}, "", ReportFormat::Table, false, false, false, "-"},
+    {"labels", {"--labels", "m.dat"}, "", ReportFormat::Labels, false, false, false, "m.dat"},
+    {"json after file", {"m.dat", "--json"}, "", ReportFormat::Json, false, false, false, "m.dat"},
+    {"german labels", {"--german", "--labels", "-"}, "", ReportFormat::Labels, true, false, false, "-"},
+    {"same format twice", {"--json", "--json", "m.dat"}, "", ReportFormat::Json, false, false, false, "m.dat"},
+    {"help alone", {"--help"}, "", ReportFormat::Table, false, true, false, ""},
+    {"help with file", {"--help", "m.dat"}, "", ReportFormat::Table, false, true, false, ""},
+    {"version alone", {"--version"}, "", ReportFormat::Table, false, false, true, ""},
+    {"dash file after end of options", {"--", "-x.dat"}, "", ReportFormat::Table, false, false, false, "-x.dat"},
+    {"option name after end of options", {"--", "--json"}, "", ReportFormat::Table, false, false, false, "--json"},
+    {"no arguments", {}, "no model file given"},
+    {"options but no file", {"--json"}, "no model file given"},
+    {"two files", {"a.dat", "b.dat"}, "more than one model file given"},
+    {"unknown long option", {"--diagramm", "a.dat"}, "unknown option '--diagramm'"},
+    {"unknown short option", {"-j", "a.dat"}, "unknown option '-j'"},
+    {"flag with a value", {"--json=yes", "a.dat"}, "option '--json' takes no value"},
+    {"labels and json", {"--labels", "--json", "a.dat"}, "only one report format may be chosen"},
+    {"json and labels", {"--json", "a.dat", "--labels"}, "only one report format may be chosen"},
+    {"unknown option wins over help", {"--help", "--what"}, "unknown option '--what'"},
+};
+
+class ArgumentParsing : public ::testing::TestWithParam<ArgumentRow> {};
+
+TEST_P(ArgumentParsing, GivesOptionsOrError) {
+  const ArgumentRow& row = GetParam();
+  const ParsedArguments parsed = ParseArguments(row.arguments);
+  EXPECT_EQ(parsed.error, row.error);
+  if (!parsed.error.empty()) return;
+  EXPECT_EQ(parsed.options.format, row.format);
+  EXPECT_EQ(parsed.options.german, row.german);
+  EXPECT_EQ(parsed.options.showHelp, row.help);
+  EXPECT_EQ(parsed.options.showVersion, row.version);
+  EXPECT_EQ(parsed.options.modelPath, row.model);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ArgumentParsing, ::testing::ValuesIn(kArgumentRows),
+                         [](const ::testing::TestParamInfo<ArgumentRow>& info) {
+                           std::string name = info.param.name;
+                           for (char& c : name) {
+                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                           }
+                           return name;
+                         });
+
+// An option that takes a value, in a table of its own, as image export would
+// add one; it records its value in the model path to make it visible.
+const std::array<OptionDefinition, 2> kValueOptions = {{
+    {"--out", "FILE", "where to write",
+     [](Options& o, std::string_view value) { o.modelPath = "out:" + std::string(value); }},
+    {"--help", "", "help", [](Options& o, std::string_view) { o.showHelp = true; }},
+}};
+
+struct ValueRow {
+  const char* name;
+  std::vector<std::string> arguments;
+  const char* error;
+  const char* model;
+};
+
+TEST(ArgumentParsing, OptionValues) {
+  const ValueRow rows[] = {
+      {"separate value then help", {"--out", "x.png", "--help"}, "", "out:x.png"},
+      {"joined value then help", {"--out=x.png", "--help"}, "", "out:x.png"},
+      {"empty joined value then help", {"--out=", "--help"}, "", "out:"},
+      {"value that looks like an option", {"--out", "--help"}, "no model file given", ""},
+      {"missing value", {"--out"}, "option '--out' needs FILE", ""},
+      {"file after the value", {"--out", "x.png", "m.dat"}, "", "m.dat"},
+  };
+  for (const ValueRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    const ParsedArguments parsed = ParseArguments(row.arguments, kValueOptions);
+    EXPECT_EQ(parsed.error, row.error);
+    if (parsed.error.empty()) {
+      EXPECT_EQ(parsed.options.modelPath, row.model);
+    }
+  }
+}
+
+TEST(UsageText, ListsEveryOption) {
+  const std::string text = UsageText();
+  for (const OptionDefinition& definition : ProgramOptions()) {
+    SCOPED_TRACE(std::string(definition.name));
+    EXPECT_NE(text.find("  " + std::string(definition.name) + " "), std::string::npos);
+    EXPECT_NE(text.find(std::string(definition.help)), std::string::npos);
+  }
+  EXPECT_EQ(text.rfind("Usage: cgcalc-cli [options] MODEL.dat\n", 0), 0u);
+}
+
+TEST(UsageText, ShowsValueNames) {
+  EXPECT_NE(UsageText(kValueOptions).find("  --out FILE "), std::string::npos);
+}
+
+TEST(VersionText, NamesTheProjectVersion) {
+  EXPECT_EQ(VersionText(), std::string("cgcalc-cli ") + CGCALC_VERSION + "\n");
+}
+
+}  // namespace
+}  // namespace cli

@@ -1,0 +1,154 @@
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/run.h"
+
+extern char** environ;
+
+namespace cli {
+namespace {
+
+std::string DataFile(const std::string& name) { return std::string(CGCALC_TEST_DATA_DIR) + "/" + name; }
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+struct ProcessResult {
+  int exitStatus = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs the built cgcalc-cli with `arguments`, standard input from the file
+// `input`, and collects its exit status and both output streams.
+ProcessResult RunProgram(const std::vector<std::string>& arguments, const std::string& input) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path();
+  const std::string tag = std::to_string(::getpid());
+  const std::string outPath = (folder / ("cgcalc-cli-test-out-" + tag)).string();
+  const std::string errPath = (folder / ("cgcalc-cli-test-err-" + tag)).string();
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, input.c_str(), O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  std::vector<std::string> all = {CGCALC_CLI_PATH};
+  all.insert(all.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& argument : all) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+
+  ProcessResult result;
+  pid_t child = 0;
+  const int spawned = posix_spawn(&child, CGCALC_CLI_PATH, &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) {
+    ADD_FAILURE() << "cannot start " << CGCALC_CLI_PATH;
+    return result;
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.out = ReadAll(outPath);
+  result.err = ReadAll(errPath);
+  std::filesystem::remove(outPath);
+  std::filesystem::remove(errPath);
+  return result;
+}
+
+struct ProgramRow {
+  const char* name;
+  std::vector<std::string> arguments;
+  std::string input;  // file for standard input
+  int exitStatus;
+  const char* err;    // exact standard error; nullptr: anything but empty
+  const char* outStart;  // how standard output starts; "" means empty
+};
+
+const std::string kNoInput = "/dev/null";
+
+const ProgramRow kProgramRows[] = {
+    {"missing file", {DataFile("no_such_model.dat")}, kNoInput, 1, "File not found.\n", ""},
+    {"folder", {CGCALC_TEST_DATA_DIR}, kNoInput, 1, "File access denied.\n", ""},
+    {"overflow in the file", {"--labels", DataFile("overflow_1e400.dat")}, kNoInput, 1,
+     "Floating point overflow.\n", ""},
+    {"zero wing", {"--json", DataFile("empty.dat")}, kNoInput, 1, "Invalid floating point operation.\n", ""},
+    {"overflow on standard input", {"-"}, DataFile("overflow_1e400.dat"), 1, "Floating point overflow.\n", ""},
+    {"default model", {"--labels", DataFile("default.dat")}, kNoInput, 0, "", "Lab_St\t 28.0\nLab_Lmt\t215.0\n"},
+    {"standard input", {"--labels", "-"}, DataFile("flying_wing.dat"), 0, "", "Lab_St\t 28.0\nLab_Lmt\t215.0\n"},
+    {"json", {"--json", DataFile("default.dat")}, kNoInput, 0, "", "{\n  \"Lab_St\": \" 28.0\",\n"},
+    {"table", {DataFile("default.dat")}, kNoInput, 0, "", "                                 wing:"},
+    {"version", {"--version"}, kNoInput, 0, "", "cgcalc-cli " CGCALC_VERSION "\n"},
+    {"help", {"--help"}, kNoInput, 0, "", "Usage: cgcalc-cli [options] MODEL.dat\n"},
+    {"no file", {}, kNoInput, 2, nullptr, ""},
+    {"unknown option", {"--png", DataFile("default.dat")}, kNoInput, 2, nullptr, ""},
+};
+
+class Program : public ::testing::TestWithParam<ProgramRow> {};
+
+TEST_P(Program, ExitStatusAndStreams) {
+  const ProgramRow& row = GetParam();
+  const ProcessResult result = RunProgram(row.arguments, row.input);
+  EXPECT_EQ(result.exitStatus, row.exitStatus);
+  if (row.err != nullptr) {
+    EXPECT_EQ(result.err, row.err);
+  } else {
+    EXPECT_FALSE(result.err.empty());
+  }
+  if (std::string(row.outStart).empty()) {
+    EXPECT_EQ(result.out, "");
+  } else {
+    EXPECT_EQ(result.out.rfind(row.outStart, 0), 0u) << result.out;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, Program, ::testing::ValuesIn(kProgramRows),
+                         [](const ::testing::TestParamInfo<ProgramRow>& info) {
+                           std::string name = info.param.name;
+                           for (char& c : name) {
+                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                           }
+                           return name;
+                         });
+
+// Standard input and a file with the same bytes give the same report.
+TEST(ProgramInput, StandardInputEqualsFile) {
+  const ProcessResult fromFile = RunProgram({DataFile("default.dat")}, kNoInput);
+  const ProcessResult fromInput = RunProgram({"-"}, DataFile("default.dat"));
+  EXPECT_EQ(fromInput.exitStatus, 0);
+  EXPECT_EQ(fromInput.out, fromFile.out);
+}
+
+TEST(RunCli, FailureWritesNothingToTheReport) {
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(RunCli({"--json", DataFile("overflow_1e400.dat")}, out, err), kExitFailure);
+  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(err.str(), "Floating point overflow.\n");
+}
+
+TEST(RunCli, UnwritableReportIsAFailure) {
+  std::ostringstream out;
+  out.setstate(std::ios::badbit);
+  std::ostringstream err;
+  EXPECT_EQ(RunCli({DataFile("default.dat")}, out, err), kExitFailure);
+  EXPECT_FALSE(err.str().empty());
+}
+
+}  // namespace
+}  // namespace cli

@@ -1,0 +1,192 @@
+#include "cli/report.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "calc/failure.h"
+#include "cli/evaluation.h"
+#include "files/model_reader.h"
+
+namespace cli {
+namespace {
+
+using LabelTexts = std::array<const char*, calc::kResultLabelCount>;
+
+const LabelTexts kDefaultLabels = {" 28.0", "215.0", "  6.0", "  4.5", " 73.6", "  5.0", "128.1",
+                                   "  3.4", "  3.6", " 52.3", " 33.0", "  4.8", "106.7", " 40.4",
+                                   "558.7", "0.441", " 72.3", " 89.5", "16",    " 8"};
+
+const LabelTexts kFlyingWingLabels = {" 28.0", "215.0", "  6.0", "  4.5", " 73.6", "  0.0", "  0.0",
+                                      "  0.0", "  0.0", "  0.0", " 28.0", "  4.5", " 73.6", " 25.0",
+                                      "  0.0", "0.000", " 56.4", " 65.0", " 8",    " 4"};
+
+std::string DataFile(const std::string& name) { return std::string(CGCALC_TEST_DATA_DIR) + "/" + name; }
+
+Evaluation Loaded(const std::string& file) { return EvaluateLoadedModel(files::ReadModelFile(DataFile(file))); }
+
+std::string ExpectedLabelList(const LabelTexts& texts, const std::string& warning) {
+  std::string list;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    list += std::string(calc::kResultLabelNames[i]) + "\t" + texts[i] + "\n";
+  }
+  return list + "Label17\t" + warning + "\n";
+}
+
+struct LabelRow {
+  const char* file;
+  const LabelTexts* texts;
+};
+
+TEST(FormatLabelList, ModelFilesGiveTheWindowsTexts) {
+  const LabelRow rows[] = {{"default.dat", &kDefaultLabels}, {"flying_wing.dat", &kFlyingWingLabels}};
+  for (const LabelRow& row : rows) {
+    SCOPED_TRACE(row.file);
+    EXPECT_EQ(FormatLabelList(Loaded(row.file), calc::kEnglishCaptions), ExpectedLabelList(*row.texts, ""));
+  }
+}
+
+// A wing of span 500 and chord about 215 has an aspect ratio near 2.3.
+calc::TModelData StubbyWing() {
+  calc::TModelData model;
+  model.B = 500;
+  model.Li = 220;
+  model.Lk = 210;
+  return model;
+}
+
+TEST(FormatLabelList, WarningInTheChosenLanguage) {
+  const Evaluation evaluation = EvaluateLoadedModel(StubbyWing());
+  ASSERT_TRUE(evaluation.aspectRatioWarning);
+  const std::string english = FormatLabelList(evaluation, calc::kEnglishCaptions);
+  const std::string german = FormatLabelList(evaluation, calc::kGermanCaptions);
+  EXPECT_NE(english.find("\nLabel17\tAttention: Aspect ratio to small for exactly calculation!\n"), std::string::npos);
+  EXPECT_NE(german.find("\nLabel17\tAchtung: Streckung zu klein f\xC3\xBCr exakte Berechnung!\n"), std::string::npos);
+}
+
+// The record after loading holds the whole millimetres the fields show, but
+// a flying wing's Rh is never read back from its field.
+TEST(EvaluateLoadedModel, RecordHoldsRoundedFieldsExceptFlyingWingRh) {
+  struct Row {
+    const char* name;
+    double bh;
+    double rhInFile;
+    double rhAfter;
+  };
+  const Row rows[] = {{"with tailplane", 415, 360.4, 360}, {"flying wing", 0, 360.4, 360.4}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    calc::TModelData fromFile = files::ReadModelFile(DataFile("default.dat"));
+    fromFile.B = 1300.5;
+    fromFile.Bh = row.bh;
+    fromFile.Rh = row.rhInFile;
+    const Evaluation evaluation = EvaluateLoadedModel(fromFile);
+    EXPECT_EQ(evaluation.fieldTexts[0], "1301");
+    EXPECT_EQ(evaluation.model.B, 1301);
+    EXPECT_EQ(evaluation.model.Rh, row.rhAfter);
+  }
+}
+
+TEST(EvaluateLoadedModel, ZeroWingFails) {
+  try {
+    EvaluateLoadedModel(calc::TModelData());
+    ADD_FAILURE() << "no failure";
+  } catch (const calc::ArithmeticFailure& failure) {
+    EXPECT_STREQ(failure.what(), "Invalid floating point operation");
+  }
+}
+
+TEST(FormatJson, DefaultModel) {
+  std::string expected = "{\n";
+  for (std::size_t i = 0; i < kDefaultLabels.size(); ++i) {
+    expected += "  \"" + std::string(calc::kResultLabelNames[i]) + "\": \"" + kDefaultLabels[i] + "\",\n";
+  }
+  expected += "  \"Label17\": \"\"\n}\n";
+  EXPECT_EQ(FormatJson(Loaded("default.dat"), calc::kEnglishCaptions), expected);
+}
+
+TEST(FormatJson, GermanWarningStaysUtf8) {
+  const std::string json = FormatJson(EvaluateLoadedModel(StubbyWing()), calc::kGermanCaptions);
+  EXPECT_NE(json.find("  \"Label17\": \"Achtung: Streckung zu klein f\xC3\xBCr exakte Berechnung!\"\n}\n"),
+            std::string::npos);
+}
+
+TEST(JsonString, Escapes) {
+  struct Row {
+    const char* name;
+    std::string text;
+    const char* literal;
+  };
+  const Row rows[] = {
+      {"plain", "Lab_St", "\"Lab_St\""},
+      {"empty", "", "\"\""},
+      {"leading blanks", "  6.0", "\"  6.0\""},
+      {"quotation mark", "a\"b", "\"a\\\"b\""},
+      {"backslash", "a\\b", "\"a\\\\b\""},
+      {"line ends and tab", "\r\n\t", "\"\\r\\n\\t\""},
+      {"other control characters", std::string("\x01\x1f\x00", 3), "\"\\u0001\\u001f\\u0000\""},
+      {"umlaut", "f\xC3\xBCr", "\"f\xC3\xBCr\""},
+      {"delete", "\x7f", "\"\x7f\""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(JsonString(row.text), row.literal);
+  }
+}
+
+TEST(FormatTable, DefaultModelInEnglish) {
+  const std::string expected =
+      "                                 wing:  tailplane:  total:\n"
+      "area by dm**2:                    28.0         5.0    33.0\n"
+      "mean aerodyn. chord:             215.0       128.1\n"
+      "aspect ratio:                      6.0         3.4\n"
+      "lift slope:                        4.5         3.6     4.8\n"
+      "aerodynamic center:               73.6        52.3   106.7\n"
+      "aerodynamic center by %:                              40.4\n"
+      "lever arm:                                           558.7\n"
+      "down wash factor:                            0.441\n"
+      "centre of gravity by stability:  16 %:                72.3\n"
+      "centre of gravity by stability:   8 %:                89.5\n";
+  EXPECT_EQ(FormatTable(Loaded("default.dat"), calc::kEnglishCaptions), expected);
+}
+
+std::size_t Characters(std::string_view text) {
+  std::size_t count = 0;
+  for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+  return count;
+}
+
+// Two-byte letters in the captions must not shift the columns: every value
+// ends where its column head ends.
+TEST(FormatTable, GermanColumnsLineUpAndWarningFollows) {
+  const std::string table = FormatTable(EvaluateLoadedModel(StubbyWing()), calc::kGermanCaptions);
+  std::vector<std::string> lines;
+  for (std::size_t start = 0; start < table.size();) {
+    const std::size_t end = table.find('\n', start);
+    lines.push_back(table.substr(start, end - start));
+    start = end + 1;
+  }
+  ASSERT_EQ(lines.size(), 12u);
+  EXPECT_EQ(lines[0].substr(lines[0].find_first_not_of(' ')), "Tragfl\xC3\xA4" "che:  H\xC3\xB6henleitwerk:  Gesamt:");
+  EXPECT_EQ(Characters(lines[1]), Characters(lines[0]));  // area row has all three columns
+  EXPECT_EQ(lines[1].rfind("Fl\xC3\xA4" "che in dm**2:", 0), 0u);
+  EXPECT_EQ(Characters(lines[2]), Characters(lines[0]) - Characters("  Gesamt:"));  // chord ends under the tailplane
+  EXPECT_EQ(lines[11], "Achtung: Streckung zu klein f\xC3\xBCr exakte Berechnung!");
+}
+
+TEST(FormatReport, FollowsTheOptions) {
+  const Evaluation evaluation = EvaluateLoadedModel(StubbyWing());
+  Options options;
+  EXPECT_EQ(FormatReport(evaluation, options), FormatTable(evaluation, calc::kEnglishCaptions));
+  options.german = true;
+  EXPECT_EQ(FormatReport(evaluation, options), FormatTable(evaluation, calc::kGermanCaptions));
+  options.format = ReportFormat::Labels;
+  EXPECT_EQ(FormatReport(evaluation, options), FormatLabelList(evaluation, calc::kGermanCaptions));
+  options.german = false;
+  options.format = ReportFormat::Json;
+  EXPECT_EQ(FormatReport(evaluation, options), FormatJson(evaluation, calc::kEnglishCaptions));
+}
+
+}  // namespace
+}  // namespace cli
