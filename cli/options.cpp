@@ -10,7 +10,7 @@ constexpr std::string_view kProgramName = "cgcalc-cli";
 constexpr std::string_view kStandardInput = "-";
 constexpr std::string_view kEndOfOptions = "--";
 
-const std::array<OptionDefinition, 5> kProgramOptions = {{
+const OptionDefinition kProgramOptions[] = {
     {"--labels", "", "one line per result label: its name, a tab and its text",
      [](Options& o, std::string_view) { o.format = ReportFormat::Labels; }},
     {"--json", "", "the result labels as a JSON object",
@@ -18,8 +18,12 @@ const std::array<OptionDefinition, 5> kProgramOptions = {{
     {"--german", "", "German captions and warning text",
      [](Options& o, std::string_view) { o.german = true; }},
     {"--help", "", "show this help and exit", [](Options& o, std::string_view) { o.showHelp = true; }},
+#ifdef CGCALC_DIAGRAM_EXPORT
+    {"--diagram", "OUT.png", "also write the planform diagram, as the window draws it, to a PNG file",
+     [](Options& o, std::string_view value) { o.diagramPath = value; }},
+#endif
     {"--version", "", "show the version and exit", [](Options& o, std::string_view) { o.showVersion = true; }},
-}};
+};
 
 const OptionDefinition* FindOption(std::span<const OptionDefinition> definitions, std::string_view name) {
   const auto found = std::find_if(definitions.begin(), definitions.end(),

@@ -20,6 +20,7 @@ struct Options {
   bool showHelp = false;
   bool showVersion = false;
   std::string modelPath;  // "-" reads the model from standard input
+  std::string diagramPath;  // where --diagram writes the planform diagram as PNG; empty: not asked
 };
 
 // One long option. Options with a value accept "--name VALUE" and

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "calc/failure.h"
+#include "diagram_export.h"
 #include "evaluation.h"
 #include "files/file_error.h"
 #include "files/model_reader.h"
@@ -28,13 +29,15 @@ int Report(const Options& options, std::ostream& out, std::ostream& err) {
   try {
     const Evaluation evaluation = EvaluateLoadedModel(LoadModel(options.modelPath));
     report = FormatReport(evaluation, options);
-    // Further outputs made from the evaluation belong here, before the report
-    // is printed.
+    if (!options.diagramPath.empty()) WriteDiagramImage(options.diagramPath, evaluation.model, evaluation.results);
   } catch (const files::FileError& error) {
     err << error.what() << ".\n";
     return kExitFailure;
   } catch (const calc::ArithmeticFailure& failure) {
     err << failure.what() << ".\n";
+    return kExitFailure;
+  } catch (const DiagramExportError& error) {
+    err << error.what() << ".\n";
     return kExitFailure;
   }
   out << report;

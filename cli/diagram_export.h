@@ -1,0 +1,24 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "calc/model.h"
+#include "calc/stability.h"
+
+namespace cli {
+
+// The image could not be written; what() names the file.
+class DiagramExportError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Draws the planform diagram of a computed model on a new 272 x 192 surface,
+// with the same code as the window, and writes it as a PNG file. Throws
+// calc::ArithmeticFailure where the drawing fails (a zero scale), and
+// DiagramExportError when the file cannot be written or this build has no
+// image support.
+void WriteDiagramImage(const std::string& path, const calc::TModelData& model, const calc::TStabilityData& results);
+
+}  // namespace cli
