@@ -1,0 +1,187 @@
+// When the main window's start runs: at the first activation, and whenever
+// the focus comes into the main window from the About window, but not for
+// dialogs, message boxes or moves inside the window.
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "window_test.h"
+
+namespace ui_test {
+namespace {
+
+class ActivationTest : public WindowTest {
+ protected:
+  // The state a later run of start would change, set so that any run shows:
+  // a named file, German warnings, no recalculation, and a field edited
+  // while nothing was recalculated.
+  void PrepareState() {
+    Form1().CurrentFileName = QStringLiteral("/models/glider.dat");
+    Form1().LanguageEnglish = false;
+    Form1().RecalcEnabled = false;
+    SetField(QStringLiteral("B"), QStringLiteral("1000"));
+    ASSERT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 28.0"));
+  }
+
+  // start ran once more: it recalculated (area 21.5 dm² for the 1000 mm span)
+  // and left the file name, its line and the language alone.
+  void ExpectLaterStartRan() {
+    EXPECT_TRUE(Form1().RecalcEnabled);
+    EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 21.5"));
+    EXPECT_EQ(Form1().CurrentFileName, QStringLiteral("/models/glider.dat"));
+    EXPECT_EQ(NamedLabel(QStringLiteral("Lab_fname")).text(), QStringLiteral("NoName"));
+    EXPECT_FALSE(Form1().LanguageEnglish);
+  }
+
+  void ExpectStartDidNotRun() {
+    EXPECT_FALSE(Form1().RecalcEnabled);
+    EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 28.0"));
+  }
+
+  // Shows the About window as about1Click will, with the focus on its button.
+  void VisitAboutWindow() {
+    Form2().show();
+    Activate(Form2());
+    ASSERT_EQ(QApplication::focusWidget(), Form2().Button1);
+    ASSERT_EQ(windows->Tracker().FocusedWindow(), &Form2());
+  }
+};
+
+// Before the first activation the window is built and its fields may change,
+// but nothing is computed and nothing is shown.
+TEST_F(ActivationTest, NothingIsComputedBeforeTheFirstActivation) {
+  CreateWindows();
+  SetField(QStringLiteral("B"), QStringLiteral("1000"));
+  EXPECT_FALSE(Form1().RecalcEnabled);
+  EXPECT_FALSE(Form1().LanguageEnglish);
+  EXPECT_TRUE(Form1().CurrentFileName.isEmpty());
+  for (const QString& text : Values()) EXPECT_TRUE(text.isEmpty());
+  EXPECT_TRUE(NamedLabel(QStringLiteral("Lab_fname")).text().isEmpty());
+  EXPECT_EQ(Form1().Image2->DrawnCanvas(), nullptr);
+  EXPECT_EQ(windows->Tracker().FocusedWindow(), nullptr);
+}
+
+// Showing the main window activates it: Bot_B has the focus and start has
+// run once, before any input.
+TEST_F(ActivationTest, FirstShowingRunsStart) {
+  ShowWindows();
+  EXPECT_EQ(QApplication::focusWidget(), &Field(QStringLiteral("B")));
+  EXPECT_EQ(windows->Tracker().FocusedWindow(), &Form1());
+  EXPECT_EQ(Form1().CurrentFileName, QStringLiteral("NoName"));
+  EXPECT_EQ(NamedLabel(QStringLiteral("Lab_fname")).text(), QStringLiteral("NoName"));
+  EXPECT_TRUE(Form1().LanguageEnglish);
+  EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 28.0"));
+  EXPECT_NE(Form1().Image2->DrawnCanvas(), nullptr);
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+// Hiding the About window by its O.K. button runs start before the hiding
+// returns; only steps 3 and 4 run again.
+TEST_F(ActivationTest, OkButtonOfAboutWindowRunsStartAtOnce) {
+  ShowWindows();
+  PrepareState();
+  VisitAboutWindow();
+  Form2().Button1Click();
+  EXPECT_FALSE(Form2().isVisible());
+  ExpectLaterStartRan();
+  EXPECT_EQ(windows->Tracker().FocusedWindow(), &Form1());
+}
+
+// A click on O.K. or Space on it hides the window the same way.
+TEST_F(ActivationTest, ClickingOkRunsStart) {
+  ShowWindows();
+  PrepareState();
+  VisitAboutWindow();
+  QTest::keyClick(Form2().Button1, Qt::Key_Space);
+  ExpectLaterStartRan();
+}
+
+// The close box hides the About window like O.K.
+TEST_F(ActivationTest, CloseBoxOfAboutWindowRunsStart) {
+  ShowWindows();
+  PrepareState();
+  VisitAboutWindow();
+  EXPECT_TRUE(Form2().close());
+  EXPECT_FALSE(Form2().isVisible());
+  ExpectLaterStartRan();
+}
+
+// Clicking into the main window while the About window stays open runs start.
+TEST_F(ActivationTest, ComingBackWhileAboutWindowStaysOpenRunsStart) {
+  ShowWindows();
+  PrepareState();
+  VisitAboutWindow();
+  Activate(Form1());
+  EXPECT_TRUE(Form2().isVisible());
+  ExpectLaterStartRan();
+  // Back in the About window and out again: start runs once more.
+  Form1().RecalcEnabled = false;
+  SetField(QStringLiteral("B"), QStringLiteral("1300"));
+  Activate(Form2());
+  Activate(Form1());
+  EXPECT_TRUE(Form1().RecalcEnabled);
+  EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 28.0"));
+}
+
+// Focus moving between the main window's own controls fires nothing.
+TEST_F(ActivationTest, FocusInsideTheMainWindowRunsNothing) {
+  ShowWindows();
+  PrepareState();
+  QTest::keyClick(&Field(QStringLiteral("B")), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), &Field(QStringLiteral("Li")));
+  Field(QStringLiteral("Vah")).setFocus();
+  ExpectStartDidNotRun();
+}
+
+// Dialogs and message boxes are no windows of the program: opening and
+// closing them, and coming back to the main window, run nothing.
+TEST_F(ActivationTest, DialogsAndMessageBoxesLeaveTheFocusedWindow) {
+  const struct {
+    const char* name;
+    std::function<QDialog*(QWidget*)> make;
+  } cases[] = {
+      {"message box",
+       [](QWidget* parent) {
+         return new QMessageBox(QMessageBox::Critical, QStringLiteral("Cgcalc"), QStringLiteral("x."),
+                                QMessageBox::Ok, parent);
+       }},
+      {"file dialog",
+       [](QWidget* parent) {
+         auto* dialog = new QFileDialog(parent);
+         dialog->setOption(QFileDialog::DontUseNativeDialog);
+         return dialog;
+       }},
+      {"plain dialog", [](QWidget* parent) { return new QDialog(parent); }},
+  };
+  ShowWindows();
+  PrepareState();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::unique_ptr<QDialog> dialog(c.make(&Form1()));
+    dialog->open();
+    Activate(*dialog);
+    EXPECT_EQ(windows->Tracker().FocusedWindow(), &Form1());
+    dialog->reject();
+    Activate(Form1());
+    ExpectStartDidNotRun();
+  }
+}
+
+// A failure in the first activation's recalculation is reported once; the
+// name is set and the language stays German, since the last step is skipped.
+TEST_F(ActivationTest, FailingFirstStartIsReportedOnce) {
+  CreateWindows();
+  SetField(QStringLiteral("B"), QString());
+  windows->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
+  EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("Invalid floating point operation.")});
+  EXPECT_TRUE(Form1().RecalcEnabled);
+  EXPECT_EQ(NamedLabel(QStringLiteral("Lab_fname")).text(), QStringLiteral("NoName"));
+  EXPECT_FALSE(Form1().LanguageEnglish);
+  for (const QString& text : Values()) EXPECT_TRUE(text.isEmpty());
+}
+
+}  // namespace
+}  // namespace ui_test

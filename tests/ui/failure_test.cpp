@@ -1,0 +1,171 @@
+// What the window shows after a failure, by the stage where the cycle stopped:
+// while reading or computing the wing nothing on screen changes; in the
+// tailplane and totals only the five wing values are new; in the redraw all
+// values are new but colours and warning stay. Each failure is reported once.
+#include <QApplication>
+
+#include "window_test.h"
+
+namespace ui_test {
+namespace {
+
+constexpr QRgb kRed = qRgb(255, 0, 0);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kBlue = qRgb(0, 0, 255);
+
+enum class Stage { Wing, TailAndTotals, Redraw };
+
+struct Edit {
+  const char* code;
+  const char* text;
+};
+
+struct FailureRow {
+  const char* name;
+  std::vector<Edit> before;  // edits that lead up to the failing one (they may fail too)
+  Edit failing;
+  Stage stage;
+  const char* report;
+};
+
+const FailureRow kRows[] = {
+    {"empty wing span", {}, {"B", ""}, Stage::Wing, "Invalid floating point operation."},
+    {"all wing chords zero", {{"Lk", "0"}}, {"Li", "0"}, Stage::Wing,
+     "Invalid floating point operation."},
+    {"wing field beyond range", {}, {"Lk", "1e400"}, Stage::Wing, "Floating point overflow."},
+    {"wing beyond range", {}, {"Li", "1e300"}, Stage::Wing, "Floating point overflow."},
+    {"tailplane span beyond range", {}, {"Bh", "-2e308"}, Stage::TailAndTotals, "Floating point overflow."},
+    {"tailplane field beyond range", {}, {"Rh", "1e999"}, Stage::TailAndTotals, "Floating point overflow."},
+    {"all tailplane chords zero", {{"Lih", "0"}, {"Lkh", "0"}}, {"Lah", "0"}, Stage::TailAndTotals,
+     "Invalid floating point operation."},
+    {"wing changes while tailplane fails", {{"Lih", "0"}, {"Lkh", "0"}, {"Lah", "0"}}, {"B", "1000"},
+     Stage::TailAndTotals, "Invalid floating point operation."},
+    {"zero span with outer panel", {{"Sa", "300"}}, {"B", "0"}, Stage::TailAndTotals,
+     "Floating point division by zero."},
+    {"flying wing without lift", {{"Bh", "0"}, {"Sa", "300"}}, {"B", "0"}, Stage::TailAndTotals,
+     "Invalid floating point operation."},
+    {"zero scale by span", {{"Li", "-300"}}, {"B", "-200"}, Stage::Redraw, "Floating point division by zero."},
+    {"zero scale by chord, warning stays", {{"Lk", "-100"}, {"Li", "-150"}}, {"B", "-1000"}, Stage::Redraw,
+     "Floating point division by zero."},
+};
+
+struct Screen {
+  ValueTexts values;
+  std::array<QRgb, 3> colours;  // Lab_Lamt, Lab_Rsp1, Lab_Rsp2
+  QString warning;
+  QImage diagram;
+};
+
+class FailureTest : public WindowTest {
+ protected:
+  void Apply(const Edit& edit) { SetField(QString::fromLatin1(edit.code), QString::fromLatin1(edit.text)); }
+
+  Screen Capture() {
+    QApplication::processEvents();
+    Screen screen;
+    screen.values = Values();
+    int i = 0;
+    for (const char* name : {"Lab_Lamt", "Lab_Rsp1", "Lab_Rsp2"})
+      screen.colours[i++] = NamedLabel(QString::fromLatin1(name)).palette().color(QPalette::WindowText).rgb();
+    screen.warning = NamedLabel(QStringLiteral("Label17")).text();
+    screen.diagram = Form1().Image2->grab().toImage();
+    return screen;
+  }
+};
+
+TEST_F(FailureTest, EachStageLeavesWhatItShould) {
+  for (const FailureRow& row : kRows) {
+    SCOPED_TRACE(row.name);
+    ShowWindows();
+    for (const Edit& edit : row.before) Apply(edit);
+    TakeReports();
+    const Screen before = Capture();
+
+    Apply(row.failing);
+    EXPECT_EQ(TakeReports(), QStringList{QString::fromLatin1(row.report)});
+    EXPECT_EQ(Field(QString::fromLatin1(row.failing.code)).text(), QString::fromLatin1(row.failing.text));
+    const Screen after = Capture();
+
+    const int newValues = row.stage == Stage::Wing ? 0 : row.stage == Stage::TailAndTotals ? 5 : 20;
+    for (int i = 0; i < calc::kResultLabelCount; ++i) {
+      SCOPED_TRACE(calc::kResultLabelNames[i]);
+      if (i >= newValues) {
+        EXPECT_EQ(after.values[i], before.values[i]);
+      }
+    }
+    EXPECT_EQ(after.colours, before.colours);
+    EXPECT_EQ(after.warning, before.warning);
+    if (row.stage == Stage::Redraw) {
+      EXPECT_NE(after.diagram, before.diagram);
+    } else {
+      EXPECT_EQ(after.diagram, before.diagram);
+    }
+  }
+}
+
+// A failure in the tailplane after a wing change shows the new wing values.
+TEST_F(FailureTest, WingValuesAreNewWhenTheTailplaneFails) {
+  ShowWindows();
+  for (const char* code : {"Lih", "Lkh", "Lah"}) SetField(QString::fromLatin1(code), QStringLiteral("0"));
+  TakeReports();
+  SetField(QStringLiteral("B"), QStringLiteral("1000"));
+  EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("Invalid floating point operation.")});
+  const ValueTexts values = Values();
+  // Wing of 1000 mm span: 21.5 dm², mean chord and neutral point as before,
+  // aspect ratio 4.65, lift slope 4.14.
+  EXPECT_EQ(QStringList(values.begin(), values.begin() + 5),
+            QStringList({" 21.5", "215.0", "  4.7", "  4.1", " 73.6"}));
+  EXPECT_EQ(values[5], QStringLiteral("  0.2"));  // the tailplane area before its last chord became 0
+  // The margins were set before the tailplane failed, the tailplane chords read.
+  EXPECT_EQ(Form1().Results().SmallMargin, 8);
+  EXPECT_EQ(Form1().Model().Lah, 0);
+}
+
+// A wing field beyond the range stops the reading there: the fields before
+// it are in the model, it and the later ones keep their values.
+TEST_F(FailureTest, ReadingStopsAtTheFieldBeyondRange) {
+  ShowWindows();
+  Form1().RecalcEnabled = false;
+  SetField(QStringLiteral("B"), QStringLiteral("1000"));
+  SetField(QStringLiteral("Lk"), QStringLiteral("1e400"));
+  SetField(QStringLiteral("Va"), QStringLiteral("5"));
+  Form1().RecalcEnabled = true;
+  SetField(QStringLiteral("La"), QStringLiteral("7"));
+  EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("Floating point overflow.")});
+  EXPECT_EQ(Form1().Model().B, 1000);
+  EXPECT_EQ(Form1().Model().Li, 220);
+  EXPECT_EQ(Form1().Model().Lk, 210);
+  EXPECT_EQ(Form1().Model().La, 0);
+  EXPECT_EQ(Form1().Model().Va, 0);
+  EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 28.0"));
+}
+
+// A redraw stopped at a zero scale leaves the background and the red centre
+// line; the next redraw has a red frame (the pen it kept), the one after a
+// black frame again, and the table returns to its defaults.
+TEST_F(FailureTest, RedrawAfterZeroScale) {
+  ShowWindows();
+  SetField(QStringLiteral("Li"), QStringLiteral("-300"));
+  SetField(QStringLiteral("B"), QStringLiteral("-200"));
+  EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("Floating point division by zero.")});
+  QApplication::processEvents();
+  const QImage stopped = Form1().Image2->grab().toImage();
+  EXPECT_EQ(stopped.pixel(136, 100), kRed);
+  EXPECT_EQ(stopped.pixel(0, 0), kBlack);
+  int blue = 0;
+  for (int y = 0; y < 192; ++y)
+    for (int x = 0; x < 272; ++x) blue += stopped.pixel(x, y) == kBlue;
+  EXPECT_EQ(blue, 0);
+
+  SetField(QStringLiteral("B"), QStringLiteral("1300"));
+  QApplication::processEvents();
+  EXPECT_EQ(Form1().Image2->grab().toImage().pixel(0, 0), kRed);
+  SetField(QStringLiteral("Li"), QStringLiteral("220"));
+  QApplication::processEvents();
+  EXPECT_EQ(Form1().Image2->grab().toImage().pixel(0, 0), kBlack);
+  EXPECT_EQ(NamedLabel(QStringLiteral("Lab_Rsp1")).text(), QStringLiteral(" 89.5"));
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+}  // namespace
+}  // namespace ui_test

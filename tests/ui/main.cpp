@@ -1,0 +1,27 @@
+// The window tests need one application object for the whole run; they run
+// on the offscreen platform, so nothing appears on a screen and nothing waits
+// for a user.
+#include <cstdio>
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The offscreen platform says for every new window that it cannot pass size
+// hints on; that says nothing about the program and would bury the results.
+void FilterPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.contains(QLatin1String("does not support propagateSizeHints"))) return;
+  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(FilterPlatformNotes);
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

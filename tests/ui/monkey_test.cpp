@@ -1,0 +1,147 @@
+// Thousands of random edits in random fields: the window never crashes,
+// reports every failure exactly once, and after each change shows what the
+// calculation gives for the texts on screen and the state the previous
+// changes left behind. Restoring the default texts restores the default table.
+#include <cstring>
+#include <random>
+
+#include <QTest>
+
+#include "calc/fields.h"
+#include "calc/stability.h"
+#include "diagram/planform.h"
+#include "window_test.h"
+
+namespace ui_test {
+namespace {
+
+// What the window must show, kept by replaying every change on a model,
+// results and canvas of its own, stage by stage as the failure rules say.
+class ExpectedWindow {
+ public:
+  // One cycle on the field texts; the failure's message, or empty.
+  std::string Cycle(const calc::FieldTexts& texts) {
+    try {
+      calc::ReadWingFields(texts, model_);
+      calc::CalcWing(model_, results_);
+      Show(0, calc::kWingLabelCount);
+      calc::ReadTailFields(texts, model_);
+      calc::CalcTailAndTotals(model_, results_);
+      Show(calc::kWingLabelCount, calc::kResultLabelCount);
+      diagram::DrawPlanform(canvas_, model_, results_.CgSmallMargin, results_.CgLargeMargin);
+      warning_ = calc::AspectRatioWarning(results_);
+    } catch (const std::exception& failure) {
+      return failure.what();
+    }
+    return {};
+  }
+
+  const ValueTexts& Values() const { return values_; }
+  bool Warning() const { return warning_; }
+  const diagram::Canvas& Canvas() const { return canvas_; }
+
+ private:
+  void Show(int first, int end) {
+    const calc::ResultLabelTexts texts = calc::ResultLabels(results_);
+    for (int i = first; i < end; ++i) values_[i] = QString::fromStdString(texts[i]);
+  }
+
+  calc::TModelData model_;
+  calc::TStabilityData results_;
+  ValueTexts values_;
+  bool warning_ = false;
+  diagram::Canvas canvas_{diagram::kDiagramWidth, diagram::kDiagramHeight};
+};
+
+class MonkeyTest : public WindowTest {
+ protected:
+  calc::FieldTexts Texts() {
+    calc::FieldTexts texts;
+    for (int i = 0; i < calc::kModelFieldCount; ++i) texts[i] = fields_[i]->text().toStdString();
+    return texts;
+  }
+
+  // Called after the window's own cycle for the same change.
+  void Check() {
+    ++changes_;
+    const std::string failure = expected_.Cycle(Texts());
+    failures_ += !failure.empty();
+    QStringList wanted;
+    if (!failure.empty()) wanted << QString::fromStdString(failure + ".");
+    const QStringList reports = TakeReports();
+    const diagram::Canvas* canvas = Form1().Image2->DrawnCanvas();
+    const bool sameDiagram =
+        canvas && std::memcmp(canvas->Data(), expected_.Canvas().Data(),
+                              sizeof(std::uint32_t) * diagram::kDiagramWidth * diagram::kDiagramHeight) == 0;
+    const bool warningShown = !Form1().Label(17)->text().isEmpty();
+    if (reports == wanted && Values() == expected_.Values() && sameDiagram && warningShown == expected_.Warning())
+      return;
+    if (++mismatches_ <= 5) {
+      std::string shownTexts;
+      for (const std::string& text : Texts()) shownTexts += text + '|';
+      ADD_FAILURE() << "change " << changes_ << " texts " << shownTexts
+                    << ": reports " << reports.join('/').toStdString() << " wanted "
+                    << wanted.join('/').toStdString() << (sameDiagram ? "" : ", diagram differs")
+                    << (warningShown == expected_.Warning() ? "" : ", warning differs");
+    }
+  }
+
+  std::array<QLineEdit*, calc::kModelFieldCount> fields_{};
+  ExpectedWindow expected_;
+  int changes_ = 0;
+  int failures_ = 0;
+  int mismatches_ = 0;
+};
+
+TEST_F(MonkeyTest, RandomEditsInRandomFields) {
+  ShowWindows();
+  fields_ = Form1().Fields;
+  expected_.Cycle(Texts());  // the start-up cycle
+  ASSERT_EQ(expected_.Values(), Values());
+  for (QLineEdit* field : fields_) QObject::connect(field, &QLineEdit::textChanged, field, [this] { Check(); });
+
+  const unsigned seed = 20240607u;
+  std::mt19937 random(seed);
+  SCOPED_TRACE("seed " + std::to_string(seed));
+  const auto pick = [&random](int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); };
+  const std::string keys = "0123456789-+.,eE aZ";
+  const char* tokens[] = {"",      "0",    "-0",   "1e400", "1e5000", "-1e5000", "1e-400", "9e307", "1e308",
+                          "  12",  "12a",  "1.5e3", "-150", "-1000",  "-200",    "-300",   "0.0001", "1e30",
+                          "NaN",   "inf",  "99999999999999999999999", "-.5", "1e-320", "2e308"};
+
+  constexpr int kEdits = 5000;
+  for (int edit = 0; edit < kEdits && mismatches_ <= 5; ++edit) {
+    const int index = pick(calc::kModelFieldCount);
+    QLineEdit* field = fields_[index];
+    switch (pick(4)) {
+      case 0:  // typing a few characters at the end
+        field->end(false);
+        for (int n = 1 + pick(4); n > 0; --n) QTest::keyClick(field, keys[pick(int(keys.size()))]);
+        break;
+      case 1:  // deleting backwards
+        field->end(false);
+        for (int n = 1 + pick(3); n > 0; --n) QTest::keyClick(field, Qt::Key_Backspace);
+        break;
+      case 2:  // clearing the field
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+        break;
+      default:  // a text set by the program, as Load does
+        field->setText(pick(5) == 0 ? QString::fromLatin1(calc::kDefaultFieldTexts[index].data())
+                                    : QString::fromLatin1(tokens[pick(int(std::size(tokens)))]));
+        break;
+    }
+  }
+  EXPECT_EQ(mismatches_, 0);
+  EXPECT_GE(changes_, kEdits);
+  EXPECT_GT(failures_, 100) << "the edits should reach the failures, too";
+  EXPECT_LT(failures_, changes_) << "and the computable states";
+
+  for (int i = 0; i < calc::kModelFieldCount; ++i)
+    fields_[i]->setText(QString::fromLatin1(calc::kDefaultFieldTexts[i].data()));
+  EXPECT_EQ(Values(), kDefaultTable);
+  EXPECT_TRUE(Form1().Label(17)->text().isEmpty());
+}
+
+}  // namespace
+}  // namespace ui_test

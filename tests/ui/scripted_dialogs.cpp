@@ -1,0 +1,24 @@
+#include "scripted_dialogs.h"
+
+namespace ui_test {
+namespace {
+
+template <class Answer>
+Answer Next(std::deque<Answer>& answers, Answer cancelled) {
+  if (answers.empty()) return cancelled;
+  Answer answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+}  // namespace
+
+void ScriptedDialogs::ShowError(const QString& title, const QString& text) { reports.push_back({title, text}); }
+
+std::optional<QString> ScriptedDialogs::ChooseFileToOpen() { return Next(openAnswers, std::optional<QString>()); }
+
+std::optional<QString> ScriptedDialogs::ChooseFileToSave() { return Next(saveAnswers, std::optional<QString>()); }
+
+bool ScriptedDialogs::ChoosePrinter(QPrinter&) { return Next(printAnswers, false); }
+
+}  // namespace ui_test

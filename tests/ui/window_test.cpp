@@ -1,0 +1,66 @@
+#include "window_test.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace ui_test {
+
+void WindowTest::TearDown() { windows.reset(); }
+
+const ValueTexts kDefaultTable = {" 28.0", "215.0", "  6.0", "  4.5", " 73.6", "  5.0", "128.1",
+                                  "  3.4", "  3.6", " 52.3", " 33.0", "  4.8", "106.7", " 40.4",
+                                  "558.7", "0.441", " 72.3", " 89.5", "16",    " 8"};
+
+void WindowTest::CreateWindows() {
+  windows.reset();
+  dialogs.reports.clear();
+  windows = std::make_unique<ui::ProgramWindows>(dialogs, kTitle);
+}
+
+void WindowTest::ShowWindows() {
+  CreateWindows();
+  windows->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
+  ASSERT_TRUE(Form1().RecalcEnabled) << "the first activation did not run start";
+}
+
+void WindowTest::Activate(QWidget& window) {
+  window.activateWindow();
+  // isActiveWindow() also holds for a dialog whose parent is active; the
+  // application's active window is the one that has the keyboard.
+  ASSERT_TRUE(QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; }));
+  ASSERT_TRUE(QApplication::focusWidget() == nullptr || QApplication::focusWidget()->window() == &window);
+}
+
+QLineEdit& WindowTest::Field(const QString& code) {
+  auto* field = Form1().findChild<QLineEdit*>(QStringLiteral("Bot_") + code);
+  if (!field) throw std::logic_error("no field Bot_" + code.toStdString());
+  return *field;
+}
+
+QLabel& WindowTest::NamedLabel(const QString& name) {
+  auto* label = Form1().findChild<QLabel*>(name);
+  if (!label) throw std::logic_error("no label " + name.toStdString());
+  return *label;
+}
+
+ValueTexts WindowTest::Values() {
+  ValueTexts texts;
+  for (int i = 0; i < calc::kResultLabelCount; ++i) {
+    const std::string_view name = calc::kResultLabelNames[i];
+    texts[i] = NamedLabel(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))).text();
+  }
+  return texts;
+}
+
+QStringList WindowTest::TakeReports() {
+  QStringList texts;
+  for (const ScriptedDialogs::Report& report : dialogs.reports) {
+    EXPECT_EQ(report.title, kTitle);
+    texts << report.text;
+  }
+  dialogs.reports.clear();
+  return texts;
+}
+
+}  // namespace ui_test

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+
+#include <QString>
+
+class QPrinter;
+
+namespace ui {
+
+// The modal questions and reports the windows put to the user. The program
+// uses Qt's dialogs (QtDialogs); tests give scripted answers instead, so
+// nothing blocks. Every call returns only once the user has answered.
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  // A report with a stop icon and one OK button, captioned `title`.
+  virtual void ShowError(const QString& title, const QString& text) = 0;
+
+  // The open dialog for model files: the chosen file with its full path, or
+  // nothing when the user cancelled. The file need not exist.
+  virtual std::optional<QString> ChooseFileToOpen() = 0;
+
+  // The save dialog for model files, with the same answer.
+  virtual std::optional<QString> ChooseFileToSave() = 0;
+
+  // The print dialog, opened with `printer`'s current settings. True when the
+  // user confirmed; `printer` then holds the chosen printer and settings.
+  // On cancel `printer` is left as it was.
+  virtual bool ChoosePrinter(QPrinter& printer) = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QLabel;
+class QWidget;
+
+namespace ui {
+
+// The colours of the windows and their texts.
+inline constexpr QRgb kSilver = qRgb(192, 192, 192);
+inline constexpr QRgb kBlack = qRgb(0, 0, 0);
+inline constexpr QRgb kRed = qRgb(255, 0, 0);
+inline constexpr QRgb kBlue = qRgb(0, 0, 255);
+inline constexpr QRgb kGreen = qRgb(0, 128, 0);
+inline constexpr QRgb kMaroon = qRgb(128, 0, 0);
+
+// The windows' font: a sans-serif face 11 pixels high (8 point at 96 pixels
+// per inch). It is set in pixels so that every screen and the offscreen
+// platform lay the text out alike. Liberation Sans comes first because its
+// widths let the longest row caption end before the margin column; the
+// others stand in where it is missing.
+QFont WindowFont();
+
+// The same font in bold.
+QFont BoldWindowFont();
+
+// Sets the colour of a label's or a field's text; does nothing when the
+// widget already has it, so that the recalculation can set it every time
+// without repainting.
+void SetTextColour(QWidget& widget, QRgb colour);
+
+// The colour of a widget's text as SetTextColour set it.
+QRgb TextColour(const QWidget& widget);
+
+// The height of a line of text: caption and value labels are this high.
+inline constexpr int kLineHeight = 13;
+
+// Sets a caption label's text; the label keeps its left edge and top and
+// takes the width of its text. Does nothing when the text is unchanged.
+void SetCaptionFitted(QLabel& label, const QString& text);
+
+// Gives a widget a solid silver background.
+void SetSilverBackground(QWidget& widget);
+
+}  // namespace ui
