@@ -81,7 +81,10 @@ calc::TModelData ReadModelStream(int fd) {
 }
 
 calc::TModelData ReadModelFile(const std::string& path) {
-  UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+  // Non-blocking, so that a named pipe picked by mistake never hangs the
+  // window: without a writer it reads as an empty file. Regular files ignore
+  // the flag.
+  UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
   if (!file.Valid()) throw FileErrorFromErrno(errno, FileOperation::Open);
   // Linux opens a folder for reading; for the program it is not a model file
   // it could open.

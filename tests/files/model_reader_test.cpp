@@ -1,6 +1,7 @@
 #include "files/model_reader.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -112,6 +113,14 @@ TEST(ModelReader, FileIsClosedAfterSuccessAndFailure) {
   ReadModelFile(files_test::DataFile("default.dat"));
   EXPECT_THROW(ReadModelFile(files_test::DataFile("overflow_1e400.dat")), calc::ArithmeticFailure);
   EXPECT_EQ(OpenDescriptorCount(), before);
+}
+
+// A named pipe chosen by mistake must not hang the program.
+TEST(ModelReader, NamedPipeWithoutWriterReadsAsEmpty) {
+  files_test::TemporaryFolder folder;
+  const std::string path = folder.Path() + "/pipe.dat";
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  ExpectValues(ReadModelFile(path), Values{});
 }
 
 TEST(ModelReader, LinesBeyondFifteenAreNotEvenConverted) {
