@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+
+#include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 
@@ -7,10 +10,12 @@
 
 namespace ui {
 
-// The About window Form2. It is created hidden at start-up and lives,
-// hidden or shown, until the program ends; closing it only hides it.
-// Hiding it (by its "O.K." button or its close box) emits Hidden before the
-// hiding returns, so that the main window can be activated at once.
+// The About window Form2: two description lines in German and two in English,
+// the credits and the project's contact, and an "O.K." button. It is created
+// hidden at start-up and lives, hidden or shown, until the program ends;
+// closing it only hides it. Hiding it (by its "O.K." button or its close box)
+// emits Hidden before the hiding returns, so that the main window can be
+// activated at once. It keeps its place on the screen between showings.
 class TForm2 : public QWidget {
   Q_OBJECT
 
@@ -18,9 +23,18 @@ class TForm2 : public QWidget {
   // `boundary` runs the window's handlers and must outlive the window.
   explicit TForm2(HandlerBoundary& boundary);
 
+  // Shows the window without making it modal, or only brings it to the front
+  // when it is shown already, and asks for it to be activated; the "O.K."
+  // button takes the keyboard focus. The other windows stay usable.
+  void ShowInFront();
+
   // Click handler of the "O.K." button: hides the window.
   void Button1Click();
 
+  // Label1 .. Label8 by their number; owned by the window.
+  QLabel* Label(int number) const { return Labels.at(number - 1); }
+
+  std::array<QLabel*, 8> Labels;
   QPushButton* Button1;
 
  signals:
@@ -31,6 +45,8 @@ class TForm2 : public QWidget {
   void hideEvent(QHideEvent* event) override;
 
  private:
+  void BuildLabels();
+
   HandlerBoundary& boundary_;
 };
 

@@ -22,8 +22,13 @@ class Dialogs {
   // nothing when the user cancelled. The file need not exist.
   virtual std::optional<QString> ChooseFileToOpen() = 0;
 
-  // The save dialog for model files, with the same answer.
+  // The save dialog for model files, with the same answer. It does not ask
+  // before an existing file is chosen; ConfirmReplace does.
   virtual std::optional<QString> ChooseFileToSave() = 0;
+
+  // Asks, captioned `title`, whether the existing file `path` may be
+  // replaced. True for Yes; No (the default button) or closing gives false.
+  virtual bool ConfirmReplace(const QString& title, const QString& path) = 0;
 
   // The print dialog, opened with `printer`'s current settings. True when the
   // user confirmed; `printer` then holds the chosen printer and settings.

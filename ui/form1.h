@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 
 #include <QAction>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QToolButton>
@@ -62,13 +64,37 @@ class TForm1 : public QMainWindow {
   // centre-of-gravity positions. Throws at a zero scale, after the centre line.
   void draw(DiagramImage& image);
 
-  // Command handlers (form1_commands.cpp), connected to their menu items and
-  // buttons. Not written yet: each does nothing so far.
+  // Command handlers, connected to their menu items and buttons.
+  //
+  // The model file commands (file_commands.cpp) ask through the boundary's
+  // dialogs and throw files::FileError or calc::ArithmeticFailure:
+  // - Load1Click reads the chosen file into the model and the fields (as
+  //   FormatFixed(v, 4, 0)), names it in CurrentFileName and Lab_fname, and
+  //   recalculates once, also when the dialog was cancelled. A file that
+  //   cannot be opened or read, or holds a value beyond the double range,
+  //   changes nothing (recalculation stays enabled, nothing is recalculated)
+  //   and is reported.
+  // - Save1Click writes the model record to CurrentFileName and shows the
+  //   name; before any file was chosen ("NoName") it is Save as.
+  // - Saveas1Click asks for a file (and before replacing an existing one),
+  //   makes it CurrentFileName and saves. Cancelled, nothing changes.
+  // The name "*.dat" stands for no file: it is neither read nor written.
+  // Saving replaces a file completely or not at all.
   void Load1Click();
   void Save1Click();
   void Saveas1Click();
+  // Print1Click (print_command.cpp) runs the print dialog and, when it is
+  // confirmed, prints the client area as its widgets paint themselves on one
+  // page; the printer and settings chosen are offered again next time. Throws
+  // ui::PrintFailure when the job cannot start.
   void Print1Click();
+  // about1Click (about_command.cpp) shows the About window in front, not
+  // modal, or only brings it to the front.
   void about1Click();
+  // The language buttons (language.cpp): "deutsch" and "english" switch the
+  // window title, Label14 and Label1..Label13, set LanguageEnglish and, while
+  // the stored wing aspect ratio is not at least 5, the warning in Label17.
+  // Nothing is recalculated.
   void Button1Click();
   void Button2Click();
 
@@ -125,6 +151,7 @@ class TForm1 : public QMainWindow {
 
   HandlerBoundary& boundary_;
   TForm2* aboutWindow_ = nullptr;
+  std::unique_ptr<QPrinter> printer_;  // made by the first Print, kept for the later ones
   bool activatedBefore_ = false;
   calc::TModelData model_;
   calc::TStabilityData results_;

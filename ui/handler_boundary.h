@@ -26,6 +26,10 @@ class HandlerBoundary {
 
   const QString& ApplicationTitle() const { return applicationTitle_; }
 
+  // The dialogs the reports go to; the windows' commands ask the user
+  // through the same ones.
+  Dialogs& UserDialogs() const { return dialogs_; }
+
   // Runs `handler()`; returns when it has ended, normally or by a failure,
   // and the report (if any) has been confirmed. A handler may run further
   // handlers through Run; each failure is reported once, by the innermost Run.

@@ -15,7 +15,11 @@ ProgramWindows::ProgramWindows(Dialogs& dialogs, QString applicationTitle)
   // Hiding the About window leaves the main window as the program's topmost
   // window, and it is activated before the hiding returns.
   QObject::connect(form2_.get(), &TForm2::Hidden, tracker_.get(), [this, form1] {
-    if (form1->isVisible()) tracker_->Enter(form1);
+    if (!form1->isVisible()) return;
+    tracker_->Enter(form1);
+    // The window system learns of it too, also where no window manager
+    // hands the activation back.
+    form1->activateWindow();
   });
 }
 

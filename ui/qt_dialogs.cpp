@@ -1,6 +1,7 @@
 #include "ui/qt_dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -30,6 +31,28 @@ std::unique_ptr<QMessageBox> MakeErrorBox(const QString& title, const QString& t
   return box;
 }
 
+std::unique_ptr<QMessageBox> MakeReplaceQuestion(const QString& title, const QString& path, QWidget* parent) {
+  const QString text =
+      QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path));
+  auto box =
+      std::make_unique<QMessageBox>(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+  box->setDefaultButton(QMessageBox::No);
+  box->setEscapeButton(QMessageBox::No);
+  box->setTextFormat(Qt::PlainText);
+  return box;
+}
+
+std::unique_ptr<QPrintDialog> MakePrintDialog(QPrinter& printer) {
+  auto dialog = std::make_unique<QPrintDialog>(&printer);
+  // The PDF file stays on offer: on a machine without printers it is the
+  // only way to print at all.
+  dialog->setOption(QAbstractPrintDialog::PrintToFile, true);
+  dialog->setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog->setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog->setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  return dialog;
+}
+
 QtDialogs::QtDialogs() = default;
 QtDialogs::~QtDialogs() = default;
 
@@ -41,6 +64,10 @@ std::optional<QString> QtDialogs::ChooseFileToOpen() { return Choose(OpenDialog1
 
 std::optional<QString> QtDialogs::ChooseFileToSave() { return Choose(SaveDialog1, QFileDialog::AcceptSave); }
 
+bool QtDialogs::ConfirmReplace(const QString& title, const QString& path) {
+  return MakeReplaceQuestion(title, path, DialogParent())->exec() == QMessageBox::Yes;
+}
+
 std::optional<QString> QtDialogs::Choose(std::unique_ptr<QFileDialog>& dialog, QFileDialog::AcceptMode mode) {
   if (!dialog) dialog = MakeModelFileDialog(mode);
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
@@ -51,13 +78,8 @@ std::optional<QString> QtDialogs::Choose(std::unique_ptr<QFileDialog>& dialog, Q
 
 bool QtDialogs::ChoosePrinter(QPrinter& printer) {
   if (!PrintDialog || printDialogPrinter_ != &printer) {
-    PrintDialog = std::make_unique<QPrintDialog>(&printer);
+    PrintDialog = MakePrintDialog(printer);
     printDialogPrinter_ = &printer;
-    // Always the whole (single) page: no selection, page range or file output.
-    PrintDialog->setOption(QAbstractPrintDialog::PrintToFile, false);
-    PrintDialog->setOption(QAbstractPrintDialog::PrintSelection, false);
-    PrintDialog->setOption(QAbstractPrintDialog::PrintPageRange, false);
-    PrintDialog->setOption(QAbstractPrintDialog::PrintCurrentPage, false);
   }
   return PrintDialog->exec() == QDialog::Accepted;
 }

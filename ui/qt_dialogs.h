@@ -17,13 +17,25 @@ inline constexpr char kModelFileSuffix[] = "dat";
 
 // A model file dialog set up as the program uses it: filter "*.dat", default
 // suffix "dat" added to a typed name without one, no check that the file or
-// its folder exists and no question before an existing file is overwritten.
+// its folder exists and no question of its own before an existing file is
+// chosen (Save as asks with MakeReplaceQuestion, so the user is asked once).
 // Needs a QApplication.
 std::unique_ptr<QFileDialog> MakeModelFileDialog(QFileDialog::AcceptMode mode);
 
 // The failure report's box: stop icon, one OK button, `title` as caption.
 // Needs a QApplication; `parent` may be null.
 std::unique_ptr<QMessageBox> MakeErrorBox(const QString& title, const QString& text, QWidget* parent);
+
+// The question before an existing file is replaced: question icon, Yes and
+// No with No as default, `title` as caption, naming `path`.
+// Needs a QApplication; `parent` may be null.
+std::unique_ptr<QMessageBox> MakeReplaceQuestion(const QString& title, const QString& path, QWidget* parent);
+
+// The print dialog for `printer` (which must outlive it): the printers of
+// the system and, also where there are none, printing to a PDF file; always
+// the whole (single) page, with no selection, page range or current page.
+// Needs a QApplication.
+std::unique_ptr<QPrintDialog> MakePrintDialog(QPrinter& printer);
 
 // Dialogs through Qt's own modal dialogs; the message box opens over the
 // program's active window, the others are application-modal. Each file
@@ -38,6 +50,7 @@ class QtDialogs final : public Dialogs {
   void ShowError(const QString& title, const QString& text) override;
   std::optional<QString> ChooseFileToOpen() override;
   std::optional<QString> ChooseFileToSave() override;
+  bool ConfirmReplace(const QString& title, const QString& path) override;
   bool ChoosePrinter(QPrinter& printer) override;
 
  private:

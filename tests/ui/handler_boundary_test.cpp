@@ -88,6 +88,7 @@ TEST(HandlerBoundary, ReportsAfterTheHandlerIsUnwound) {
     void ShowError(const QString&, const QString&) override { aliveWhenShown = *alive; }
     std::optional<QString> ChooseFileToOpen() override { return {}; }
     std::optional<QString> ChooseFileToSave() override { return {}; }
+    bool ConfirmReplace(const QString&, const QString&) override { return false; }
     bool ChoosePrinter(QPrinter&) override { return false; }
   } dialogs;
   bool alive = true;
@@ -111,6 +112,7 @@ TEST(HandlerBoundary, AFailingReportDoesNotEscape) {
     }
     std::optional<QString> ChooseFileToOpen() override { return {}; }
     std::optional<QString> ChooseFileToSave() override { return {}; }
+    bool ConfirmReplace(const QString&, const QString&) override { return false; }
     bool ChoosePrinter(QPrinter&) override { return false; }
   } dialogs;
   ui::HandlerBoundary boundary(dialogs, QStringLiteral("Cgcalc"));

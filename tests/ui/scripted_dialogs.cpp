@@ -19,6 +19,15 @@ std::optional<QString> ScriptedDialogs::ChooseFileToOpen() { return Next(openAns
 
 std::optional<QString> ScriptedDialogs::ChooseFileToSave() { return Next(saveAnswers, std::optional<QString>()); }
 
-bool ScriptedDialogs::ChoosePrinter(QPrinter&) { return Next(printAnswers, false); }
+bool ScriptedDialogs::ConfirmReplace(const QString& title, const QString& path) {
+  replaceQuestions.push_back({title, path});
+  return Next(replaceAnswers, false);
+}
+
+bool ScriptedDialogs::ChoosePrinter(QPrinter& printer) {
+  const bool confirmed = Next(printAnswers, false);
+  if (confirmed && choosePrinter) choosePrinter(printer);
+  return confirmed;
+}
 
 }  // namespace ui_test

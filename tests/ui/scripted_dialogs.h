@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -10,8 +11,9 @@
 
 namespace ui_test {
 
-// Dialogs that never open a window: reports are recorded, and the file and
-// print dialogs take the next scripted answer (cancel when none is left).
+// Dialogs that never open a window: reports and replace questions are
+// recorded, and the file and print dialogs and the replace question take the
+// next scripted answer (cancel, or No, when none is left).
 class ScriptedDialogs final : public ui::Dialogs {
  public:
   struct Report {
@@ -22,12 +24,18 @@ class ScriptedDialogs final : public ui::Dialogs {
   void ShowError(const QString& title, const QString& text) override;
   std::optional<QString> ChooseFileToOpen() override;
   std::optional<QString> ChooseFileToSave() override;
+  bool ConfirmReplace(const QString& title, const QString& path) override;
   bool ChoosePrinter(QPrinter& printer) override;
 
   std::vector<Report> reports;
   std::deque<std::optional<QString>> openAnswers;
   std::deque<std::optional<QString>> saveAnswers;
+  std::vector<Report> replaceQuestions;  // the title and the path asked about
+  std::deque<bool> replaceAnswers;
   std::deque<bool> printAnswers;
+  // What the user picks in a confirmed print dialog: gets the printer the
+  // dialog was opened with (and so sees its current settings).
+  std::function<void(QPrinter&)> choosePrinter;
 };
 
 }  // namespace ui_test

@@ -1,0 +1,569 @@
+// Load, Save and Save as through the window's menu items and toolbar
+// buttons, with scripted dialogs and real files in temporary folders.
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <cmath>
+#include <csignal>
+#include <functional>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "calc/fields.h"
+#include "calc/number_text.h"
+#include "calc/stability.h"
+#include "ui/qt_dialogs.h"
+#include "window_test.h"
+
+namespace ui_test {
+namespace {
+
+// The field texts that loading the default model gives, in file order.
+const QStringList kLoadedDefaultTexts = {"1300", "   0", " 220", " 210", "   0", " -30", "   0", " 415",
+                                         "  50", " 160", " 110", "  40", "  20", "  30", " 360"};
+
+QString DataFile(const char* name) { return QStringLiteral(CGCALC_TEST_DATA_DIR "/") + QString::fromLatin1(name); }
+
+QByteArray ReadBytes(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return "(unreadable)";
+  return file.readAll();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// The lines of a model file without their line ends.
+QList<QByteArray> Lines(const QByteArray& bytes) {
+  QList<QByteArray> lines = bytes.split('\n');
+  if (!lines.isEmpty() && lines.constLast().isEmpty()) lines.removeLast();
+  for (QByteArray& line : lines) line.chop(1);  // the carriage return
+  return lines;
+}
+
+QString Code(int index) {
+  const std::string_view code = calc::kModelFieldCodes[index];
+  return QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
+}
+
+int IndexOf(const char* code) {
+  for (int i = 0; i < calc::kModelFieldCount; ++i)
+    if (calc::kModelFieldCodes[i] == code) return i;
+  throw std::logic_error("no field code");
+}
+
+std::array<double, calc::kModelFieldCount> ValuesOf(const calc::TModelData& model) {
+  std::array<double, calc::kModelFieldCount> values{};
+  for (int i = 0; i < calc::kModelFieldCount; ++i) values[i] = calc::ModelField(model, i);
+  return values;
+}
+
+// Runs the program in `folder` while it lives, so that bare names land there.
+class CurrentFolder {
+ public:
+  explicit CurrentFolder(const QString& folder) : previous_(QDir::currentPath()) { QDir::setCurrent(folder); }
+  ~CurrentFolder() { QDir::setCurrent(previous_); }
+
+ private:
+  QString previous_;
+};
+
+class FileCommandsTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    ShowWindows();
+  }
+
+  QString PathIn(const QString& name) const { return folder.filePath(name); }
+
+  // The commands as the user starts them; each consumes its scripted answer.
+  void Load(const std::optional<QString>& answer) {
+    dialogs.openAnswers = {answer};
+    Form1().Load1->trigger();
+    EXPECT_TRUE(dialogs.openAnswers.empty()) << "the open dialog was not shown";
+  }
+  void SaveAs(const std::optional<QString>& answer) {
+    dialogs.saveAnswers = {answer};
+    Form1().Saveas1->trigger();
+    EXPECT_TRUE(dialogs.saveAnswers.empty()) << "the save dialog was not shown";
+  }
+  void Save() { Form1().Save1->trigger(); }
+
+  QStringList FieldTexts() {
+    QStringList texts;
+    for (int i = 0; i < calc::kModelFieldCount; ++i) texts << Field(Code(i)).text();
+    return texts;
+  }
+
+  // The table the calculation gives for the fields as they are now, by the
+  // library's own path.
+  ValueTexts TableForFields() {
+    calc::FieldTexts texts;
+    for (int i = 0; i < calc::kModelFieldCount; ++i) texts[i] = Field(Code(i)).text().toStdString();
+    calc::TModelData model;
+    calc::TStabilityData results;
+    calc::Recalculate(texts, model, results);
+    const calc::ResultLabelTexts labels = calc::ResultLabels(results);
+    ValueTexts table;
+    for (int i = 0; i < calc::kResultLabelCount; ++i) table[i] = QString::fromStdString(labels[i]);
+    return table;
+  }
+
+  QString FileNameLine() { return Form1().Lab_fname->text(); }
+
+  QTemporaryDir folder;
+};
+
+// Save as of the start-up model writes the 90-byte default file and names it.
+TEST_F(FileCommandsTest, SaveOfDefaultModelGivesThe90ByteFile) {
+  const QString path = PathIn(QStringLiteral("model.dat"));
+  dialogs.saveAnswers = {path};
+  Form1().SaveButton->click();
+  const QByteArray bytes = ReadBytes(path);
+  EXPECT_EQ(bytes.size(), 90);
+  EXPECT_TRUE(bytes.startsWith(QByteArray::fromHex("313330300D0A202020300D0A")));
+  EXPECT_EQ(bytes, ReadBytes(DataFile("default.dat")));
+  EXPECT_EQ(Form1().CurrentFileName, path);
+  EXPECT_EQ(FileNameLine(), path);
+  EXPECT_TRUE(dialogs.replaceQuestions.empty());
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+// Loading the default file gives the same model and results; the fields
+// show the file's lines with their leading blanks.
+TEST_F(FileCommandsTest, LoadOfDefaultFileGivesSameResults) {
+  const QString path = DataFile("default.dat");
+  const auto modelBefore = ValuesOf(Form1().Model());
+  dialogs.openAnswers = {path};
+  Form1().LoadButton->click();
+  EXPECT_EQ(FieldTexts(), kLoadedDefaultTexts);
+  EXPECT_EQ(Values(), kDefaultTable);
+  EXPECT_EQ(ValuesOf(Form1().Model()), modelBefore);
+  EXPECT_EQ(Form1().CurrentFileName, path);
+  EXPECT_EQ(FileNameLine(), path);
+  EXPECT_TRUE(Form1().RecalcEnabled);
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+// Load first replaces the whole record, then writes the fields from Bot_B to
+// Bot_Rh while the recalculation is off, then names the file, then
+// recalculates once.
+TEST_F(FileCommandsTest, LoadWritesTheFieldsInRecordOrder) {
+  const QByteArray lines[] = {"1400", "100", "230", "200", "150", "-20", "-10", "420",
+                              "60",   "150", "120", "50",  "10",  "25",  "380"};
+  QByteArray bytes;
+  for (const QByteArray& line : lines) bytes += line + "\r\n";
+  const QString path = PathIn(QStringLiteral("other.dat"));
+  WriteBytes(path, bytes);
+
+  struct Notification {
+    int index;
+    bool recalcEnabled;
+    QString area;
+    QString fileNameLine;
+    std::array<double, calc::kModelFieldCount> model;
+  };
+  std::vector<Notification> seen;
+  const QObject watching;  // ends the connections before `seen` goes
+  for (int i = 0; i < calc::kModelFieldCount; ++i) {
+    QObject::connect(&Field(Code(i)), &QLineEdit::textChanged, &watching, [this, i, &seen] {
+      seen.push_back({i, Form1().RecalcEnabled, NamedLabel(QStringLiteral("Lab_St")).text(), FileNameLine(),
+                      ValuesOf(Form1().Model())});
+    });
+  }
+  Load(path);
+  std::array<double, calc::kModelFieldCount> loaded{};
+  for (int i = 0; i < calc::kModelFieldCount; ++i) loaded[i] = calc::ParseNumber(lines[i].toStdString());
+
+  ASSERT_EQ(seen.size(), std::size_t(calc::kModelFieldCount));
+  for (int i = 0; i < calc::kModelFieldCount; ++i) {
+    SCOPED_TRACE(Code(i).toStdString());
+    EXPECT_EQ(seen[i].index, i);
+    EXPECT_FALSE(seen[i].recalcEnabled);
+    EXPECT_EQ(seen[i].area, QStringLiteral(" 28.0"));
+    EXPECT_EQ(seen[i].fileNameLine, QStringLiteral("NoName"));
+    EXPECT_EQ(seen[i].model, loaded);
+    EXPECT_EQ(Field(Code(i)).text(), QString::fromStdString(calc::FormatFixed(loaded[i], 4, 0)));
+  }
+  EXPECT_EQ(Values(), TableForFields());
+  EXPECT_NE(Values(), kDefaultTable);
+  EXPECT_EQ(FileNameLine(), path);
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+struct RoundingRow {
+  const char* name;
+  const char* code;
+  const char* typed;
+  const char* line;  // the file line, and the field's text after loading it
+};
+
+// Saving rounds half away from zero to whole millimetres and takes the room
+// a longer number needs; the value saved is what the field's text yielded.
+// Loading the file back shows the line as it is, negative zero included.
+TEST_F(FileCommandsTest, SaveRoundsAndLoadShowsTheLine) {
+  const RoundingRow rows[] = {
+      {"half up", "Vk", "12.5", "  13"},         {"half down", "Vk", "-12.5", " -13"},
+      {"small positive", "Vk", "0.4", "   0"},   {"small negative", "Vk", "-0.4", "  -0"},
+      {"negative zero", "Va", "-0", "  -0"},     {"decimal comma", "Vk", "12,5", "  12"},
+      {"five digits", "B", "12345", "12345"},     {"minus thousand", "Va", "-1000", "-1000"},
+  };
+  const QList<QByteArray> defaultLines = Lines(ReadBytes(DataFile("default.dat")));
+  for (const RoundingRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    const QString code = QString::fromLatin1(row.code);
+    const int index = IndexOf(row.code);
+    const QString defaultText = Field(code).text();
+    SetField(code, QString::fromLatin1(row.typed));
+    const QString path = PathIn(QString::fromLatin1(row.name) + QStringLiteral(".dat"));
+    SaveAs(path);
+
+    QList<QByteArray> expectedLines = defaultLines;
+    expectedLines[index] = row.line;
+    EXPECT_EQ(Lines(ReadBytes(path)), expectedLines);
+
+    SetField(code, defaultText);
+    Load(path);
+    EXPECT_EQ(Field(code).text(), QString::fromLatin1(row.line));
+    const double value = calc::ModelField(Form1().Model(), index);
+    EXPECT_EQ(value, calc::ParseNumber(row.line));
+    EXPECT_EQ(std::signbit(value), QByteArray(row.line).contains('-'));
+    SetField(code, defaultText);
+  }
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+// A hand-written line with decimals enters the record unrounded; the
+// closing recalculation takes the rounded text of the field, except Rh of a
+// flying wing, which it does not read.
+TEST_F(FileCommandsTest, DecimalsInTheFileAreRoundedByTheRecalculation) {
+  const struct {
+    const char* name;
+    int spanLine;  // 0 for a flying wing
+    double rhAfter;
+  } rows[] = {{"with tailplane", 415, 360}, {"flying wing", 0, 360.4}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    SetField(QStringLiteral("Vk"), QStringLiteral("-30"));
+    const QByteArray bytes = "1300\r\n0\r\n220\r\n210\r\n0\r\n12.5\r\n0\r\n" + QByteArray::number(row.spanLine) +
+                             "\r\n50\r\n160\r\n110\r\n40\r\n20\r\n30\r\n360.4\r\n";
+    const QString path = PathIn(QString::fromLatin1(row.name) + QStringLiteral(".dat"));
+    WriteBytes(path, bytes);
+    double vkWhileWriting = 0;
+    const QMetaObject::Connection watch = QObject::connect(
+        &Field(QStringLiteral("Vk")), &QLineEdit::textChanged, &Form1(),
+        [this, &vkWhileWriting] { vkWhileWriting = Form1().Model().Vk; });
+    Load(path);
+    QObject::disconnect(watch);
+    EXPECT_EQ(vkWhileWriting, 12.5);
+    EXPECT_EQ(Field(QStringLiteral("Vk")).text(), QStringLiteral("  13"));
+    EXPECT_EQ(Field(QStringLiteral("Rh")).text(), QStringLiteral(" 360"));
+    EXPECT_EQ(Form1().Model().Vk, 13);
+    EXPECT_EQ(Form1().Model().Rh, row.rhAfter);
+  }
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+struct QuirkRow {
+  const char* file;  // in tests/data
+  QStringList texts;
+  QStringList reports;  // of the closing recalculation
+};
+
+// Hand-edited files through the real command: the fields show what the
+// reading rules make of them, and the closing recalculation works on it
+// (a zero wing is reported like any failed recalculation).
+TEST_F(FileCommandsTest, ReadingRulesThroughLoad) {
+  const QString zero = QStringLiteral("   0");
+  const auto padded = [&zero](QStringList leading) {
+    while (leading.size() < calc::kModelFieldCount) leading << zero;
+    return leading;
+  };
+  const QStringList zeroWing = {QStringLiteral("Invalid floating point operation.")};
+  const QuirkRow rows[] = {
+      {"lf_line_ends.dat", padded({"1300"}), zeroWing},
+      {"ctrl_z_after_line3.dat", padded({"1300", zero, " 220"}), {}},
+      {"five_lines.dat", padded({"1300", zero, " 220", " 210", zero}), {}},
+      {"trailing_blank.dat", padded({" 125", "   7"}), zeroWing},
+      {"empty.dat", padded({}), zeroWing},
+      {"cr_line_ends.dat", kLoadedDefaultTexts, {}},
+      {"junk_after_line15.dat", kLoadedDefaultTexts, {}},
+  };
+  for (const QuirkRow& row : rows) {
+    SCOPED_TRACE(row.file);
+    Load(DataFile(row.file));
+    EXPECT_EQ(FieldTexts(), row.texts);
+    EXPECT_EQ(TakeReports(), row.reports);
+    EXPECT_EQ(FileNameLine(), DataFile(row.file));
+    EXPECT_TRUE(Form1().RecalcEnabled);
+    if (row.reports.isEmpty()) {
+      EXPECT_EQ(Values(), TableForFields());
+    }
+  }
+}
+
+// A cancelled open dialog changes nothing but still recalculates, once: a
+// failing field is reported exactly once.
+TEST_F(FileCommandsTest, CancelledLoadRecalculatesOnce) {
+  Form1().RecalcEnabled = false;
+  SetField(QStringLiteral("B"), QString());
+  Load(std::nullopt);
+  EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("Invalid floating point operation.")});
+  EXPECT_TRUE(Form1().RecalcEnabled);
+
+  Form1().RecalcEnabled = false;
+  SetField(QStringLiteral("B"), QStringLiteral("1000"));
+  dialogs.openAnswers = {std::nullopt};
+  Form1().LoadButton->click();
+  EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 21.5"));
+  EXPECT_EQ(Form1().CurrentFileName, QStringLiteral("NoName"));
+  EXPECT_EQ(FileNameLine(), QStringLiteral("NoName"));
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+// The bare pattern "*.dat" names no file: even a file of that name in the
+// current folder is neither read nor written, nothing is asked, and the
+// name stays. Load still recalculates.
+TEST_F(FileCommandsTest, BarePatternIsNoFile) {
+  const CurrentFolder inFolder(folder.path());
+  const QByteArray other = "1000\r\n";
+  WriteBytes(PathIn(QStringLiteral("*.dat")), other);
+  const QString pattern = QStringLiteral("*.dat");
+
+  Form1().RecalcEnabled = false;
+  SetField(QStringLiteral("B"), QStringLiteral("1200"));
+  Load(pattern);
+  EXPECT_EQ(Field(QStringLiteral("B")).text(), QStringLiteral("1200"));
+  EXPECT_EQ(Form1().Model().B, 1200);
+  EXPECT_TRUE(Form1().RecalcEnabled);
+  EXPECT_EQ(Form1().CurrentFileName, QStringLiteral("NoName"));
+
+  SaveAs(pattern);
+  EXPECT_EQ(ReadBytes(PathIn(pattern)), other);
+  EXPECT_TRUE(dialogs.replaceQuestions.empty());
+  EXPECT_EQ(FileNameLine(), QStringLiteral("NoName"));
+  // Save keeps to the pattern and asks for nothing either.
+  dialogs.saveAnswers = {PathIn(QStringLiteral("unused.dat"))};
+  Save();
+  EXPECT_EQ(dialogs.saveAnswers.size(), 1u);
+  EXPECT_EQ(ReadBytes(PathIn(pattern)), other);
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{pattern});
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+// A cancelled save dialog does nothing at all.
+TEST_F(FileCommandsTest, CancelledSaveAsDoesNothing) {
+  const CurrentFolder inFolder(folder.path());
+  SaveAs(std::nullopt);
+  EXPECT_EQ(Form1().CurrentFileName, QStringLiteral("NoName"));
+  EXPECT_TRUE(QDir(folder.path()).isEmpty());
+
+  const QString path = PathIn(QStringLiteral("first.dat"));
+  SaveAs(path);
+  SaveAs(std::nullopt);
+  EXPECT_EQ(Form1().CurrentFileName, path);
+  EXPECT_EQ(FileNameLine(), path);
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("first.dat")});
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+// Before any file was chosen, Save asks for one like Save as, instead of
+// writing a file "NoName" into the current folder.
+TEST_F(FileCommandsTest, SaveBeforeAnyFileIsSaveAs) {
+  const CurrentFolder inFolder(folder.path());
+  ASSERT_EQ(Form1().CurrentFileName, QStringLiteral("NoName"));
+  dialogs.saveAnswers = {std::nullopt};
+  Save();
+  EXPECT_TRUE(dialogs.saveAnswers.empty());
+  EXPECT_TRUE(QDir(folder.path()).isEmpty());
+  EXPECT_EQ(Form1().CurrentFileName, QStringLiteral("NoName"));
+
+  const QString path = PathIn(QStringLiteral("chosen.dat"));
+  dialogs.saveAnswers = {path};
+  Save();
+  EXPECT_TRUE(dialogs.saveAnswers.empty());
+  EXPECT_EQ(ReadBytes(path), ReadBytes(DataFile("default.dat")));
+  EXPECT_EQ(Form1().CurrentFileName, path);
+  EXPECT_EQ(FileNameLine(), path);
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("chosen.dat")});
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+// Save writes the current record to the current file without any question.
+TEST_F(FileCommandsTest, SaveToTheCurrentFileDoesNotAsk) {
+  const QString path = PathIn(QStringLiteral("model.dat"));
+  SaveAs(path);
+  SetField(QStringLiteral("B"), QStringLiteral("1400.4"));
+  dialogs.saveAnswers = {PathIn(QStringLiteral("unused.dat"))};
+  Save();
+  EXPECT_EQ(dialogs.saveAnswers.size(), 1u);
+  EXPECT_TRUE(dialogs.replaceQuestions.empty());
+  EXPECT_EQ(Lines(ReadBytes(path)).value(0), QByteArray("1400"));
+  EXPECT_EQ(Field(QStringLiteral("B")).text(), QStringLiteral("1400.4"));
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+// Save as asks before it replaces an existing file; No leaves file and name
+// as they were, Yes replaces it. A new file is not asked about.
+TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacing) {
+  const QString existing = PathIn(QStringLiteral("existing.dat"));
+  WriteBytes(existing, "old");
+  const struct {
+    const char* name;
+    bool answer;
+    QByteArray contents;
+    QString nameAfter;
+  } rows[] = {{"no", false, "old", QStringLiteral("NoName")},
+              {"yes", true, ReadBytes(DataFile("default.dat")), existing}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    dialogs.replaceQuestions.clear();
+    dialogs.replaceAnswers = {row.answer};
+    SaveAs(existing);
+    ASSERT_EQ(dialogs.replaceQuestions.size(), 1u);
+    EXPECT_EQ(dialogs.replaceQuestions[0].title, kTitle);
+    EXPECT_EQ(dialogs.replaceQuestions[0].text, existing);
+    EXPECT_EQ(ReadBytes(existing), row.contents);
+    EXPECT_EQ(Form1().CurrentFileName, row.nameAfter);
+    EXPECT_EQ(FileNameLine(), row.nameAfter);
+  }
+  dialogs.replaceQuestions.clear();
+  SaveAs(PathIn(QStringLiteral("new.dat")));
+  EXPECT_TRUE(dialogs.replaceQuestions.empty());
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+// The question: Yes and No, No the default, naming the file.
+TEST_F(FileCommandsTest, ReplaceQuestionBox) {
+  const QString path = PathIn(QStringLiteral("model.dat"));
+  const auto box = ui::MakeReplaceQuestion(kTitle, path, nullptr);
+  EXPECT_EQ(box->icon(), QMessageBox::Question);
+  EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+  EXPECT_EQ(box->escapeButton(), box->button(QMessageBox::No));
+  EXPECT_EQ(box->windowTitle(), kTitle);
+  EXPECT_TRUE(box->text().startsWith(path + QStringLiteral(" already exists.")));
+  EXPECT_EQ(box->textFormat(), Qt::PlainText);
+}
+
+// A failed save is reported and never damages the file it was to replace;
+// the file-name line keeps the last name really written.
+TEST_F(FileCommandsTest, FailedSaveKeepsTheOldFile) {
+  const QString first = PathIn(QStringLiteral("first.dat"));
+  SaveAs(first);
+  const QString existing = PathIn(QStringLiteral("existing.dat"));
+  WriteBytes(existing, "old contents");
+  SetField(QStringLiteral("B"), QStringLiteral("1400"));
+
+  // A file size limit stops the write halfway, as a full disk would.
+  rlimit previousLimit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previousLimit), 0);
+  const sighandler_t previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = previousLimit;
+  small.rlim_cur = 5;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  dialogs.replaceAnswers = {true};
+  SaveAs(existing);
+  ::setrlimit(RLIMIT_FSIZE, &previousLimit);
+  std::signal(SIGXFSZ, previousHandler);
+
+  EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("I/O error %1.").arg(10000 + EFBIG)});
+  EXPECT_EQ(ReadBytes(existing), QByteArray("old contents"));
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+            (QStringList{QStringLiteral("existing.dat"), QStringLiteral("first.dat")}));
+  EXPECT_EQ(FileNameLine(), first);
+  EXPECT_EQ(Form1().CurrentFileName, existing);
+
+  // A folder cannot be replaced by a model file.
+  const QString subfolder = PathIn(QStringLiteral("folder.dat"));
+  ASSERT_TRUE(QDir().mkdir(subfolder));
+  dialogs.replaceAnswers = {true};
+  SaveAs(subfolder);
+  EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("File access denied.")});
+  EXPECT_EQ(FileNameLine(), first);
+}
+
+struct LoadFailureRow {
+  const char* name;
+  std::function<QString(const QTemporaryDir&)> path;
+  const char* report;
+};
+
+// A file that cannot be opened or read, or holds a number beyond the double
+// range, is reported; the model, the fields, the results and both names stay
+// as they were, and the fields recalculate again afterwards.
+TEST_F(FileCommandsTest, FailedLoadIsReportedAndChangesNothing) {
+  const LoadFailureRow rows[] = {
+      {"missing file", [](const QTemporaryDir& dir) { return dir.filePath(QStringLiteral("missing.dat")); },
+       "File not found."},
+      {"missing folder", [](const QTemporaryDir& dir) { return dir.filePath(QStringLiteral("no/such.dat")); },
+       "File not found."},
+      {"folder", [](const QTemporaryDir& dir) { return dir.path(); }, "File access denied."},
+      {"number beyond range", [](const QTemporaryDir&) { return DataFile("overflow_1e400.dat"); },
+       "Floating point overflow."},
+  };
+  const QString loaded = DataFile("default.dat");
+  Load(loaded);
+  SetField(QStringLiteral("B"), QStringLiteral("1400"));
+  const QStringList texts = FieldTexts();
+  const ValueTexts values = Values();
+  const auto model = ValuesOf(Form1().Model());
+  for (const LoadFailureRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    Load(row.path(folder));
+    EXPECT_EQ(TakeReports(), QStringList{QString::fromLatin1(row.report)});
+    EXPECT_TRUE(Form1().RecalcEnabled);
+    EXPECT_EQ(FieldTexts(), texts);
+    EXPECT_EQ(Values(), values);
+    EXPECT_EQ(ValuesOf(Form1().Model()), model);
+    EXPECT_EQ(Form1().CurrentFileName, loaded);
+    EXPECT_EQ(FileNameLine(), loaded);
+  }
+  SetField(QStringLiteral("B"), QStringLiteral("1300"));
+  EXPECT_EQ(Values(), kDefaultTable);
+}
+
+// A failed Load ends with its one report: the closing recalculation does not
+// run (a failing field would add a second report), yet it is enabled again.
+TEST_F(FileCommandsTest, FailedLoadIsReportedOnce) {
+  Form1().RecalcEnabled = false;
+  SetField(QStringLiteral("B"), QString());
+  Load(PathIn(QStringLiteral("missing.dat")));
+  EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("File not found.")});
+  EXPECT_TRUE(Form1().RecalcEnabled);
+  SetField(QStringLiteral("B"), QStringLiteral("1300"));
+  EXPECT_EQ(Values(), kDefaultTable);
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+// A flying wing is saved from the record: zeros in lines 8 to 14 whatever the
+// tailplane fields show, and in line 15 the Rh of the last recalculation
+// with a tailplane. Loaded back, the fields show just that.
+TEST_F(FileCommandsTest, FlyingWingSave) {
+  SetField(QStringLiteral("Rh"), QStringLiteral("400"));
+  SetField(QStringLiteral("Bh"), QStringLiteral("0"));
+  SetField(QStringLiteral("Rh"), QStringLiteral("999"));
+  SetField(QStringLiteral("Lih"), QStringLiteral("777"));
+  const QString path = PathIn(QStringLiteral("wing.dat"));
+  SaveAs(path);
+  const QList<QByteArray> lines = Lines(ReadBytes(path));
+  const QList<QByteArray> expected = {"1300", "   0", " 220", " 210", "   0", " -30", "   0", "   0",
+                                      "   0", "   0", "   0", "   0", "   0", "   0", " 400"};
+  EXPECT_EQ(lines, expected);
+
+  Load(path);
+  QStringList expectedTexts;
+  for (const QByteArray& line : expected) expectedTexts << QString::fromLatin1(line);
+  EXPECT_EQ(FieldTexts(), expectedTexts);
+  EXPECT_EQ(Form1().Model().Rh, 400);
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+}  // namespace
+}  // namespace ui_test

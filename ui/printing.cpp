@@ -1,0 +1,64 @@
+#include "ui/printing.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+#include <QPainter>
+#include <QPrinter>
+#include <QWidget>
+
+#include "ui/look.h"
+
+namespace ui {
+
+Dpi DeviceDpi(const QPaintDevice& device) { return {device.logicalDpiX(), device.logicalDpiY()}; }
+
+int ScaledLength(int length, int targetDpi, int windowDpi) {
+  if (windowDpi <= 0) throw std::invalid_argument("window resolution not positive");
+  // Quotient and remainder instead of adding half the divisor first: the
+  // product may use all 64 bits, the remainder is below the divisor.
+  const std::int64_t product = std::int64_t{length} * targetDpi;
+  const std::int64_t magnitude = product < 0 ? -product : product;
+  std::int64_t quotient = magnitude / windowDpi;
+  if (2 * (magnitude % windowDpi) >= windowDpi) ++quotient;
+  const std::int64_t rounded = product < 0 ? -quotient : quotient;
+  return static_cast<int>(std::clamp<std::int64_t>(rounded, INT_MIN, INT_MAX));
+}
+
+QSize ScaledSize(QSize size, Dpi target, Dpi window) {
+  return {ScaledLength(size.width(), target.x, window.x), ScaledLength(size.height(), target.y, window.y)};
+}
+
+QImage WindowImage(QWidget& client) {
+  QImage image(client.size(), QImage::Format_RGB32);
+  if (image.isNull()) throw PrintFailure(kOutOfMemory);
+  image.fill(QColor(kSilver));
+  client.render(&image);
+  return image;
+}
+
+QRect PaintWindowImage(QPainter& painter, QWidget& client) {
+  const QImage image = WindowImage(client);
+  const QRect target(QPoint(0, 0), ScaledSize(image.size(), DeviceDpi(*painter.device()), DeviceDpi(client)));
+  painter.drawImage(target, image);
+  return target;
+}
+
+void RunPrintJob(QPrinter& printer, const std::function<void(QPainter&)>& paintPage) {
+  printer.setDocName(QString());
+  printer.setFullPage(false);
+  QPainter painter;
+  if (!painter.begin(&printer)) throw PrintFailure(kPrinterNotValid);
+  try {
+    paintPage(painter);
+  } catch (...) {
+    // The job is closed before anyone reports the failure: the spooler (or
+    // the file) is not left waiting while the message box is open.
+    painter.end();
+    throw;
+  }
+  if (!painter.end()) throw PrintFailure(kPrinterNotValid);
+}
+
+}  // namespace ui
