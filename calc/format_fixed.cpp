@@ -91,7 +91,9 @@ std::string FixedForm(Decimal decimal, bool negative, int decimals) {
 
 std::string ExponentForm(Decimal decimal, bool negative, int width) {
   const int count = std::clamp(width - 8, 2, kDigitCount);
-  std::string digits = RoundedDigits(decimal, count);
+  // A leading 1 is the first of the `count` digits, so one digit fewer
+  // comes from the 18, and the rounding happens after that one.
+  std::string digits = RoundedDigits(decimal, decimal.LeadingOne ? count - 1 : count);
   int exponent = decimal.Exponent;
   if (decimal.LeadingOne) {
     digits.insert(digits.begin(), '1');

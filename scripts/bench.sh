@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (build-bench/, Release) and runs them. Prints how the
+# number text rules compare with strtod and snprintf, and the time of one
+# stability calculation. Extra arguments go to every benchmark program,
+# e.g. --benchmark_filter=Parse. Every program named *_bench is run, and the
+# start-up comparison when it is built.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+./scripts/install-deps.sh
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release \
+  -DCGCALC_BENCH=ON -DCGCALC_GUI=ON -DCGCALC_TESTS=OFF -DCGCALC_FUZZ=OFF -DCGCALC_SANITIZE=OFF
+cmake --build build-bench -j2 --target cgcalc_benchmarks
+
+# The window's benchmarks need no display.
+export QT_QPA_PLATFORM=offscreen
+results=build-bench/results
+mkdir -p "$results"
+rm -f "$results"/*.csv
+for program in build-bench/bench/*_bench; do
+  name=$(basename "$program")
+  printf '\n========== %s ==========\n' "$name"
+  "$program" --benchmark_out="$results/$name.csv" --benchmark_out_format=csv "$@"
+done
+if [[ -x build-bench/bench/startup_timer ]]; then
+  printf '\n========== start-up ==========\n'
+  build-bench/bench/startup_timer build-bench/bench/cgcalc_startup build-bench/bench/bare_window
+fi
+
+# Sums of CPU times per benchmark family, and their ratios. CSV columns:
+# name,iterations,real_time,cpu_time,time_unit,...; names are quoted.
+printf '\n========== Summary (CPU time) ==========\n'
+cat "$results"/*.csv | awk -F, '
+  function ns(value, unit) {
+    return unit == "us" ? value * 1e3 : unit == "ms" ? value * 1e6 : unit == "s" ? value * 1e9 : value
+  }
+  $1 ~ /^"BM_/ {
+    name = $1; gsub(/"/, "", name)
+    # Of repeated benchmarks only the median counts, as family "<name>_median".
+    if (name ~ /_(mean|stddev|cv)$/) next
+    family = name; sub(/\/.*/, "", family)
+    if (name ~ /_median$/) { family = family "_median"; sub(/_median$/, "", name) }
+    time = ns($4, $5)
+    total[family] += time; count[family]++
+    if (name ~ /\//) { index_ = name; sub(/^[^\/]*\//, "", index_); single[family, index_] = time }
+  }
+  function ratio(a, b,   i) {
+    if (!(a in total) || !(b in total)) return
+    printf "%s / %s: %.2f (mean %.1f ns vs %.1f ns)\n", a, b, total[a] / total[b],
+      total[a] / count[a], total[b] / count[b]
+    for (i = 0; i < count[a]; i++)
+      if ((a, i) in single && (b, i) in single)
+        printf "    case %d: %.1f ns vs %.1f ns, ratio %.2f\n", i, single[a, i], single[b, i], single[a, i] / single[b, i]
+  }
+  END {
+    ratio("BM_ParseNumber", "BM_Strtod")
+    ratio("BM_FormatFixed", "BM_Snprintf")
+    if ("BM_CalcStability" in total)
+      printf "CalcStability: %.1f ns per call (target below 200 ns: %s)\n", total["BM_CalcStability"],
+        total["BM_CalcStability"] < 200 ? "met" : "NOT met"
+    if ("BM_SurfaceGeometry" in total) printf "SurfaceGeometry: %.1f ns per call\n", total["BM_SurfaceGeometry"]
+    if ("BM_ParseModelText" in total) printf "ParseModelText (90 bytes): %.1f ns\n", total["BM_ParseModelText"]
+    if ("BM_ReadModelFile" in total) printf "ReadModelFile (examples/default.dat): %.1f ns\n", total["BM_ReadModelFile"]
+    if ("BM_KeystrokeRecalculation_median" in total)
+      printf "Keystroke recalculation in the window (median): %.1f us\n", total["BM_KeystrokeRecalculation_median"] / 1e3
+  }'
