@@ -1,6 +1,8 @@
 #include "stability.h"
 
 #include "extended.h"
+#include "fast_path.h"
+#include "surface_formulas.h"
 
 namespace calc {
 namespace {
@@ -8,16 +10,29 @@ namespace {
 TPlanform WingPlanform(const TModelData& m) { return {m.B, m.Sa, m.Li, m.Lk, m.La, m.Vk, m.Va}; }
 TPlanform TailPlanform(const TModelData& m) { return {m.Bh, m.Sah, m.Lih, m.Lkh, m.Lah, m.Vkh, m.Vah}; }
 
-// Steps 4b to 4e: the tailplane, the lever arm and the downwash factor.
-void CalcTail(const TModelData& model, TStabilityData& r) {
-  const double innerSpan = ToDouble(Ext(model.Bh) * 0.5L - model.Sah);
-  r.Tail = SurfaceGeometry(TailPlanform(model), innerSpan);
-  r.LeverArm = ToDouble(Ext(model.Rh) + model.Li - r.Wing.NeutralPoint + r.Tail.NeutralPoint);
+// The formulas below are written once for a number type N: long double on
+// the fast path, Ext on the checked one (see fast_path.h). Every step stores
+// its quantity as soon as it is complete, so a failure leaves the earlier
+// steps' new values and the later steps' old ones.
 
-  const Ext aspectRatio = r.Wing.AspectRatio;
-  const Ext s = Stored(Sqrt(aspectRatio * aspectRatio / 4.0L + 1.0L));
+template <class N>
+void Wing(const TModelData& model, TStabilityData& r) {
+  const double halfSpan = ToDouble(N(model.B) * 0.5L);
+  const double innerSpan = ToDouble(N(halfSpan) - model.Sa);
+  r.Wing = SurfaceGeometryWith<N>(WingPlanform(model), innerSpan);
+}
+
+// Steps 4b to 4e: the tailplane, the lever arm and the downwash factor.
+template <class N>
+void Tail(const TModelData& model, TStabilityData& r) {
+  const double innerSpan = ToDouble(N(model.Bh) * 0.5L - model.Sah);
+  r.Tail = SurfaceGeometryWith<N>(TailPlanform(model), innerSpan);
+  r.LeverArm = ToDouble(N(model.Rh) + model.Li - r.Wing.NeutralPoint + r.Tail.NeutralPoint);
+
+  const N aspectRatio = r.Wing.AspectRatio;
+  const N s = Stored(Sqrt(aspectRatio * aspectRatio * kQuarter + 1.0L));
   // The lever arm in wing half spans, kept with its full 64-bit significand.
-  const Ext l = Ext(r.LeverArm) / (Ext(model.B) * 0.5L);
+  const N l = N(r.LeverArm) / (N(model.B) * 0.5L);
   r.DownwashFactor = ToDouble((2.0L * s - 2.0L - 0.5L / l / l) / (2.0L * s + 2.0L));
 }
 
@@ -30,36 +45,70 @@ void ClearTail(TModelData& model, TStabilityData& r) {
   r.DownwashFactor = 0;
 }
 
-}  // namespace
-
-void CalcWing(const TModelData& model, TStabilityData& results) {
-  const double halfSpan = ToDouble(Ext(model.B) * 0.5L);
-  const double innerSpan = ToDouble(Ext(halfSpan) - model.Sa);
-  results.Wing = SurfaceGeometry(WingPlanform(model), innerSpan);
-}
-
-void CalcTailAndTotals(TModelData& model, TStabilityData& r) {
+template <class N>
+void TailAndTotals(TModelData& model, TStabilityData& r) {
   const bool withTail = model.Bh != 0;
   r.SmallMargin = withTail ? 8 : 4;
   r.LargeMargin = withTail ? 16 : 8;
   if (withTail) {
-    CalcTail(model, r);
+    Tail<N>(model, r);
   } else {
     ClearTail(model, r);
   }
 
-  const Ext q = Ext(r.Tail.Area) / r.Wing.Area;
+  const N q = N(r.Tail.Area) / r.Wing.Area;
   r.TotalLiftSlope = ToDouble(q * r.Tail.LiftSlope * r.DownwashFactor + r.Wing.LiftSlope);
   r.TotalNeutralPoint =
       ToDouble(q * r.LeverArm * r.Tail.LiftSlope / r.TotalLiftSlope * r.DownwashFactor + r.Wing.NeutralPoint);
-  r.NeutralPointPercent = ToDouble((Ext(r.TotalNeutralPoint) - r.Wing.NeutralPoint) / r.Wing.Mac * 100.0L + 25.0L);
-  r.CgSmallMargin = ToDouble(Ext(r.TotalNeutralPoint) - Ext(r.Wing.Mac) * r.SmallMargin * 0.01L);
-  r.CgLargeMargin = ToDouble(Ext(r.TotalNeutralPoint) - Ext(r.Wing.Mac) * r.LargeMargin * 0.01L);
+  r.NeutralPointPercent = ToDouble((N(r.TotalNeutralPoint) - r.Wing.NeutralPoint) / r.Wing.Mac * 100.0L + 25.0L);
+  r.CgSmallMargin = ToDouble(N(r.TotalNeutralPoint) - N(r.Wing.Mac) * r.SmallMargin * 0.01L);
+  r.CgLargeMargin = ToDouble(N(r.TotalNeutralPoint) - N(r.Wing.Mac) * r.LargeMargin * 0.01L);
 }
 
+struct CalculationState {
+  TModelData Model;
+  TStabilityData Results;
+};
+
+}  // namespace
+
+// The fast path works on a copy, so that a failure found afterwards leaves
+// the caller's records exactly as the checked path leaves them.
+void CalcWing(const TModelData& model, TStabilityData& results) {
+  CalculationState state{model, results};
+  if (RanWithoutException(state, [](CalculationState& s) { Wing<long double>(s.Model, s.Results); })) {
+    results.Wing = state.Results.Wing;
+    return;
+  }
+  Wing<Ext>(model, results);
+}
+
+void CalcTailAndTotals(TModelData& model, TStabilityData& results) {
+  CalculationState state{model, results};
+  if (RanWithoutException(state, [](CalculationState& s) { TailAndTotals<long double>(s.Model, s.Results); })) {
+    model = state.Model;
+    results = state.Results;
+    return;
+  }
+  TailAndTotals<Ext>(model, results);
+}
+
+// Both stages under one watch of the flags: the same results as running
+// them one after the other, at half the cost of synchronising with the
+// floating-point unit.
 void CalcStability(TModelData& model, TStabilityData& results) {
-  CalcWing(model, results);
-  CalcTailAndTotals(model, results);
+  CalculationState state{model, results};
+  const auto fast = [](CalculationState& s) {
+    Wing<long double>(s.Model, s.Results);
+    TailAndTotals<long double>(s.Model, s.Results);
+  };
+  if (RanWithoutException(state, fast)) {
+    model = state.Model;
+    results = state.Results;
+    return;
+  }
+  Wing<Ext>(model, results);
+  TailAndTotals<Ext>(model, results);
 }
 
 }  // namespace calc
