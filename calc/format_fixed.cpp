@@ -115,16 +115,20 @@ void FixedForm(Decimal decimal, bool negative, int decimals, Text& text) {
 void ExponentForm(Decimal decimal, bool negative, int width, Text& text) {
   const int count = std::clamp(width - 8, 2, kDigitCount);
   std::array<char, kDigitCount + 1> digits{};
-  int exponent = decimal.Exponent;
   if (decimal.LeadingOne) {
     // The leading 1 is the first of the `count` digits, so one digit fewer
     // comes from the 18 and the rounding happens after that one.
     digits[0] = '1';
     RoundedDigits(decimal, count - 1, digits.data() + 1);
-    ++exponent;
   } else {
     RoundedDigits(decimal, count, digits.data());
+    if (decimal.LeadingOne) {
+      // The rounding carried out of 9.99...: the digits are now 1 and zeros.
+      std::memmove(digits.data() + 1, digits.data(), static_cast<std::size_t>(count - 1));
+      digits[0] = '1';
+    }
   }
+  const int exponent = decimal.Exponent + (decimal.LeadingOne ? 1 : 0);
   for (int blanks = width - count - 8; blanks > 0; --blanks) text.Put(' ');
   text.Put(negative ? '-' : ' ');
   text.Put(digits[0]);

@@ -10,9 +10,12 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   # Qt 6 widgets, printing and QtTest; Qt6Gui's CMake package needs the GL headers
   qt6-base-dev qt6-qpa-plugins libgl-dev libopengl-dev
-  # fonts for the window and for pixel-exact drawings
-  fonts-dejavu-core fonts-dejavu-extra fontconfig
-  # the end-to-end test: a virtual X display, keystrokes and a screenshot
+  # fonts: the window's captions are set in Liberation Sans, whose widths fit
+  # the result table; DejaVu stands in for anything else
+  fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra fontconfig
+  # the end-to-end test and the screenshot: a virtual X display, keystrokes
+  # and a screen capture
+  xvfb xauth xdotool imagemagick
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1; then

@@ -4,18 +4,11 @@
 #include <QPixmap>
 #include <QPolygon>
 
+#include "ui/palette.h"
+
 namespace ui {
 namespace {
 
-constexpr QRgb kBlack = qRgb(0, 0, 0);
-constexpr QRgb kWhite = qRgb(255, 255, 255);
-constexpr QRgb kBlue = qRgb(0, 0, 255);
-constexpr QRgb kNavy = qRgb(0, 0, 128);
-constexpr QRgb kYellow = qRgb(255, 255, 0);
-constexpr QRgb kOlive = qRgb(128, 128, 0);
-constexpr QRgb kGrey = qRgb(128, 128, 128);
-constexpr QRgb kSilver = qRgb(192, 192, 192);
-constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr QRgb kNoFill = qRgba(0, 0, 0, 0);
 
 // Pixel art wants whole pixels: no antialiasing, cosmetic one-pixel pens.

@@ -3,18 +3,13 @@
 #include <QColor>
 #include <QFont>
 
+#include "ui/palette.h"
+
 class QLabel;
 class QWidget;
 
 namespace ui {
 
-// The colours of the windows and their texts.
-inline constexpr QRgb kSilver = qRgb(192, 192, 192);
-inline constexpr QRgb kBlack = qRgb(0, 0, 0);
-inline constexpr QRgb kRed = qRgb(255, 0, 0);
-inline constexpr QRgb kBlue = qRgb(0, 0, 255);
-inline constexpr QRgb kGreen = qRgb(0, 128, 0);
-inline constexpr QRgb kMaroon = qRgb(128, 0, 0);
 
 // The windows' font: a sans-serif face 11 pixels high (8 point at 96 pixels
 // per inch). It is set in pixels so that every screen and the offscreen

@@ -6,16 +6,10 @@
 #include <array>
 #include <cstdlib>
 
+#include "ui/palette.h"
+
 namespace ui {
 namespace {
-
-constexpr QRgb kSilver = qRgb(192, 192, 192);
-constexpr QRgb kBlack = qRgb(0, 0, 0);
-constexpr QRgb kRed = qRgb(255, 0, 0);
-constexpr QRgb kCyan = qRgb(0, 255, 255);
-constexpr QRgb kYellow = qRgb(255, 255, 0);
-constexpr QRgb kBlue = qRgb(0, 0, 255);
-constexpr QRgb kBrightGreen = qRgb(0, 255, 0);
 
 // One half of a double-trapezoid surface in picture pixels. The fill ends at
 // these edges and the outline lies outside them; at the tip it starts at
@@ -82,16 +76,21 @@ constexpr std::array<Leader, 5> kLeaders = {{
 
 // Every line is plotted point by point (Bresenham), so slanted edges and
 // dots land on the same pixels whatever the rasteriser would choose.
+// The pen writes the pixels itself: a painter call per point would make the
+// sketch a noticeable part of the program's start-up.
 class PixelPen {
  public:
-  explicit PixelPen(QPainter& painter) : painter_(painter) {}
+  explicit PixelPen(QImage& image) : image_(image) {}
 
-  void SetColor(QRgb color) { painter_.setPen(QPen(QColor(color), 0)); }
-  void Point(int x, int y) { painter_.drawPoint(x, y); }
+  void SetColor(QRgb color) { color_ = color; }
+  void Point(int x, int y) {
+    if (image_.valid(x, y)) image_.setPixel(x, y, color_);
+  }
   void Line(QPoint from, QPoint to, Stroke stroke = Stroke::Solid);
 
  private:
-  QPainter& painter_;
+  QImage& image_;
+  QRgb color_ = 0;
 };
 
 void PixelPen::Line(QPoint from, QPoint to, Stroke stroke) {
@@ -212,16 +211,17 @@ void DrawDimensions(PixelPen& pen) {
 QImage DimensionSketchImage() {
   QImage image(kSketchWidth, kSketchHeight, QImage::Format_RGB32);
   image.fill(kSilver);
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  FillPanels(painter, kWing);
-  FillPanels(painter, kTail);
-  painter.fillRect(kFuselage, QColor(kRed));
-  PixelPen pen(painter);
+  {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    FillPanels(painter, kWing);
+    FillPanels(painter, kTail);
+    painter.fillRect(kFuselage, QColor(kRed));
+  }
+  PixelPen pen(image);
   DrawOutline(pen, kWing);
   DrawOutline(pen, kTail);
   DrawDimensions(pen);
-  painter.end();
   return image;
 }
 

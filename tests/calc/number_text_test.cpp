@@ -142,6 +142,8 @@ TEST(FormatFixed, Table) {
       {"exponent form", 1329227995784915872903807060280344576.0L, 4, 0, " 1.3E+0036"},
       {"negative exponent form", -1e300L, 12, 0, "-1.000E+0300"},
       {"exponent form rounds after a leading one", 1.0769062782407489e45L, 4, 0, " 1.1E+0045"},
+      {"exponent form carries into a new digit", 9.9999999999999998e+119, 4, 0, " 1.0E+0120"},
+      {"exponent form carries with more digits", -9.9999999e200L, 14, 0, "-1.00000E+0201"},
       {"just below exponent form", 1e35L, 4, 0, "100000000000000000000000000000000000"},
       {"sixteen normalises", 15.96, 5, 1, " 16.0"},
       {"zero decimals drop point", 0.4, 1, 0, "0"},
