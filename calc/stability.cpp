@@ -65,31 +65,25 @@ void TailAndTotals(TModelData& model, TStabilityData& r) {
   r.CgLargeMargin = ToDouble(N(r.TotalNeutralPoint) - N(r.Wing.Mac) * r.LargeMargin * 0.01L);
 }
 
-struct CalculationState {
-  TModelData Model;
-  TStabilityData Results;
-};
-
 }  // namespace
 
-// The fast path works on a copy, so that a failure found afterwards leaves
-// the caller's records exactly as the checked path leaves them.
+// The fast path works in place; should a flag show a failure, the records
+// are put back as they were and the checked path leaves them exactly as a
+// failing step must.
 void CalcWing(const TModelData& model, TStabilityData& results) {
-  CalculationState state{model, results};
-  if (RanWithoutException(state, [](CalculationState& s) { Wing<long double>(s.Model, s.Results); })) {
-    results.Wing = state.Results.Wing;
-    return;
-  }
+  TModelData input = model;  // a copy the flag watch can fence in
+  const TSurfaceData before = results.Wing;
+  if (RanWithoutException([&] { Wing<long double>(input, results); }, input, results)) return;
+  results.Wing = before;
   Wing<Ext>(model, results);
 }
 
 void CalcTailAndTotals(TModelData& model, TStabilityData& results) {
-  CalculationState state{model, results};
-  if (RanWithoutException(state, [](CalculationState& s) { TailAndTotals<long double>(s.Model, s.Results); })) {
-    model = state.Model;
-    results = state.Results;
-    return;
-  }
+  const TModelData modelBefore = model;
+  const TStabilityData resultsBefore = results;
+  if (RanWithoutException([&] { TailAndTotals<long double>(model, results); }, model, results)) return;
+  model = modelBefore;
+  results = resultsBefore;
   TailAndTotals<Ext>(model, results);
 }
 
@@ -97,16 +91,15 @@ void CalcTailAndTotals(TModelData& model, TStabilityData& results) {
 // them one after the other, at half the cost of synchronising with the
 // floating-point unit.
 void CalcStability(TModelData& model, TStabilityData& results) {
-  CalculationState state{model, results};
-  const auto fast = [](CalculationState& s) {
-    Wing<long double>(s.Model, s.Results);
-    TailAndTotals<long double>(s.Model, s.Results);
+  const TModelData modelBefore = model;
+  const TStabilityData resultsBefore = results;
+  const auto fast = [&] {
+    Wing<long double>(model, results);
+    TailAndTotals<long double>(model, results);
   };
-  if (RanWithoutException(state, fast)) {
-    model = state.Model;
-    results = state.Results;
-    return;
-  }
+  if (RanWithoutException(fast, model, results)) return;
+  model = modelBefore;
+  results = resultsBefore;
   Wing<Ext>(model, results);
   TailAndTotals<Ext>(model, results);
 }

@@ -5,20 +5,15 @@
 #include "surface_formulas.h"
 
 namespace calc {
-namespace {
-
-struct GeometryState {
-  TPlanform Planform;
-  double InnerSpan;
-  TSurfaceData Result;
-};
-
-}  // namespace
 
 TSurfaceData SurfaceGeometry(const TPlanform& planform, double innerSpan) {
-  GeometryState state{planform, innerSpan, {}};
-  const auto fast = [](GeometryState& s) { s.Result = SurfaceGeometryWith<long double>(s.Planform, s.InnerSpan); };
-  if (RanWithoutException(state, fast)) return state.Result;
+  // Copies, so that the flag watch can name every input it must fence in.
+  TPlanform input = planform;
+  double inner = innerSpan;
+  TSurfaceData result;
+  if (RanWithoutException([&] { result = SurfaceGeometryWith<long double>(input, inner); }, input, inner, result)) {
+    return result;
+  }
   // Nothing of the unfinished result reaches the caller: this throws at the
   // failing step, or returns the value where no step fails after all.
   return SurfaceGeometryWith<Ext>(planform, innerSpan);

@@ -86,8 +86,12 @@ std::string UsageText(std::span<const OptionDefinition> definitions) {
   text += "MODEL.dat (\"-\" reads it from standard input).\n\nOptions:\n";
   constexpr std::size_t kNameColumn = 22;
   for (const OptionDefinition& definition : definitions) {
-    std::string left = "  " + std::string(definition.name);
-    if (!definition.valueName.empty()) left += " " + std::string(definition.valueName);
+    std::string left = "  ";
+    left += definition.name;
+    if (!definition.valueName.empty()) {
+      left += ' ';
+      left += definition.valueName;
+    }
     left.resize(std::max(kNameColumn, left.size() + 1), ' ');
     text += left + std::string(definition.help) + "\n";
   }

@@ -151,6 +151,23 @@ TEST(CalcStability, TailAndTotalsFailures) {
   }
 }
 
+// A failure leaves the processor's exception flags raised; the next
+// calculation must neither inherit the failure nor lose one of its own.
+TEST(CalcStability, FailuresDoNotLeakIntoTheNextCalculation) {
+  const TStabilityData fresh = EarlierResults();
+  TModelData broken = DefaultModel();
+  broken.B = 0;
+  TStabilityData r;
+  EXPECT_THROW(calc::CalcStability(broken, r), calc::ArithmeticFailure);
+  TModelData model = DefaultModel();
+  calc::CalcStability(model, r);
+  EXPECT_EQ(r.CgSmallMargin, fresh.CgSmallMargin);
+  EXPECT_EQ(r.DownwashFactor, fresh.DownwashFactor);
+  model.Lih = model.Lkh = model.Lah = 0;
+  EXPECT_THROW(calc::CalcStability(model, r), calc::ArithmeticFailure);
+  EXPECT_EQ(r.Tail.Area, fresh.Tail.Area);
+}
+
 TEST(CalcStability, TailplaneFailureKeepsTheOldTailplane) {
   TModelData model = DefaultModel();
   model.Lih = model.Lkh = model.Lah = 0;
