@@ -24,7 +24,7 @@ for program in build-bench/bench/*_bench; do
 done
 if [[ -x build-bench/bench/startup_timer ]]; then
   printf '\n========== start-up ==========\n'
-  build-bench/bench/startup_timer build-bench/bench/cgcalc_startup build-bench/bench/bare_window
+  build-bench/bench/startup_timer build-bench/bench/cgcalc_startup build-bench/bench/bare_window build-bench/bench/text_window
 fi
 
 # Sums of CPU times per benchmark family, and their ratios. CSV columns:
