@@ -127,10 +127,16 @@ void WriteAll(int fd, std::string_view bytes) {
   }
 }
 
-// A device or pipe is written to, never replaced by a plain file.
+// A device or pipe is written to, never replaced by a plain file. It is
+// opened without blocking, so a pipe nobody reads fails at once (ENXIO)
+// instead of freezing the window; the writing itself blocks as usual.
 void WriteInPlace(const std::string& target, std::string_view contents) {
-  UniqueFd file(::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY));
+  UniqueFd file(::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
   if (!file.Valid()) throw FileErrorFromErrno(errno, FileOperation::Create);
+  const int flags = ::fcntl(file.Get(), F_GETFL);
+  if (flags < 0 || ::fcntl(file.Get(), F_SETFL, flags & ~O_NONBLOCK) < 0) {
+    throw FileErrorFromErrno(errno, FileOperation::Create);
+  }
   WriteAll(file.Get(), contents);
   if (const int error = file.Close(); error != 0) throw FileErrorFromErrno(error, FileOperation::Close);
 }

@@ -86,11 +86,11 @@ calc::TModelData ReadModelFile(const std::string& path) {
   // the flag.
   UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
   if (!file.Valid()) throw FileErrorFromErrno(errno, FileOperation::Open);
-  // Linux opens a folder for reading; for the program it is not a model file
-  // it could open.
+  // Linux opens a folder or a device for reading; neither is a model file it
+  // could open (a device such as /dev/zero would be read for ever).
   struct stat status {};
   if (::fstat(file.Get(), &status) != 0) throw FileErrorFromErrno(errno, FileOperation::Open);
-  if (S_ISDIR(status.st_mode)) throw FileErrorFromErrno(EISDIR, FileOperation::Open);
+  if (!S_ISREG(status.st_mode) && !S_ISFIFO(status.st_mode)) throw FileErrorFromErrno(EISDIR, FileOperation::Open);
 
   const calc::TModelData model = ReadModelStream(file.Get());
   if (const int error = file.Close(); error != 0) throw FileErrorFromErrno(error, FileOperation::Close);

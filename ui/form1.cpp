@@ -62,15 +62,19 @@ void TForm1::start() {
   // Only the first activation starts a new, unnamed model in English; coming
   // back from the About window keeps the file name (so Save still writes to
   // the loaded file) and the language the user chose.
-  const bool firstActivation = !activatedBefore_;
-  activatedBefore_ = true;
-  if (firstActivation) {
+  if (!activatedBefore_) {
+    activatedBefore_ = true;
     CurrentFileName = QStringLiteral("NoName");
     SetCaptionFitted(*Lab_fname, CurrentFileName);
   }
   RecalcEnabled = true;
   RechnenClick();
-  if (firstActivation) LanguageEnglish = true;
+  // Reached only when the recalculation completed; should the first one
+  // ever fail, a later activation still makes the warnings English once.
+  if (!languageInitialised_) {
+    languageInitialised_ = true;
+    LanguageEnglish = true;
+  }
 }
 
 void TForm1::RechnenClick() {

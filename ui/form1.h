@@ -153,6 +153,7 @@ class TForm1 : public QMainWindow {
   TForm2* aboutWindow_ = nullptr;
   std::unique_ptr<QPrinter> printer_;  // made by the first Print, kept for the later ones
   bool activatedBefore_ = false;
+  bool languageInitialised_ = false;  // start has set LanguageEnglish once
   calc::TModelData model_;
   calc::TStabilityData results_;
 };

@@ -12,8 +12,8 @@ QString ApplicationTitle(const QString& executablePath);
 
 // The text a failure report shows: the failure's message with a full stop
 // appended when the message is not empty and its last character has a
-// greater character code than the full stop ("... operation" gets one,
-// "error 5" and "done." do not).
+// greater character code than the full stop ("... operation" and
+// "I/O error 5" get one, "(a)" and "done." do not).
 QString MessageWithFullStop(const QString& message);
 
 }  // namespace ui

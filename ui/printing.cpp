@@ -21,7 +21,10 @@ int ScaledLength(int length, int targetDpi, int windowDpi) {
   const std::int64_t product = std::int64_t{length} * targetDpi;
   const std::int64_t magnitude = product < 0 ? -product : product;
   std::int64_t quotient = magnitude / windowDpi;
-  if (2 * (magnitude % windowDpi) >= windowDpi) ++quotient;
+  // To the nearest integer, an exact half to the even one, as every
+  // rounding to whole pixels in the program.
+  const std::int64_t twiceRemainder = 2 * (magnitude % windowDpi);
+  if (twiceRemainder > windowDpi || (twiceRemainder == windowDpi && quotient % 2 == 1)) ++quotient;
   const std::int64_t rounded = product < 0 ? -quotient : quotient;
   return static_cast<int>(std::clamp<std::int64_t>(rounded, INT_MIN, INT_MAX));
 }

@@ -43,7 +43,7 @@ Dpi DeviceDpi(const QPaintDevice& device);
 
 // `length` window pixels in target pixels: the 64-bit product length *
 // targetDpi divided by windowDpi, rounded to the nearest integer with halves
-// away from zero, and limited to the range of int. Throws std::invalid_argument
+// to the even one, and limited to the range of int. Throws std::invalid_argument
 // when windowDpi is not positive.
 int ScaledLength(int length, int targetDpi, int windowDpi);
 

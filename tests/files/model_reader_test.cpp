@@ -123,6 +123,17 @@ TEST(ModelReader, NamedPipeWithoutWriterReadsAsEmpty) {
   ExpectValues(ReadModelFile(path), Values{});
 }
 
+// A device is no model file: /dev/zero would otherwise be read for ever.
+TEST(ModelReader, DeviceIsRefusedLikeAFolder) {
+  try {
+    ReadModelFile("/dev/zero");
+    FAIL() << "no failure";
+  } catch (const FileError& error) {
+    EXPECT_STREQ(error.what(), "File access denied");
+    EXPECT_EQ(error.Operation(), FileOperation::Open);
+  }
+}
+
 TEST(ModelReader, LinesBeyondFifteenAreNotEvenConverted) {
   // Line 16 would overflow if it were parsed.
   const std::string text = files_test::ReadBytes(files_test::DataFile("default.dat")) + "1e400\r\n";

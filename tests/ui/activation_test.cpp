@@ -183,5 +183,21 @@ TEST_F(ActivationTest, FailingFirstStartIsReportedOnce) {
   for (const QString& text : Values()) EXPECT_TRUE(text.isEmpty());
 }
 
+// After a failed first start the warning language is still made English by
+// the first start that completes, here on the way back from About.
+TEST_F(ActivationTest, LaterStartCompletesWhatAFailedFirstStartLeftUndone) {
+  CreateWindows();
+  SetField(QStringLiteral("B"), QString());
+  windows->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
+  TakeReports();
+  SetField(QStringLiteral("B"), QStringLiteral("1300"));
+  VisitAboutWindow();
+  Form2().Button1Click();
+  EXPECT_TRUE(Form1().LanguageEnglish);
+  EXPECT_EQ(Values(), kDefaultTable);
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
 }  // namespace
 }  // namespace ui_test

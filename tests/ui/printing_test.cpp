@@ -29,19 +29,20 @@ struct ScaleRow {
   int expected;
 };
 
-// Window pixels to printer pixels: 64-bit product, divided, halves away from zero.
+// Window pixels to printer pixels: 64-bit product, divided, halves to even.
 TEST(ScaledLength, RoundsToNearest) {
   const ScaleRow rows[] = {
       {"client width 616 at 600 on 96", 616, 600, 96, 3850},
       {"client height 425 at 600 on 96, 2656.25", 425, 600, 96, 2656},
-      {"half rounds up, 1 at 48 on 96", 1, 48, 96, 1},
-      {"2.5 rounds up, 5 at 48 on 96", 5, 48, 96, 3},
-      {"1.5 rounds up, 1 at 144 on 96", 1, 144, 96, 2},
+      {"half rounds to even 0, 1 at 48 on 96", 1, 48, 96, 0},
+      {"2.5 rounds to even 2, 5 at 48 on 96", 5, 48, 96, 2},
+      {"1.5 rounds to even 2, 1 at 144 on 96", 1, 144, 96, 2},
+      {"2662.5 rounds to even, 426 at 600 on 96", 426, 600, 96, 2662},
       {"9.375 rounds down, 3 at 300 on 96", 3, 300, 96, 9},
       {"just below half, 47 at 1 on 96", 47, 1, 96, 0},
-      {"exactly half, 48 at 1 on 96", 48, 1, 96, 1},
-      {"negative half away from zero", -1, 48, 96, -1},
-      {"negative 2.5 away from zero", -5, 48, 96, -3},
+      {"exactly half, 48 at 1 on 96", 48, 1, 96, 0},
+      {"negative 1.5 to even", -1, 144, 96, -2},
+      {"negative 2.5 to even", -5, 48, 96, -2},
       {"same resolution", 616, 96, 96, 616},
       {"screen at 120", 616, 600, 120, 3080},
       {"zero length", 0, 600, 96, 0},
