@@ -26,6 +26,11 @@ using ResultLabelTexts = std::array<std::string, kResultLabelCount>;
 // to a double first, which decides ties such as the default 28.0.
 ResultLabelTexts ResultLabels(const TStabilityData& results);
 
+// The text of one label, by its place 0..19 in kResultLabelNames; throws
+// std::out_of_range for any other index. The window formats only the labels
+// it writes at each stage.
+std::string ResultLabel(const TStabilityData& results, int index);
+
 // True when the wing's aspect ratio is not at least 5 (NaN included): the
 // aspect ratio and both centre-of-gravity labels turn red and the warning
 // line appears.

@@ -65,43 +65,43 @@ void TailAndTotals(TModelData& model, TStabilityData& r) {
   r.CgLargeMargin = ToDouble(N(r.TotalNeutralPoint) - N(r.Wing.Mac) * r.LargeMargin * 0.01L);
 }
 
+// Runs `formulas` (a generic callable taking a number type tag, the model
+// and the results) on the fast path in place; should a flag show a failure,
+// the records are put back as they were and the checked formulas run, which
+// leave them exactly as a failing step must.
+template <class Formulas>
+void FastOrChecked(TModelData& model, TStabilityData& results, Formulas formulas) {
+  const TModelData modelBefore = model;
+  const TStabilityData resultsBefore = results;
+  if (RanWithoutException([&] { formulas(static_cast<long double>(0), model, results); }, model, results)) return;
+  model = modelBefore;
+  results = resultsBefore;
+  formulas(Ext(0), model, results);
+}
+
 }  // namespace
 
-// The fast path works in place; should a flag show a failure, the records
-// are put back as they were and the checked path leaves them exactly as a
-// failing step must.
 void CalcWing(const TModelData& model, TStabilityData& results) {
   TModelData input = model;  // a copy the flag watch can fence in
-  const TSurfaceData before = results.Wing;
-  if (RanWithoutException([&] { Wing<long double>(input, results); }, input, results)) return;
-  results.Wing = before;
-  Wing<Ext>(model, results);
+  FastOrChecked(input, results, [](auto number, TModelData& m, TStabilityData& r) {
+    Wing<decltype(number)>(m, r);
+  });
 }
 
 void CalcTailAndTotals(TModelData& model, TStabilityData& results) {
-  const TModelData modelBefore = model;
-  const TStabilityData resultsBefore = results;
-  if (RanWithoutException([&] { TailAndTotals<long double>(model, results); }, model, results)) return;
-  model = modelBefore;
-  results = resultsBefore;
-  TailAndTotals<Ext>(model, results);
+  FastOrChecked(model, results, [](auto number, TModelData& m, TStabilityData& r) {
+    TailAndTotals<decltype(number)>(m, r);
+  });
 }
 
 // Both stages under one watch of the flags: the same results as running
 // them one after the other, at half the cost of synchronising with the
 // floating-point unit.
 void CalcStability(TModelData& model, TStabilityData& results) {
-  const TModelData modelBefore = model;
-  const TStabilityData resultsBefore = results;
-  const auto fast = [&] {
-    Wing<long double>(model, results);
-    TailAndTotals<long double>(model, results);
-  };
-  if (RanWithoutException(fast, model, results)) return;
-  model = modelBefore;
-  results = resultsBefore;
-  Wing<Ext>(model, results);
-  TailAndTotals<Ext>(model, results);
+  FastOrChecked(model, results, [](auto number, TModelData& m, TStabilityData& r) {
+    Wing<decltype(number)>(m, r);
+    TailAndTotals<decltype(number)>(m, r);
+  });
 }
 
 }  // namespace calc

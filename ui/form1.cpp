@@ -17,8 +17,6 @@ static_assert(calc::kResultLabelNames[kLamtIndex] == "Lab_Lamt");
 static_assert(calc::kResultLabelNames[kRsp2Index] == "Lab_Rsp2");
 static_assert(calc::kResultLabelNames[kRsp1Index] == "Lab_Rsp1");
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 void SetValueText(QLabel& label, const std::string& text) {
   const QString shown = QString::fromStdString(text);
   if (label.text() != shown) label.setText(shown);
@@ -97,8 +95,7 @@ void TForm1::RechnenClick() {
 }
 
 void TForm1::WriteResultLabels(int first, int end) {
-  const calc::ResultLabelTexts texts = calc::ResultLabels(results_);
-  for (int i = first; i < end; ++i) SetValueText(*ResultLabels[i], texts[i]);
+  for (int i = first; i < end; ++i) SetValueText(*ResultLabels[i], calc::ResultLabel(results_, i));
 }
 
 void TForm1::draw(DiagramImage& image) {

@@ -18,8 +18,6 @@ inline constexpr int kClientHeight = 425;
 inline constexpr int kFieldHeight = 21;
 inline constexpr int kToolBarHeight = 33;
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 // The input fields in tab order, each over its dimension line of the picture.
 struct FieldPlace {
   std::string_view code;

@@ -9,9 +9,6 @@
 namespace ui {
 namespace {
 
-// The caption tables are UTF-8, so the umlauts arrive as they are.
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 constexpr int kTableLabelCount = 13;  // Label1 .. Label13
 constexpr int kUnitsLabel = 14;
 constexpr int kWarningLabel = 17;

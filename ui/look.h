@@ -2,6 +2,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QString>
+
+#include <string_view>
 
 #include "ui/palette.h"
 
@@ -31,6 +34,11 @@ QRgb TextColour(const QWidget& widget);
 
 // The height of a line of text: caption and value labels are this high.
 inline constexpr int kLineHeight = 13;
+
+// A text of the libraries (UTF-8, umlauts included) for a control.
+inline QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Sets a caption label's text; the label keeps its left edge and top and
 // takes the width of its text. Does nothing when the text is unchanged.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 
 #include "calc/captions.h"
 #include "calc/fields.h"
@@ -43,6 +44,16 @@ TEST(ResultLabels, AreasKeepTheirExtendedQuotient) {
   const calc::ResultLabelTexts labels = calc::ResultLabels(results);
   EXPECT_EQ(labels[0], " 28.0");
   EXPECT_EQ(labels[10], " 28.0");
+}
+
+TEST(ResultLabels, OneLabelByItsPlace) {
+  calc::TStabilityData results;
+  results.DownwashFactor = 0.7654;
+  results.LargeMargin = 16;
+  EXPECT_EQ(calc::ResultLabel(results, 15), "0.765");
+  EXPECT_EQ(calc::ResultLabel(results, 18), "16");
+  EXPECT_THROW(calc::ResultLabel(results, 20), std::out_of_range);
+  EXPECT_THROW(calc::ResultLabel(results, -1), std::out_of_range);
 }
 
 TEST(ResultLabels, AspectRatioWarningThreshold) {
