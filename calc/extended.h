@@ -68,10 +68,4 @@ inline double ToDouble(Ext a) {
 // The same rounding, kept as an Ext for use in later steps.
 inline Ext Stored(Ext a) { return ToDouble(a); }
 
-// The unchecked counterparts, so that one formula written for a number type N
-// serves both the fast path (N = long double) and the checked one (N = Ext).
-inline long double Stored(long double a) { return static_cast<double>(a); }
-inline double ToDouble(long double a) { return static_cast<double>(a); }
-inline long double Sqrt(long double a) { return std::sqrt(a); }
-
 }  // namespace calc

@@ -6,15 +6,17 @@
 namespace calc {
 namespace {
 
-// File-order indexes in the order a recalculation reads the fields.
-constexpr std::array<int, 7> kWingReadOrder = {0, 2, 3, 4, 1, 5, 6};           // B Li Lk La Sa Vk Va
-constexpr std::array<int, 7> kTailReadOrder = {9, 10, 11, 8, 12, 13, 14};      // Lih Lkh Lah Sah Vkh Vah Rh
-constexpr int kTailSpanIndex = 7;                                               // Bh
+// The order in which a recalculation reads the fields. The tailplane span
+// comes first on its own: without a tailplane the others are not read.
+constexpr ModelMember kWingReadOrder[] = {&TModelData::B,  &TModelData::Li, &TModelData::Lk, &TModelData::La,
+                                          &TModelData::Sa, &TModelData::Vk, &TModelData::Va};
+constexpr ModelMember kTailReadOrder[] = {&TModelData::Lih, &TModelData::Lkh, &TModelData::Lah, &TModelData::Sah,
+                                          &TModelData::Vkh, &TModelData::Vah, &TModelData::Rh};
 
-void ReadField(const FieldTexts& texts, TModelData& model, int index) {
+void ReadField(const FieldTexts& texts, TModelData& model, ModelMember member) {
   // Parse first: an overflow leaves the model field as it was.
-  const double value = ParseNumber(texts[static_cast<std::size_t>(index)]);
-  ModelField(model, index) = value;
+  const double value = ParseNumber(texts[static_cast<std::size_t>(ModelFieldIndex(member))]);
+  model.*member = value;
 }
 
 }  // namespace
@@ -26,13 +28,13 @@ FieldTexts DefaultFieldTexts() {
 }
 
 void ReadWingFields(const FieldTexts& texts, TModelData& model) {
-  for (int index : kWingReadOrder) ReadField(texts, model, index);
+  for (ModelMember member : kWingReadOrder) ReadField(texts, model, member);
 }
 
 void ReadTailFields(const FieldTexts& texts, TModelData& model) {
-  ReadField(texts, model, kTailSpanIndex);
+  ReadField(texts, model, &TModelData::Bh);
   if (model.Bh == 0) return;
-  for (int index : kTailReadOrder) ReadField(texts, model, index);
+  for (ModelMember member : kTailReadOrder) ReadField(texts, model, member);
 }
 
 void Recalculate(const FieldTexts& texts, TModelData& model, TStabilityData& results) {

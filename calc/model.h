@@ -1,7 +1,10 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
+
+#include "surface.h"
 
 namespace calc {
 
@@ -27,18 +30,92 @@ struct TModelData {
   double Rh = 0;   // wing root trailing edge to tailplane root leading edge
 };
 
+using ModelMember = double TModelData::*;
+
 inline constexpr int kModelFieldCount = 15;
 
-// Field codes in file order; the input fields are named "Bot_" + code.
-inline constexpr std::array<std::string_view, kModelFieldCount> kModelFieldCodes = {
-    "B", "Sa", "Li", "Lk", "La", "Vk", "Va", "Bh", "Sah", "Lih", "Lkh", "Lah", "Vkh", "Vah", "Rh"};
+// One dimension as the window and the model file know it: the input field is
+// named "Bot_" + Code, and DefaultText is the text that field starts with
+// (the default of a new model).
+struct ModelFieldInfo {
+  std::string_view Code;
+  ModelMember Member;
+  std::string_view DefaultText;
+};
 
-// The texts the input fields start with; they are the defaults of a new model.
-inline constexpr std::array<std::string_view, kModelFieldCount> kDefaultFieldTexts = {
-    "1300", "0", "220", "210", "0", "-30", "0", "415", "50", "160", "110", "40", "20", "30", "360"};
+// Every dimension once, in file order.
+inline constexpr std::array<ModelFieldInfo, kModelFieldCount> kModelFields = {{
+    {"B", &TModelData::B, "1300"},
+    {"Sa", &TModelData::Sa, "0"},
+    {"Li", &TModelData::Li, "220"},
+    {"Lk", &TModelData::Lk, "210"},
+    {"La", &TModelData::La, "0"},
+    {"Vk", &TModelData::Vk, "-30"},
+    {"Va", &TModelData::Va, "0"},
+    {"Bh", &TModelData::Bh, "415"},
+    {"Sah", &TModelData::Sah, "50"},
+    {"Lih", &TModelData::Lih, "160"},
+    {"Lkh", &TModelData::Lkh, "110"},
+    {"Lah", &TModelData::Lah, "40"},
+    {"Vkh", &TModelData::Vkh, "20"},
+    {"Vah", &TModelData::Vah, "30"},
+    {"Rh", &TModelData::Rh, "360"},
+}};
+
+// One column of kModelFields, in file order.
+template <auto Column>
+constexpr std::array<std::string_view, kModelFieldCount> ModelFieldColumn() {
+  std::array<std::string_view, kModelFieldCount> column{};
+  for (std::size_t i = 0; i < column.size(); ++i) column[i] = kModelFields[i].*Column;
+  return column;
+}
+
+// Field codes in file order.
+inline constexpr std::array<std::string_view, kModelFieldCount> kModelFieldCodes =
+    ModelFieldColumn<&ModelFieldInfo::Code>();
+
+// The texts the input fields start with, in file order.
+inline constexpr std::array<std::string_view, kModelFieldCount> kDefaultFieldTexts =
+    ModelFieldColumn<&ModelFieldInfo::DefaultText>();
+
+// The file-order index of a member of TModelData.
+constexpr int ModelFieldIndex(ModelMember member) {
+  for (int i = 0; i < kModelFieldCount; ++i) {
+    if (kModelFields[static_cast<std::size_t>(i)].Member == member) return i;
+  }
+  return -1;  // unreachable: every member is a field
+}
+
+// Every member has exactly one row: no row repeats a member, and there are as
+// many rows as the record has members.
+static_assert(sizeof(TModelData) == kModelFieldCount * sizeof(double));
+static_assert([] {
+  for (int i = 0; i < kModelFieldCount; ++i) {
+    if (ModelFieldIndex(kModelFields[static_cast<std::size_t>(i)].Member) != i) return false;
+  }
+  return true;
+}());
 
 // Field by file-order index 0..14; any other index is a programming error.
 double& ModelField(TModelData& model, int index);
 double ModelField(const TModelData& model, int index);
+
+// The members that make up a surface's TPlanform, in TPlanform's order:
+// Span, OuterSpan, RootChord, KinkChord, TipChord, KinkOffset, TipOffset.
+using PlanformMembers = std::array<ModelMember, 7>;
+
+inline constexpr PlanformMembers kWingPlanform = {&TModelData::B,  &TModelData::Sa, &TModelData::Li, &TModelData::Lk,
+                                                  &TModelData::La, &TModelData::Vk, &TModelData::Va};
+inline constexpr PlanformMembers kTailPlanform = {&TModelData::Bh,  &TModelData::Sah, &TModelData::Lih,
+                                                  &TModelData::Lkh, &TModelData::Lah, &TModelData::Vkh,
+                                                  &TModelData::Vah};
+
+constexpr TPlanform PlanformOf(const TModelData& model, const PlanformMembers& members) {
+  return {model.*members[0], model.*members[1], model.*members[2], model.*members[3],
+          model.*members[4], model.*members[5], model.*members[6]};
+}
+
+constexpr TPlanform WingPlanform(const TModelData& model) { return PlanformOf(model, kWingPlanform); }
+constexpr TPlanform TailPlanform(const TModelData& model) { return PlanformOf(model, kTailPlanform); }
 
 }  // namespace calc

@@ -29,4 +29,26 @@ struct TSurfaceData {
 // double range) and then returns nothing.
 TSurfaceData SurfaceGeometry(const TPlanform& planform, double innerSpan);
 
+// Where one chord section of a half planform lies, in the planform's units:
+// Across is its distance from the centre line, TrailingEdge and LeadingEdge
+// how far its edges lie forward of the root trailing edge.
+struct ChordSection {
+  long double Across = 0;
+  long double TrailingEdge = 0;
+  long double LeadingEdge = 0;
+};
+
+// The corners of the inner panel (Root to Kink) and of the outer panel (Kink
+// to Tip) of one half.
+struct PanelCorners {
+  ChordSection Root, Kink, Tip;
+};
+
+// The corners as pictures draw them: every sum carried with a 64-bit
+// significand and left unrounded, so that a caller scaling them to pixels
+// rounds only once. Never fails (infinities and NaN pass through).
+// SurfaceGeometry does not use them: its integrals work from chord
+// differences and quarter-chord points, rounded step by step.
+PanelCorners CornersOf(const TPlanform& planform);
+
 }  // namespace calc

@@ -38,7 +38,12 @@ void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
   const std::int64_t left = x1, top = y1, right = x2, bottom = y2;
   const std::uint32_t pen = Packed(pen_);
-  Fill(left, top, right, bottom, pen);
+  // Each pixel is written once: the border's four sides, then the inside.
+  // A box one pixel wide or high is all border.
+  Fill(left, top, right, top + 1, pen);
+  if (bottom - 1 > top) Fill(left, bottom - 1, right, bottom, pen);
+  Fill(left, top + 1, left + 1, bottom - 1, pen);
+  if (right - 1 > left) Fill(right - 1, top + 1, right, bottom - 1, pen);
   Fill(left + 1, top + 1, right - 1, bottom - 1, Packed(brush_));
 }
 

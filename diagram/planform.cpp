@@ -16,14 +16,6 @@ constexpr int kMarkLeft = kCentreColumn - 2;
 constexpr int kMarkEnd = kCentreColumn + 2;  // left out by the line
 constexpr std::size_t kMostOps = 64;         // 5 + 2 + 3 pens + 2 x 24 outline + 4 marks
 
-// One lifting surface as the diagram reads it, in millimetres.
-struct Surface {
-  long double Span, OuterSpan, RootChord, KinkChord, TipChord, KinkOffset, TipOffset;
-};
-
-Surface Wing(const calc::TModelData& m) { return {m.B, m.Sa, m.Li, m.Lk, m.La, m.Vk, m.Va}; }
-Surface Tailplane(const calc::TModelData& m) { return {m.Bh, m.Sah, m.Lih, m.Lkh, m.Lah, m.Vkh, m.Vah}; }
-
 class OpWriter {
  public:
   OpWriter(std::vector<DrawOp>& ops, long double scale) : ops_(ops), scale_(scale) { ops_.reserve(kMostOps); }
@@ -42,18 +34,19 @@ class OpWriter {
 
   // Half outline of a surface whose root trailing edge lies on row baseRow;
   // side +1 is the right half, -1 the left.
-  void HalfOutline(const Surface& s, long double baseRow, int side) {
-    const long double kink = kCentreColumn + side * R(s.Span / 2 - s.OuterSpan);
-    const long double tip = kCentreColumn + side * R(s.Span / 2);
+  void HalfOutline(const calc::TPlanform& surface, long double baseRow, int side) {
+    const calc::PanelCorners corners = calc::CornersOf(surface);
+    const long double kink = kCentreColumn + side * R(corners.Kink.Across);
+    const long double tip = kCentreColumn + side * R(corners.Tip.Across);
     const auto row = [&](long double forward) { return baseRow - R(forward); };
-    Stroke(kCentreColumn, baseRow, kink, row(s.KinkOffset));
-    if (s.OuterSpan != 0) {
-      Stroke(kink, row(s.KinkOffset), tip, row(s.TipOffset));
-      Stroke(kink, row(s.KinkChord + s.KinkOffset), tip, row(s.TipChord + s.TipOffset));
+    Stroke(kCentreColumn, baseRow, kink, row(corners.Kink.TrailingEdge));
+    if (surface.OuterSpan != 0) {
+      Stroke(kink, row(corners.Kink.TrailingEdge), tip, row(corners.Tip.TrailingEdge));
+      Stroke(kink, row(corners.Kink.LeadingEdge), tip, row(corners.Tip.LeadingEdge));
     }
-    Stroke(kCentreColumn, row(s.RootChord), kink, row(s.KinkChord + s.KinkOffset));
-    Stroke(tip, row(s.TipOffset), tip, row(s.TipChord + s.TipOffset));
-    Stroke(kink, row(s.KinkOffset), kink, row(s.KinkChord + s.KinkOffset));
+    Stroke(kCentreColumn, row(corners.Root.LeadingEdge), kink, row(corners.Kink.LeadingEdge));
+    Stroke(tip, row(corners.Tip.TrailingEdge), tip, row(corners.Tip.LeadingEdge));
+    Stroke(kink, row(corners.Kink.TrailingEdge), kink, row(corners.Kink.LeadingEdge));
   }
 
  private:
@@ -82,13 +75,15 @@ PlanformDrawing PlanformOps(const calc::TModelData& model, double cgSmallMargin,
   out.Stroke(0, referenceRow, kDiagramWidth, referenceRow);
 
   out.Pen(kBlue);
-  out.HalfOutline(Wing(model), baseRow, +1);
-  out.HalfOutline(Wing(model), baseRow, -1);
+  const calc::TPlanform wing = calc::WingPlanform(model);
+  out.HalfOutline(wing, baseRow, +1);
+  out.HalfOutline(wing, baseRow, -1);
 
   out.Pen(kGreen);
   const long double tailBaseRow = baseRow + out.R(static_cast<long double>(model.Rh) + model.Lih);
-  out.HalfOutline(Tailplane(model), tailBaseRow, +1);
-  out.HalfOutline(Tailplane(model), tailBaseRow, -1);
+  const calc::TPlanform tailplane = calc::TailPlanform(model);
+  out.HalfOutline(tailplane, tailBaseRow, +1);
+  out.HalfOutline(tailplane, tailBaseRow, -1);
 
   out.Pen(kBlack);
   for (const double cg : {cgLargeMargin, cgSmallMargin}) {

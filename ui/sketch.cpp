@@ -6,25 +6,59 @@
 #include <array>
 #include <cstdlib>
 
+#include "calc/surface.h"
 #include "ui/palette.h"
 
 namespace ui {
 namespace {
 
-// One half of a double-trapezoid surface in picture pixels. The fill ends at
-// these edges and the outline lies outside them; at the tip it starts at
-// tipX, so the tip chord's dimension line runs along the last filled column
-// (tipX - 1) without being covered.
+// The sketch's wing and tailplane are planforms like the model's, measured
+// in picture pixels and drawn right half only, flight direction up, with the
+// root trailing edge at `rootTrailingEdge`.
 struct SurfacePicture {
-  int rootX, rootLe, rootTe;
-  int kinkX, kinkLe, kinkTe;
-  int tipX, tipLe, tipTe;
+  QPoint rootTrailingEdge;
+  calc::TPlanform shape;
+  QRgb outline;
+};
+
+// In TPlanform's order: span, outer-panel span, root, kink and tip chord,
+// kink and tip offset. Root, kink and tip come out at x 23, 144 and 271
+// (rows 59..148, 61..130 and 63..95) for the wing, and at x 23, 86 and 145
+// (rows 245..308, 247..298 and 248..284) for the tailplane.
+constexpr SurfacePicture kWing = {{23, 148}, {496, 127, 89, 69, 32, 18, 53}, kBlue};
+constexpr SurfacePicture kTail = {{23, 308}, {244, 59, 63, 51, 36, 10, 24}, kBrightGreen};
+
+// A chord section in the picture: its column and the rows of its edges.
+struct SectionPixels {
+  int x, leadingEdge, trailingEdge;
+};
+
+// The half's corners in picture pixels. The fill ends at these edges and the
+// outline lies outside them; at the tip it starts at tip.x, so the tip
+// chord's dimension line runs along the last filled column (tip.x - 1)
+// without being covered. The kink mirrored across the root lets the inner
+// panel run on across the centre line and off the picture's left edge, as
+// the far half of the surface would.
+struct HalfPicture {
+  SectionPixels mirroredKink, root, kink, tip;
   int referenceY;  // dotted continuation of the root trailing edge
   QRgb outline;
 };
 
-constexpr SurfacePicture kWing = {23, 59, 148, 144, 61, 130, 271, 63, 95, 149, kBlue};
-constexpr SurfacePicture kTail = {23, 245, 308, 86, 247, 298, 145, 248, 284, 309, kBrightGreen};
+HalfPicture Placed(const SurfacePicture& s) {
+  const calc::PanelCorners corners = calc::CornersOf(s.shape);
+  const QPoint origin = s.rootTrailingEdge;
+  // Whole pixels throughout, so the conversions are exact.
+  const auto place = [origin](const calc::ChordSection& section) {
+    return SectionPixels{origin.x() + static_cast<int>(section.Across),
+                         origin.y() - static_cast<int>(section.LeadingEdge),
+                         origin.y() - static_cast<int>(section.TrailingEdge)};
+  };
+  HalfPicture half{{}, place(corners.Root), place(corners.Kink), place(corners.Tip), origin.y() + 1, s.outline};
+  half.mirroredKink = half.kink;
+  half.mirroredKink.x = 2 * half.root.x - half.kink.x;
+  return half;
+}
 
 // The fuselage centre line: x 19..28, y 5..310.
 constexpr QRect kFuselage(19, 5, 10, 306);
@@ -149,27 +183,25 @@ void DimensionLine(PixelPen& pen, const Segment& line) {
 }
 
 // The fill reaches one pixel under the outline on every side, so that no
-// background shows where the fill's and the outline's rounding differ. The
-// mirrored kink lets the inner panel run on across the centre line and off
-// the picture's left edge, as the far half of the surface would.
-QPolygon InnerPanel(const SurfacePicture& s) {
-  const int mirroredKinkX = 2 * s.rootX - s.kinkX;
-  return QPolygon({QPoint(mirroredKinkX, s.kinkLe - 1), QPoint(s.rootX, s.rootLe - 1),
-                   QPoint(s.kinkX, s.kinkLe - 1), QPoint(s.kinkX, s.kinkTe + 1), QPoint(s.rootX, s.rootTe + 1),
-                   QPoint(mirroredKinkX, s.kinkTe + 1)});
+// background shows where the fill's and the outline's rounding differ.
+QPolygon InnerPanel(const HalfPicture& h) {
+  return QPolygon({QPoint(h.mirroredKink.x, h.mirroredKink.leadingEdge - 1), QPoint(h.root.x, h.root.leadingEdge - 1),
+                   QPoint(h.kink.x, h.kink.leadingEdge - 1), QPoint(h.kink.x, h.kink.trailingEdge + 1),
+                   QPoint(h.root.x, h.root.trailingEdge + 1),
+                   QPoint(h.mirroredKink.x, h.mirroredKink.trailingEdge + 1)});
 }
 
-QPolygon OuterPanel(const SurfacePicture& s) {
-  return QPolygon({QPoint(s.kinkX, s.kinkLe - 1), QPoint(s.tipX + 1, s.tipLe - 1), QPoint(s.tipX + 1, s.tipTe + 1),
-                   QPoint(s.kinkX, s.kinkTe + 1)});
+QPolygon OuterPanel(const HalfPicture& h) {
+  return QPolygon({QPoint(h.kink.x, h.kink.leadingEdge - 1), QPoint(h.tip.x + 1, h.tip.leadingEdge - 1),
+                   QPoint(h.tip.x + 1, h.tip.trailingEdge + 1), QPoint(h.kink.x, h.kink.trailingEdge + 1)});
 }
 
-void FillPanels(QPainter& painter, const SurfacePicture& s) {
+void FillPanels(QPainter& painter, const HalfPicture& h) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(kCyan));
-  painter.drawPolygon(InnerPanel(s));
+  painter.drawPolygon(InnerPanel(h));
   painter.setBrush(QColor(kYellow));
-  painter.drawPolygon(OuterPanel(s));
+  painter.drawPolygon(OuterPanel(h));
 }
 
 // The 3-pixel outline lies outside the fill: it grows away from the panel
@@ -182,22 +214,22 @@ void EdgeBand(PixelPen& pen, QPoint from, QPoint to, int outward) {
 }
 
 // One edge, leading or trailing, from off the left of the picture to the tip.
-void EdgeBands(PixelPen& pen, const SurfacePicture& s, int rootY, int kinkY, int tipY, int outward) {
-  const int mirroredKinkX = 2 * s.rootX - s.kinkX;
-  EdgeBand(pen, QPoint(mirroredKinkX, kinkY), QPoint(s.rootX, rootY), outward);
-  EdgeBand(pen, QPoint(s.rootX, rootY), QPoint(s.kinkX, kinkY), outward);
-  EdgeBand(pen, QPoint(s.kinkX, kinkY), QPoint(s.tipX, tipY), outward);
+void EdgeBands(PixelPen& pen, const HalfPicture& h, int SectionPixels::*edge, int outward) {
+  const auto at = [edge](const SectionPixels& section) { return QPoint(section.x, section.*edge); };
+  EdgeBand(pen, at(h.mirroredKink), at(h.root), outward);
+  EdgeBand(pen, at(h.root), at(h.kink), outward);
+  EdgeBand(pen, at(h.kink), at(h.tip), outward);
 }
 
-void DrawOutline(PixelPen& pen, const SurfacePicture& s) {
-  pen.SetColor(s.outline);
-  EdgeBands(pen, s, s.rootLe, s.kinkLe, s.tipLe, -1);
-  EdgeBands(pen, s, s.rootTe, s.kinkTe, s.tipTe, +1);
+void DrawOutline(PixelPen& pen, const HalfPicture& h) {
+  pen.SetColor(h.outline);
+  EdgeBands(pen, h, &SectionPixels::leadingEdge, -1);
+  EdgeBands(pen, h, &SectionPixels::trailingEdge, +1);
   for (int column = 0; column < 3; ++column) {
-    pen.Line(QPoint(s.tipX + column, s.tipLe - 2), QPoint(s.tipX + column, s.tipTe + 2));
+    pen.Line(QPoint(h.tip.x + column, h.tip.leadingEdge - 2), QPoint(h.tip.x + column, h.tip.trailingEdge + 2));
   }
   // Kink and tip offsets are measured from this line to the trailing edge.
-  pen.Line(QPoint(s.rootX + 1, s.referenceY), QPoint(s.tipX - 1, s.referenceY), Stroke::Dotted);
+  pen.Line(QPoint(h.root.x + 1, h.referenceY), QPoint(h.tip.x - 1, h.referenceY), Stroke::Dotted);
 }
 
 void DrawDimensions(PixelPen& pen) {
@@ -211,16 +243,18 @@ void DrawDimensions(PixelPen& pen) {
 QImage DimensionSketchImage() {
   QImage image(kSketchWidth, kSketchHeight, QImage::Format_RGB32);
   image.fill(kSilver);
+  const HalfPicture wing = Placed(kWing);
+  const HalfPicture tail = Placed(kTail);
   {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    FillPanels(painter, kWing);
-    FillPanels(painter, kTail);
+    FillPanels(painter, wing);
+    FillPanels(painter, tail);
     painter.fillRect(kFuselage, QColor(kRed));
   }
   PixelPen pen(image);
-  DrawOutline(pen, kWing);
-  DrawOutline(pen, kTail);
+  DrawOutline(pen, wing);
+  DrawOutline(pen, tail);
   DrawDimensions(pen);
   return image;
 }

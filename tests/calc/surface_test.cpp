@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "calc/failure.h"
 
 namespace {
@@ -87,6 +89,37 @@ TEST(SurfaceGeometry, FailureTexts) {
   EXPECT_STREQ(calc::FailureText(calc::FailureKind::DivisionByZero), "Floating point division by zero");
   EXPECT_STREQ(calc::FailureText(calc::FailureKind::InvalidOperation), "Invalid floating point operation");
   EXPECT_STREQ(calc::FailureText(calc::FailureKind::Overflow), "Floating point overflow");
+}
+
+struct CornersCase {
+  const char* Name;
+  TPlanform Planform;
+  calc::PanelCorners Expected;
+};
+
+// Across from the centre line; edges forward of the root trailing edge.
+TEST(CornersOf, KnownPlanforms) {
+  constexpr double kTwoTo53 = 9007199254740992.0;  // the next double is 2 higher
+  const CornersCase cases[] = {
+      {"default wing", {1300, 0, 220, 210, 0, -30, 0}, {{0, 0, 220}, {650, -30, 180}, {650, 0, 0}}},
+      {"default tailplane", {415, 50, 160, 110, 40, 20, 30}, {{0, 0, 160}, {157.5L, 20, 130}, {207.5L, 30, 70}}},
+      {"outer panel beyond the half span", {100, 80, 10, 10, 10, 0, 0}, {{0, 0, 10}, {-30, 0, 10}, {50, 0, 10}}},
+      // Sums a double could not hold: drawn where they are, not rounded.
+      {"kink edge between doubles", {4, 1, 1, kTwoTo53, 0, 1, 0}, {{0, 0, 1}, {1, 1, kTwoTo53 + 1.0L}, {2, 0, 0}}},
+      {"kink position between doubles", {kTwoTo53 + 2, 0.5, 1, 1, 1, 0, 0},
+       {{0, 0, 1}, {kTwoTo53 / 2 + 0.5L, 0, 1}, {kTwoTo53 / 2 + 1.0L, 0, 1}}},
+  };
+  for (const CornersCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const calc::PanelCorners corners = calc::CornersOf(c.Planform);
+    const std::pair<const calc::ChordSection&, const calc::ChordSection&> sections[] = {
+        {corners.Root, c.Expected.Root}, {corners.Kink, c.Expected.Kink}, {corners.Tip, c.Expected.Tip}};
+    for (const auto& [actual, expected] : sections) {
+      EXPECT_EQ(actual.Across, expected.Across);
+      EXPECT_EQ(actual.TrailingEdge, expected.TrailingEdge);
+      EXPECT_EQ(actual.LeadingEdge, expected.LeadingEdge);
+    }
+  }
 }
 
 }  // namespace
