@@ -1,0 +1,77 @@
+#include "present/balance_rows.h"
+
+#include <array>
+
+#include "calc/number_text.h"
+
+namespace present {
+namespace {
+
+using calc::BalanceAdvice;
+using calc::BalanceVerdict;
+using calc::TBalanceData;
+
+constexpr std::array<Caption, 4> kVerdicts = {{
+    {"instabil", "unstable"},
+    {"schwanzlastig", "tail-heavy"},
+    {"im Bereich", "in range"},
+    {"kopflastig", "nose-heavy"},
+}};
+
+constexpr std::array<Caption, 5> kAdvice = {{
+    {"kein Ballast n\u00f6tig", "no ballast needed"},
+    {"", ""},
+    {"Ballast dort kann den Schwerpunkt nicht in den Bereich bringen",
+     "ballast there cannot move the CG to the range"},
+    {"Masse fehlt", "mass unknown"},
+    {"Ballastposition fehlt", "no ballast station"},
+}};
+
+constexpr std::array<std::pair<std::string_view, Caption>, 3> kErrors = {{
+    {calc::kNoCgText, {"kein Schwerpunkt eingegeben", calc::kNoCgText}},
+    {calc::kNoSupportMassText, {"die Auflagen tragen keine Masse", calc::kNoSupportMassText}},
+    {calc::kSameSupportText, {"beide Auflagen stehen an derselben Stelle", calc::kSameSupportText}},
+}};
+
+std::string Length(double millimetres) { return calc::FormatFixed(millimetres, 5, 1); }
+std::string Grams(double grams) { return calc::FormatFixed(grams, 6, 1); }
+
+const std::array<BalanceRow, 6> kRows = {{
+    {"Bal_Cg", {"Schwerpunkt gemessen:", "measured centre of gravity:"},
+     [](const TBalanceData& b, Language) { return Length(b.Cg); }},
+    {"Bal_Mass", {"Masse in g:", "mass by g:"},
+     [](const TBalanceData& b, Language) { return b.Mass ? Grams(*b.Mass) : std::string(); }},
+    {"Bal_Margin", {"Stabilit\u00e4tsma\u00df in %:", "static margin by %:"},
+     [](const TBalanceData& b, Language) { return Length(b.StaticMargin); }},
+    {"Bal_Verdict", {"Urteil:", "verdict:"},
+     [](const TBalanceData& b, Language l) { return std::string(VerdictText(b.Verdict, l)); }},
+    {"Bal_Ballast", {"Ballast in g:", "ballast by g:"},
+     [](const TBalanceData& b, Language l) {
+       return b.Advice == BalanceAdvice::Ballast ? Grams(b.Ballast) : std::string(AdviceText(b.Advice, l));
+     }},
+    {"Bal_NewMass", {"neue Masse in g:", "new mass by g:"},
+     [](const TBalanceData& b, Language) {
+       return b.Advice == BalanceAdvice::Ballast ? Grams(b.NewMass) : std::string();
+     }},
+}};
+
+}  // namespace
+
+std::span<const BalanceRow> BalanceRows() { return kRows; }
+
+std::string_view VerdictText(BalanceVerdict verdict, Language language) {
+  return In(kVerdicts[static_cast<std::size_t>(verdict)], language);
+}
+
+std::string_view AdviceText(BalanceAdvice advice, Language language) {
+  return In(kAdvice[static_cast<std::size_t>(advice)], language);
+}
+
+std::string_view BalanceErrorText(std::string_view englishMessage, Language language) {
+  for (const auto& [english, caption] : kErrors) {
+    if (english == englishMessage) return In(caption, language);
+  }
+  return englishMessage;
+}
+
+}  // namespace present
