@@ -1,0 +1,72 @@
+#include "balance.h"
+
+#include "extended.h"
+
+namespace calc {
+namespace {
+
+double MeasuredCg(const TBalanceInput& input) {
+  if (input.Cg) return *input.Cg;
+  if (!input.Supports) throw BalanceInputError(kNoCgText);
+  const TSupports& s = *input.Supports;
+  const double mass = ToDouble(Ext(s.Ma) + s.Mb);
+  if (mass == 0) throw BalanceInputError(kNoSupportMassText);
+  if (s.Xa == s.Xb) throw BalanceInputError(kSameSupportText);
+  return ToDouble((Ext(s.Ma) * s.Xa + Ext(s.Mb) * s.Xb) / mass);
+}
+
+std::optional<double> ModelMass(const TBalanceInput& input) {
+  if (input.Mass) return input.Mass;
+  if (input.Supports) return ToDouble(Ext(input.Supports->Ma) + input.Supports->Mb);
+  return std::nullopt;
+}
+
+BalanceVerdict Judge(double staticMargin, const TStabilityData& results) {
+  if (staticMargin < 0) return BalanceVerdict::Unstable;
+  if (staticMargin < results.SmallMargin) return BalanceVerdict::TailHeavy;
+  if (staticMargin <= results.LargeMargin) return BalanceVerdict::InRange;
+  return BalanceVerdict::NoseHeavy;
+}
+
+// w = M·(T − Xcg) / (Xbal − T): the ballast that moves the centre of gravity
+// from Xcg to T. A negative w would mean taking mass away.
+void AdviseBallast(const TBalanceInput& input, const TStabilityData& results, TBalanceData& balance) {
+  if (balance.Verdict == BalanceVerdict::InRange) return;
+  balance.Target = balance.Verdict == BalanceVerdict::NoseHeavy ? results.CgLargeMargin : results.CgSmallMargin;
+  if (!balance.Mass) {
+    balance.Advice = BalanceAdvice::NoMass;
+    return;
+  }
+  if (!input.BallastStation) {
+    balance.Advice = BalanceAdvice::NoStation;
+    return;
+  }
+  const Ext arm = Ext(*input.BallastStation) - balance.Target;
+  if (arm.Value() == 0) {
+    balance.Advice = BalanceAdvice::WrongSide;
+    return;
+  }
+  const double ballast = ToDouble(Ext(*balance.Mass) * (Ext(balance.Target) - balance.Cg) / arm);
+  if (!(ballast >= 0)) {
+    balance.Advice = BalanceAdvice::WrongSide;
+    return;
+  }
+  balance.Advice = BalanceAdvice::Ballast;
+  balance.Ballast = ballast;
+  balance.NewMass = ToDouble(Ext(*balance.Mass) + ballast);
+}
+
+}  // namespace
+
+TBalanceData CalcBalance(const TBalanceInput& input, const TStabilityData& results) {
+  TBalanceData balance;
+  balance.Cg = MeasuredCg(input);
+  balance.Mass = ModelMass(input);
+  balance.StaticMargin =
+      ToDouble((Ext(results.TotalNeutralPoint) - balance.Cg) / results.Wing.Mac * 100.0L);
+  balance.Verdict = Judge(balance.StaticMargin, results);
+  AdviseBallast(input, results, balance);
+  return balance;
+}
+
+}  // namespace calc

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+
+#include "failure.h"
+#include "stability.h"
+
+namespace calc {
+
+// Where a finished model actually balances, how much static margin that
+// leaves, and how much ballast at a chosen station brings the centre of
+// gravity into the recommended range. Positions are x in mm behind the wing
+// root's leading edge (negative ahead of it), masses in grams.
+
+// The measured centre of gravity: entered directly, or found from what two
+// supports (two kitchen scales) carry.
+struct TSupports {
+  double Xa = 0;  // support A's position
+  double Ma = 0;  // what support A carries
+  double Xb = 0;
+  double Mb = 0;
+};
+
+struct TBalanceInput {
+  std::optional<double> Cg;            // the measured centre of gravity, when entered directly
+  std::optional<TSupports> Supports;   // used when Cg is not given
+  std::optional<double> Mass;          // the model's mass; without it, Ma + Mb of the supports
+  std::optional<double> BallastStation;  // where ballast would go
+};
+
+enum class BalanceVerdict {
+  Unstable,   // behind the neutral point: SM < 0
+  TailHeavy,  // 0 <= SM < SmallMargin
+  InRange,    // SmallMargin <= SM <= LargeMargin
+  NoseHeavy,  // SM > LargeMargin
+};
+
+enum class BalanceAdvice {
+  NotNeeded,     // the centre of gravity is in range
+  Ballast,       // Ballast grams at the station reach Target
+  WrongSide,     // ballast at that station cannot move the CG to the range
+  NoMass,        // the mass is not known
+  NoStation,     // no ballast station was given
+};
+
+struct TBalanceData {
+  double Cg = 0;            // the measured centre of gravity
+  std::optional<double> Mass;
+  double StaticMargin = 0;  // % of the wing's mean aerodynamic chord
+  BalanceVerdict Verdict = BalanceVerdict::InRange;
+  BalanceAdvice Advice = BalanceAdvice::NotNeeded;
+  double Target = 0;        // the range's nearer limit (CgSmallMargin or CgLargeMargin), when outside
+  double Ballast = 0;       // grams, when Advice is Ballast
+  double NewMass = 0;       // Mass + Ballast, when Advice is Ballast
+};
+
+// The inputs cannot give a centre of gravity; what() is the message.
+class BalanceInputError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Error messages, in English; the window shows their translations.
+inline constexpr const char* kNoCgText = "no centre of gravity entered";
+inline constexpr const char* kNoSupportMassText = "the supports carry no mass";
+inline constexpr const char* kSameSupportText = "both supports stand at the same place";
+
+// Computes the balance check from the aircraft's results. Throws
+// BalanceInputError for inputs that give no centre of gravity (none entered,
+// supports carrying 0 in all, both supports at one place) and
+// ArithmeticFailure where the arithmetic fails (a wing of zero mean chord,
+// values beyond the range).
+TBalanceData CalcBalance(const TBalanceInput& input, const TStabilityData& results);
+
+}  // namespace calc

@@ -1,0 +1,169 @@
+#include "sweep.h"
+
+#include <algorithm>
+
+#include "failure.h"
+
+namespace calc {
+namespace {
+
+using Wide = __int128;
+
+// A plain decimal: its digits as an integer and how many follow the point.
+struct Decimal {
+  Wide digits = 0;
+  int decimals = 0;
+};
+
+constexpr int kMaxSignificantDigits = 15;
+constexpr int kMaxScale = 15;
+
+std::optional<Decimal> ParseDecimal(std::string_view text) {
+  Decimal decimal;
+  bool negative = false;
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  bool point = false;
+  int digitCount = 0;
+  int significant = 0;
+  for (const char c : text) {
+    if (c == '.' && !point) {
+      point = true;
+    } else if (c >= '0' && c <= '9') {
+      ++digitCount;
+      if (significant > 0 || c != '0') ++significant;
+      if (significant > kMaxSignificantDigits) return std::nullopt;
+      decimal.digits = decimal.digits * 10 + (c - '0');
+      if (point) ++decimal.decimals;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (digitCount == 0 || decimal.decimals > kMaxScale) return std::nullopt;
+  if (negative) decimal.digits = -decimal.digits;
+  return decimal;
+}
+
+Wide Scaled(const Decimal& decimal, int scale) {
+  Wide value = decimal.digits;
+  for (int i = decimal.decimals; i < scale; ++i) value *= 10;
+  return value;
+}
+
+bool FitsInt64(Wide value) { return value >= INT64_MIN && value <= INT64_MAX; }
+
+std::string WideText(Wide value) {
+  if (value == 0) return "0";
+  std::string text;
+  while (value > 0) {
+    text.push_back(static_cast<char>('0' + static_cast<int>(value % 10)));
+    value /= 10;
+  }
+  std::reverse(text.begin(), text.end());
+  return text;
+}
+
+}  // namespace
+
+std::string DecimalRange::ValueText(std::int64_t i) const {
+  const Wide value = static_cast<Wide>(From) + static_cast<Wide>(i) * Step;
+  std::string digits = WideText(value < 0 ? -value : value);
+  if (Scale > 0) {
+    if (digits.size() <= static_cast<std::size_t>(Scale)) digits.insert(0, Scale + 1 - digits.size(), '0');
+    digits.insert(digits.size() - static_cast<std::size_t>(Scale), 1, '.');
+    digits.erase(digits.find_last_not_of('0') + 1);
+    if (digits.back() == '.') digits.pop_back();
+  }
+  return value < 0 ? "-" + digits : digits;
+}
+
+std::optional<DecimalRange> ParseDecimalRange(std::string_view text, std::string& error) {
+  const std::size_t first = text.find(':');
+  const std::size_t second = first == std::string_view::npos ? first : text.find(':', first + 1);
+  if (second == std::string_view::npos || text.find(':', second + 1) != std::string_view::npos) {
+    error = "a range is FROM:TO:STEP";
+    return std::nullopt;
+  }
+  const std::string_view parts[] = {text.substr(0, first), text.substr(first + 1, second - first - 1),
+                                    text.substr(second + 1)};
+  const char* names[] = {"FROM", "TO", "STEP"};
+  Decimal values[3];
+  int scale = 0;
+  for (int i = 0; i < 3; ++i) {
+    const std::optional<Decimal> value = ParseDecimal(parts[i]);
+    if (!value) {
+      error = std::string(names[i]) + " '" + std::string(parts[i]) +
+              "' is not a plain decimal number of at most 15 digits";
+      return std::nullopt;
+    }
+    values[i] = *value;
+    scale = std::max(scale, value->decimals);
+  }
+  const Wide from = Scaled(values[0], scale), to = Scaled(values[1], scale), step = Scaled(values[2], scale);
+  if (step == 0) {
+    error = "the step is 0";
+    return std::nullopt;
+  }
+  if ((to - from) * (step < 0 ? -1 : 1) < 0) {
+    error = "the step goes away from TO";
+    return std::nullopt;
+  }
+  const Wide count = (to - from) / step + 1;
+  if (count > kMaxSweepPoints) {
+    error = "more than 1000000 points";
+    return std::nullopt;
+  }
+  if (!FitsInt64(from) || !FitsInt64(step)) {
+    error = "the range has too many digits";
+    return std::nullopt;
+  }
+  return DecimalRange{static_cast<std::int64_t>(from), static_cast<std::int64_t>(step),
+                      static_cast<std::int64_t>(count), scale};
+}
+
+std::optional<int> FieldIndexOfCode(std::string_view code) {
+  const auto found = std::ranges::find(kModelFieldCodes, code);
+  if (found == kModelFieldCodes.end()) return std::nullopt;
+  return static_cast<int>(found - kModelFieldCodes.begin());
+}
+
+LoadedState LoadState(const TModelData& fromFile) {
+  LoadedState loaded{FieldTextsOf(fromFile), fromFile};
+  TStabilityData results;
+  // A failing closing recalculation leaves the record part way, as the
+  // window keeps it; the typed values start from there.
+  try {
+    Recalculate(loaded.Texts, loaded.Model, results);
+  } catch (const ArithmeticFailure&) {
+  }
+  return loaded;
+}
+
+std::int64_t SweepPointCount(std::span<const SweptField> fields) {
+  std::int64_t count = 1;
+  for (const SweptField& field : fields) count *= field.Range.Count;
+  return count;
+}
+
+SweepPoint EvaluateSweepPoint(const LoadedState& loaded, std::span<const SweptField> fields, std::int64_t index) {
+  SweepPoint point;
+  point.Model = loaded.Model;
+  FieldTexts texts = loaded.Texts;
+  point.ValueTexts.resize(fields.size());
+  for (std::size_t f = fields.size(); f-- > 0;) {
+    const DecimalRange& range = fields[f].Range;
+    point.ValueTexts[f] = range.ValueText(index % range.Count);
+    index /= range.Count;
+    texts[static_cast<std::size_t>(fields[f].Field)] = point.ValueTexts[f];
+  }
+  try {
+    Recalculate(texts, point.Model, point.Results);
+  } catch (const ArithmeticFailure& failure) {
+    point.Failure = failure.Kind();
+  }
+  return point;
+}
+
+}  // namespace calc

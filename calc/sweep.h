@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "failure.h"
+#include "fields.h"
+#include "model.h"
+#include "stability.h"
+
+namespace calc {
+
+// Evaluating a model with one or two dimensions varied, for `cgcalc-cli
+// --sweep` and the what-if plot alike, so that both give the same digits.
+
+// Values FROM, FROM + STEP, FROM + 2·STEP ... up to and including TO, kept as
+// whole multiples of 10^-Scale so that every value is exactly the decimal a
+// user would type ("437.5", never 437.49999999999994). The i-th value is
+// computed from FROM and i, never summed up step by step.
+struct DecimalRange {
+  std::int64_t From = 0;   // in units of 10^-Scale
+  std::int64_t Step = 1;   // nonzero, in units of 10^-Scale
+  std::int64_t Count = 1;  // how many values
+  int Scale = 0;           // decimals
+
+  // The i-th value (0 <= i < Count) as its shortest decimal text: no
+  // trailing zeros after the point, no point for whole numbers, "-" only for
+  // negative values ("-30", "0.5", "437.5").
+  std::string ValueText(std::int64_t i) const;
+};
+
+// The most points one sweep may have, a grid's product included.
+inline constexpr std::int64_t kMaxSweepPoints = 1'000'000;
+
+// Reads "FROM:TO:STEP", each a plain decimal (optional sign, digits with at
+// most one point, at most 15 significant digits). On a bad range returns
+// nothing and puts the reason into `error`: which part is not a number,
+// a step of 0, a step whose sign points away from TO, or more than
+// kMaxSweepPoints values.
+std::optional<DecimalRange> ParseDecimalRange(std::string_view text, std::string& error);
+
+// One varied dimension: its index in file order and its values.
+struct SweptField {
+  int Field = 0;
+  DecimalRange Range;
+};
+
+// The index in file order of the field code `code` ("B", "Sa" ... "Rh"), or
+// nothing.
+std::optional<int> FieldIndexOfCode(std::string_view code);
+
+// The state a Load leaves: the record as read, the fifteen field texts
+// written from it, and the record after the closing recalculation (which may
+// have failed part way, as in the window).
+struct LoadedState {
+  FieldTexts Texts;
+  TModelData Model;
+};
+LoadedState LoadState(const TModelData& fromFile);
+
+// One point of a sweep: the texts typed into the swept fields, and what the
+// recalculation made of them, or the failure that stopped it.
+struct SweepPoint {
+  std::vector<std::string> ValueTexts;  // one per swept field
+  TModelData Model;
+  TStabilityData Results;
+  std::optional<FailureKind> Failure;
+};
+
+// The number of points of a sweep: the product of the fields' counts.
+std::int64_t SweepPointCount(std::span<const SweptField> fields);
+
+// Point `index` (0 <= index < SweepPointCount): the first field varies
+// slowest. Each point starts afresh from `loaded`, as if its values had been
+// typed into the fields right after the Load. Never throws a failure of the
+// calculation; it is returned in the point.
+SweepPoint EvaluateSweepPoint(const LoadedState& loaded, std::span<const SweptField> fields, std::int64_t index);
+
+}  // namespace calc

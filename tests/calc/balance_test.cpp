@@ -1,0 +1,151 @@
+#include "calc/balance.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "calc/fields.h"
+
+namespace {
+
+using calc::BalanceAdvice;
+using calc::BalanceVerdict;
+
+// The default model of the window (with tailplane) and the example flying
+// wing, computed as the window computes them.
+calc::TStabilityData Computed(const std::array<const char*, calc::kModelFieldCount>& texts) {
+  calc::FieldTexts fields;
+  for (std::size_t i = 0; i < fields.size(); ++i) fields[i] = texts[i];
+  calc::TModelData model;
+  calc::TStabilityData results;
+  calc::Recalculate(fields, model, results);
+  return results;
+}
+
+const calc::TStabilityData& DefaultModel() {
+  static const calc::TStabilityData results =
+      Computed({"1300", "0", "220", "210", "0", "-30", "0", "415", "50", "160", "110", "40", "20", "30", "360"});
+  return results;
+}
+
+const calc::TStabilityData& FlyingWing() {
+  static const calc::TStabilityData results =
+      Computed({"1800", "500", "300", "220", "140", "-120", "-260", "0", "0", "0", "0", "0", "0", "0", "0"});
+  return results;
+}
+
+struct BalanceRow {
+  const char* name;
+  const calc::TStabilityData& (*model)();
+  calc::TBalanceInput input;
+  double staticMargin;
+  BalanceVerdict verdict;
+  BalanceAdvice advice;
+  double ballast;  // grams, when advised
+  double newMass;
+};
+
+// Worked by hand from the models' neutral points and mean chords:
+// SM = (NP - CG) / MAC * 100, w = M (T - CG) / (Xbal - T).
+const BalanceRow kRows[] = {
+    {"default, cg 80: in range", DefaultModel, {80.0, {}, 2000.0, -100.0}, 12.4006594, BalanceVerdict::InRange,
+     BalanceAdvice::NotNeeded, 0, 0},
+    {"default, cg 100: tail-heavy, lead in the nose", DefaultModel, {100.0, {}, 2000.0, -100.0}, 3.1000105,
+     BalanceVerdict::TailHeavy, BalanceAdvice::Ballast, 111.2287864, 2111.2287864},
+    {"default, supports give cg 120: unstable", DefaultModel,
+     {{}, calc::TSupports{-50, 300, 150, 1700}, {}, -100.0}, -6.2006384, BalanceVerdict::Unstable,
+     BalanceAdvice::Ballast, 2000 * (89.463123363947489 - 120) / (-100 - 89.463123363947489),
+     2000 + 2000 * (89.463123363947489 - 120) / (-100 - 89.463123363947489)},
+    {"default, cg 60: nose-heavy, lead in the tail", DefaultModel, {60.0, {}, 2000.0, 400.0}, 21.7013083,
+     BalanceVerdict::NoseHeavy, BalanceAdvice::Ballast, 74.8155455, 2074.8155455},
+    {"default, cg 100, station behind: wrong side", DefaultModel, {100.0, {}, 2000.0, 200.0}, 3.1000105,
+     BalanceVerdict::TailHeavy, BalanceAdvice::WrongSide, 0, 0},
+    {"default, cg 100, no mass", DefaultModel, {100.0, {}, {}, -100.0}, 3.1000105, BalanceVerdict::TailHeavy,
+     BalanceAdvice::NoMass, 0, 0},
+    {"default, cg 100, no station", DefaultModel, {100.0, {}, 2000.0, {}}, 3.1000105, BalanceVerdict::TailHeavy,
+     BalanceAdvice::NoStation, 0, 0},
+    {"flying wing, cg 230: in range", FlyingWing, {230.0, {}, 800.0, 0.0}, 7.6471485, BalanceVerdict::InRange,
+     BalanceAdvice::NotNeeded, 0, 0},
+    {"flying wing, cg 240: tail-heavy", FlyingWing, {240.0, {}, 800.0, 0.0}, 3.2098201, BalanceVerdict::TailHeavy,
+     BalanceAdvice::Ballast, 5.9802256, 805.9802256},
+    {"flying wing, cg 220: nose-heavy", FlyingWing, {220.0, {}, 800.0, 500.0}, 12.0844770,
+     BalanceVerdict::NoseHeavy, BalanceAdvice::Ballast, 27.1934255, 827.1934255},
+};
+
+class Balance : public ::testing::TestWithParam<BalanceRow> {};
+
+TEST_P(Balance, MarginVerdictAndBallast) {
+  const BalanceRow& row = GetParam();
+  const calc::TBalanceData balance = calc::CalcBalance(row.input, row.model());
+  EXPECT_NEAR(balance.StaticMargin, row.staticMargin, 1e-6);
+  EXPECT_EQ(balance.Verdict, row.verdict);
+  EXPECT_EQ(balance.Advice, row.advice);
+  if (row.advice == BalanceAdvice::Ballast) {
+    EXPECT_NEAR(balance.Ballast, row.ballast, 1e-6);
+    EXPECT_NEAR(balance.NewMass, row.newMass, 1e-6);
+    EXPECT_GT(balance.Ballast, 0);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(WorkedByHand, Balance, ::testing::ValuesIn(kRows),
+                         [](const ::testing::TestParamInfo<BalanceRow>& info) {
+                           std::string name = info.param.name;
+                           for (char& c : name) {
+                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                           }
+                           return name;
+                         });
+
+TEST(Balance, LimitsOfTheRange) {
+  const calc::TStabilityData& model = DefaultModel();
+  // At the neutral point the margin is 0: tail-heavy, not unstable.
+  EXPECT_EQ(calc::CalcBalance({model.TotalNeutralPoint, {}, {}, {}}, model).Verdict, BalanceVerdict::TailHeavy);
+  EXPECT_EQ(calc::CalcBalance({model.TotalNeutralPoint + 0.001, {}, {}, {}}, model).Verdict,
+            BalanceVerdict::Unstable);
+  EXPECT_EQ(calc::CalcBalance({model.CgLargeMargin + 0.001, {}, {}, {}}, model).Verdict, BalanceVerdict::InRange);
+  EXPECT_EQ(calc::CalcBalance({model.CgLargeMargin - 0.001, {}, {}, {}}, model).Verdict, BalanceVerdict::NoseHeavy);
+  // A station exactly at the target cannot move the centre of gravity.
+  const calc::TBalanceData atTarget = calc::CalcBalance({100.0, {}, 2000.0, model.CgSmallMargin}, model);
+  EXPECT_EQ(atTarget.Advice, BalanceAdvice::WrongSide);
+  // The supports' sum is the mass unless a mass is entered.
+  EXPECT_EQ(calc::CalcBalance({{}, calc::TSupports{0, 500, 200, 1500}, {}, {}}, model).Mass, 2000.0);
+  EXPECT_EQ(calc::CalcBalance({{}, calc::TSupports{0, 500, 200, 1500}, 2100.0, {}}, model).Mass, 2100.0);
+  EXPECT_EQ(calc::CalcBalance({{}, calc::TSupports{0, 500, 200, 1500}, {}, {}}, model).Cg, 150.0);
+}
+
+TEST(Balance, InputsWithoutACentreOfGravityAreErrors) {
+  const struct {
+    const char* name;
+    calc::TBalanceInput input;
+    const char* message;
+  } rows[] = {
+      {"nothing entered", {}, "no centre of gravity entered"},
+      {"supports carry nothing", {{}, calc::TSupports{-50, 0, 150, 0}, {}, {}}, "the supports carry no mass"},
+      {"masses cancel", {{}, calc::TSupports{-50, 300, 150, -300}, {}, {}}, "the supports carry no mass"},
+      {"supports at one place", {{}, calc::TSupports{80, 300, 80, 1700}, {}, {}},
+       "both supports stand at the same place"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    try {
+      calc::CalcBalance(row.input, DefaultModel());
+      ADD_FAILURE() << "no error";
+    } catch (const calc::BalanceInputError& error) {
+      EXPECT_STREQ(error.what(), row.message);
+    }
+  }
+}
+
+TEST(Balance, ArithmeticFailuresKeepTheirTexts) {
+  calc::TStabilityData zeroChord = DefaultModel();
+  zeroChord.Wing.Mac = 0;
+  EXPECT_THROW(calc::CalcBalance({100.0, {}, {}, {}}, zeroChord), calc::ArithmeticFailure);
+  try {
+    calc::CalcBalance({{}, calc::TSupports{0, 1e308, 1, 1e308}, {}, {}}, DefaultModel());
+    ADD_FAILURE() << "no failure";
+  } catch (const calc::ArithmeticFailure& failure) {
+    EXPECT_STREQ(failure.what(), "Floating point overflow");
+  }
+}
+
+}  // namespace
