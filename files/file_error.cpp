@@ -57,8 +57,35 @@ std::string FileErrorText(int code) {
 FileError::FileError(int code, FileOperation operation)
     : std::runtime_error(FileErrorText(code)), code_(code), operation_(operation) {}
 
+FileError::FileError(int code, FileOperation operation, const std::string& message)
+    : std::runtime_error(message), code_(code), operation_(operation) {}
+
 FileError FileErrorFromErrno(int errnoValue, FileOperation operation) {
   return FileError(FileErrorCode(errnoValue, operation), operation);
 }
+
+std::string RefusalText(Refusal refusal, std::string_view name) {
+  std::string text(name);
+  switch (refusal) {
+    case Refusal::TooLarge:
+      return text + " is too large for a model file";
+    case Refusal::NamedPipe:
+      return text + " is a named pipe, not a model file";
+    case Refusal::Device:
+      return text + " is a device, not a model file";
+    case Refusal::Folder:
+      return text + " is a folder, not a model file";
+    case Refusal::Socket:
+      return text + " is a socket, not a model file";
+    case Refusal::Special:
+      break;
+  }
+  return text + " is a special file, not a model file";
+}
+
+ModelFileRefused::ModelFileRefused(Refusal refusal, std::string_view name)
+    : FileError(kNotAModelFile, refusal == Refusal::TooLarge ? FileOperation::Read : FileOperation::Open,
+                RefusalText(refusal, name)),
+      refusal_(refusal) {}
 
 }  // namespace files

@@ -2,17 +2,18 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace files {
 
 // What the program was doing with a file when the system refused. The
-// message of a failure does not depend on it, but the Load command treats a
-// failed Open as "nothing loaded" and reports every other failure.
+// message of a failure does not depend on it; it tells a caller at which
+// step a command failed (a failed Open has read nothing at all).
 enum class FileOperation {
-  Open,     // opening an existing file for reading (a folder counts as a failed open)
+  Open,     // opening an existing file for reading, or finding it is no regular file
   Read,     // reading its bytes
-  Create,   // making the new file beside the target, or checking the target
-  Write,    // writing and flushing the new contents to the disk
+  Create,   // checking the target, opening it for writing, or making the new file beside it
+  Write,    // writing, cutting to length and flushing the new contents to the disk
   Close,    // closing a file
   Replace,  // putting the completely written file in place of the target
 };
@@ -32,6 +33,9 @@ inline constexpr int kDeviceIoError = 1117;
 // Any errno without an entry of its own becomes kUnlistedErrnoBase + errno,
 // which lies above every code above.
 inline constexpr int kUnlistedErrnoBase = 10000;
+// The code of a ModelFileRefused: the system did not fail, the reader
+// refused the file. Its message comes from the refusal, not from the code.
+inline constexpr int kNotAModelFile = 9000;
 
 // The code for a failed system call, from its errno and the operation:
 //   ENOENT            -> 2 when opening for reading, 3 otherwise (the folder is missing)
@@ -59,6 +63,9 @@ class FileError : public std::runtime_error {
   int Code() const { return code_; }
   FileOperation Operation() const { return operation_; }
 
+ protected:
+  FileError(int code, FileOperation operation, const std::string& message);
+
  private:
   int code_;
   FileOperation operation_;
@@ -66,5 +73,40 @@ class FileError : public std::runtime_error {
 
 // The FileError for the errno a system call has just left behind.
 FileError FileErrorFromErrno(int errnoValue, FileOperation operation);
+
+// Why the model reader would not read a file.
+enum class Refusal {
+  TooLarge,   // more than kModelFileSizeLimit bytes were wanted
+  NamedPipe,
+  Device,     // a character or block device
+  Folder,
+  Socket,
+  Special,    // any other kind of file that is not a regular file
+};
+
+// The message for a refusal, naming the file by `name`:
+//   TooLarge  "NAME is too large for a model file"
+//   NamedPipe "NAME is a named pipe, not a model file"
+//   Device    "NAME is a device, not a model file"
+//   Folder    "NAME is a folder, not a model file"
+//   Socket    "NAME is a socket, not a model file"
+//   Special   "NAME is a special file, not a model file"
+// No full stop; whoever shows the message adds it.
+std::string RefusalText(Refusal refusal, std::string_view name);
+
+// A file the model reader refuses to read. A FileError, so that whoever
+// reports file errors reports it too; Code() is kNotAModelFile, Operation()
+// is Open for the kind of file and Read for its size. what() names the file
+// as the reader knew it (its path, or "standard input"); MessageFor() gives
+// the same message with the name the caller shows.
+class ModelFileRefused : public FileError {
+ public:
+  ModelFileRefused(Refusal refusal, std::string_view name);
+  Refusal Reason() const { return refusal_; }
+  std::string MessageFor(std::string_view name) const { return RefusalText(refusal_, name); }
+
+ private:
+  Refusal refusal_;
+};
 
 }  // namespace files

@@ -4,8 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
-#include <vector>
 
 #include "file_error.h"
 #include "unique_fd.h"
@@ -13,31 +14,93 @@
 namespace files {
 namespace {
 
-constexpr char kCarriageReturn = '\r';
-constexpr char kLineFeed = '\n';
 constexpr char kEndOfData = '\x1a';
+constexpr std::string_view kStreamName = "standard input";
+
+// Reads `fd` to the end of the input or until the reader wants no more;
+// `name` names the input in a refusal.
+ModelFileReading ReadDescriptor(int fd, std::string_view name, ModelTextReader::Reading reading) {
+  ModelTextReader reader(reading);
+  // Left uninitialised: only the bytes read are ever looked at.
+  std::array<char, kReadChunkSize> chunk;
+  std::size_t total = 0;
+  for (;;) {
+    const ssize_t count = ::read(fd, chunk.data(), chunk.size());
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      throw FileErrorFromErrno(errno, FileOperation::Read);
+    }
+    if (count == 0) break;
+    // Only the bytes within the limit are fed: whether a file is too large
+    // depends on its contents, not on where the pieces read happen to end.
+    const auto received = static_cast<std::size_t>(count);
+    const std::size_t allowed = std::min(received, kModelFileSizeLimit - total);
+    total += allowed;
+    if (!reader.Feed(std::string_view(chunk.data(), allowed))) break;
+    if (allowed < received) throw ModelFileRefused(Refusal::TooLarge, name);
+  }
+  return reader.Finish();
+}
+
+// Throws the refusal for anything but a regular file.
+void RefuseUnlessRegular(const struct stat& status, const std::string& path) {
+  const mode_t mode = status.st_mode;
+  if (S_ISREG(mode)) return;
+  if (S_ISFIFO(mode)) throw ModelFileRefused(Refusal::NamedPipe, path);
+  if (S_ISCHR(mode) || S_ISBLK(mode)) throw ModelFileRefused(Refusal::Device, path);
+  if (S_ISDIR(mode)) throw ModelFileRefused(Refusal::Folder, path);
+  if (S_ISSOCK(mode)) throw ModelFileRefused(Refusal::Socket, path);
+  throw ModelFileRefused(Refusal::Special, path);
+}
+
+UniqueFd OpenModelFile(const std::string& path) {
+  // Non-blocking, so that opening a named pipe returns at once instead of
+  // waiting for a writer; it is then refused like any other special file.
+  UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  if (!file.Valid()) {
+    const int error = errno;
+    // A socket, or a device without a driver, cannot be opened at all; say
+    // what it is rather than "I/O error".
+    struct stat status {};
+    if ((error == ENXIO || error == ENODEV) && ::stat(path.c_str(), &status) == 0) RefuseUnlessRegular(status, path);
+    throw FileErrorFromErrno(error, FileOperation::Open);
+  }
+  struct stat status {};
+  if (::fstat(file.Get(), &status) != 0) throw FileErrorFromErrno(errno, FileOperation::Open);
+  RefuseUnlessRegular(status, path);
+  return file;
+}
+
+ModelFileReading ReadFile(const std::string& path, ModelTextReader::Reading reading) {
+  UniqueFd file = OpenModelFile(path);
+  const ModelFileReading result = ReadDescriptor(file.Get(), path, reading);
+  if (const int error = file.Close(); error != 0) throw FileErrorFromErrno(error, FileOperation::Close);
+  return result;
+}
 
 }  // namespace
 
 bool ModelTextReader::Feed(std::string_view bytes) {
+  if (!look_.Decided()) look_.Feed(bytes);
   for (const char c : bytes) {
     if (ended_) break;
-    if (c == kLineFeed && afterCarriageReturn_) {
-      afterCarriageReturn_ = false;
-      continue;
-    }
-    afterCarriageReturn_ = false;
-    if (c == kCarriageReturn) {
-      EndLine();
-      afterCarriageReturn_ = true;
-    } else if (c == kEndOfData) {
-      EndLine();
-      ended_ = true;
-    } else {
-      line_.Put(c);
+    switch (lineEnds_.Classify(c)) {
+      case LineEnds::Byte::Ignored:
+        break;
+      case LineEnds::Byte::LineEnd:
+        EndLine();
+        break;
+      case LineEnds::Byte::Text:
+        if (c == kEndOfData) {
+          EndLine();
+          ended_ = true;
+        } else {
+          line_.Put(c);
+        }
+        break;
     }
   }
-  return !ended_;
+  return !ended_ || (reading_ == Reading::ValuesAndLook && !look_.Decided());
 }
 
 void ModelTextReader::EndLine() {
@@ -49,52 +112,42 @@ void ModelTextReader::EndLine() {
   if (lineIndex_ == calc::kModelFieldCount) ended_ = true;
 }
 
-calc::TModelData ModelTextReader::Finish() {
-  // The last line need not end with a carriage return; the lines after it
-  // are missing and keep their 0.
+ModelFileReading ModelTextReader::Finish() {
+  // The last line need not end with a line end; the lines after it are
+  // missing and keep their 0.
   if (!ended_) {
     EndLine();
     ended_ = true;
   }
-  return values_;
+  return {values_, look_.Finish()};
 }
 
-calc::TModelData ParseModelText(std::string_view bytes) {
+ModelFileReading ParseModelTextWithLook(std::string_view bytes) {
   ModelTextReader reader;
   reader.Feed(bytes);
   return reader.Finish();
 }
 
+calc::TModelData ParseModelText(std::string_view bytes) {
+  ModelTextReader reader(ModelTextReader::Reading::ValuesOnly);
+  reader.Feed(bytes);
+  return reader.Finish().model;
+}
+
+ModelFileReading ReadModelStreamWithLook(int fd) {
+  return ReadDescriptor(fd, kStreamName, ModelTextReader::Reading::ValuesAndLook);
+}
+
 calc::TModelData ReadModelStream(int fd) {
-  ModelTextReader reader;
-  std::vector<char> chunk(kReadChunkSize);
-  for (;;) {
-    const ssize_t count = ::read(fd, chunk.data(), chunk.size());
-    if (count < 0) {
-      if (errno == EINTR) continue;
-      throw FileErrorFromErrno(errno, FileOperation::Read);
-    }
-    if (count == 0) break;
-    if (!reader.Feed(std::string_view(chunk.data(), static_cast<std::size_t>(count)))) break;
-  }
-  return reader.Finish();
+  return ReadDescriptor(fd, kStreamName, ModelTextReader::Reading::ValuesOnly).model;
+}
+
+ModelFileReading ReadModelFileWithLook(const std::string& path) {
+  return ReadFile(path, ModelTextReader::Reading::ValuesAndLook);
 }
 
 calc::TModelData ReadModelFile(const std::string& path) {
-  // Non-blocking, so that a named pipe picked by mistake never hangs the
-  // window: without a writer it reads as an empty file. Regular files ignore
-  // the flag.
-  UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-  if (!file.Valid()) throw FileErrorFromErrno(errno, FileOperation::Open);
-  // Linux opens a folder or a device for reading; neither is a model file it
-  // could open (a device such as /dev/zero would be read for ever).
-  struct stat status {};
-  if (::fstat(file.Get(), &status) != 0) throw FileErrorFromErrno(errno, FileOperation::Open);
-  if (!S_ISREG(status.st_mode) && !S_ISFIFO(status.st_mode)) throw FileErrorFromErrno(EISDIR, FileOperation::Open);
-
-  const calc::TModelData model = ReadModelStream(file.Get());
-  if (const int error = file.Close(); error != 0) throw FileErrorFromErrno(error, FileOperation::Close);
-  return model;
+  return ReadFile(path, ModelTextReader::Reading::ValuesOnly).model;
 }
 
 }  // namespace files

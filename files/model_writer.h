@@ -13,9 +13,10 @@ namespace files {
 // the room they need ("12345"). The default model gives 90 bytes.
 std::string ModelFileText(const calc::TModelData& model);
 
-// Saves the model to `path`, replacing the file completely or not at all
-// (see ReplaceFileContents): after a failure the old file is intact and no
-// temporary file remains. Throws FileError.
+// Saves the model to `path` with ReplaceFileContents: the file is replaced
+// atomically where that loses nothing of what the old file had, and
+// rewritten in place otherwise. No temporary file remains after a failure.
+// Throws FileError.
 void WriteModelFile(const std::string& path, const calc::TModelData& model);
 
 }  // namespace files

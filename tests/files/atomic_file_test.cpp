@@ -8,29 +8,28 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstring>
 #include <filesystem>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "files/file_error.h"
+#include "save_test_support.h"
 #include "temporary_folder.h"
 
 namespace files {
 namespace {
 
-const std::string kOld = "old contents\r\n";
-const std::string kNew = "1300\r\n   0\r\n";
+using files_test::kNew;
+using files_test::kOld;
+using files_test::StatusOf;
 
 class AtomicSave : public ::testing::Test {
  protected:
   files_test::TemporaryFolder folder_;
-
-  mode_t ModeOf(const std::string& path) const {
-    struct stat status {};
-    EXPECT_EQ(::lstat(path.c_str(), &status), 0);
-    return status.st_mode;
-  }
 
   static FileError CaughtSave(const std::string& path, const std::string& contents) {
     try {
@@ -60,78 +59,91 @@ TEST_F(AtomicSave, BareNameGoesToTheCurrentFolder) {
   EXPECT_EQ(folder_.Names(), std::vector<std::string>{"NoName"});
 }
 
-// The new file cannot take the place of a folder: the rename fails after
-// everything was written, and the written file must go again.
-TEST_F(AtomicSave, FailedReplaceLeavesNoTemporaryFile) {
+// A program that has the old file open while it is saved reads the old
+// contents to the end, never a mixture: the user's own plain file is
+// replaced, not rewritten.
+TEST_F(AtomicSave, ReaderOfTheOldFileSeesItWhole) {
+  const std::string path = folder_.File("model.dat");
+  files_test::WriteBytes(path, kOld);
+  const int reader = ::open(path.c_str(), O_RDONLY);
+  ASSERT_GE(reader, 0);
+  ReplaceFileContents(path, kNew);
+  std::string seen(64, '\0');
+  const ssize_t count = ::read(reader, seen.data(), seen.size());
+  ::close(reader);
+  ASSERT_GE(count, 0);
+  seen.resize(static_cast<std::size_t>(count));
+  EXPECT_EQ(seen, kOld);
+  EXPECT_EQ(files_test::ReadBytes(path), kNew);
+}
+
+// A folder as the target cannot be written; nothing is made beside it.
+TEST_F(AtomicSave, FolderIsRefused) {
   const std::string path = folder_.File("model.dat");
   ASSERT_EQ(::mkdir(path.c_str(), 0755), 0);
   files_test::WriteBytes(folder_.File("model.dat/inside"), kOld);
   const FileError error = CaughtSave(path, kNew);
   EXPECT_STREQ(error.what(), "File access denied");
-  EXPECT_EQ(error.Operation(), FileOperation::Replace);
+  EXPECT_EQ(error.Operation(), FileOperation::Create);
   EXPECT_EQ(folder_.Names(), std::vector<std::string>{"model.dat"});
   EXPECT_EQ(files_test::ReadBytes(folder_.File("model.dat/inside")), kOld);
 }
 
+struct FailedWriteRow {
+  const char* name;
+  bool hardLinked;  // rewritten in place rather than replaced
+};
+
 // A file size limit makes the write stop halfway, as a full disk would.
-TEST_F(AtomicSave, FailedWriteKeepsTheOldFile) {
-  const std::string path = folder_.File("model.dat");
-  files_test::WriteBytes(path, kOld);
-  rlimit previousLimit{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previousLimit), 0);
-  const sighandler_t previousHandler = ::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = previousLimit;
-  small.rlim_cur = 5;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const FileError error = CaughtSave(path, kNew);
-  ::setrlimit(RLIMIT_FSIZE, &previousLimit);
-  ::signal(SIGXFSZ, previousHandler);
+// A replaced file stays as it was; either way no new file is left behind.
+TEST_F(AtomicSave, FailedWriteLeavesNoTemporaryFile) {
+  const FailedWriteRow rows[] = {{"own plain file", false}, {"hard-linked file", true}};
+  for (const FailedWriteRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string path = folder_.File("model.dat");
+    files_test::WriteBytes(path, kOld);
+    std::vector<std::string> names = {"model.dat"};
+    if (row.hardLinked) {
+      ASSERT_EQ(::link(path.c_str(), folder_.File("copy.dat").c_str()), 0);
+      names.insert(names.begin(), "copy.dat");
+    }
+    rlimit previousLimit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previousLimit), 0);
+    const sighandler_t previousHandler = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previousLimit;
+    small.rlim_cur = 5;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const FileError error = CaughtSave(path, kNew);
+    ::setrlimit(RLIMIT_FSIZE, &previousLimit);
+    ::signal(SIGXFSZ, previousHandler);
 
-  EXPECT_EQ(error.Code(), kUnlistedErrnoBase + EFBIG);
-  EXPECT_EQ(error.Operation(), FileOperation::Write);
-  EXPECT_EQ(files_test::ReadBytes(path), kOld);
-  EXPECT_EQ(folder_.Names(), std::vector<std::string>{"model.dat"});
-}
-
-TEST_F(AtomicSave, ReadOnlyFolderKeepsTheOldFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-  const std::string path = folder_.File("model.dat");
-  files_test::WriteBytes(path, kOld);
-  ASSERT_EQ(::chmod(folder_.Path().c_str(), 0555), 0);
-  const FileError error = CaughtSave(path, kNew);
-  ::chmod(folder_.Path().c_str(), 0755);
-  EXPECT_STREQ(error.what(), "File access denied");
-  EXPECT_EQ(files_test::ReadBytes(path), kOld);
-  EXPECT_EQ(folder_.Names(), std::vector<std::string>{"model.dat"});
-}
-
-// Replacing would be allowed by the folder, but the user has protected the
-// file itself.
-TEST_F(AtomicSave, ReadOnlyFileIsNotReplaced) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-  const std::string path = folder_.File("model.dat");
-  files_test::WriteBytes(path, kOld);
-  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-  const FileError error = CaughtSave(path, kNew);
-  EXPECT_STREQ(error.what(), "File access denied");
-  EXPECT_EQ(files_test::ReadBytes(path), kOld);
-  EXPECT_EQ(folder_.Names(), std::vector<std::string>{"model.dat"});
+    EXPECT_EQ(error.Code(), kUnlistedErrnoBase + EFBIG);
+    EXPECT_EQ(error.Operation(), FileOperation::Write);
+    if (!row.hardLinked) {
+      EXPECT_EQ(files_test::ReadBytes(path), kOld);
+    }
+    EXPECT_EQ(folder_.Names(), names);
+    for (const std::string& name : names) ::unlink(folder_.File(name).c_str());
+  }
 }
 
 struct ModeRow {
   const char* name;
-  mode_t oldMode;
+  mode_t mode;
 };
 
 TEST_F(AtomicSave, ReplacedFileKeepsItsPermissions) {
-  const ModeRow rows[] = {{"0640", 0640}, {"0604", 0604}, {"0600", 0600}, {"0664", 0664}};
+  const ModeRow rows[] = {{"0640", 0640}, {"0604", 0604}, {"0600", 0600}, {"0664", 0664}, {"0755", 0755}};
   for (const ModeRow& row : rows) {
     SCOPED_TRACE(row.name);
     const std::string path = folder_.File("model.dat");
     files_test::WriteBytes(path, kOld);
-    ASSERT_EQ(::chmod(path.c_str(), row.oldMode), 0);
+    ASSERT_EQ(::chmod(path.c_str(), row.mode), 0);
+    const mode_t previous = ::umask(077);  // must not matter
     ReplaceFileContents(path, kNew);
-    EXPECT_EQ(ModeOf(path) & 07777, row.oldMode);
+    ::umask(previous);
+    EXPECT_EQ(StatusOf(path).st_mode & 07777, row.mode);
+    EXPECT_EQ(files_test::ReadBytes(path), kNew);
   }
 }
 
@@ -140,40 +152,58 @@ TEST_F(AtomicSave, NewFileGetsTheUmask) {
   for (const ModeRow& row : rows) {
     SCOPED_TRACE(row.name);
     const std::string path = folder_.File(std::string("new ") + row.name);
-    const mode_t previous = ::umask(row.oldMode);
+    const mode_t previous = ::umask(row.mode);
     ReplaceFileContents(path, kNew);
     ::umask(previous);
-    EXPECT_EQ(ModeOf(path) & 07777, 0666 & ~row.oldMode);
+    EXPECT_EQ(StatusOf(path).st_mode & 07777, 0666 & ~row.mode);
   }
 }
 
-struct LinkRow {
-  const char* name;
-  std::string linkTarget;  // what the link "model.dat" holds
-  std::string realFile;    // the file that must receive the contents
-  bool realFileExists;
-};
-
-TEST_F(AtomicSave, WritesThroughSymbolicLinks) {
-  ASSERT_EQ(::mkdir(folder_.File("models").c_str(), 0755), 0);
-  const LinkRow rows[] = {
-      {"relative", "models/a.dat", folder_.File("models/a.dat"), true},
-      {"absolute", folder_.File("models/b.dat"), folder_.File("models/b.dat"), true},
-      {"chain", "chain.dat", folder_.File("models/c.dat"), true},
-      {"dangling", "models/new.dat", folder_.File("models/new.dat"), false},
-  };
-  ASSERT_EQ(::symlink("models/c.dat", folder_.File("chain.dat").c_str()), 0);
-  for (const LinkRow& row : rows) {
-    SCOPED_TRACE(row.name);
-    const std::string link = folder_.File("model.dat");
-    ::unlink(link.c_str());
-    ASSERT_EQ(::symlink(row.linkTarget.c_str(), link.c_str()), 0);
-    if (row.realFileExists) files_test::WriteBytes(row.realFile, kOld);
-    ReplaceFileContents(link, kNew);
-    EXPECT_TRUE(S_ISLNK(ModeOf(link)));
-    EXPECT_EQ(files_test::ReadBytes(row.realFile), kNew);
+// Another group than the one a new file would get; only a group the user
+// belongs to can be given to a file.
+TEST_F(AtomicSave, ReplacedFileKeepsItsGroup) {
+  gid_t otherGroup = 0;
+  if (::geteuid() == 0) {
+    otherGroup = files_test::kNobody;
+  } else {
+    std::vector<gid_t> groups(static_cast<std::size_t>(NGROUPS_MAX));
+    const int count = ::getgroups(static_cast<int>(groups.size()), groups.data());
+    for (int i = 0; i < count && otherGroup == 0; ++i) {
+      if (groups[static_cast<std::size_t>(i)] != ::getegid()) otherGroup = groups[static_cast<std::size_t>(i)];
+    }
+    if (otherGroup == 0) GTEST_SKIP() << "the user belongs to no second group";
   }
-  EXPECT_EQ(folder_.Names(), (std::vector<std::string>{"chain.dat", "model.dat", "models"}));
+  const std::string path = folder_.File("model.dat");
+  files_test::WriteBytes(path, kOld);
+  ASSERT_EQ(::chown(path.c_str(), static_cast<uid_t>(-1), otherGroup), 0);
+  ASSERT_EQ(::chmod(path.c_str(), 02660), 0);
+  ReplaceFileContents(path, kNew);
+  EXPECT_EQ(StatusOf(path).st_gid, otherGroup);
+  EXPECT_EQ(StatusOf(path).st_mode & 07777, 02660u);
+  EXPECT_EQ(files_test::ReadBytes(path), kNew);
+}
+
+// With the new file's name the path would pass the system's limit; the old
+// file is written in place instead, and a new one created directly.
+TEST_F(AtomicSave, PathNearTheLengthLimit) {
+  const std::size_t deepLength = PATH_MAX - 10;  // room for "/m", not for the new file's name
+  std::string deep = folder_.Path();
+  while (deep.size() < deepLength) {
+    const std::size_t rest = deepLength - deep.size() - 1;
+    deep += "/" + std::string(rest > 250 ? 200 : rest, 'd');
+    ASSERT_EQ(::mkdir(deep.c_str(), 0755), 0) << std::strerror(errno) << " at length " << deep.size();
+  }
+  const std::string existing = deep + "/m";
+  const std::string fresh = deep + "/n";
+  files_test::WriteBytes(existing, kOld);
+  ReplaceFileContents(existing, kNew);
+  ReplaceFileContents(fresh, kNew);
+  EXPECT_EQ(files_test::ReadBytes(existing), kNew);
+  EXPECT_EQ(files_test::ReadBytes(fresh), kNew);
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(deep)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"m", "n"}));
 }
 
 TEST_F(AtomicSave, LinkLoopIsAnInvalidFilename) {
@@ -195,7 +225,7 @@ TEST_F(AtomicSave, PipeIsWrittenInPlace) {
   ASSERT_GE(count, 0);
   received.resize(static_cast<std::size_t>(count));
   EXPECT_EQ(received, kNew);
-  EXPECT_TRUE(S_ISFIFO(ModeOf(path)));
+  EXPECT_TRUE(S_ISFIFO(files_test::LinkStatusOf(path).st_mode));
 }
 
 // Nobody reads the pipe: the save fails at once instead of waiting for ever.

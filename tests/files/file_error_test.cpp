@@ -1,9 +1,16 @@
 #include "files/file_error.h"
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 #include <set>
+#include <string>
 
 #include "files/model_reader.h"
 #include "files/model_writer.h"
@@ -104,10 +111,81 @@ TEST_F(FileErrorsOnDisk, MissingFileIsNotFound) {
   EXPECT_EQ(error.Operation(), FileOperation::Open);
 }
 
-TEST_F(FileErrorsOnDisk, FolderCannotBeOpened) {
-  const FileError error = Caught([&] { ReadModelFile(folder_.Path()); });
-  EXPECT_STREQ(error.what(), "File access denied");
-  EXPECT_EQ(error.Operation(), FileOperation::Open);
+struct RefusalRow {
+  const char* name;
+  Refusal refusal;
+  const char* text;
+};
+
+TEST(RefusalText, NamesTheFileAndWhatItIs) {
+  const RefusalRow rows[] = {
+      {"too large", Refusal::TooLarge, "model.dat is too large for a model file"},
+      {"named pipe", Refusal::NamedPipe, "model.dat is a named pipe, not a model file"},
+      {"device", Refusal::Device, "model.dat is a device, not a model file"},
+      {"folder", Refusal::Folder, "model.dat is a folder, not a model file"},
+      {"socket", Refusal::Socket, "model.dat is a socket, not a model file"},
+      {"special", Refusal::Special, "model.dat is a special file, not a model file"},
+  };
+  for (const RefusalRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(RefusalText(row.refusal, "model.dat"), row.text);
+    const ModelFileRefused refused(row.refusal, "model.dat");
+    EXPECT_STREQ(refused.what(), row.text);
+    EXPECT_EQ(refused.Reason(), row.refusal);
+    EXPECT_EQ(refused.Code(), kNotAModelFile);
+  }
+}
+
+struct SpecialFileRow {
+  const char* name;
+  std::string (*make)(const std::string& folder);  // returns the path
+  Refusal refusal;
+  const char* kind;  // what the message says it is
+};
+
+std::string MakeNamedPipe(const std::string& folder) {
+  const std::string path = folder + "/pipe.dat";
+  EXPECT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  return path;
+}
+
+std::string MakeSocket(const std::string& folder) {
+  const std::string path = folder + "/socket.dat";
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  EXPECT_LT(path.size(), sizeof address.sun_path);
+  std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  ::close(fd);  // the socket file stays
+  return path;
+}
+
+std::string DeviceZero(const std::string&) { return "/dev/zero"; }
+std::string TheFolder(const std::string& folder) { return folder; }
+
+// Anything but a regular file is refused with a message that says what it
+// is, at once: a named pipe without a writer must not hang, /dev/zero must
+// not be read for ever.
+TEST_F(FileErrorsOnDisk, SpecialFilesAreRefused) {
+  const SpecialFileRow rows[] = {
+      {"named pipe", MakeNamedPipe, Refusal::NamedPipe, "a named pipe"},
+      {"device", DeviceZero, Refusal::Device, "a device"},
+      {"folder", TheFolder, Refusal::Folder, "a folder"},
+      {"socket", MakeSocket, Refusal::Socket, "a socket"},
+  };
+  for (const SpecialFileRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string path = row.make(folder_.Path());
+    try {
+      ReadModelFile(path);
+      ADD_FAILURE() << "no failure";
+    } catch (const ModelFileRefused& refused) {
+      EXPECT_EQ(refused.what(), path + " is " + row.kind + ", not a model file");
+      EXPECT_EQ(refused.Reason(), row.refusal);
+      EXPECT_EQ(refused.Operation(), FileOperation::Open);
+    }
+  }
 }
 
 TEST_F(FileErrorsOnDisk, PathThroughAFileIsInvalid) {

@@ -7,7 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
+#include <csignal>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -49,37 +52,55 @@ void ExpectValues(const calc::TModelData& model, const Values& expected) {
 struct QuirkRow {
   const char* file;  // in tests/data
   Values expected;
+  int doubtfulLine = 0;     // 0: looks like a model file
+  const char* shown = "";   // the line's text as the question shows it
 };
 
-// The model files in tests/data, written by hand the way users edit them.
+// The files in tests/data, written by hand the way users edit them, and
+// files that are no model files at all.
 const QuirkRow kQuirkRows[] = {
     {"default.dat", kDefault},
-    // A lone line feed is part of the line: the whole file is one invalid
-    // line whose value is the digits before the first line feed.
-    {"lf_line_ends.dat", Leading({1300})},
+    {"lf_line_ends.dat", kDefault},
     {"cr_line_ends.dat", kDefault},
-    {"lf_cr_line_ends.dat", Leading({1300, 220, 210})},
-    {"ctrl_z_after_line3.dat", Leading({1300, 0, 220})},
-    {"ctrl_z_inside_line.dat", Leading({1300, 2})},
+    {"mixed_line_ends.dat", kDefault},
+    // A line feed before a carriage return is two line ends: empty lines
+    // between the numbers.
+    {"lf_cr_line_ends.dat", Leading({1300, 0, 220, 0, 210})},
+    {"ctrl_z_after_line3.dat", Leading({1300, 0, 220}), 4, "? 210"},
+    {"ctrl_z_inside_line.dat", Leading({1300, 2}), 2, " 2?20"},
     {"five_lines.dat", Leading({1300, 0, 220, 210, 0})},
     {"no_final_line_end.dat", Leading({1300, 0, 220})},
     {"empty.dat", Values{}},
+    // Blanks after a number look fine, although they make the line invalid.
     {"trailing_blank.dat", Leading({125, 7})},
-    {"decimal_comma.dat", Leading({12, 7})},
+    {"decimal_comma.dat", Leading({12, 7}), 1, "-12,5"},
     {"decimals_and_exponent.dat", Leading({12.5, -0.015, 5000})},
     {"blank_and_empty_lines.dat", Leading({0, 0, 220})},
-    {"tab_before_number.dat", Leading({0, 220})},
-    {"junk_after_line15.dat", kDefault},
+    {"tab_before_number.dat", Leading({0, 220}), 1, "?1300"},
+    {"junk_after_line15.dat", kDefault, 16, "garbage"},
+    {"sixteen_lines.dat", kDefault, 16, " 500"},
+    {"padding_after_line15.dat", kDefault},
+    {"notes.txt", Leading({0, 0, 1300}), 1, "Building notes for the two-panel glider,"},
+    {"program.bin", Values{}, 1, "?ELF?????????????\?>?????@???????@???????"},
 };
 
 class ReadingQuirks : public ::testing::TestWithParam<QuirkRow> {};
 
-TEST_P(ReadingQuirks, FileGivesValues) {
-  ExpectValues(ReadModelFile(files_test::DataFile(GetParam().file)), GetParam().expected);
+TEST_P(ReadingQuirks, FileGivesValuesAndLook) {
+  const ModelFileReading reading = ReadModelFileWithLook(files_test::DataFile(GetParam().file));
+  ExpectValues(reading.model, GetParam().expected);
+  EXPECT_EQ(reading.look.looksLikeModel, GetParam().doubtfulLine == 0);
+  EXPECT_EQ(reading.look.line, GetParam().doubtfulLine);
+  EXPECT_EQ(ShownLineText(reading.look.text), GetParam().shown);
 }
 
-TEST_P(ReadingQuirks, BytesGiveSameValues) {
-  ExpectValues(ParseModelText(files_test::ReadBytes(files_test::DataFile(GetParam().file))), GetParam().expected);
+TEST_P(ReadingQuirks, BytesGiveSameValuesAndLook) {
+  const std::string bytes = files_test::ReadBytes(files_test::DataFile(GetParam().file));
+  const ModelFileReading reading = ParseModelTextWithLook(bytes);
+  ExpectValues(reading.model, GetParam().expected);
+  EXPECT_EQ(reading.look.line, GetParam().doubtfulLine);
+  ExpectValues(ParseModelText(bytes), GetParam().expected);
+  ExpectValues(ReadModelFile(files_test::DataFile(GetParam().file)), GetParam().expected);
 }
 
 std::string RowName(const ::testing::TestParamInfo<QuirkRow>& info) {
@@ -109,29 +130,15 @@ std::size_t OpenDescriptorCount() {
 }
 
 TEST(ModelReader, FileIsClosedAfterSuccessAndFailure) {
+  files_test::TemporaryFolder folder;
+  const std::string large = folder.File("large.dat");
+  files_test::WriteBytes(large, std::string(kModelFileSizeLimit + 1, ' '));
   const std::size_t before = OpenDescriptorCount();
   ReadModelFile(files_test::DataFile("default.dat"));
   EXPECT_THROW(ReadModelFile(files_test::DataFile("overflow_1e400.dat")), calc::ArithmeticFailure);
+  EXPECT_THROW(ReadModelFile(large), ModelFileRefused);
+  EXPECT_THROW(ReadModelFile(folder.Path()), ModelFileRefused);
   EXPECT_EQ(OpenDescriptorCount(), before);
-}
-
-// A named pipe chosen by mistake must not hang the program.
-TEST(ModelReader, NamedPipeWithoutWriterReadsAsEmpty) {
-  files_test::TemporaryFolder folder;
-  const std::string path = folder.Path() + "/pipe.dat";
-  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-  ExpectValues(ReadModelFile(path), Values{});
-}
-
-// A device is no model file: /dev/zero would otherwise be read for ever.
-TEST(ModelReader, DeviceIsRefusedLikeAFolder) {
-  try {
-    ReadModelFile("/dev/zero");
-    FAIL() << "no failure";
-  } catch (const FileError& error) {
-    EXPECT_STREQ(error.what(), "File access denied");
-    EXPECT_EQ(error.Operation(), FileOperation::Open);
-  }
 }
 
 TEST(ModelReader, LinesBeyondFifteenAreNotEvenConverted) {
@@ -149,24 +156,48 @@ TEST(ModelTextReader, AnySplitPointReadsTheSame) {
     ModelTextReader reader;
     reader.Feed(std::string_view(text).substr(0, cut));
     reader.Feed(std::string_view(text).substr(cut));
-    ExpectValues(reader.Finish(), kDefault);
+    ExpectValues(reader.Finish().model, kDefault);
   }
 }
 
 TEST(ModelTextReader, ByteByByteReadsTheSame) {
-  const std::string text = files_test::ReadBytes(files_test::DataFile("lf_cr_line_ends.dat"));
-  ModelTextReader reader;
-  for (const char c : text) reader.Feed(std::string_view(&c, 1));
-  ExpectValues(reader.Finish(), Leading({1300, 220, 210}));
+  for (const char* file : {"lf_cr_line_ends.dat", "mixed_line_ends.dat"}) {
+    SCOPED_TRACE(file);
+    const std::string text = files_test::ReadBytes(files_test::DataFile(file));
+    ModelTextReader reader;
+    for (const char c : text) reader.Feed(std::string_view(&c, 1));
+    ExpectValues(reader.Finish().model, ValuesOf(ParseModelText(text)));
+  }
 }
 
-TEST(ModelTextReader, WantsNoMoreAfterFifteenLinesOrCtrlZ) {
-  ModelTextReader complete;
-  EXPECT_FALSE(complete.Feed(files_test::ReadBytes(files_test::DataFile("default.dat"))));
-  ModelTextReader stopped;
-  EXPECT_FALSE(stopped.Feed("1300\x1a"));
-  ModelTextReader open;
-  EXPECT_TRUE(open.Feed("1300\r\n 220"));
+struct WantsRow {
+  const char* name;
+  std::string bytes;
+  bool wantsMore;            // for the values and the look
+  bool wantsMoreForValues;   // for the values only
+};
+
+// Bytes stop mattering to the values after fifteen lines or a Ctrl-Z; to the
+// look once a line has been found that does not fit, since until then
+// whatever follows may still decide it.
+TEST(ModelTextReader, WantsMoreUntilSettled) {
+  const std::string model = files_test::ReadBytes(files_test::DataFile("default.dat"));
+  const WantsRow rows[] = {
+      {"fifteen lines", model, true, false},
+      {"fifteen lines and junk", model + "garbage\r\n", false, false},
+      {"fifteen lines and junk without line end", model + "garbage", true, false},
+      {"Ctrl-Z", "1300\x1a", true, false},
+      {"Ctrl-Z and junk", "1300\x1ajunk\r", false, false},
+      {"doubtful line, values incomplete", "Span 1300 mm\r\n", true, true},
+      {"unfinished line", "1300\r\n 220", true, true},
+  };
+  for (const WantsRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    ModelTextReader withLook;
+    EXPECT_EQ(withLook.Feed(row.bytes), row.wantsMore);
+    ModelTextReader valuesOnly(ModelTextReader::Reading::ValuesOnly);
+    EXPECT_EQ(valuesOnly.Feed(row.bytes), row.wantsMoreForValues);
+  }
 }
 
 class LargeFiles : public ::testing::Test {
@@ -187,26 +218,109 @@ TEST_F(LargeFiles, LineEndSplitAcrossReadChunks) {
   ExpectValues(ReadModelFile(path), Leading({1300, 220, 210}));
 }
 
-struct LongLineRow {
+struct SizeRow {
   const char* name;
-  std::string line;
-  double value;
+  std::string bytes;
+  bool tooLarge;            // read with its look
+  bool valuesTooLarge;      // read for the values only
+  Values expected;          // when read
 };
 
-TEST_F(LargeFiles, MegabyteLines) {
-  const std::size_t megabyte = 1 << 20;
-  const LongLineRow rows[] = {
-      {"blanks then 1300", std::string(megabyte, ' ') + "1300", 1300},
-      {"zeros then 7", std::string(megabyte, '0') + "7", 7},
-      {"number then junk", "42" + std::string(megabyte, 'x'), 42},
-      {"line feeds only", std::string(megabyte, '\n'), 0},
+std::string PaddedTo(std::string text, std::size_t size, char pad) {
+  text.resize(size, pad);
+  return text;
+}
+
+ModelFileReading ReadForValues(const std::string& path) { return {ReadModelFile(path), {}}; }
+
+// Whether a file is too large depends on whether what the reader needs -
+// the values, or the values and the look - is settled within the first
+// kModelFileSizeLimit bytes.
+TEST_F(LargeFiles, SizeBound) {
+  const std::size_t limit = kModelFileSizeLimit;
+  const std::string model = files_test::ReadBytes(files_test::DataFile("default.dat"));
+  const std::string lines2and3 = "\r\n 220\r\n";
+  const SizeRow rows[] = {
+      {"model padded with blanks to the limit", PaddedTo(model, limit, ' '), false, false, kDefault},
+      {"one blank beyond the limit", PaddedTo(model, limit + 1, ' '), true, false, kDefault},
+      {"long first line ending at the limit",
+       std::string(limit - 4 - lines2and3.size(), ' ') + "1300" + lines2and3, false, false, Leading({1300, 220})},
+      {"first line beyond the limit", std::string(limit, ' ') + "1300\r\n", true, true, {}},
+      {"zeros within the limit", std::string(limit / 2, '0') + "7" + lines2and3, false, false, Leading({7, 220})},
+      {"line feeds beyond the limit", std::string(limit + 1, '\n'), true, false, Values{}},
+      {"number then junk beyond the limit", "42" + std::string(limit, 'x'), true, true, {}},
+      {"junk after line 15, then more than the limit", model + "garbage\r\n" + std::string(2 * limit, 'x'), false,
+       false, kDefault},
   };
-  for (const LongLineRow& row : rows) {
-    SCOPED_TRACE(row.name);
-    const std::string path = folder_.File("long.dat");
-    files_test::WriteBytes(path, row.line + "\r\n 220\r\n");
-    ExpectValues(ReadModelFile(path), Leading({row.value, 220}));
+  const std::string path = folder_.File("large.dat");
+  for (const SizeRow& row : rows) {
+    files_test::WriteBytes(path, row.bytes);
+    for (const bool withLook : {true, false}) {
+      SCOPED_TRACE(std::string(row.name) + (withLook ? ", with look" : ", values only"));
+      const bool tooLarge = withLook ? row.tooLarge : row.valuesTooLarge;
+      try {
+        const ModelFileReading reading = withLook ? ReadModelFileWithLook(path) : ReadForValues(path);
+        EXPECT_FALSE(tooLarge) << "no failure";
+        ExpectValues(reading.model, row.expected);
+      } catch (const ModelFileRefused& refused) {
+        EXPECT_TRUE(tooLarge) << refused.what();
+        EXPECT_EQ(refused.what(), path + " is too large for a model file");
+        EXPECT_EQ(refused.MessageFor("large.dat"), "large.dat is too large for a model file");
+        EXPECT_EQ(refused.Reason(), Refusal::TooLarge);
+        EXPECT_EQ(refused.Operation(), FileOperation::Read);
+        EXPECT_EQ(refused.Code(), kNotAModelFile);
+      }
+    }
   }
+}
+
+// A 64 GiB file of zero bytes that takes no room on the disk: one endless
+// first line. Reading it to the end would take minutes.
+TEST_F(LargeFiles, SparseFileIsRefusedEarly) {
+  const std::string path = folder_.File("sparse.dat");
+  files_test::WriteBytes(path, "");
+  ASSERT_EQ(::truncate(path.c_str(), off_t{64} << 30), 0) << std::strerror(errno);
+  try {
+    ReadModelFile(path);
+    FAIL() << "no failure";
+  } catch (const ModelFileRefused& refused) {
+    EXPECT_EQ(refused.Reason(), Refusal::TooLarge);
+  }
+}
+
+std::string StreamRefusal(int fd) {
+  try {
+    ReadModelStream(fd);
+  } catch (const ModelFileRefused& refused) {
+    return refused.what();
+  }
+  return "no refusal";
+}
+
+TEST(ReadModelStream, EndlessDeviceIsTooLarge) {
+  const int fd = ::open("/dev/zero", O_RDONLY);
+  ASSERT_GE(fd, 0);
+  EXPECT_EQ(StreamRefusal(fd), "standard input is too large for a model file");
+  ::close(fd);
+}
+
+// The writer keeps writing after the reader has given up; it then sees a
+// closed pipe, which must not end the test program.
+TEST(ReadModelStream, PipeIsBoundedToo) {
+  int ends[2];
+  ASSERT_EQ(::pipe(ends), 0);
+  const sighandler_t previousHandler = ::signal(SIGPIPE, SIG_IGN);
+  std::thread writer([&] {
+    const std::string blanks(kReadChunkSize, ' ');
+    for (std::size_t sent = 0; sent <= 2 * kModelFileSizeLimit; sent += blanks.size()) {
+      if (::write(ends[1], blanks.data(), blanks.size()) < 0) break;
+    }
+    ::close(ends[1]);
+  });
+  EXPECT_EQ(StreamRefusal(ends[0]), "standard input is too large for a model file");
+  ::close(ends[0]);
+  writer.join();
+  ::signal(SIGPIPE, previousHandler);
 }
 
 TEST(ReadModelStream, ReadsFromAPipeWithoutClosingIt) {
