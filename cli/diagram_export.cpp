@@ -1,29 +1,30 @@
 #include "diagram_export.h"
 
-#ifdef CGCALC_DIAGRAM_EXPORT
-#include <QImage>
-#include <QString>
-
 #include "diagram/canvas.h"
 #include "diagram/planform.h"
-#endif
+#include "diagram/png_image.h"
+#include "files/atomic_file.h"
+#include "files/file_error.h"
 
 namespace cli {
 
-#ifdef CGCALC_DIAGRAM_EXPORT
 void WriteDiagramImage(const std::string& path, const calc::TModelData& model, const calc::TStabilityData& results) {
   diagram::Canvas canvas(diagram::kDiagramWidth, diagram::kDiagramHeight);
   diagram::DrawPlanform(canvas, model, results.CgSmallMargin, results.CgLargeMargin);
-  const QImage image(reinterpret_cast<const uchar*>(canvas.Data()), canvas.Width(), canvas.Height(),
-                     canvas.Width() * 4, QImage::Format_RGB32);
-  if (!image.save(QString::fromStdString(path), "PNG")) {
-    throw DiagramExportError("cannot write the diagram to " + path);
+  const std::string failure = "cannot write the diagram to " + path + ": ";
+  std::string png;
+  try {
+    png = diagram::EncodePng(canvas);
+  } catch (const diagram::PngEncodingError& error) {
+    throw DiagramExportError(failure + error.what());
+  }
+  // The same all-or-nothing replacement as a saved model: a failed export
+  // leaves an earlier image in place.
+  try {
+    files::ReplaceFileContents(path, png);
+  } catch (const files::FileError& error) {
+    throw DiagramExportError(failure + error.what());
   }
 }
-#else
-void WriteDiagramImage(const std::string& path, const calc::TModelData&, const calc::TStabilityData&) {
-  throw DiagramExportError("this build cannot write images (" + path + ")");
-}
-#endif
 
 }  // namespace cli

@@ -15,10 +15,13 @@ class DiagramExportError : public std::runtime_error {
 };
 
 // Draws the planform diagram of a computed model on a new 272 x 192 surface,
-// with the same code as the window, and writes it as a PNG file. Throws
-// calc::ArithmeticFailure where the drawing fails (a zero scale), and
-// DiagramExportError when the file cannot be written or this build has no
-// image support.
+// with the same code as the window, and writes it as a PNG file (8-bit RGB,
+// the canvas's pixels exactly). The file is replaced all or nothing, as a
+// saved model is: when writing fails, a file already at `path` keeps its old
+// contents. Throws calc::ArithmeticFailure where the drawing fails (a zero
+// scale), and DiagramExportError when the image cannot be encoded or the file
+// cannot be written; its what() is "cannot write the diagram to PATH: " and
+// the reason (a file error text such as "File access denied").
 void WriteDiagramImage(const std::string& path, const calc::TModelData& model, const calc::TStabilityData& results);
 
 }  // namespace cli

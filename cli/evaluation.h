@@ -1,9 +1,12 @@
 #pragma once
 
+#include <optional>
+
+#include "calc/balance.h"
 #include "calc/fields.h"
 #include "calc/model.h"
-#include "calc/result_labels.h"
 #include "calc/stability.h"
+#include "present/result_table.h"
 
 namespace cli {
 
@@ -12,8 +15,9 @@ struct Evaluation {
   calc::FieldTexts fieldTexts;     // the input fields: each value as FormatFixed(v, 4, 0)
   calc::TModelData model;          // the record after the closing recalculation
   calc::TStabilityData results;
-  calc::ResultLabelTexts labels;   // Lab_St .. Lab_Stabh, exact texts
+  present::ResultLabelTexts labels;  // in label order, exact texts
   bool aspectRatioWarning = false; // Label17 shows the warning
+  std::optional<calc::TBalanceData> balance;  // the balance check, when asked for
 };
 
 // Loading puts the values read into the fields as whole millimetres, then
@@ -22,6 +26,9 @@ struct Evaluation {
 // keeps the file's value when the tailplane span is 0 (the tailplane fields
 // are then not read). Throws calc::ArithmeticFailure where the
 // recalculation fails (a zero wing, for instance).
-Evaluation EvaluateLoadedModel(const calc::TModelData& fromFile);
+// With `balance`, also the balance check of the results, which may throw
+// calc::ArithmeticFailure too (its input errors are found earlier, among the
+// options).
+Evaluation EvaluateLoadedModel(const calc::TModelData& fromFile, const calc::TBalanceInput* balance = nullptr);
 
 }  // namespace cli

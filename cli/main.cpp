@@ -1,10 +1,19 @@
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
+#include "output.h"
 #include "run.h"
 
 int main(int argc, char** argv) {
+  // A reader that goes away (`| head`) is a write error to report, not a
+  // signal that ends the program without a word.
+  std::signal(SIGPIPE, SIG_IGN);
   const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-  return cli::RunCli(arguments, std::cout, std::cerr);
+  cli::FdStreamBuffer output(STDOUT_FILENO);
+  std::ostream out(&output);
+  return cli::RunCli(arguments, out, std::cerr);
 }

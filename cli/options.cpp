@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 namespace cli {
 namespace {
@@ -9,19 +10,74 @@ namespace {
 constexpr std::string_view kProgramName = "cgcalc-cli";
 constexpr std::string_view kStandardInput = "-";
 constexpr std::string_view kEndOfOptions = "--";
+constexpr std::size_t kMaxSweeps = 2;
+
+void ChooseFormat(Options& options, ReportFormat format) {
+  options.format = format;
+  options.formatChosen = true;
+}
+
+// A plain number for the balance options; an unusable one is remembered
+// and reported once all arguments are read.
+std::optional<double> BalanceNumber(Options& options, std::string_view option, std::string_view text) {
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
+    if (options.balanceError.empty()) {
+      options.balanceError = std::string(option) + ": '" + std::string(text) + "' is not a number";
+    }
+    return std::nullopt;
+  }
+  return value;
+}
+
+// "XA:MA,XB:MB": two supports, each a position and what it carries.
+void ParseSupports(Options& options, std::string_view text) {
+  const std::size_t comma = text.find(',');
+  const std::string_view supports[] = {text.substr(0, comma),
+                                       comma == std::string_view::npos ? "" : text.substr(comma + 1)};
+  double numbers[4] = {};
+  for (int s = 0; s < 2; ++s) {
+    const std::size_t colon = supports[s].find(':');
+    if (comma == std::string_view::npos || colon == std::string_view::npos) {
+      if (options.balanceError.empty()) options.balanceError = "--supports: write XA:MA,XB:MB";
+      return;
+    }
+    const std::optional<double> position = BalanceNumber(options, "--supports", supports[s].substr(0, colon));
+    const std::optional<double> mass = BalanceNumber(options, "--supports", supports[s].substr(colon + 1));
+    if (!position || !mass) return;
+    numbers[2 * s] = *position;
+    numbers[2 * s + 1] = *mass;
+  }
+  options.balance.Supports = calc::TSupports{numbers[0], numbers[1], numbers[2], numbers[3]};
+}
 
 const OptionDefinition kProgramOptions[] = {
     {"--labels", "", "one line per result label: its name, a tab and its text",
-     [](Options& o, std::string_view) { o.format = ReportFormat::Labels; }},
-    {"--json", "", "the result labels as a JSON object",
-     [](Options& o, std::string_view) { o.format = ReportFormat::Json; }},
+     [](Options& o, std::string_view) { ChooseFormat(o, ReportFormat::Labels); }},
+    {"--json", "", "the result labels as a JSON object (one model file only)",
+     [](Options& o, std::string_view) { ChooseFormat(o, ReportFormat::Json); }},
+    {"--csv", "", "one CSV row per model file or sweep point, after a header row",
+     [](Options& o, std::string_view) { ChooseFormat(o, ReportFormat::Csv); }},
+    {"--jsonl", "", "one JSON object per model file or sweep point, one per line",
+     [](Options& o, std::string_view) { ChooseFormat(o, ReportFormat::JsonLines); }},
     {"--german", "", "German captions and warning text",
-     [](Options& o, std::string_view) { o.german = true; }},
-    {"--help", "", "show this help and exit", [](Options& o, std::string_view) { o.showHelp = true; }},
-#ifdef CGCALC_DIAGRAM_EXPORT
+     [](Options& o, std::string_view) { o.language = present::Language::German; }},
+    {"--files-from", "LIST", "also read the model files named in LIST, one per line (\"-\": standard input)",
+     [](Options& o, std::string_view value) { o.filesFrom = value; }},
+    {"--sweep", "FIELD=FROM:TO:STEP", "vary one dimension of the model (twice: a grid of two)",
+     [](Options& o, std::string_view value) { o.sweeps.emplace_back(value); }},
+    {"--cg", "X", "balance check: the measured centre of gravity, mm behind the wing root's leading edge",
+     [](Options& o, std::string_view value) { o.balance.Cg = BalanceNumber(o, "--cg", value); }},
+    {"--supports", "XA:MA,XB:MB", "balance check: two supports at XA and XB (mm) carrying MA and MB (g)",
+     [](Options& o, std::string_view value) { ParseSupports(o, value); }},
+    {"--mass", "M", "balance check: the model's mass in g (else MA + MB)",
+     [](Options& o, std::string_view value) { o.balance.Mass = BalanceNumber(o, "--mass", value); }},
+    {"--ballast-at", "X", "balance check: where ballast would go, mm behind the wing root's leading edge",
+     [](Options& o, std::string_view value) { o.balance.BallastStation = BalanceNumber(o, "--ballast-at", value); }},
     {"--diagram", "OUT.png", "also write the planform diagram, as the window draws it, to a PNG file",
      [](Options& o, std::string_view value) { o.diagramPath = value; }},
-#endif
+    {"--help", "", "show this help and exit", [](Options& o, std::string_view) { o.showHelp = true; }},
     {"--version", "", "show the version and exit", [](Options& o, std::string_view) { o.showVersion = true; }},
 };
 
@@ -33,6 +89,40 @@ const OptionDefinition* FindOption(std::span<const OptionDefinition> definitions
 
 bool IsOption(std::string_view argument) { return argument.size() > 1 && argument.front() == '-'; }
 
+// The rules that need every argument seen; empty when they hold.
+std::string CombinationError(const Options& options) {
+  if (!options.balanceError.empty()) return options.balanceError;
+  if (options.balance.Cg && options.balance.Supports) return "--cg and --supports both give the centre of gravity";
+  if (!options.WithBalance() && (options.balance.Mass || options.balance.BallastStation)) {
+    return "--mass and --ballast-at need --cg or --supports";
+  }
+  if (options.balance.Supports) {
+    // The supports alone decide whether they give a centre of gravity.
+    calc::TStabilityData anyModel;
+    anyModel.Wing.Mac = 1;
+    try {
+      calc::CalcBalance(options.balance, anyModel);
+    } catch (const calc::BalanceInputError& error) {
+      return std::string("--supports: ") + error.what();
+    } catch (const calc::ArithmeticFailure& failure) {
+      return std::string("--supports: ") + failure.what();
+    }
+  }
+  const bool severalFiles = options.modelPaths.size() > 1 || !options.filesFrom.empty();
+  if (options.modelPaths.empty() && options.filesFrom.empty()) return "no model file given";
+  if (options.format == ReportFormat::Json && severalFiles) {
+    return "--json takes one model file; use --jsonl for several";
+  }
+  if (!options.diagramPath.empty() && severalFiles) return "--diagram takes one model file";
+  if (options.sweeps.empty()) return "";
+  if (options.sweeps.size() > kMaxSweeps) return "at most two --sweep options may be given";
+  if (severalFiles) return "--sweep takes exactly one model file";
+  if (options.formatChosen && options.format != ReportFormat::Csv && options.format != ReportFormat::JsonLines) {
+    return "--sweep prints --csv or --jsonl";
+  }
+  return "";
+}
+
 }  // namespace
 
 std::span<const OptionDefinition> ProgramOptions() { return kProgramOptions; }
@@ -40,12 +130,12 @@ std::span<const OptionDefinition> ProgramOptions() { return kProgramOptions; }
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
                                std::span<const OptionDefinition> definitions) {
   ParsedArguments parsed;
-  std::vector<std::string> models;
+  Options& options = parsed.options;
   bool optionsEnded = false;
   for (std::size_t at = 0; at < arguments.size(); ++at) {
     const std::string_view argument = arguments[at];
     if (optionsEnded || !IsOption(argument) || argument == kStandardInput) {
-      models.emplace_back(argument);
+      options.modelPaths.emplace_back(argument);
       continue;
     }
     if (argument == kEndOfOptions) {
@@ -67,24 +157,24 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
     } else {
       return {{}, "option '" + std::string(definition->name) + "' needs " + std::string(definition->valueName)};
     }
-    const ReportFormat before = parsed.options.format;
-    definition->apply(parsed.options, value);
-    if (before != ReportFormat::Table && parsed.options.format != before) {
-      return {{}, "only one report format may be chosen"};
-    }
+    const bool hadFormat = options.formatChosen;
+    const ReportFormat before = options.format;
+    definition->apply(options, value);
+    // The same format twice is harmless; two different ones are not.
+    if (hadFormat && options.format != before) return {{}, "only one report format may be chosen"};
   }
-  if (parsed.options.showHelp || parsed.options.showVersion) return parsed;
-  if (models.empty()) return {{}, "no model file given"};
-  if (models.size() > 1) return {{}, "more than one model file given"};
-  parsed.options.modelPath = models.front();
+  if (options.showHelp || options.showVersion) return parsed;
+  if (!options.formatChosen && !options.sweeps.empty()) options.format = ReportFormat::Csv;
+  std::string error = CombinationError(options);
+  if (!error.empty()) return {{}, std::move(error)};
   return parsed;
 }
 
 std::string UsageText(std::span<const OptionDefinition> definitions) {
-  std::string text = "Usage: " + std::string(kProgramName) + " [options] MODEL.dat\n";
-  text += "Shows the results the main window shows right after loading the model file\n";
-  text += "MODEL.dat (\"-\" reads it from standard input).\n\nOptions:\n";
-  constexpr std::size_t kNameColumn = 22;
+  std::string text = "Usage: " + std::string(kProgramName) + " [options] MODEL.dat...\n";
+  text += "Shows the results the main window shows right after loading each model file\n";
+  text += "(\"-\" reads one from standard input).\n\nOptions:\n";
+  constexpr std::size_t kNameColumn = 24;
   for (const OptionDefinition& definition : definitions) {
     std::string left = "  ";
     left += definition.name;
@@ -92,10 +182,29 @@ std::string UsageText(std::span<const OptionDefinition> definitions) {
       left += ' ';
       left += definition.valueName;
     }
-    left.resize(std::max(kNameColumn, left.size() + 1), ' ');
+    if (left.size() >= kNameColumn) {
+      text += left + "\n";
+      left.clear();
+    }
+    left.resize(kNameColumn, ' ');
     text += left + std::string(definition.help) + "\n";
   }
-  text += "\nExit status: 0 on success, 1 when the file or the calculation fails, 2 on a usage error.\n";
+  text +=
+      "\nFIELD is a dimension's name in the model file's order: B Sa Li Lk La Vk Va Bh Sah\n"
+      "Lih Lkh Lah Vkh Vah Rh. Each swept value enters that field as if typed after\n"
+      "loading the model; the i-th value is FROM + i*STEP, up to and including TO.\n"
+      "\nExamples:\n"
+      "  cgcalc-cli glider.dat                      the result table\n"
+      "  cgcalc-cli --german glider.dat             the table with German captions\n"
+      "  cgcalc-cli --labels glider.dat             label names and texts\n"
+      "  cgcalc-cli --json glider.dat               the same as a JSON object\n"
+      "  cgcalc-cli --csv models/*.dat              one CSV row per model\n"
+      "  find models -name '*.dat' | cgcalc-cli --jsonl --files-from -\n"
+      "  cgcalc-cli --sweep Rh=400:900:50 glider.dat\n"
+      "  cgcalc-cli --sweep B=1200:1600:100 --sweep Li=200:240:10 --jsonl glider.dat\n"
+      "  cgcalc-cli --diagram glider.png glider.dat also writes the top view as PNG\n"
+      "\nExit status: 0 on success, 1 when a file, the calculation or writing fails,\n"
+      "2 on a usage error.\n";
   return text;
 }
 

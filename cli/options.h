@@ -1,26 +1,40 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "calc/balance.h"
+#include "present/language.h"
+
 namespace cli {
 
 enum class ReportFormat {
-  Table,   // the result table as the window shows it, for people
-  Labels,  // one line per label: name, TAB, text
-  Json,    // the labels as one JSON object
+  Table,      // the result table as the window shows it, for people
+  Labels,     // one line per label: name, TAB, text
+  Json,       // the labels as one JSON object
+  Csv,        // one header row, then one row per model (or sweep point)
+  JsonLines,  // one JSON object per model (or sweep point) per line
 };
 
 // What the command line asks for.
 struct Options {
   ReportFormat format = ReportFormat::Table;
-  bool german = false;
+  bool formatChosen = false;
+  present::Language language = present::Language::English;
   bool showHelp = false;
   bool showVersion = false;
-  std::string modelPath;  // "-" reads the model from standard input
-  std::string diagramPath;  // where --diagram writes the planform diagram as PNG; empty: not asked
+  std::vector<std::string> modelPaths;  // "-" reads a model from standard input
+  std::string filesFrom;                // --files-from: a list of model paths, one per line ("-": standard input)
+  std::vector<std::string> sweeps;      // each FIELD=FROM:TO:STEP as given
+  std::string diagramPath;              // where --diagram writes the planform diagram as PNG; empty: not asked
+  calc::TBalanceInput balance;          // --cg, --supports, --mass, --ballast-at
+  std::string balanceError;             // a value of those options that is not usable
+
+  // Whether the balance check is asked for (a measured centre of gravity).
+  bool WithBalance() const { return balance.Cg || balance.Supports; }
 };
 
 // One long option. Options with a value accept "--name VALUE" and
@@ -41,10 +55,12 @@ struct ParsedArguments {
 };
 
 // Parses the arguments after the program name against `definitions`. Everything
-// that is not an option is the model file; "-" is standard input and "--"
+// that is not an option is a model file; "-" is standard input and "--"
 // ends the options. Errors: an unknown option, a missing value, no model
-// file or more than one, --labels together with --json. --help and
-// --version need no model file.
+// file and no --files-from, two report formats, --json or --diagram with
+// more than one model file, --sweep with other than exactly one model file,
+// more than two sweeps, or with a format other than --csv and --jsonl.
+// --help and --version need no model file.
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
                                std::span<const OptionDefinition> definitions = ProgramOptions());
 

@@ -2,24 +2,31 @@
 
 #include <cstdio>
 
+#include "present/balance_rows.h"
+
 namespace cli {
 
-std::string_view WarningText(const Evaluation& evaluation, const calc::CaptionSet& captions) {
-  return evaluation.aspectRatioWarning ? captions.Warning : std::string_view();
+std::string_view WarningText(const Evaluation& evaluation, present::Language language) {
+  return evaluation.aspectRatioWarning ? present::In(present::kWindowCaptions.warning, language) : std::string_view();
 }
 
-std::string FormatLabelList(const Evaluation& evaluation, const calc::CaptionSet& captions) {
+std::string FormatLabelList(const Evaluation& evaluation, present::Language language) {
   std::string text;
   for (std::size_t index = 0; index < evaluation.labels.size(); ++index) {
-    text += calc::kResultLabelNames[index];
+    text += present::CellsInLabelOrder()[index]->name;
     text += '\t';
     text += evaluation.labels[index];
     text += '\n';
   }
-  text += kWarningLabelName;
+  text += present::kWarningLabelName;
   text += '\t';
-  text += WarningText(evaluation, captions);
+  text += WarningText(evaluation, language);
   text += '\n';
+  if (evaluation.balance) {
+    for (const present::BalanceRow& row : present::BalanceRows()) {
+      text += std::string(row.name) + "\t" + row.text(*evaluation.balance, language) + "\n";
+    }
+  }
   return text;
 }
 
@@ -47,26 +54,33 @@ std::string JsonString(std::string_view text) {
   return literal + "\"";
 }
 
-std::string FormatJson(const Evaluation& evaluation, const calc::CaptionSet& captions) {
+std::string FormatJson(const Evaluation& evaluation, present::Language language) {
   std::string text = "{\n";
   for (std::size_t index = 0; index < evaluation.labels.size(); ++index) {
-    text += "  " + JsonString(calc::kResultLabelNames[index]) + ": " + JsonString(evaluation.labels[index]) + ",\n";
+    text += "  " + JsonString(present::CellsInLabelOrder()[index]->name) + ": " + JsonString(evaluation.labels[index]) + ",\n";
   }
-  text += "  " + JsonString(kWarningLabelName) + ": " + JsonString(WarningText(evaluation, captions)) + "\n}\n";
+  text += "  " + JsonString(present::kWarningLabelName) + ": " + JsonString(WarningText(evaluation, language));
+  if (evaluation.balance) {
+    for (const present::BalanceRow& row : present::BalanceRows()) {
+      text += ",\n  " + JsonString(row.name) + ": " + JsonString(row.text(*evaluation.balance, language));
+    }
+  }
+  text += "\n}\n";
   return text;
 }
 
 std::string FormatReport(const Evaluation& evaluation, const Options& options) {
-  const calc::CaptionSet& captions = calc::Captions(!options.german);
   switch (options.format) {
     case ReportFormat::Labels:
-      return FormatLabelList(evaluation, captions);
+      return FormatLabelList(evaluation, options.language);
     case ReportFormat::Json:
-      return FormatJson(evaluation, captions);
+      return FormatJson(evaluation, options.language);
     case ReportFormat::Table:
+    case ReportFormat::Csv:        // rows of several models: see rows.h
+    case ReportFormat::JsonLines:
       break;
   }
-  return FormatTable(evaluation, captions);
+  return FormatTable(evaluation, options.language);
 }
 
 }  // namespace cli

@@ -1,43 +1,15 @@
 #include <algorithm>
 #include <array>
-#include <optional>
 #include <vector>
 
+#include "present/balance_rows.h"
 #include "report.h"
 
 namespace cli {
 namespace {
 
-// Label indexes in calc::kResultLabelNames.
-enum Label : int {
-  kLabSt, kLabLmt, kLabLamt, kLabCaalt, kLabRnpt, kLabSh, kLabLmh, kLabLamh, kLabCaalh, kLabRnph,
-  kLabS, kLabCaal, kLabRnp, kLabXnplm, kLabRhe, kLabEmdeda, kLabRsp2, kLabRsp1, kLabStabv, kLabStabh
-};
-
-constexpr int kNone = -1;
-constexpr std::size_t kColumnCount = 3;  // wing, tailplane, total
-constexpr std::size_t kFirstRowCaption = 3;  // Label4
+using present::kColumnCount;
 constexpr std::string_view kColumnGap = "  ";
-constexpr std::string_view kPercentCaption = " %:";
-
-struct TableRow {
-  std::array<int, kColumnCount> cells;  // label per column, or kNone
-  int margin;                           // margin label standing in the wing column, or kNone
-};
-
-// The window's rows from top to bottom, captioned Label4 .. Label13.
-constexpr std::array<TableRow, 10> kRows = {{
-    {{kLabSt, kLabSh, kLabS}, kNone},
-    {{kLabLmt, kLabLmh, kNone}, kNone},
-    {{kLabLamt, kLabLamh, kNone}, kNone},
-    {{kLabCaalt, kLabCaalh, kLabCaal}, kNone},
-    {{kLabRnpt, kLabRnph, kLabRnp}, kNone},
-    {{kNone, kNone, kLabXnplm}, kNone},
-    {{kNone, kNone, kLabRhe}, kNone},
-    {{kNone, kLabEmdeda, kNone}, kNone},
-    {{kNone, kNone, kLabRsp2}, kLabStabv},
-    {{kNone, kNone, kLabRsp1}, kLabStabh},
-}};
 
 using Line = std::array<std::string, kColumnCount + 1>;  // caption, then the three columns
 
@@ -52,29 +24,49 @@ std::string Padding(std::size_t width, std::string_view text) {
   return std::string(width - std::min(width, DisplayWidth(text)), ' ');
 }
 
-std::vector<Line> TableCells(const Evaluation& evaluation, const calc::CaptionSet& captions) {
+// The text a label shows, by its place in label order.
+const std::string& LabelText(const Evaluation& evaluation, const present::ResultCell& cell) {
+  return evaluation.labels[cell.order];
+}
+
+std::vector<Line> TableCells(const Evaluation& evaluation, present::Language language) {
   std::vector<Line> lines;
-  lines.push_back({"", std::string(captions.TableLabels[0]), std::string(captions.TableLabels[1]),
-                   std::string(captions.TableLabels[2])});
-  for (std::size_t row = 0; row < kRows.size(); ++row) {
+  Line head;
+  for (std::size_t column = 0; column < kColumnCount; ++column) {
+    head[column + 1] = present::In(present::kWindowCaptions.columnHeads[column], language);
+  }
+  lines.push_back(head);
+  for (const present::ResultRow& row : present::ResultRows()) {
     Line line;
-    line[0] = captions.TableLabels[kFirstRowCaption + row];
-    for (std::size_t column = 0; column < kColumnCount; ++column) {
-      const int label = kRows[row].cells[column];
-      if (label != kNone) line[column + 1] = evaluation.labels[static_cast<std::size_t>(label)];
-    }
-    if (kRows[row].margin != kNone) {
-      line[1] = evaluation.labels[static_cast<std::size_t>(kRows[row].margin)] + std::string(kPercentCaption);
+    line[0] = present::In(row.caption, language);
+    for (const present::ResultCell& cell : row.cells) {
+      if (!cell.Present()) continue;
+      std::string text = LabelText(evaluation, cell);
+      if (!cell.unit.empty()) text += " " + std::string(cell.unit);
+      line[static_cast<std::size_t>(cell.column) + 1] = text;
     }
     lines.push_back(line);
   }
   return lines;
 }
 
+// The balance check below the table: a heading, then its rows with the
+// captions in the table's caption column and the values after them.
+std::string BalanceBlock(const calc::TBalanceData& balance, present::Language language, std::size_t captionWidth) {
+  std::string text = "\n" + std::string(present::In(present::kBalanceTitle, language)) + "\n";
+  for (const present::BalanceRow& row : present::BalanceRows()) {
+    const std::string value = row.text(balance, language);
+    if (value.empty()) continue;
+    const std::string_view caption = present::In(row.caption, language);
+    text += std::string(caption) + Padding(captionWidth, caption) + std::string(kColumnGap) + value + "\n";
+  }
+  return text;
+}
+
 }  // namespace
 
-std::string FormatTable(const Evaluation& evaluation, const calc::CaptionSet& captions) {
-  const std::vector<Line> lines = TableCells(evaluation, captions);
+std::string FormatTable(const Evaluation& evaluation, present::Language language) {
+  const std::vector<Line> lines = TableCells(evaluation, language);
   std::array<std::size_t, kColumnCount + 1> widths{};
   for (const Line& line : lines) {
     for (std::size_t column = 0; column < line.size(); ++column) {
@@ -90,7 +82,9 @@ std::string FormatTable(const Evaluation& evaluation, const calc::CaptionSet& ca
     out.erase(out.find_last_not_of(' ') + 1);
     text += out + "\n";
   }
-  if (evaluation.aspectRatioWarning) text += std::string(captions.Warning) + "\n";
+  text += WarningText(evaluation, language);
+  if (evaluation.aspectRatioWarning) text += "\n";
+  if (evaluation.balance) text += BalanceBlock(*evaluation.balance, language, widths[0]);
   return text;
 }
 

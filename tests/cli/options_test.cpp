@@ -17,7 +17,7 @@ struct ArgumentRow {
   bool german = false;
   bool help = false;
   bool version = false;
-  const char* model = "";
+  const char* models = "";  // the model paths joined with '|'
 };
 
 const ArgumentRow kArgumentRows[] = {
@@ -28,20 +28,39 @@ const ArgumentRow kArgumentRows[] = {
     {"german labels", {"--german", "--labels", "-"}, "", ReportFormat::Labels, true, false, false, "-"},
     {"same format twice", {"--json", "--json", "m.dat"}, "", ReportFormat::Json, false, false, false, "m.dat"},
     {"help alone", {"--help"}, "", ReportFormat::Table, false, true, false, ""},
-    {"help with file", {"--help", "m.dat"}, "", ReportFormat::Table, false, true, false, ""},
+    {"help with file", {"--help", "m.dat"}, "", ReportFormat::Table, false, true, false, "m.dat"},
     {"version alone", {"--version"}, "", ReportFormat::Table, false, false, true, ""},
     {"dash file after end of options", {"--", "-x.dat"}, "", ReportFormat::Table, false, false, false, "-x.dat"},
     {"option name after end of options", {"--", "--json"}, "", ReportFormat::Table, false, false, false, "--json"},
+    {"two files", {"a.dat", "b.dat"}, "", ReportFormat::Table, false, false, false, "a.dat|b.dat"},
+    {"csv of three", {"--csv", "a.dat", "b.dat", "-"}, "", ReportFormat::Csv, false, false, false, "a.dat|b.dat|-"},
+    {"jsonl from a list", {"--jsonl", "--files-from", "list"}, "", ReportFormat::JsonLines, false, false, false, ""},
+    {"sweep prints csv", {"--sweep", "Rh=1:2:1", "m.dat"}, "", ReportFormat::Csv, false, false, false, "m.dat"},
+    {"sweep as jsonl", {"--sweep=B=1:2:1", "--jsonl", "m.dat"}, "", ReportFormat::JsonLines, false, false, false,
+     "m.dat"},
     {"no arguments", {}, "no model file given"},
     {"options but no file", {"--json"}, "no model file given"},
-    {"two files", {"a.dat", "b.dat"}, "more than one model file given"},
+    {"json of two files", {"--json", "a.dat", "b.dat"}, "--json takes one model file; use --jsonl for several"},
+    {"json of a list", {"--json", "--files-from", "l"}, "--json takes one model file; use --jsonl for several"},
+    {"diagram of two files", {"--diagram", "x.png", "a.dat", "b.dat"}, "--diagram takes one model file"},
+    {"sweep of two files", {"--sweep", "B=1:2:1", "a.dat", "b.dat"}, "--sweep takes exactly one model file"},
+    {"three sweeps", {"--sweep", "B=1:2:1", "--sweep", "Li=1:2:1", "--sweep", "Lk=1:2:1", "a.dat"},
+     "at most two --sweep options may be given"},
+    {"sweep as labels", {"--sweep", "B=1:2:1", "--labels", "a.dat"}, "--sweep prints --csv or --jsonl"},
     {"unknown long option", {"--diagramm", "a.dat"}, "unknown option '--diagramm'"},
     {"unknown short option", {"-j", "a.dat"}, "unknown option '-j'"},
     {"flag with a value", {"--json=yes", "a.dat"}, "option '--json' takes no value"},
     {"labels and json", {"--labels", "--json", "a.dat"}, "only one report format may be chosen"},
     {"json and labels", {"--json", "a.dat", "--labels"}, "only one report format may be chosen"},
+    {"csv and jsonl", {"--csv", "--jsonl", "a.dat"}, "only one report format may be chosen"},
     {"unknown option wins over help", {"--help", "--what"}, "unknown option '--what'"},
 };
+
+std::string Joined(const std::vector<std::string>& paths) {
+  std::string joined;
+  for (const std::string& path : paths) joined += (joined.empty() ? "" : "|") + path;
+  return joined;
+}
 
 class ArgumentParsing : public ::testing::TestWithParam<ArgumentRow> {};
 
@@ -51,10 +70,10 @@ TEST_P(ArgumentParsing, GivesOptionsOrError) {
   EXPECT_EQ(parsed.error, row.error);
   if (!parsed.error.empty()) return;
   EXPECT_EQ(parsed.options.format, row.format);
-  EXPECT_EQ(parsed.options.german, row.german);
+  EXPECT_EQ(parsed.options.language == present::Language::German, row.german);
   EXPECT_EQ(parsed.options.showHelp, row.help);
   EXPECT_EQ(parsed.options.showVersion, row.version);
-  EXPECT_EQ(parsed.options.modelPath, row.model);
+  EXPECT_EQ(Joined(parsed.options.modelPaths), row.models);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ArgumentParsing, ::testing::ValuesIn(kArgumentRows),
@@ -70,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Table, ArgumentParsing, ::testing::ValuesIn(kArgumentRo
 // add one; it records its value in the model path to make it visible.
 const std::array<OptionDefinition, 2> kValueOptions = {{
     {"--out", "FILE", "where to write",
-     [](Options& o, std::string_view value) { o.modelPath = "out:" + std::string(value); }},
+     [](Options& o, std::string_view value) { o.diagramPath = "out:" + std::string(value); }},
     {"--help", "", "help", [](Options& o, std::string_view) { o.showHelp = true; }},
 }};
 
@@ -78,7 +97,7 @@ struct ValueRow {
   const char* name;
   std::vector<std::string> arguments;
   const char* error;
-  const char* model;
+  const char* diagram;
 };
 
 TEST(ArgumentParsing, OptionValues) {
@@ -88,14 +107,14 @@ TEST(ArgumentParsing, OptionValues) {
       {"empty joined value then help", {"--out=", "--help"}, "", "out:"},
       {"value that looks like an option", {"--out", "--help"}, "no model file given", ""},
       {"missing value", {"--out"}, "option '--out' needs FILE", ""},
-      {"file after the value", {"--out", "x.png", "m.dat"}, "", "m.dat"},
+      {"file after the value", {"--out", "x.png", "m.dat"}, "", "out:x.png"},
   };
   for (const ValueRow& row : rows) {
     SCOPED_TRACE(row.name);
     const ParsedArguments parsed = ParseArguments(row.arguments, kValueOptions);
     EXPECT_EQ(parsed.error, row.error);
     if (parsed.error.empty()) {
-      EXPECT_EQ(parsed.options.modelPath, row.model);
+      EXPECT_EQ(parsed.options.diagramPath, row.diagram);
     }
   }
 }
@@ -107,7 +126,7 @@ TEST(UsageText, ListsEveryOption) {
     EXPECT_NE(text.find("  " + std::string(definition.name) + " "), std::string::npos);
     EXPECT_NE(text.find(std::string(definition.help)), std::string::npos);
   }
-  EXPECT_EQ(text.rfind("Usage: cgcalc-cli [options] MODEL.dat\n", 0), 0u);
+  EXPECT_EQ(text.rfind("Usage: cgcalc-cli [options] MODEL.dat...\n", 0), 0u);
 }
 
 TEST(UsageText, ShowsValueNames) {

@@ -83,18 +83,23 @@ struct ProgramRow {
 const std::string kNoInput = "/dev/null";
 
 const ProgramRow kProgramRows[] = {
-    {"missing file", {DataFile("no_such_model.dat")}, kNoInput, 1, "File not found.\n", ""},
-    {"folder", {CGCALC_TEST_DATA_DIR}, kNoInput, 1, "File access denied.\n", ""},
-    {"overflow in the file", {"--labels", DataFile("overflow_1e400.dat")}, kNoInput, 1,
-     "Floating point overflow.\n", ""},
-    {"zero wing", {"--json", DataFile("empty.dat")}, kNoInput, 1, "Invalid floating point operation.\n", ""},
-    {"overflow on standard input", {"-"}, DataFile("overflow_1e400.dat"), 1, "Floating point overflow.\n", ""},
+    {"missing file", {"no_such_model.dat"}, kNoInput, 1, "cgcalc-cli: no_such_model.dat: File not found.\n", ""},
+    {"folder", {CGCALC_TEST_DATA_DIR}, kNoInput, 1, "cgcalc-cli: " CGCALC_TEST_DATA_DIR " is a folder, not a model file.\n",
+     ""},
+    {"device", {"/dev/zero"}, kNoInput, 1, "cgcalc-cli: /dev/zero is a device, not a model file.\n", ""},
+    {"endless standard input", {"-"}, "/dev/zero", 1, "cgcalc-cli: standard input is too large for a model file.\n", ""},
+    {"junk after the model", {"--labels", DataFile("junk_after_line15.dat")}, kNoInput, 0,
+     "cgcalc-cli: " CGCALC_TEST_DATA_DIR "/junk_after_line15.dat: warning: line 16 is not a number\n", "Lab_St\t"},
+    {"zero wing", {"--json", DataFile("empty.dat")}, kNoInput, 1,
+     "cgcalc-cli: " CGCALC_TEST_DATA_DIR "/empty.dat: Invalid floating point operation.\n", ""},
+    {"overflow on standard input", {"-"}, DataFile("overflow_1e400.dat"), 1,
+     "cgcalc-cli: standard input: Floating point overflow.\n", ""},
     {"default model", {"--labels", DataFile("default.dat")}, kNoInput, 0, "", "Lab_St\t 28.0\nLab_Lmt\t215.0\n"},
     {"standard input", {"--labels", "-"}, DataFile("flying_wing.dat"), 0, "", "Lab_St\t 28.0\nLab_Lmt\t215.0\n"},
     {"json", {"--json", DataFile("default.dat")}, kNoInput, 0, "", "{\n  \"Lab_St\": \" 28.0\",\n"},
     {"table", {DataFile("default.dat")}, kNoInput, 0, "", "                                 wing:"},
     {"version", {"--version"}, kNoInput, 0, "", "cgcalc-cli " CGCALC_VERSION "\n"},
-    {"help", {"--help"}, kNoInput, 0, "", "Usage: cgcalc-cli [options] MODEL.dat\n"},
+    {"help", {"--help"}, kNoInput, 0, "", "Usage: cgcalc-cli [options] MODEL.dat...\n"},
     {"no file", {}, kNoInput, 2, nullptr, ""},
     {"unknown option", {"--png", DataFile("default.dat")}, kNoInput, 2, nullptr, ""},
 };
@@ -126,6 +131,59 @@ INSTANTIATE_TEST_SUITE_P(Runs, Program, ::testing::ValuesIn(kProgramRows),
                            return name;
                          });
 
+// Runs cgcalc-cli with its standard output on `stdoutFd` and returns the
+// exit status and standard error.
+ProcessResult RunWithOutput(const std::vector<std::string>& arguments, int stdoutFd) {
+  const std::string errPath =
+      (std::filesystem::temp_directory_path() / ("cgcalc-cli-test-err-" + std::to_string(::getpid()))).string();
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_adddup2(&actions, stdoutFd, STDOUT_FILENO);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  std::vector<std::string> all = {CGCALC_CLI_PATH};
+  all.insert(all.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& argument : all) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  ProcessResult result;
+  pid_t child = 0;
+  if (posix_spawn(&child, CGCALC_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0) {
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  result.err = ReadAll(errPath);
+  std::filesystem::remove(errPath);
+  return result;
+}
+
+// Output that cannot be written ends the run with a message and status 1,
+// whatever was asked for.
+TEST(ProgramOutput, FullDiskAndClosedPipeAreWriteErrors) {
+  const std::vector<std::vector<std::string>> runs = {
+      {"--help"}, {"--version"}, {"--labels", DataFile("default.dat")}, {"--csv", DataFile("default.dat")},
+      {"--sweep", "Rh=0:200000:1", DataFile("default.dat")}};
+  for (const std::vector<std::string>& arguments : runs) {
+    SCOPED_TRACE(arguments.front());
+    const int full = ::open("/dev/full", O_WRONLY);
+    ASSERT_GE(full, 0);
+    const ProcessResult onFullDisk = RunWithOutput(arguments, full);
+    ::close(full);
+    EXPECT_EQ(onFullDisk.exitStatus, 1);
+    EXPECT_EQ(onFullDisk.err, "cgcalc-cli: write error: No space left on device\n");
+
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    ::close(ends[0]);  // nobody will ever read
+    const ProcessResult onClosedPipe = RunWithOutput(arguments, ends[1]);
+    ::close(ends[1]);
+    EXPECT_EQ(onClosedPipe.exitStatus, 1);
+    EXPECT_EQ(onClosedPipe.err, "cgcalc-cli: write error: Broken pipe\n");
+  }
+}
+
 // Standard input and a file with the same bytes give the same report.
 TEST(ProgramInput, StandardInputEqualsFile) {
   const ProcessResult fromFile = RunProgram({DataFile("default.dat")}, kNoInput);
@@ -139,7 +197,7 @@ TEST(RunCli, FailureWritesNothingToTheReport) {
   std::ostringstream err;
   EXPECT_EQ(RunCli({"--json", DataFile("overflow_1e400.dat")}, out, err), kExitFailure);
   EXPECT_EQ(out.str(), "");
-  EXPECT_EQ(err.str(), "Floating point overflow.\n");
+  EXPECT_EQ(err.str(), "cgcalc-cli: " + DataFile("overflow_1e400.dat") + ": Floating point overflow.\n");
 }
 
 TEST(RunCli, UnwritableReportIsAFailure) {

@@ -12,7 +12,7 @@
 namespace cli {
 namespace {
 
-using LabelTexts = std::array<const char*, calc::kResultLabelCount>;
+using LabelTexts = std::array<const char*, present::kResultLabelCount>;
 
 const LabelTexts kDefaultLabels = {" 28.0", "215.0", "  6.0", "  4.5", " 73.6", "  5.0", "128.1",
                                    "  3.4", "  3.6", " 52.3", " 33.0", "  4.8", "106.7", " 40.4",
@@ -29,7 +29,7 @@ Evaluation Loaded(const std::string& file) { return EvaluateLoadedModel(files::R
 std::string ExpectedLabelList(const LabelTexts& texts, const std::string& warning) {
   std::string list;
   for (std::size_t i = 0; i < texts.size(); ++i) {
-    list += std::string(calc::kResultLabelNames[i]) + "\t" + texts[i] + "\n";
+    list += std::string(present::CellsInLabelOrder()[i]->name) + "\t" + texts[i] + "\n";
   }
   return list + "Label17\t" + warning + "\n";
 }
@@ -43,7 +43,7 @@ TEST(FormatLabelList, ModelFilesGiveTheWindowsTexts) {
   const LabelRow rows[] = {{"default.dat", &kDefaultLabels}, {"flying_wing.dat", &kFlyingWingLabels}};
   for (const LabelRow& row : rows) {
     SCOPED_TRACE(row.file);
-    EXPECT_EQ(FormatLabelList(Loaded(row.file), calc::kEnglishCaptions), ExpectedLabelList(*row.texts, ""));
+    EXPECT_EQ(FormatLabelList(Loaded(row.file), present::Language::English), ExpectedLabelList(*row.texts, ""));
   }
 }
 
@@ -59,8 +59,8 @@ calc::TModelData StubbyWing() {
 TEST(FormatLabelList, WarningInTheChosenLanguage) {
   const Evaluation evaluation = EvaluateLoadedModel(StubbyWing());
   ASSERT_TRUE(evaluation.aspectRatioWarning);
-  const std::string english = FormatLabelList(evaluation, calc::kEnglishCaptions);
-  const std::string german = FormatLabelList(evaluation, calc::kGermanCaptions);
+  const std::string english = FormatLabelList(evaluation, present::Language::English);
+  const std::string german = FormatLabelList(evaluation, present::Language::German);
   EXPECT_NE(english.find("\nLabel17\tAttention: Aspect ratio to small for exactly calculation!\n"), std::string::npos);
   EXPECT_NE(german.find("\nLabel17\tAchtung: Streckung zu klein f\xC3\xBCr exakte Berechnung!\n"), std::string::npos);
 }
@@ -100,14 +100,14 @@ TEST(EvaluateLoadedModel, ZeroWingFails) {
 TEST(FormatJson, DefaultModel) {
   std::string expected = "{\n";
   for (std::size_t i = 0; i < kDefaultLabels.size(); ++i) {
-    expected += "  \"" + std::string(calc::kResultLabelNames[i]) + "\": \"" + kDefaultLabels[i] + "\",\n";
+    expected += "  \"" + std::string(present::CellsInLabelOrder()[i]->name) + "\": \"" + kDefaultLabels[i] + "\",\n";
   }
   expected += "  \"Label17\": \"\"\n}\n";
-  EXPECT_EQ(FormatJson(Loaded("default.dat"), calc::kEnglishCaptions), expected);
+  EXPECT_EQ(FormatJson(Loaded("default.dat"), present::Language::English), expected);
 }
 
 TEST(FormatJson, GermanWarningStaysUtf8) {
-  const std::string json = FormatJson(EvaluateLoadedModel(StubbyWing()), calc::kGermanCaptions);
+  const std::string json = FormatJson(EvaluateLoadedModel(StubbyWing()), present::Language::German);
   EXPECT_NE(json.find("  \"Label17\": \"Achtung: Streckung zu klein f\xC3\xBCr exakte Berechnung!\"\n}\n"),
             std::string::npos);
 }
@@ -148,7 +148,7 @@ TEST(FormatTable, DefaultModelInEnglish) {
       "down wash factor:                            0.441\n"
       "centre of gravity by stability:  16 %:                72.3\n"
       "centre of gravity by stability:   8 %:                89.5\n";
-  EXPECT_EQ(FormatTable(Loaded("default.dat"), calc::kEnglishCaptions), expected);
+  EXPECT_EQ(FormatTable(Loaded("default.dat"), present::Language::English), expected);
 }
 
 std::size_t Characters(std::string_view text) {
@@ -160,7 +160,7 @@ std::size_t Characters(std::string_view text) {
 // Two-byte letters in the captions must not shift the columns: every value
 // ends where its column head ends.
 TEST(FormatTable, GermanColumnsLineUpAndWarningFollows) {
-  const std::string table = FormatTable(EvaluateLoadedModel(StubbyWing()), calc::kGermanCaptions);
+  const std::string table = FormatTable(EvaluateLoadedModel(StubbyWing()), present::Language::German);
   std::vector<std::string> lines;
   for (std::size_t start = 0; start < table.size();) {
     const std::size_t end = table.find('\n', start);
@@ -178,14 +178,14 @@ TEST(FormatTable, GermanColumnsLineUpAndWarningFollows) {
 TEST(FormatReport, FollowsTheOptions) {
   const Evaluation evaluation = EvaluateLoadedModel(StubbyWing());
   Options options;
-  EXPECT_EQ(FormatReport(evaluation, options), FormatTable(evaluation, calc::kEnglishCaptions));
-  options.german = true;
-  EXPECT_EQ(FormatReport(evaluation, options), FormatTable(evaluation, calc::kGermanCaptions));
+  EXPECT_EQ(FormatReport(evaluation, options), FormatTable(evaluation, present::Language::English));
+  options.language = present::Language::German;
+  EXPECT_EQ(FormatReport(evaluation, options), FormatTable(evaluation, present::Language::German));
   options.format = ReportFormat::Labels;
-  EXPECT_EQ(FormatReport(evaluation, options), FormatLabelList(evaluation, calc::kGermanCaptions));
-  options.german = false;
+  EXPECT_EQ(FormatReport(evaluation, options), FormatLabelList(evaluation, present::Language::German));
+  options.language = present::Language::English;
   options.format = ReportFormat::Json;
-  EXPECT_EQ(FormatReport(evaluation, options), FormatJson(evaluation, calc::kEnglishCaptions));
+  EXPECT_EQ(FormatReport(evaluation, options), FormatJson(evaluation, present::Language::English));
 }
 
 }  // namespace

@@ -1,0 +1,166 @@
+// Several model files in one run, each evaluated on its own.
+#include <cstdio>
+#include <optional>
+#include <ostream>
+
+#include "calc/failure.h"
+#include "diagram_export.h"
+#include "evaluation.h"
+#include "files/file_error.h"
+#include "report.h"
+#include "rows.h"
+#include "run.h"
+#include "runs.h"
+
+namespace cli {
+namespace {
+
+// The paths of --files-from, read a line at a time so that a long list is
+// never held whole. An empty line names no file; a CR before the LF (a list
+// written on another system) is not part of the name.
+class PathList {
+ public:
+  // Throws files::FileError when the list cannot be opened.
+  explicit PathList(const std::string& list) : owned_(list != "-") {
+    file_ = owned_ ? std::fopen(list.c_str(), "rb") : stdin;
+    if (file_ == nullptr) throw files::FileErrorFromErrno(errno, files::FileOperation::Open);
+  }
+  ~PathList() {
+    std::free(line_);
+    if (owned_) std::fclose(file_);
+  }
+  PathList(const PathList&) = delete;
+  PathList& operator=(const PathList&) = delete;
+
+  // The next path, or nothing at the end. Throws files::FileError when
+  // reading fails.
+  std::optional<std::string> Next() {
+    for (;;) {
+      errno = 0;
+      ssize_t length = ::getline(&line_, &capacity_, file_);
+      if (length < 0) {
+        if (std::ferror(file_)) throw files::FileErrorFromErrno(errno, files::FileOperation::Read);
+        return std::nullopt;
+      }
+      if (length > 0 && line_[length - 1] == '\n') --length;
+      if (length > 0 && line_[length - 1] == '\r') --length;
+      if (length > 0) return std::string(line_, static_cast<std::size_t>(length));
+    }
+  }
+
+ private:
+  std::FILE* file_ = nullptr;
+  bool owned_;
+  char* line_ = nullptr;
+  std::size_t capacity_ = 0;
+};
+
+struct FileOutcome {
+  std::optional<Evaluation> evaluation;
+  std::string error;  // the failure's message, without full stop
+};
+
+FileOutcome EvaluateFile(const std::string& path, const Options& options, std::ostream& err) {
+  try {
+    return {EvaluateLoadedModel(LoadAndWarn(path, err), options.WithBalance() ? &options.balance : nullptr), ""};
+  } catch (const files::FileError& error) {
+    return {std::nullopt, FailureMessage(path, error)};
+  } catch (const calc::ArithmeticFailure& failure) {
+    return {std::nullopt, failure.what()};
+  } catch (const calc::BalanceInputError& error) {
+    return {std::nullopt, error.what()};
+  }
+}
+
+// Writes each file's output in the chosen format as soon as it is known.
+class FileReporter {
+ public:
+  FileReporter(const Options& options, bool several, std::ostream& out)
+      : options_(options), several_(several), out_(out) {
+    if (options.format == ReportFormat::Csv) out_ << CsvHeader({}, options.WithBalance());
+  }
+
+  // Returns whether the file succeeded.
+  bool Add(const std::string& path, const FileOutcome& outcome, std::ostream& err) {
+    if (!outcome.evaluation) ReportFailure(path, outcome.error, err);
+    const Evaluation* evaluation = outcome.evaluation ? &*outcome.evaluation : nullptr;
+    switch (options_.format) {
+      case ReportFormat::Csv:
+      case ReportFormat::JsonLines: {
+        ResultRecord record{{}, {}, path, evaluation ? &evaluation->labels : nullptr,
+                            evaluation && evaluation->aspectRatioWarning, outcome.error};
+        record.withBalance = options_.WithBalance();
+        if (evaluation && evaluation->balance) record.balance = &*evaluation->balance;
+        out_ << (options_.format == ReportFormat::Csv ? CsvRow(record, options_.language)
+                                                     : JsonLine(record, options_.language));
+        break;
+      }
+      default:
+        if (evaluation != nullptr) WriteBlock(path, *evaluation, err);
+    }
+    return evaluation != nullptr && !failedDiagram_;
+  }
+
+ private:
+  // Like head: a heading before each file's block when there are several.
+  void WriteBlock(const std::string& path, const Evaluation& evaluation, std::ostream& err) {
+    const std::string report = FormatReport(evaluation, options_);
+    if (!options_.diagramPath.empty() && !WriteDiagram(path, evaluation, err)) return;
+    if (several_) {
+      out_ << (blocks_ > 0 ? "\n==> " : "==> ") << DisplayName(path) << " <==\n";
+    }
+    out_ << report;
+    ++blocks_;
+  }
+
+  // The report is printed only when the image was written too.
+  bool WriteDiagram(const std::string& path, const Evaluation& evaluation, std::ostream& err) {
+    try {
+      WriteDiagramImage(options_.diagramPath, evaluation.model, evaluation.results);
+      return true;
+    } catch (const calc::ArithmeticFailure& failure) {
+      ReportFailure(path, failure.what(), err);
+    } catch (const DiagramExportError& error) {
+      err << "cgcalc-cli: " << error.what() << ".\n";
+    }
+    failedDiagram_ = true;
+    return false;
+  }
+
+  const Options& options_;
+  bool several_;
+  std::ostream& out_;
+  int blocks_ = 0;
+  bool failedDiagram_ = false;
+};
+
+}  // namespace
+
+int RunFiles(const Options& options, std::ostream& out, std::ostream& err) {
+  const bool several = options.modelPaths.size() > 1 || !options.filesFrom.empty();
+  FileReporter reporter(options, several, out);
+  bool allSucceeded = true;
+  const auto evaluate = [&](const std::string& path) {
+    allSucceeded = reporter.Add(path, EvaluateFile(path, options, err), err) && allSucceeded;
+    return static_cast<bool>(out);
+  };
+  for (const std::string& path : options.modelPaths) {
+    if (!evaluate(path)) return WriteError(out, err);
+  }
+  if (!options.filesFrom.empty()) {
+    try {
+      PathList list(options.filesFrom);
+      while (const std::optional<std::string> path = list.Next()) {
+        if (!evaluate(*path)) return WriteError(out, err);
+      }
+    } catch (const files::FileError& error) {
+      ReportFailure(options.filesFrom, FailureMessage(options.filesFrom, error), err);
+      allSucceeded = false;
+    }
+  }
+  out.flush();
+  if (!out) return WriteError(out, err);
+  return allSucceeded ? kExitSuccess : kExitFailure;
+}
+
+}  // namespace cli

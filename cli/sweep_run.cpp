@@ -1,0 +1,118 @@
+// One model with one dimension (or a grid of two) varied.
+#include <optional>
+#include <ostream>
+#include <vector>
+
+#include "calc/failure.h"
+#include "calc/sweep.h"
+#include "files/file_error.h"
+#include "present/result_table.h"
+#include "rows.h"
+#include "run.h"
+#include "runs.h"
+
+namespace cli {
+namespace {
+
+struct SweepPlan {
+  std::vector<calc::SweptField> fields;
+  std::vector<std::string> codes;
+};
+
+std::string FieldList() {
+  std::string list;
+  for (const std::string_view code : calc::kModelFieldCodes) list += (list.empty() ? "" : " ") + std::string(code);
+  return list;
+}
+
+// Reads the --sweep values; on a usage error returns nothing and sets `error`.
+std::optional<SweepPlan> PlanSweep(const std::vector<std::string>& sweeps, std::string& error) {
+  SweepPlan plan;
+  for (const std::string& sweep : sweeps) {
+    const std::size_t equals = sweep.find('=');
+    const std::string code = sweep.substr(0, equals);
+    const std::optional<int> field = calc::FieldIndexOfCode(code);
+    if (equals == std::string::npos || !field) {
+      error = "--sweep " + sweep + ": unknown field '" + code + "' (the fields are " + FieldList() + ")";
+      return std::nullopt;
+    }
+    for (const calc::SweptField& earlier : plan.fields) {
+      if (earlier.Field == *field) {
+        error = "--sweep " + sweep + ": the field " + code + " is swept twice";
+        return std::nullopt;
+      }
+    }
+    std::string reason;
+    const std::optional<calc::DecimalRange> range = calc::ParseDecimalRange(sweep.substr(equals + 1), reason);
+    if (!range) {
+      error = "--sweep " + sweep + ": " + reason;
+      return std::nullopt;
+    }
+    plan.fields.push_back({*field, *range});
+    plan.codes.push_back(code);
+  }
+  if (calc::SweepPointCount(plan.fields) > calc::kMaxSweepPoints) {
+    error = "--sweep: the grid has more than 1000000 points";
+    return std::nullopt;
+  }
+  return plan;
+}
+
+// The balance check of one point, when asked for; a failure becomes the
+// point's error.
+std::optional<calc::TBalanceData> BalanceOf(const calc::TStabilityData& results, const Options& options,
+                                            std::string& error) {
+  if (!options.WithBalance()) return std::nullopt;
+  try {
+    return calc::CalcBalance(options.balance, results);
+  } catch (const calc::ArithmeticFailure& failure) {
+    error = failure.what();
+  } catch (const calc::BalanceInputError& inputError) {
+    error = inputError.what();
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+int RunSweep(const Options& options, std::ostream& out, std::ostream& err) {
+  std::string usage;
+  const std::optional<SweepPlan> plan = PlanSweep(options.sweeps, usage);
+  if (!plan) return UsageError(usage, err);
+
+  const std::string& path = options.modelPaths.front();
+  std::optional<calc::LoadedState> loaded;
+  try {
+    loaded = calc::LoadState(LoadAndWarn(path, err));
+  } catch (const files::FileError& error) {
+    ReportFailure(path, FailureMessage(path, error), err);
+    return kExitFailure;
+  } catch (const calc::ArithmeticFailure& failure) {
+    ReportFailure(path, failure.what(), err);
+    return kExitFailure;
+  }
+
+  const bool csv = options.format != ReportFormat::JsonLines;
+  if (csv) out << CsvHeader(plan->codes, options.WithBalance());
+  const std::int64_t count = calc::SweepPointCount(plan->fields);
+  for (std::int64_t i = 0; i < count && out; ++i) {
+    const calc::SweepPoint point = calc::EvaluateSweepPoint(*loaded, plan->fields, i);
+    std::optional<present::ResultLabelTexts> labels;
+    std::optional<calc::TBalanceData> balance;
+    std::string error = point.Failure ? calc::FailureText(*point.Failure) : "";
+    if (!point.Failure) {
+      labels = present::LabelTexts(point.Results);
+      balance = BalanceOf(point.Results, options, error);
+      if (!error.empty()) labels.reset();
+    }
+    ResultRecord record{plan->codes, point.ValueTexts, path, labels ? &*labels : nullptr,
+                        present::AspectRatioWarning(point.Results), error};
+    record.withBalance = options.WithBalance();
+    record.balance = balance ? &*balance : nullptr;
+    out << (csv ? CsvRow(record, options.language) : JsonLine(record, options.language));
+  }
+  out.flush();
+  return out ? kExitSuccess : WriteError(out, err);
+}
+
+}  // namespace cli

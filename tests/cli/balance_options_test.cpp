@@ -1,0 +1,95 @@
+// The balance check options add the same values to every output format.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/run.h"
+
+namespace cli {
+namespace {
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Outcome RunWithModel(std::vector<std::string> arguments) {
+  arguments.push_back(std::string(CGCALC_EXAMPLES_DIR) + "/default.dat");
+  std::ostringstream out, err;
+  const int status = RunCli(arguments, out, err);
+  return {status, out.str(), err.str()};
+}
+
+// Tail-heavy at 100 mm: 111.2 g of lead 100 mm ahead of the wing bring it to
+// the rear limit 89.5 mm (worked by hand in the calculation's tests).
+const std::vector<std::string> kTailHeavy = {"--cg", "100", "--mass", "2000", "--ballast-at", "-100"};
+
+TEST(BalanceOptions, EveryFormatCarriesTheResults) {
+  const struct {
+    const char* format;
+    std::vector<const char*> pieces;
+  } rows[] = {
+      {"--labels", {"Bal_Cg\t100.0\n", "Bal_Margin\t  3.1\n", "Bal_Verdict\ttail-heavy\n", "Bal_Ballast\t 111.2\n",
+                    "Bal_NewMass\t2111.2\n"}},
+      {"--json", {"\"Bal_Cg\": \"100.0\"", "\"Bal_Verdict\": \"tail-heavy\"", "\"Bal_NewMass\": \"2111.2\"\n}\n"}},
+      {"--jsonl", {"\"Bal_Cg\": \"100.0\"", "\"Bal_Ballast\": \" 111.2\"", "\"error\": \"\"}\n"}},
+      {"--csv", {",warning,Bal_Cg,Bal_Mass,Bal_Margin,Bal_Verdict,Bal_Ballast,Bal_NewMass,error\n",
+                 ",0,100.0,2000.0,3.1,tail-heavy,111.2,2111.2,\n"}},
+      {"--german", {"Schwerpunktkontrolle\n", "Urteil:", "schwanzlastig\n", "neue Masse in g:"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.format);
+    std::vector<std::string> arguments = kTailHeavy;
+    arguments.push_back(row.format);
+    const Outcome outcome = RunWithModel(arguments);
+    EXPECT_EQ(outcome.status, kExitSuccess) << outcome.err;
+    for (const char* piece : row.pieces) EXPECT_NE(outcome.out.find(piece), std::string::npos) << piece << "\n" << outcome.out;
+  }
+}
+
+TEST(BalanceOptions, WithoutThemTheOutputIsUnchanged) {
+  const Outcome plain = RunWithModel({"--labels"});
+  EXPECT_EQ(plain.out.find("Bal_"), std::string::npos);
+  EXPECT_EQ(RunWithModel({"--csv"}).out.find("Bal_"), std::string::npos);
+}
+
+TEST(BalanceOptions, UnusableValuesAreUsageErrors) {
+  const struct {
+    std::vector<std::string> arguments;
+    const char* message;
+  } rows[] = {
+      {{"--cg", "ten"}, "cgcalc-cli: --cg: 'ten' is not a number\n"},
+      {{"--supports", "1:2"}, "cgcalc-cli: --supports: write XA:MA,XB:MB\n"},
+      {{"--supports", "0:0,100:0"}, "cgcalc-cli: --supports: the supports carry no mass\n"},
+      {{"--supports", "80:300,80:1700"}, "cgcalc-cli: --supports: both supports stand at the same place\n"},
+      {{"--cg", "1", "--supports", "0:1,2:1"}, "cgcalc-cli: --cg and --supports both give the centre of gravity\n"},
+      {{"--ballast-at", "0"}, "cgcalc-cli: --mass and --ballast-at need --cg or --supports\n"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.message);
+    const Outcome outcome = RunWithModel(row.arguments);
+    EXPECT_EQ(outcome.status, kExitUsage);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n') + 1), row.message);
+  }
+}
+
+TEST(BalanceOptions, SweepRowsCarryTheBalanceToo) {
+  const Outcome outcome = RunWithModel({"--sweep", "Rh=360:600:240", "--cg", "100"});
+  EXPECT_EQ(outcome.status, kExitSuccess);
+  std::istringstream lines(outcome.out);
+  std::string header, first, second;
+  std::getline(lines, header);
+  std::getline(lines, first);
+  std::getline(lines, second);
+  EXPECT_NE(header.find(",Bal_Verdict,"), std::string::npos);
+  EXPECT_NE(first.find(",tail-heavy,mass unknown,"), std::string::npos) << first;
+  // A longer tail moves the neutral point back: 100 mm is then in range.
+  EXPECT_NE(second.find(",in range,no ballast needed,"), std::string::npos) << second;
+}
+
+}  // namespace
+}  // namespace cli
