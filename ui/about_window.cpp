@@ -1,6 +1,8 @@
 #include "ui/about_window.h"
 
 #include <QHideEvent>
+#include <QLabel>
+#include <QPushButton>
 
 #include "ui/look.h"
 
@@ -53,15 +55,15 @@ TForm2::TForm2(HandlerBoundary& boundary) : boundary_(boundary) {
   move(190, 202);
   resize(363, 244);
 
-  BuildLabels();
-  Button1 = new QPushButton(QStringLiteral("O.K."), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button1->setGeometry(152, 200, 75, 25);
-  Button1->setDefault(true);
-  connect(Button1, &QPushButton::clicked, this, [this] { boundary_.Run([this] { Button1Click(); }); });
+  buildLines();
+  okButton_ = new QPushButton(QStringLiteral("O.K."), this);
+  okButton_->setObjectName(QStringLiteral("Button1"));
+  okButton_->setGeometry(152, 200, 75, 25);
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, [this] { boundary_.Run([this] { dismiss(); }); });
 }
 
-void TForm2::BuildLabels() {
+void TForm2::buildLines() {
   for (const AboutLine& line : kAboutLines) {
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Label%1").arg(line.number));
@@ -78,19 +80,18 @@ void TForm2::BuildLabels() {
     }
     label->move(line.left, line.top);
     SetCaptionFitted(*label, QString::fromUtf8(line.text));
-    Labels.at(line.number - 1) = label;
   }
 }
 
 void TForm2::ShowInFront() {
   // Set before showing, so that the activation finds the focus there.
-  Button1->setFocus(Qt::ActiveWindowFocusReason);
+  okButton_->setFocus(Qt::ActiveWindowFocusReason);
   show();
   raise();
   activateWindow();
 }
 
-void TForm2::Button1Click() { hide(); }
+void TForm2::dismiss() { hide(); }
 
 void TForm2::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);

@@ -1,21 +1,20 @@
 #pragma once
 
-#include <array>
-
-#include <QLabel>
-#include <QPushButton>
 #include <QWidget>
 
 #include "ui/handler_boundary.h"
 
+class QPushButton;
+
 namespace ui {
 
 // The About window Form2: two description lines in German and two in English,
-// the credits and the project's contact, and an "O.K." button. It is created
-// hidden at start-up and lives, hidden or shown, until the program ends;
-// closing it only hides it. Hiding it (by its "O.K." button or its close box)
-// emits Hidden before the hiding returns, so that the main window can be
-// activated at once. It keeps its place on the screen between showings.
+// the credits and the project's contact (Label1 .. Label8), and an "O.K."
+// button (Button1). It is created hidden when it is first needed and lives,
+// hidden or shown, until the program ends; closing it only hides it. Hiding
+// it (by its "O.K." button or its close box) emits Hidden before the hiding
+// returns, so that the main window can be activated at once. It keeps its
+// place on the screen between showings.
 class TForm2 : public QWidget {
   Q_OBJECT
 
@@ -28,15 +27,6 @@ class TForm2 : public QWidget {
   // button takes the keyboard focus. The other windows stay usable.
   void ShowInFront();
 
-  // Click handler of the "O.K." button: hides the window.
-  void Button1Click();
-
-  // Label1 .. Label8 by their number; owned by the window.
-  QLabel* Label(int number) const { return Labels.at(number - 1); }
-
-  std::array<QLabel*, 8> Labels;
-  QPushButton* Button1;
-
  signals:
   // The program hid the window (not the window system, as when minimising).
   void Hidden();
@@ -44,10 +34,15 @@ class TForm2 : public QWidget {
  protected:
   void hideEvent(QHideEvent* event) override;
 
+ private slots:
+  // The "O.K." button (a click, or Enter or Space on it): hides the window.
+  void dismiss();
+
  private:
-  void BuildLabels();
+  void buildLines();
 
   HandlerBoundary& boundary_;
+  QPushButton* okButton_;  // Button1
 };
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 
 #include "calc/fields.h"
 #include "files/model_reader.h"
@@ -37,47 +38,46 @@ class RecalculationPause {
   bool& recalcEnabled_;
 };
 
-// Writes the model record (not the field texts) to CurrentFileName and shows
-// the name once the file is complete.
-void SaveToCurrentFile(TForm1& form) {
-  const calc::TModelData model = form.Model();
-  if (IsFilePattern(form.CurrentFileName)) return;
-  files::WriteModelFile(SystemPath(form.CurrentFileName), model);
-  SetCaptionFitted(*form.Lab_fname, form.CurrentFileName);
-}
-
 }  // namespace
 
-void TForm1::Load1Click() {
+void TForm1::writeCurrentFile() {
+  // The record as it is now, whatever happens while the file is written.
+  const calc::TModelData model = model_;
+  if (IsFilePattern(currentFileName_)) return;
+  files::WriteModelFile(SystemPath(currentFileName_), model);
+  showFileName();
+}
+
+void TForm1::loadModel() {
   const std::optional<QString> chosen = boundary_.UserDialogs().ChooseFileToOpen();
   if (chosen && !IsFilePattern(*chosen)) {
-    const RecalculationPause pause(RecalcEnabled);
+    const RecalculationPause pause(recalcEnabled_);
     // A failure leaves here before anything of the window has changed; there
     // is then nothing new to recalculate.
     model_ = files::ReadModelFile(SystemPath(*chosen));
     // Each text change notifies, and finds the recalculation paused.
     const calc::FieldTexts texts = calc::FieldTextsOf(model_);
-    for (int i = 0; i < calc::kModelFieldCount; ++i) Fields[i]->setText(QString::fromStdString(texts[i]));
-    CurrentFileName = *chosen;
-    SetCaptionFitted(*Lab_fname, CurrentFileName);
+    for (int i = 0; i < calc::kModelFieldCount; ++i) fields_[i]->setText(QString::fromStdString(texts[i]));
+    currentFileName_ = *chosen;
+    showFileName();
   }
-  RecalcEnabled = true;
+  recalcEnabled_ = true;
   // Also after a cancelled dialog. The record takes the whole millimetres
   // the fields now show (Rh of a flying wing keeps the value read).
-  RechnenClick();
+  recalculate();
 }
 
-void TForm1::Save1Click() {
+void TForm1::saveModel() {
   // Before anything was loaded or saved there is no file to save to; a file
   // called NoName in whatever folder the program runs in helps nobody.
-  if (CurrentFileName.isEmpty() || CurrentFileName == kUnnamed) {
-    Saveas1Click();
+  if (currentFileName_.isEmpty() || currentFileName_ == kUnnamed) {
+    saveModelAs();
     return;
   }
-  SaveToCurrentFile(*this);
+  writeCurrentFile();
 }
 
-void TForm1::Saveas1Click() {
+void TForm1::saveModelAs() {
   Dialogs& dialogs = boundary_.UserDialogs();
   const std::optional<QString> chosen = dialogs.ChooseFileToSave();
   if (!chosen) return;
@@ -87,8 +87,8 @@ void TForm1::Saveas1Click() {
       !dialogs.ConfirmReplace(boundary_.ApplicationTitle(), *chosen)) {
     return;
   }
-  CurrentFileName = *chosen;
-  SaveToCurrentFile(*this);
+  currentFileName_ = *chosen;
+  writeCurrentFile();
 }
 
 }  // namespace ui

@@ -1,144 +1,145 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <vector>
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPrinter>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QToolButton>
+#include <QRgb>
+#include <QString>
 
 #include "calc/model.h"
-#include "calc/result_labels.h"
 #include "calc/stability.h"
-#include "ui/diagram_image.h"
+#include "present/language.h"
+#include "present/result_table.h"
 #include "ui/handler_boundary.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPrinter;
+class QPushButton;
+class QScrollArea;
+class QToolButton;
 
 namespace ui {
 
-class TForm2;
+class DiagramImage;
 
 // The main window Form1: the dimension picture with the fifteen input fields
 // over it, the result table, the file-name and warning lines, the planform
 // diagram, the toolbar and the menu. It owns the model, the results and the
 // window-level state for the life of the program, and delegates every
-// computation to the calc and diagram libraries.
+// computation to the calc, present and diagram libraries.
 //
-// Handlers (start, RechnenClick, draw and the click handlers) throw the
-// failures of the libraries they call and catch nothing; every event that
-// runs one goes through the handler boundary, which reports the failure.
+// Its controls are private; each carries its name as objectName (Bot_B,
+// Lab_St, Label17, Button1, Load1 ...), which is how tests and the start-up
+// probe find them. The state is changed only by the window's own handlers.
+//
+// Handlers throw the failures of the libraries they call and catch nothing;
+// every event that runs one goes through the handler boundary, which reports
+// the failure.
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
-  // Builds the window hidden. `boundary` must outlive the window.
+  // Builds the window hidden, with the English captions. `boundary` must
+  // outlive the window.
   explicit TForm1(HandlerBoundary& boundary);
   ~TForm1() override;
 
-  // Window-level state. The Load, Save and language commands read and write
-  // it too. Empty, false and false until the first activation.
-  QString CurrentFileName;
-  bool RecalcEnabled = false;
-  bool LanguageEnglish = false;  // the language of the warning line
-
-  // The activation handler. The first activation sets CurrentFileName to
-  // "NoName" and shows it, enables the recalculation, recalculates and makes
-  // the warning line English. A later activation (coming back from the About
-  // window) only enables the recalculation and recalculates: the file name
-  // and the chosen language stay.
+  // The activation handler, run by the program's activation rule. The first
+  // activation names the model "NoName" and shows the name, enables the
+  // recalculation, recalculates and makes the warning line English. A later
+  // activation (coming back from the About window) only enables the
+  // recalculation and recalculates: the file name and the chosen language
+  // stay. A failure of the recalculation passes on.
   void start();
 
-  // One recalculation: does nothing while RecalcEnabled is false; otherwise
-  // reads the fields, computes, writes the twenty result labels, redraws the
-  // diagram and applies the aspect-ratio warning. A failure stops it at the
-  // failing step with everything written before it left in place.
-  void RechnenClick();
+  // What Help / About runs (showing the About window); until it is set the
+  // command does nothing. It runs inside the window's handler boundary.
+  void SetAboutCommand(std::function<void()> showAbout) { showAboutWindow_ = std::move(showAbout); }
 
-  // Redraws the planform diagram on `image` from the model and the two
-  // centre-of-gravity positions. Throws at a zero scale, after the centre line.
-  void draw(DiagramImage& image);
-
-  // Command handlers, connected to their menu items and buttons.
-  //
-  // The model file commands (file_commands.cpp) ask through the boundary's
-  // dialogs and throw files::FileError or calc::ArithmeticFailure:
-  // - Load1Click reads the chosen file into the model and the fields (as
-  //   FormatFixed(v, 4, 0)), names it in CurrentFileName and Lab_fname, and
-  //   recalculates once, also when the dialog was cancelled. A file that
-  //   cannot be opened or read, or holds a value beyond the double range,
-  //   changes nothing (recalculation stays enabled, nothing is recalculated)
-  //   and is reported.
-  // - Save1Click writes the model record to CurrentFileName and shows the
-  //   name; before any file was chosen ("NoName") it is Save as.
-  // - Saveas1Click asks for a file (and before replacing an existing one),
-  //   makes it CurrentFileName and saves. Cancelled, nothing changes.
-  // The name "*.dat" stands for no file: it is neither read nor written.
-  // Saving replaces a file completely or not at all.
-  void Load1Click();
-  void Save1Click();
-  void Saveas1Click();
-  // Print1Click (print_command.cpp) runs the print dialog and, when it is
-  // confirmed, prints the client area as its widgets paint themselves on one
-  // page; the printer and settings chosen are offered again next time. Throws
-  // ui::PrintFailure when the job cannot start.
-  void Print1Click();
-  // about1Click (about_command.cpp) shows the About window in front, not
-  // modal, or only brings it to the front.
-  void about1Click();
-  // The language buttons (language.cpp): "deutsch" and "english" switch the
-  // window title, Label14 and Label1..Label13, set LanguageEnglish and, while
-  // the stored wing aspect ratio is not at least 5, the warning in Label17.
-  // Nothing is recalculated.
-  void Button1Click();
-  void Button2Click();
-
-  // The About window that about1Click shows; set once after both windows exist.
-  void SetAboutWindow(TForm2* aboutWindow) { aboutWindow_ = aboutWindow; }
+  // The window-level state, read-only. Empty, false and German until the
+  // first activation.
+  const QString& CurrentFileName() const { return currentFileName_; }
+  bool RecalcEnabled() const { return recalcEnabled_; }
+  // The language of the captions' last switch and of the warning line.
+  present::Language Language() const { return language_; }
+  bool LanguageEnglish() const { return language_ == present::Language::English; }
 
   const calc::TModelData& Model() const { return model_; }
   const calc::TStabilityData& Results() const { return results_; }
 
-  // Controls, owned by the window. Each carries its name as objectName.
-  QScrollArea* ScrollBox;       // the client area; scrolls when the window is smaller than its contents
-  QWidget* Client;              // the contents, at least 616 x 425, silver
-  std::array<QLineEdit*, calc::kModelFieldCount> Fields;          // Bot_B .. Bot_Rh in file order
-  std::array<QLabel*, calc::kResultLabelCount> ResultLabels;      // Lab_St .. Lab_Stabh in writing order
-  std::array<QLabel*, 17> Labels;  // Label1 .. Label17 at index 0 .. 16
-  QLabel* Lab_fname;
-  QLabel* Image1;
-  DiagramImage* Image2;
-  QWidget* ToolBar1;
-  QToolButton* LoadButton;
-  QToolButton* SaveButton;
-  QPushButton* Button1;
-  QPushButton* Button2;
-  QMenuBar* MainMenu1;
-  QMenu* File1;
-  QMenu* Help1;
-  QAction* Load1;
-  QAction* Save1;
-  QAction* Saveas1;
-  QAction* Print1;
-  QAction* about1;
+ private slots:
+  // One recalculation, run by every change of a field: does nothing while
+  // the recalculation is off; otherwise reads the fields, computes, writes
+  // the result labels stage by stage, redraws the diagram and applies the
+  // aspect-ratio warning. A failure stops it at the failing step with
+  // everything written before it left in place.
+  void recalculate();
 
-  // Label1 .. Label17 by their number.
-  QLabel* Label(int number) const { return Labels.at(number - 1); }
+  // The model file commands (file_commands.cpp) ask through the boundary's
+  // dialogs and throw files::FileError or calc::ArithmeticFailure:
+  // - loadModel (File / Load, the folder button) reads the chosen file into
+  //   the model and the fields (as FormatFixed(v, 4, 0)), names it in the
+  //   file-name line, and recalculates once, also when the dialog was
+  //   cancelled. A file that cannot be opened or read, or holds a value
+  //   beyond the double range, changes nothing (the recalculation stays
+  //   enabled, nothing is recalculated) and is reported.
+  // - saveModel (File / Save) writes the model record to the current file
+  //   and shows the name; before any file was chosen ("NoName") it is Save as.
+  // - saveModelAs (File / Save as, the diskette button) asks for a file (and
+  //   before replacing an existing one), makes it the current file and
+  //   saves. Cancelled, nothing changes.
+  // The name "*.dat" stands for no file: it is neither read nor written.
+  // Saving replaces a file completely or not at all.
+  void loadModel();
+  void saveModel();
+  void saveModelAs();
+
+  // File / Print (print_command.cpp): the print dialog and, when it is
+  // confirmed, the client area as its widgets paint themselves on one page;
+  // the printer and settings chosen are offered again next time. Throws
+  // ui::PrintFailure when the job cannot start.
+  void printClientArea();
+
+  // Help / About (about_command.cpp): runs the About command.
+  void showAbout();
+
+  // The language buttons (language.cpp), "deutsch" (Button1) and "english"
+  // (Button2): switch the title, the units line, the column heads and the
+  // row captions, set the warning language and, while the stored wing aspect
+  // ratio is not at least 5, rewrite the warning line. Nothing is recalculated.
+  void switchToGerman();
+  void switchToEnglish();
 
  private:
-  void BuildClientArea();
-  void BuildFields();
-  void BuildResultTable();
-  void BuildToolBar();
-  void BuildMenu();
-  void ArrangeTabOrder();
-  void ConnectHandlers();
-  QLabel* AddCaption(const QString& name, int left, int top, const QString& text);
+  // A result label with the table cell it shows and its colour while no
+  // aspect-ratio warning stands.
+  struct ValueLabel {
+    const present::ResultCell* cell;
+    QLabel* label;
+    QRgb colour;
+  };
+  // A caption the language buttons switch, with its texts.
+  struct SwitchedCaption {
+    QLabel* label;
+    present::Caption caption;
+  };
+
+  // Building (form1_layout.cpp), in this order: what is created later lies on top.
+  void buildMenu();
+  void buildClientArea();
+  void buildResultTable();
+  void buildFields();
+  void buildToolBar();
+  void arrangeTabOrder();
+  void connectHandlers();
+  QLabel* addCaption(std::string_view name, const QString& text);
 
   // A slot that runs `handler` through the boundary.
   template <class Handler>
@@ -146,16 +147,51 @@ class TForm1 : public QMainWindow {
     return [this, handler] { boundary_.Run([this, handler] { (this->*handler)(); }); };
   }
 
-  void WriteResultLabels(int first, int end);
-  void ApplyAspectRatioRule();
+  void writeValues(present::Stage stage);
+  // Redraws the planform diagram from the model and the two centre-of-gravity
+  // positions. Throws at a zero scale, after the centre line.
+  void drawDiagram();
+  void applyAspectRatioRule();
+  void showLanguage(present::Language language);
+  // Writes the model record (not the field texts) to the current file and
+  // shows its name once the file is complete.
+  void writeCurrentFile();
+  void showFileName();
 
   HandlerBoundary& boundary_;
-  TForm2* aboutWindow_ = nullptr;
+  std::function<void()> showAboutWindow_;
   std::unique_ptr<QPrinter> printer_;  // made by the first Print, kept for the later ones
+
+  // The window-level state.
+  QString currentFileName_;
+  bool recalcEnabled_ = false;
+  present::Language language_ = present::Language::German;
   bool activatedBefore_ = false;
-  bool languageInitialised_ = false;  // start has set LanguageEnglish once
+  bool languageInitialised_ = false;  // a start has completed and made the warnings English once
   calc::TModelData model_;
   calc::TStabilityData results_;
+
+  // Controls, owned by the window through their parents.
+  QScrollArea* scrollArea_ = nullptr;  // ScrollBox: scrolls when the window is smaller than its contents
+  QWidget* client_ = nullptr;          // Client: the contents, at least 616 x 425, silver
+  QLabel* dimensionSketch_ = nullptr;  // Image1
+  DiagramImage* diagramImage_ = nullptr;                       // Image2
+  std::array<QLineEdit*, calc::kModelFieldCount> fields_{};     // Bot_B .. Bot_Rh in file order
+  std::vector<ValueLabel> valueLabels_;                         // Lab_St .. Lab_Stabh in label order
+  std::vector<SwitchedCaption> switchedCaptions_;               // column heads, row captions, units line
+  QLabel* warningLine_ = nullptr;                               // Label17
+  QLabel* fileNameLine_ = nullptr;                              // Lab_fname
+  QWidget* toolBar_ = nullptr;                                  // ToolBar1
+  QToolButton* loadButton_ = nullptr;                           // LoadButton
+  QToolButton* saveAsButton_ = nullptr;                         // SaveButton
+  QPushButton* germanButton_ = nullptr;                         // Button1, "deutsch"
+  QPushButton* englishButton_ = nullptr;                        // Button2, "english"
+  QMenuBar* menuBar_ = nullptr;                                 // MainMenu1
+  QAction* loadAction_ = nullptr;                               // Load1
+  QAction* saveAction_ = nullptr;                               // Save1
+  QAction* saveAsAction_ = nullptr;                             // Saveas1
+  QAction* printAction_ = nullptr;                              // Print1
+  QAction* aboutAction_ = nullptr;                              // about1
 };
 
 }  // namespace ui

@@ -1,9 +1,21 @@
 // The main window's controls: where they sit, how they look, what they start with.
 #include <algorithm>
 #include <climits>
+#include <optional>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
-#include "calc/captions.h"
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QToolButton>
+
+#include "ui/diagram_image.h"
 #include "ui/form1.h"
 #include "ui/icons.h"
 #include "ui/look.h"
@@ -13,10 +25,11 @@
 namespace ui {
 namespace {
 
-inline constexpr int kClientWidth = 616;
-inline constexpr int kClientHeight = 425;
-inline constexpr int kFieldHeight = 21;
-inline constexpr int kToolBarHeight = 33;
+constexpr int kClientWidth = 616;
+constexpr int kClientHeight = 425;
+constexpr int kFieldHeight = 21;
+constexpr int kToolBarHeight = 33;
+constexpr auto kStartLanguage = present::Language::English;
 
 // The input fields in tab order, each over its dimension line of the picture.
 struct FieldPlace {
@@ -32,27 +45,60 @@ constexpr FieldPlace kFieldPlaces[] = {
     {"Vkh", 56, 376, 33, kGreen},  {"Sah", 96, 360, 33, kGreen},  {"Vah", 160, 344, 33, kGreen}};
 static_assert(std::size(kFieldPlaces) == calc::kModelFieldCount);
 
-// The result values in the order the recalculation writes them; the columns
-// are wing (blue), tailplane (green) and total (black).
+// The captions, by object name: each keeps its left edge and top and takes
+// the width of its text.
+struct CaptionPlace {
+  std::string_view name;
+  int left, top;
+  std::optional<QRgb> colour = std::nullopt;  // none: the window's text colour
+};
+constexpr CaptionPlace kCaptionPlaces[] = {
+    {"Label1", 416, 32},   {"Label2", 480, 32},   {"Label3", 560, 32},  // column heads
+    {"Label4", 304, 48},   {"Label5", 304, 64},   {"Label6", 304, 80},  // row captions
+    {"Label7", 304, 96},   {"Label8", 304, 112},  {"Label9", 304, 128},
+    {"Label10", 304, 144}, {"Label11", 304, 160}, {"Label12", 304, 176},
+    {"Label13", 304, 192},
+    {"Label14", 96, 64},                                                // units line
+    {"Label15", 464, 176}, {"Label16", 464, 192},                       // units after values
+    {"Label17", 315, 400, kRed},                                        // warning line
+    {"Lab_fname", 11, 32, kMaroon},                                     // file-name line
+};
+
+// The column heads' names, by present::Column.
+constexpr std::array<std::string_view, present::kColumnCount> kColumnHeadNames = {"Label1", "Label2", "Label3"};
+constexpr std::string_view kUnitsLineName = "Label14";
+constexpr std::string_view kFileNameLineName = "Lab_fname";
+
+// The result values by their cell's name. Columns are wing (blue),
+// tailplane (green) and total (black); the two margins and the centres of
+// gravity they give are bold. A cell with a unit shows it in its own caption.
 struct ValuePlace {
   std::string_view name;
   int left, top, width;
   QRgb colour;
   bool bold;
+  std::string_view unitCaption = {};
 };
 constexpr ValuePlace kValuePlaces[] = {
-    {"Lab_St", 416, 48, 35, kBlue, false},      {"Lab_Lmt", 416, 64, 35, kBlue, false},
-    {"Lab_Lamt", 416, 80, 35, kBlue, false},    {"Lab_Caalt", 416, 96, 35, kBlue, false},
-    {"Lab_Rnpt", 416, 112, 35, kBlue, false},   {"Lab_Sh", 488, 48, 35, kGreen, false},
-    {"Lab_Lmh", 488, 64, 35, kGreen, false},    {"Lab_Lamh", 488, 80, 35, kGreen, false},
-    {"Lab_Caalh", 488, 96, 35, kGreen, false},  {"Lab_Rnph", 488, 112, 35, kGreen, false},
-    {"Lab_S", 560, 48, 35, kBlack, false},      {"Lab_Caal", 560, 96, 35, kBlack, false},
-    {"Lab_Rnp", 560, 112, 35, kBlack, false},   {"Lab_Xnplm", 560, 128, 35, kBlack, false},
-    {"Lab_Rhe", 560, 144, 35, kBlack, false},   {"Lab_Emdeda", 488, 160, 35, kGreen, false},
-    {"Lab_Rsp2", 560, 176, 35, kBlack, true},   {"Lab_Rsp1", 560, 192, 35, kBlack, true},
-    {"Lab_Stabv", 440, 176, 17, kBlack, true},  {"Lab_Stabh", 440, 192, 17, kBlack, true}};
-static_assert(std::size(kValuePlaces) == calc::kResultLabelCount);
-static_assert(std::ranges::equal(kValuePlaces, calc::kResultLabelNames, {}, &ValuePlace::name));
+    {"Lab_St", 416, 48, 35, kBlue, false},     {"Lab_Lmt", 416, 64, 35, kBlue, false},
+    {"Lab_Lamt", 416, 80, 35, kBlue, false},   {"Lab_Caalt", 416, 96, 35, kBlue, false},
+    {"Lab_Rnpt", 416, 112, 35, kBlue, false},  {"Lab_Sh", 488, 48, 35, kGreen, false},
+    {"Lab_Lmh", 488, 64, 35, kGreen, false},   {"Lab_Lamh", 488, 80, 35, kGreen, false},
+    {"Lab_Caalh", 488, 96, 35, kGreen, false}, {"Lab_Rnph", 488, 112, 35, kGreen, false},
+    {"Lab_S", 560, 48, 35, kBlack, false},     {"Lab_Caal", 560, 96, 35, kBlack, false},
+    {"Lab_Rnp", 560, 112, 35, kBlack, false},  {"Lab_Xnplm", 560, 128, 35, kBlack, false},
+    {"Lab_Rhe", 560, 144, 35, kBlack, false},  {"Lab_Emdeda", 488, 160, 35, kGreen, false},
+    {"Lab_Rsp2", 560, 176, 35, kBlack, true},  {"Lab_Rsp1", 560, 192, 35, kBlack, true},
+    {"Lab_Stabv", 440, 176, 17, kBlack, true, "Label15"},
+    {"Lab_Stabh", 440, 192, 17, kBlack, true, "Label16"}};
+
+// The place of a control; a name without one is a mistake in these tables.
+template <class Place, std::size_t Count>
+const Place& PlaceOf(const Place (&places)[Count], std::string_view name) {
+  const auto found = std::ranges::find(places, name, &Place::name);
+  if (found == std::end(places)) throw std::logic_error("no place for " + std::string(name));
+  return *found;
+}
 
 int FileIndex(std::string_view code) {
   return static_cast<int>(std::ranges::find(calc::kModelFieldCodes, code) - calc::kModelFieldCodes.begin());
@@ -60,61 +106,67 @@ int FileIndex(std::string_view code) {
 
 }  // namespace
 
-void TForm1::BuildClientArea() {
-  ScrollBox = new QScrollArea(this);
-  ScrollBox->setObjectName(QStringLiteral("ScrollBox"));
-  ScrollBox->setFrameShape(QFrame::NoFrame);
-  ScrollBox->setFocusPolicy(Qt::NoFocus);
+void TForm1::buildClientArea() {
+  scrollArea_ = new QScrollArea(this);
+  scrollArea_->setObjectName(QStringLiteral("ScrollBox"));
+  scrollArea_->setFrameShape(QFrame::NoFrame);
+  scrollArea_->setFocusPolicy(Qt::NoFocus);
   // The contents grow with the window but never shrink below their size;
   // below it the scroll bars appear. No control ever moves.
-  ScrollBox->setWidgetResizable(true);
-  Client = new QWidget;
-  Client->setObjectName(QStringLiteral("Client"));
-  Client->setMinimumSize(kClientWidth, kClientHeight);
-  SetSilverBackground(*Client);
-  ScrollBox->setWidget(Client);
-  setCentralWidget(ScrollBox);
+  scrollArea_->setWidgetResizable(true);
+  client_ = new QWidget;
+  client_->setObjectName(QStringLiteral("Client"));
+  client_->setMinimumSize(kClientWidth, kClientHeight);
+  SetSilverBackground(*client_);
+  scrollArea_->setWidget(client_);
+  setCentralWidget(scrollArea_);
 
-  Image1 = new QLabel(Client);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->setPixmap(DimensionSketch());
-  Image1->setGeometry(0, 56, kSketchWidth, kSketchHeight);
+  // First, so that the fields and the units line lie on top of it.
+  dimensionSketch_ = new QLabel(client_);
+  dimensionSketch_->setObjectName(QStringLiteral("Image1"));
+  dimensionSketch_->setPixmap(DimensionSketch());
+  dimensionSketch_->setGeometry(0, 56, kSketchWidth, kSketchHeight);
 
-  Image2 = new DiagramImage(Client);
-  Image2->setObjectName(QStringLiteral("Image2"));
-  Image2->move(312, 208);
+  diagramImage_ = new DiagramImage(client_);
+  diagramImage_->setObjectName(QStringLiteral("Image2"));
+  diagramImage_->move(312, 208);
 }
 
-QLabel* TForm1::AddCaption(const QString& name, int left, int top, const QString& text) {
-  auto* label = new QLabel(Client);
-  label->setObjectName(name);
+QLabel* TForm1::addCaption(std::string_view name, const QString& text) {
+  const CaptionPlace& place = PlaceOf(kCaptionPlaces, name);
+  auto* label = new QLabel(client_);
+  label->setObjectName(Text(name));
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  label->move(left, top);
+  label->move(place.left, place.top);
+  if (place.colour) SetTextColour(*label, *place.colour);
   SetCaptionFitted(*label, text);
   return label;
 }
 
-void TForm1::BuildResultTable() {
-  const calc::CaptionSet& english = calc::kEnglishCaptions;
-  const int headLefts[] = {416, 480, 560};
-  for (int number = 1; number <= 13; ++number) {
-    const bool columnHead = number <= 3;
-    Labels[number - 1] = AddCaption(QStringLiteral("Label%1").arg(number), columnHead ? headLefts[number - 1] : 304,
-                                    columnHead ? 32 : 48 + 16 * (number - 4), Text(english.TableLabels[number - 1]));
+void TForm1::buildResultTable() {
+  // The captions the language buttons switch start in English.
+  const auto addSwitched = [this](std::string_view name, const present::Caption& caption) {
+    switchedCaptions_.push_back({addCaption(name, Text(present::In(caption, kStartLanguage))), caption});
+  };
+  const present::WindowCaptions& window = present::kWindowCaptions;
+  for (std::size_t column = 0; column < present::kColumnCount; ++column)
+    addSwitched(kColumnHeadNames[column], window.columnHeads[column]);
+  for (const present::ResultRow& row : present::ResultRows()) addSwitched(row.captionName, row.caption);
+  addSwitched(kUnitsLineName, window.units);
+  for (const present::ResultRow& row : present::ResultRows()) {
+    for (const present::ResultCell& cell : row.cells) {
+      if (!cell.Present() || cell.unit.empty()) continue;
+      addCaption(PlaceOf(kValuePlaces, cell.name).unitCaption, Text(cell.unit));
+    }
   }
-  Labels[13] = AddCaption(QStringLiteral("Label14"), 96, 64, Text(english.Label14));
-  Labels[14] = AddCaption(QStringLiteral("Label15"), 464, 176, QStringLiteral("%:"));
-  Labels[15] = AddCaption(QStringLiteral("Label16"), 464, 192, QStringLiteral("%:"));
-  Labels[16] = AddCaption(QStringLiteral("Label17"), 315, 400, QString());
-  SetTextColour(*Labels[16], kRed);
-  Lab_fname = AddCaption(QStringLiteral("Lab_fname"), 11, 32, QString());
-  SetTextColour(*Lab_fname, kMaroon);
+  warningLine_ = addCaption(present::kWarningLabelName, QString());
+  fileNameLine_ = addCaption(kFileNameLineName, QString());
 
   // The values keep their size whatever they show, centred on silver.
-  for (int i = 0; i < calc::kResultLabelCount; ++i) {
-    const ValuePlace& place = kValuePlaces[i];
-    auto* label = new QLabel(Client);
+  for (const present::ResultCell* cell : present::CellsInLabelOrder()) {
+    const ValuePlace& place = PlaceOf(kValuePlaces, cell->name);
+    auto* label = new QLabel(client_);
     label->setObjectName(Text(place.name));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignCenter);
@@ -123,16 +175,16 @@ void TForm1::BuildResultTable() {
     SetSilverBackground(*label);
     SetTextColour(*label, place.colour);
     if (place.bold) label->setFont(BoldWindowFont());
-    ResultLabels[i] = label;
+    valueLabels_.push_back({cell, label, place.colour});
   }
 }
 
-void TForm1::BuildToolBar() {
-  ToolBar1 = new ToolBarStrip(Client, kToolBarHeight);
-  ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+void TForm1::buildToolBar() {
+  toolBar_ = new ToolBarStrip(client_, kToolBarHeight);
+  toolBar_->setObjectName(QStringLiteral("ToolBar1"));
 
   const auto addToolButton = [this](const QString& name, int left, const QIcon& icon, const QString& hint) {
-    auto* button = new QToolButton(ToolBar1);
+    auto* button = new QToolButton(toolBar_);
     button->setObjectName(name);
     button->setGeometry(left, 2, 23, 22);
     button->setIcon(icon);
@@ -141,55 +193,57 @@ void TForm1::BuildToolBar() {
     button->setFocusPolicy(Qt::NoFocus);
     return button;
   };
-  LoadButton = addToolButton(QStringLiteral("LoadButton"), 4, OpenFolderIcon(), QStringLiteral("File open"));
-  SaveButton = addToolButton(QStringLiteral("SaveButton"), 27, DiskIcon(), QStringLiteral("File save as"));
+  loadButton_ = addToolButton(QStringLiteral("LoadButton"), 4, OpenFolderIcon(), QStringLiteral("File open"));
+  saveAsButton_ = addToolButton(QStringLiteral("SaveButton"), 27, DiskIcon(), QStringLiteral("File save as"));
 
   const auto addPushButton = [this](const QString& name, int left, int width, const QString& caption,
                                     const QString& hint) {
-    auto* button = new QPushButton(caption, ToolBar1);
+    auto* button = new QPushButton(caption, toolBar_);
     button->setObjectName(name);
     button->setGeometry(left, 2, width, 22);
     button->setToolTip(hint);
     button->setAutoDefault(false);
     return button;
   };
-  Button1 = addPushButton(QStringLiteral("Button1"), 50, 55, QStringLiteral("deutsch"), QStringLiteral("english version"));
-  Button2 = addPushButton(QStringLiteral("Button2"), 105, 56, QStringLiteral("english"), QStringLiteral("german version"));
+  germanButton_ =
+      addPushButton(QStringLiteral("Button1"), 50, 55, QStringLiteral("deutsch"), QStringLiteral("english version"));
+  englishButton_ =
+      addPushButton(QStringLiteral("Button2"), 105, 56, QStringLiteral("english"), QStringLiteral("german version"));
 }
 
-void TForm1::BuildFields() {
+void TForm1::buildFields() {
   for (const FieldPlace& place : kFieldPlaces) {
     const int index = FileIndex(place.code);
-    auto* field = new QLineEdit(Client);
+    auto* field = new QLineEdit(client_);
     field->setObjectName(QStringLiteral("Bot_") + Text(place.code));
     field->setGeometry(place.left, place.top, place.width, kFieldHeight);
     field->setMaxLength(INT_MAX);  // no limit: every text becomes some number
     SetTextColour(*field, place.colour);
     field->setText(Text(calc::kDefaultFieldTexts[index]));
-    Fields[index] = field;
+    fields_[index] = field;
   }
 }
 
-void TForm1::ArrangeTabOrder() {
+void TForm1::arrangeTabOrder() {
   // The fields in their order, then the toolbar's push buttons; the fields
   // are created first, so the first activation puts the focus into Bot_B.
   QWidget* previous = nullptr;
   for (const FieldPlace& place : kFieldPlaces) {
-    QWidget* field = Fields[FileIndex(place.code)];
+    QWidget* field = fields_[FileIndex(place.code)];
     if (previous) setTabOrder(previous, field);
     previous = field;
   }
-  setTabOrder(previous, Button1);
-  setTabOrder(Button1, Button2);
+  setTabOrder(previous, germanButton_);
+  setTabOrder(germanButton_, englishButton_);
 }
 
-void TForm1::BuildMenu() {
-  MainMenu1 = menuBar();
-  MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+void TForm1::buildMenu() {
+  menuBar_ = menuBar();
+  menuBar_->setObjectName(QStringLiteral("MainMenu1"));
   // The menu is part of the window on every desktop, as laid out.
-  MainMenu1->setNativeMenuBar(false);
+  menuBar_->setNativeMenuBar(false);
   const auto addMenu = [this](const QString& name, const QString& caption) {
-    QMenu* menu = MainMenu1->addMenu(caption);
+    QMenu* menu = menuBar_->addMenu(caption);
     menu->setObjectName(name);
     return menu;
   };
@@ -198,13 +252,13 @@ void TForm1::BuildMenu() {
     item->setObjectName(name);
     return item;
   };
-  File1 = addMenu(QStringLiteral("File1"), QStringLiteral("File"));
-  Load1 = addItem(File1, QStringLiteral("Load1"), QStringLiteral("&Load"));
-  Save1 = addItem(File1, QStringLiteral("Save1"), QStringLiteral("&Save"));
-  Saveas1 = addItem(File1, QStringLiteral("Saveas1"), QStringLiteral("&Save as"));
-  Print1 = addItem(File1, QStringLiteral("Print1"), QStringLiteral("&Print"));
-  Help1 = addMenu(QStringLiteral("Help1"), QStringLiteral("Help"));
-  about1 = addItem(Help1, QStringLiteral("about1"), QStringLiteral("About"));
+  QMenu* fileMenu = addMenu(QStringLiteral("File1"), QStringLiteral("File"));
+  loadAction_ = addItem(fileMenu, QStringLiteral("Load1"), QStringLiteral("&Load"));
+  saveAction_ = addItem(fileMenu, QStringLiteral("Save1"), QStringLiteral("&Save"));
+  saveAsAction_ = addItem(fileMenu, QStringLiteral("Saveas1"), QStringLiteral("&Save as"));
+  printAction_ = addItem(fileMenu, QStringLiteral("Print1"), QStringLiteral("&Print"));
+  QMenu* helpMenu = addMenu(QStringLiteral("Help1"), QStringLiteral("Help"));
+  aboutAction_ = addItem(helpMenu, QStringLiteral("about1"), QStringLiteral("About"));
 }
 
 }  // namespace ui

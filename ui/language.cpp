@@ -1,37 +1,28 @@
 // The language buttons "deutsch" and "english".
-#include <string_view>
+#include <QLabel>
 
-#include "calc/captions.h"
-#include "calc/result_labels.h"
 #include "ui/form1.h"
 #include "ui/look.h"
 
 namespace ui {
-namespace {
 
-constexpr int kTableLabelCount = 13;  // Label1 .. Label13
-constexpr int kUnitsLabel = 14;
-constexpr int kWarningLabel = 17;
+void TForm1::switchToGerman() { showLanguage(present::Language::German); }
+
+void TForm1::switchToEnglish() { showLanguage(present::Language::English); }
 
 // Switches the captions to one language and makes the warning line follow.
 // The results stay as the last recalculation left them; nothing is computed.
-void ShowLanguage(TForm1& form, bool english) {
-  const calc::CaptionSet& captions = calc::Captions(english);
-  form.setWindowTitle(Text(captions.Title));
-  SetCaptionFitted(*form.Label(kUnitsLabel), Text(captions.Label14));
-  for (int number = 1; number <= kTableLabelCount; ++number) {
-    SetCaptionFitted(*form.Label(number), Text(captions.TableLabels[number - 1]));
+void TForm1::showLanguage(present::Language language) {
+  setWindowTitle(Text(present::In(present::kWindowCaptions.title, language)));
+  for (const SwitchedCaption& caption : switchedCaptions_) {
+    SetCaptionFitted(*caption.label, Text(present::In(caption.caption, language)));
   }
-  form.LanguageEnglish = english;
+  language_ = language;
   // Only the text: the warning's colours belong to the recalculation, and
   // without a warning the line stays as the recalculation emptied it.
-  if (calc::AspectRatioWarning(form.Results())) SetCaptionFitted(*form.Label(kWarningLabel), Text(captions.Warning));
+  if (present::AspectRatioWarning(results_)) {
+    SetCaptionFitted(*warningLine_, Text(present::WarningText(results_, language)));
+  }
 }
-
-}  // namespace
-
-void TForm1::Button1Click() { ShowLanguage(*this, false); }
-
-void TForm1::Button2Click() { ShowLanguage(*this, true); }
 
 }  // namespace ui

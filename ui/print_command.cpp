@@ -6,13 +6,13 @@
 
 namespace ui {
 
-void TForm1::Print1Click() {
+void TForm1::printClientArea() {
   // One printer for the life of the window, so that the dialog offers the
   // printer and settings confirmed last time. Made at the first print: asking
   // the print system for its default printer can take a while.
   if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
   if (!boundary_.UserDialogs().ChoosePrinter(*printer_)) return;
-  RunPrintJob(*printer_, [this](QPainter& painter) { PaintWindowImage(painter, *Client); });
+  RunPrintJob(*printer_, [this](QPainter& painter) { PaintWindowImage(painter, *client_); });
 }
 
 }  // namespace ui

@@ -15,11 +15,12 @@ namespace ui {
 // The program's two windows and what joins them: the handler boundary they
 // share, and the activation rule that runs the main window's start when the
 // focus enters it from elsewhere (first showing, or coming back from the
-// About window). Needs a QApplication for its whole life.
+// About window). Needs a QApplication for its whole life; makes WindowStyle
+// the application's style.
 class ProgramWindows {
  public:
-  // Creates the main window and then the About window, both hidden.
-  // `dialogs` must outlive this object.
+  // Creates the main window, hidden. The About window follows when it is
+  // first needed. `dialogs` must outlive this object.
   ProgramWindows(Dialogs& dialogs, QString applicationTitle);
   ~ProgramWindows();
 
@@ -27,7 +28,9 @@ class ProgramWindows {
   void Show();
 
   TForm1& Form1() { return *form1_; }
-  TForm2& Form2() { return *form2_; }
+  // The About window; creates it, hidden, at the first call (Help / About
+  // calls it too). Throws std::bad_alloc when it cannot be created.
+  TForm2& Form2();
   ActivationTracker& Tracker() { return *tracker_; }
   HandlerBoundary& Boundary() { return boundary_; }
 

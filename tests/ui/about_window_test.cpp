@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "ui/look.h"
@@ -17,42 +19,21 @@ constexpr QRgb kBlue = qRgb(0, 0, 255);
 // Blue text, also where its edges are smoothed.
 bool Bluish(QRgb pixel) { return qBlue(pixel) >= 160 && qRed(pixel) <= 100 && qGreen(pixel) <= 100; }
 
-enum class Look { BlueBoldOnButtonFace, BlueBold, BoldItalic, Plain };
-
-struct LineRow {
-  int number;  // Label<number>
-  int left, top;
-  const char* text;  // UTF-8
-  Look look;
-};
-
-TEST(AboutWindowLayout, LinesStandWhereTheyBelong) {
-  const LineRow rows[] = {
-      {1, 40, 16, "Programm berechnet anhand der L\u00e4ngsstabilit\u00e4t ", Look::BlueBoldOnButtonFace},
-      {7, 48, 32, "einen g\u00fcnstigen Bereich f\u00fcr den Schwerpunkt ", Look::BlueBoldOnButtonFace},
-      {2, 32, 64, "Program calculates area for good Centre of Gravity ", Look::BlueBold},
-      {8, 64, 80, "by take into account of static stability", Look::BlueBoldOnButtonFace},
-      {4, 88, 104, "Idee und Formeln: cgcalc authors", Look::BoldItalic},
-      {6, 128, 128, "Kontakt: Issue-Tracker des cgcalc-Projekts", Look::Plain},
-      {5, 88, 152, "Umsetzung: cgcalc authors", Look::BoldItalic},
-      {3, 80, 176, "Contact: the cgcalc project's issue tracker", Look::Plain},
-  };
+// The lines (their texts, places and looks are in the About window's listing,
+// checked with the main window's layout) draw in their colour, end inside the
+// window and name the project's contact, not a person's.
+TEST(AboutWindowLayout, LinesDrawInTheirColourInsideTheWindow) {
   ScriptedDialogs dialogs;
   ui::ProgramWindows windows(dialogs, kTitle);
   ui::TForm2& about = windows.Form2();
-  const QRgb windowText = about.palette().color(QPalette::WindowText).rgb();
-  for (const LineRow& row : rows) {
-    SCOPED_TRACE(row.number);
-    QLabel* label = about.findChild<QLabel*>(QStringLiteral("Label%1").arg(row.number));
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label, about.Label(row.number));
-    EXPECT_EQ(label->text(), QString::fromUtf8(row.text));
-    EXPECT_EQ(label->pos(), QPoint(row.left, row.top));
+  const QList<QLabel*> lines = about.findChildren<QLabel*>();
+  ASSERT_EQ(lines.size(), 8);
+  for (QLabel* label : lines) {
+    SCOPED_TRACE(label->objectName().toStdString());
+    EXPECT_FALSE(label->text().isEmpty());
     EXPECT_EQ(label->height(), ui::kLineHeight);
-    EXPECT_EQ(label->width(), label->sizeHint().width());
     EXPECT_LE(label->geometry().right(), about.width()) << "the line ends outside the window";
-    const bool blue = row.look == Look::BlueBoldOnButtonFace || row.look == Look::BlueBold;
-    EXPECT_EQ(label->palette().color(QPalette::WindowText).rgb(), blue ? kBlue : windowText);
+    const bool blue = label->palette().color(QPalette::WindowText).rgb() == kBlue;
     const QImage drawn = label->grab().toImage();
     int bluePixels = 0;
     for (int y = 0; y < drawn.height(); ++y)
@@ -61,14 +42,6 @@ TEST(AboutWindowLayout, LinesStandWhereTheyBelong) {
       EXPECT_GT(bluePixels, 20) << "the text is not drawn in blue";
     } else {
       EXPECT_EQ(bluePixels, 0);
-    }
-    EXPECT_EQ(label->font().bold(), row.look != Look::Plain);
-    EXPECT_EQ(label->font().italic(), row.look == Look::BoldItalic);
-    EXPECT_EQ(label->font().pixelSize(), 11);
-    const bool onButtonFace = row.look == Look::BlueBoldOnButtonFace;
-    EXPECT_EQ(label->autoFillBackground(), onButtonFace);
-    if (onButtonFace) {
-      EXPECT_EQ(label->backgroundRole(), QPalette::Button);
     }
     // The project's own contact only: no invented person's address.
     EXPECT_FALSE(label->text().contains(QLatin1Char('@')));
@@ -91,15 +64,17 @@ TEST(AboutWindowLayout, WindowAndButton) {
   EXPECT_EQ(tabStops, QStringList{QStringLiteral("Button1")});
 }
 
+QPushButton& OkButtonOf(ui::TForm2& about) { return ChildOf<QPushButton>(about, QStringLiteral("Button1")); }
+
 class AboutWindowTest : public WindowTest {
  protected:
   void SetUp() override { ShowWindows(); }
 
   // Help / About, and the About window is the active window with O.K. focused.
   void ChooseAbout() {
-    Form1().about1->trigger();
+    Action(QStringLiteral("about1")).trigger();
     ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &Form2(); }));
-    ASSERT_EQ(QApplication::focusWidget(), Form2().Button1);
+    ASSERT_EQ(QApplication::focusWidget(), &OkButton());
   }
 
   // The About windows there are, shown or not.
@@ -109,23 +84,35 @@ class AboutWindowTest : public WindowTest {
     return count;
   }
 
-  // State that a run of start changes: recalculation off, the span edited
-  // meanwhile, a loaded file's name.
+  // State that a run of start changes: a saved file's name, and the span
+  // edited without a recalculation.
   void PrepareState() {
-    Form1().CurrentFileName = QStringLiteral("/models/glider.dat");
-    Form1().RecalcEnabled = false;
-    SetField(QStringLiteral("B"), QStringLiteral("1000"));
+    ASSERT_TRUE(folder.isValid());
+    QFile::remove(ModelPath());  // else Save as would ask before replacing it
+    SaveModelAs(ModelPath());
+    EditFieldUnnoticed(QStringLiteral("B"), QStringLiteral("1000"));
     ASSERT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 28.0"));
   }
 
   // start ran again: recalculated (21.5 dm² for the 1000 mm span), the file name kept.
   void ExpectStartRan() {
-    EXPECT_TRUE(Form1().RecalcEnabled);
+    EXPECT_TRUE(Form1().RecalcEnabled());
     EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 21.5"));
-    EXPECT_EQ(Form1().CurrentFileName, QStringLiteral("/models/glider.dat"));
+    EXPECT_EQ(Form1().CurrentFileName(), ModelPath());
     EXPECT_EQ(windows->Tracker().FocusedWindow(), &Form1());
   }
+
+  QString ModelPath() const { return folder.filePath(QStringLiteral("glider.dat")); }
+
+  QTemporaryDir folder;
 };
+
+// Start-up builds no About window; the first About does.
+TEST_F(AboutWindowTest, BuiltWhenFirstChosen) {
+  EXPECT_EQ(AboutWindowCount(), 0);
+  ChooseAbout();
+  EXPECT_EQ(AboutWindowCount(), 1);
+}
 
 // About shows the one About window in front, not modal; the main window stays usable.
 TEST_F(AboutWindowTest, ShownInFrontNotModal) {
@@ -158,9 +145,9 @@ TEST_F(AboutWindowTest, HidingRunsStart) {
     const char* name;
     std::function<void(ui::TForm2&)> hide;
   } ways[] = {
-      {"click on O.K.", [](ui::TForm2& about) { QTest::mouseClick(about.Button1, Qt::LeftButton); }},
-      {"Enter", [](ui::TForm2& about) { QTest::keyClick(about.Button1, Qt::Key_Return); }},
-      {"Space", [](ui::TForm2& about) { QTest::keyClick(about.Button1, Qt::Key_Space); }},
+      {"click on O.K.", [](ui::TForm2& about) { QTest::mouseClick(&OkButtonOf(about), Qt::LeftButton); }},
+      {"Enter", [](ui::TForm2& about) { QTest::keyClick(&OkButtonOf(about), Qt::Key_Return); }},
+      {"Space", [](ui::TForm2& about) { QTest::keyClick(&OkButtonOf(about), Qt::Key_Space); }},
       {"close box", [](ui::TForm2& about) { EXPECT_TRUE(about.close()); }},
   };
   for (const auto& way : ways) {
@@ -179,7 +166,7 @@ TEST_F(AboutWindowTest, HidingRunsStart) {
 TEST_F(AboutWindowTest, KeepsItsPlaceWhenShownAgain) {
   ChooseAbout();
   Form2().move(300, 260);
-  Form2().Button1Click();
+  OkButton().click();
   ASSERT_FALSE(Form2().isVisible());
   // The window manager activates the main window; the offscreen platform leaves that to us.
   Activate(Form1());

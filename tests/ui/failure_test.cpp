@@ -68,7 +68,7 @@ class FailureTest : public WindowTest {
     for (const char* name : {"Lab_Lamt", "Lab_Rsp1", "Lab_Rsp2"})
       screen.colours[i++] = NamedLabel(QString::fromLatin1(name)).palette().color(QPalette::WindowText).rgb();
     screen.warning = NamedLabel(QStringLiteral("Label17")).text();
-    screen.diagram = Form1().Image2->grab().toImage();
+    screen.diagram = Diagram().grab().toImage();
     return screen;
   }
 };
@@ -86,9 +86,9 @@ TEST_F(FailureTest, EachStageLeavesWhatItShould) {
     EXPECT_EQ(Field(QString::fromLatin1(row.failing.code)).text(), QString::fromLatin1(row.failing.text));
     const Screen after = Capture();
 
-    const int newValues = row.stage == Stage::Wing ? 0 : row.stage == Stage::TailAndTotals ? 5 : 20;
-    for (int i = 0; i < calc::kResultLabelCount; ++i) {
-      SCOPED_TRACE(calc::kResultLabelNames[i]);
+    const std::size_t newValues = row.stage == Stage::Wing ? 0 : row.stage == Stage::TailAndTotals ? 5 : 20;
+    for (std::size_t i = 0; i < present::kResultLabelCount; ++i) {
+      SCOPED_TRACE(std::string(present::CellsInLabelOrder()[i]->name));
       if (i >= newValues) {
         EXPECT_EQ(after.values[i], before.values[i]);
       }
@@ -125,11 +125,9 @@ TEST_F(FailureTest, WingValuesAreNewWhenTheTailplaneFails) {
 // it are in the model, it and the later ones keep their values.
 TEST_F(FailureTest, ReadingStopsAtTheFieldBeyondRange) {
   ShowWindows();
-  Form1().RecalcEnabled = false;
-  SetField(QStringLiteral("B"), QStringLiteral("1000"));
-  SetField(QStringLiteral("Lk"), QStringLiteral("1e400"));
-  SetField(QStringLiteral("Va"), QStringLiteral("5"));
-  Form1().RecalcEnabled = true;
+  EditFieldUnnoticed(QStringLiteral("B"), QStringLiteral("1000"));
+  EditFieldUnnoticed(QStringLiteral("Lk"), QStringLiteral("1e400"));
+  EditFieldUnnoticed(QStringLiteral("Va"), QStringLiteral("5"));
   SetField(QStringLiteral("La"), QStringLiteral("7"));
   EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("Floating point overflow.")});
   EXPECT_EQ(Form1().Model().B, 1000);
@@ -149,7 +147,7 @@ TEST_F(FailureTest, RedrawAfterZeroScale) {
   SetField(QStringLiteral("B"), QStringLiteral("-200"));
   EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("Floating point division by zero.")});
   QApplication::processEvents();
-  const QImage stopped = Form1().Image2->grab().toImage();
+  const QImage stopped = Diagram().grab().toImage();
   EXPECT_EQ(stopped.pixel(136, 100), kRed);
   EXPECT_EQ(stopped.pixel(0, 0), kBlack);
   int blue = 0;
@@ -159,10 +157,10 @@ TEST_F(FailureTest, RedrawAfterZeroScale) {
 
   SetField(QStringLiteral("B"), QStringLiteral("1300"));
   QApplication::processEvents();
-  EXPECT_EQ(Form1().Image2->grab().toImage().pixel(0, 0), kRed);
+  EXPECT_EQ(Diagram().grab().toImage().pixel(0, 0), kRed);
   SetField(QStringLiteral("Li"), QStringLiteral("220"));
   QApplication::processEvents();
-  EXPECT_EQ(Form1().Image2->grab().toImage().pixel(0, 0), kBlack);
+  EXPECT_EQ(Diagram().grab().toImage().pixel(0, 0), kBlack);
   EXPECT_EQ(NamedLabel(QStringLiteral("Lab_Rsp1")).text(), QStringLiteral(" 89.5"));
   EXPECT_TRUE(TakeReports().isEmpty());
 }

@@ -85,15 +85,15 @@ class FileCommandsTest : public WindowTest {
   // The commands as the user starts them; each consumes its scripted answer.
   void Load(const std::optional<QString>& answer) {
     dialogs.openAnswers = {answer};
-    Form1().Load1->trigger();
+    Action(QStringLiteral("Load1")).trigger();
     EXPECT_TRUE(dialogs.openAnswers.empty()) << "the open dialog was not shown";
   }
   void SaveAs(const std::optional<QString>& answer) {
     dialogs.saveAnswers = {answer};
-    Form1().Saveas1->trigger();
+    Action(QStringLiteral("Saveas1")).trigger();
     EXPECT_TRUE(dialogs.saveAnswers.empty()) << "the save dialog was not shown";
   }
-  void Save() { Form1().Save1->trigger(); }
+  void Save() { Action(QStringLiteral("Save1")).trigger(); }
 
   QStringList FieldTexts() {
     QStringList texts;
@@ -109,13 +109,13 @@ class FileCommandsTest : public WindowTest {
     calc::TModelData model;
     calc::TStabilityData results;
     calc::Recalculate(texts, model, results);
-    const calc::ResultLabelTexts labels = calc::ResultLabels(results);
+    const present::ResultLabelTexts labels = present::LabelTexts(results);
     ValueTexts table;
-    for (int i = 0; i < calc::kResultLabelCount; ++i) table[i] = QString::fromStdString(labels[i]);
+    for (std::size_t i = 0; i < table.size(); ++i) table[i] = QString::fromStdString(labels[i]);
     return table;
   }
 
-  QString FileNameLine() { return Form1().Lab_fname->text(); }
+  QString FileNameLine() { return NamedLabel(QStringLiteral("Lab_fname")).text(); }
 
   QTemporaryDir folder;
 };
@@ -124,12 +124,12 @@ class FileCommandsTest : public WindowTest {
 TEST_F(FileCommandsTest, SaveOfDefaultModelGivesThe90ByteFile) {
   const QString path = PathIn(QStringLiteral("model.dat"));
   dialogs.saveAnswers = {path};
-  Form1().SaveButton->click();
+  Button(QStringLiteral("SaveButton")).click();
   const QByteArray bytes = ReadBytes(path);
   EXPECT_EQ(bytes.size(), 90);
   EXPECT_TRUE(bytes.startsWith(QByteArray::fromHex("313330300D0A202020300D0A")));
   EXPECT_EQ(bytes, ReadBytes(DataFile("default.dat")));
-  EXPECT_EQ(Form1().CurrentFileName, path);
+  EXPECT_EQ(Form1().CurrentFileName(), path);
   EXPECT_EQ(FileNameLine(), path);
   EXPECT_TRUE(dialogs.replaceQuestions.empty());
   EXPECT_TRUE(TakeReports().isEmpty());
@@ -141,13 +141,13 @@ TEST_F(FileCommandsTest, LoadOfDefaultFileGivesSameResults) {
   const QString path = DataFile("default.dat");
   const auto modelBefore = ValuesOf(Form1().Model());
   dialogs.openAnswers = {path};
-  Form1().LoadButton->click();
+  Button(QStringLiteral("LoadButton")).click();
   EXPECT_EQ(FieldTexts(), kLoadedDefaultTexts);
   EXPECT_EQ(Values(), kDefaultTable);
   EXPECT_EQ(ValuesOf(Form1().Model()), modelBefore);
-  EXPECT_EQ(Form1().CurrentFileName, path);
+  EXPECT_EQ(Form1().CurrentFileName(), path);
   EXPECT_EQ(FileNameLine(), path);
-  EXPECT_TRUE(Form1().RecalcEnabled);
+  EXPECT_TRUE(Form1().RecalcEnabled());
   EXPECT_TRUE(TakeReports().isEmpty());
 }
 
@@ -173,7 +173,7 @@ TEST_F(FileCommandsTest, LoadWritesTheFieldsInRecordOrder) {
   const QObject watching;  // ends the connections before `seen` goes
   for (int i = 0; i < calc::kModelFieldCount; ++i) {
     QObject::connect(&Field(Code(i)), &QLineEdit::textChanged, &watching, [this, i, &seen] {
-      seen.push_back({i, Form1().RecalcEnabled, NamedLabel(QStringLiteral("Lab_St")).text(), FileNameLine(),
+      seen.push_back({i, Form1().RecalcEnabled(), NamedLabel(QStringLiteral("Lab_St")).text(), FileNameLine(),
                       ValuesOf(Form1().Model())});
     });
   }
@@ -301,7 +301,7 @@ TEST_F(FileCommandsTest, ReadingRulesThroughLoad) {
     EXPECT_EQ(FieldTexts(), row.texts);
     EXPECT_EQ(TakeReports(), row.reports);
     EXPECT_EQ(FileNameLine(), DataFile(row.file));
-    EXPECT_TRUE(Form1().RecalcEnabled);
+    EXPECT_TRUE(Form1().RecalcEnabled());
     if (row.reports.isEmpty()) {
       EXPECT_EQ(Values(), TableForFields());
     }
@@ -311,18 +311,16 @@ TEST_F(FileCommandsTest, ReadingRulesThroughLoad) {
 // A cancelled open dialog changes nothing but still recalculates, once: a
 // failing field is reported exactly once.
 TEST_F(FileCommandsTest, CancelledLoadRecalculatesOnce) {
-  Form1().RecalcEnabled = false;
-  SetField(QStringLiteral("B"), QString());
+  EditFieldUnnoticed(QStringLiteral("B"), QString());
   Load(std::nullopt);
   EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("Invalid floating point operation.")});
-  EXPECT_TRUE(Form1().RecalcEnabled);
+  EXPECT_TRUE(Form1().RecalcEnabled());
 
-  Form1().RecalcEnabled = false;
-  SetField(QStringLiteral("B"), QStringLiteral("1000"));
+  EditFieldUnnoticed(QStringLiteral("B"), QStringLiteral("1000"));
   dialogs.openAnswers = {std::nullopt};
-  Form1().LoadButton->click();
+  Button(QStringLiteral("LoadButton")).click();
   EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 21.5"));
-  EXPECT_EQ(Form1().CurrentFileName, QStringLiteral("NoName"));
+  EXPECT_EQ(Form1().CurrentFileName(), QStringLiteral("NoName"));
   EXPECT_EQ(FileNameLine(), QStringLiteral("NoName"));
   EXPECT_TRUE(TakeReports().isEmpty());
 }
@@ -336,13 +334,12 @@ TEST_F(FileCommandsTest, BarePatternIsNoFile) {
   WriteBytes(PathIn(QStringLiteral("*.dat")), other);
   const QString pattern = QStringLiteral("*.dat");
 
-  Form1().RecalcEnabled = false;
-  SetField(QStringLiteral("B"), QStringLiteral("1200"));
+  EditFieldUnnoticed(QStringLiteral("B"), QStringLiteral("1200"));
   Load(pattern);
   EXPECT_EQ(Field(QStringLiteral("B")).text(), QStringLiteral("1200"));
   EXPECT_EQ(Form1().Model().B, 1200);
-  EXPECT_TRUE(Form1().RecalcEnabled);
-  EXPECT_EQ(Form1().CurrentFileName, QStringLiteral("NoName"));
+  EXPECT_TRUE(Form1().RecalcEnabled());
+  EXPECT_EQ(Form1().CurrentFileName(), QStringLiteral("NoName"));
 
   SaveAs(pattern);
   EXPECT_EQ(ReadBytes(PathIn(pattern)), other);
@@ -361,13 +358,13 @@ TEST_F(FileCommandsTest, BarePatternIsNoFile) {
 TEST_F(FileCommandsTest, CancelledSaveAsDoesNothing) {
   const CurrentFolder inFolder(folder.path());
   SaveAs(std::nullopt);
-  EXPECT_EQ(Form1().CurrentFileName, QStringLiteral("NoName"));
+  EXPECT_EQ(Form1().CurrentFileName(), QStringLiteral("NoName"));
   EXPECT_TRUE(QDir(folder.path()).isEmpty());
 
   const QString path = PathIn(QStringLiteral("first.dat"));
   SaveAs(path);
   SaveAs(std::nullopt);
-  EXPECT_EQ(Form1().CurrentFileName, path);
+  EXPECT_EQ(Form1().CurrentFileName(), path);
   EXPECT_EQ(FileNameLine(), path);
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("first.dat")});
   EXPECT_TRUE(TakeReports().isEmpty());
@@ -377,19 +374,19 @@ TEST_F(FileCommandsTest, CancelledSaveAsDoesNothing) {
 // writing a file "NoName" into the current folder.
 TEST_F(FileCommandsTest, SaveBeforeAnyFileIsSaveAs) {
   const CurrentFolder inFolder(folder.path());
-  ASSERT_EQ(Form1().CurrentFileName, QStringLiteral("NoName"));
+  ASSERT_EQ(Form1().CurrentFileName(), QStringLiteral("NoName"));
   dialogs.saveAnswers = {std::nullopt};
   Save();
   EXPECT_TRUE(dialogs.saveAnswers.empty());
   EXPECT_TRUE(QDir(folder.path()).isEmpty());
-  EXPECT_EQ(Form1().CurrentFileName, QStringLiteral("NoName"));
+  EXPECT_EQ(Form1().CurrentFileName(), QStringLiteral("NoName"));
 
   const QString path = PathIn(QStringLiteral("chosen.dat"));
   dialogs.saveAnswers = {path};
   Save();
   EXPECT_TRUE(dialogs.saveAnswers.empty());
   EXPECT_EQ(ReadBytes(path), ReadBytes(DataFile("default.dat")));
-  EXPECT_EQ(Form1().CurrentFileName, path);
+  EXPECT_EQ(Form1().CurrentFileName(), path);
   EXPECT_EQ(FileNameLine(), path);
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("chosen.dat")});
   EXPECT_TRUE(TakeReports().isEmpty());
@@ -430,7 +427,7 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacing) {
     EXPECT_EQ(dialogs.replaceQuestions[0].title, kTitle);
     EXPECT_EQ(dialogs.replaceQuestions[0].text, existing);
     EXPECT_EQ(ReadBytes(existing), row.contents);
-    EXPECT_EQ(Form1().CurrentFileName, row.nameAfter);
+    EXPECT_EQ(Form1().CurrentFileName(), row.nameAfter);
     EXPECT_EQ(FileNameLine(), row.nameAfter);
   }
   dialogs.replaceQuestions.clear();
@@ -478,7 +475,7 @@ TEST_F(FileCommandsTest, FailedSaveKeepsTheOldFile) {
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
             (QStringList{QStringLiteral("existing.dat"), QStringLiteral("first.dat")}));
   EXPECT_EQ(FileNameLine(), first);
-  EXPECT_EQ(Form1().CurrentFileName, existing);
+  EXPECT_EQ(Form1().CurrentFileName(), existing);
 
   // A folder cannot be replaced by a model file.
   const QString subfolder = PathIn(QStringLiteral("folder.dat"));
@@ -518,11 +515,11 @@ TEST_F(FileCommandsTest, FailedLoadIsReportedAndChangesNothing) {
     SCOPED_TRACE(row.name);
     Load(row.path(folder));
     EXPECT_EQ(TakeReports(), QStringList{QString::fromLatin1(row.report)});
-    EXPECT_TRUE(Form1().RecalcEnabled);
+    EXPECT_TRUE(Form1().RecalcEnabled());
     EXPECT_EQ(FieldTexts(), texts);
     EXPECT_EQ(Values(), values);
     EXPECT_EQ(ValuesOf(Form1().Model()), model);
-    EXPECT_EQ(Form1().CurrentFileName, loaded);
+    EXPECT_EQ(Form1().CurrentFileName(), loaded);
     EXPECT_EQ(FileNameLine(), loaded);
   }
   SetField(QStringLiteral("B"), QStringLiteral("1300"));
@@ -532,11 +529,10 @@ TEST_F(FileCommandsTest, FailedLoadIsReportedAndChangesNothing) {
 // A failed Load ends with its one report: the closing recalculation does not
 // run (a failing field would add a second report), yet it is enabled again.
 TEST_F(FileCommandsTest, FailedLoadIsReportedOnce) {
-  Form1().RecalcEnabled = false;
-  SetField(QStringLiteral("B"), QString());
+  EditFieldUnnoticed(QStringLiteral("B"), QString());
   Load(PathIn(QStringLiteral("missing.dat")));
   EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("File not found.")});
-  EXPECT_TRUE(Form1().RecalcEnabled);
+  EXPECT_TRUE(Form1().RecalcEnabled());
   SetField(QStringLiteral("B"), QStringLiteral("1300"));
   EXPECT_EQ(Values(), kDefaultTable);
   EXPECT_TRUE(TakeReports().isEmpty());

@@ -101,19 +101,19 @@ class PrintingTest : public WindowTest {
   void SetUp() override {
     ShowWindows();
     ASSERT_TRUE(directory.isValid());
-    ASSERT_EQ(ui::DeviceDpi(*Form1().Client), (ui::Dpi{96, 96})) << "the sizes below assume a 96 dpi screen";
+    ASSERT_EQ(ui::DeviceDpi(Client()), (ui::Dpi{96, 96})) << "the sizes below assume a 96 dpi screen";
   }
 
   // The image the job paints, at the window's own resolution.
   QImage PrintedAtScreenResolution() {
     QApplication::processEvents();
     QImage page = Target(QSize(1200, 900), 96);
-    EXPECT_EQ(PaintOnto(page, *Form1().Client), Form1().Client->rect());
-    return page.copy(Form1().Client->rect());
+    EXPECT_EQ(PaintOnto(page, Client()), Client().rect());
+    return page.copy(Client().rect());
   }
 
   // The client area as its widgets paint it.
-  QImage Rendered() { return Form1().Client->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+  QImage Rendered() { return Client().grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
   QString FilePath(const QString& name) const { return directory.filePath(name); }
 
@@ -135,7 +135,7 @@ class PrintingTest : public WindowTest {
 TEST_F(PrintingTest, DrawnAreaIsScaledByResolution) {
   QImage page = Target(QSize(4000, 3000), 600);
   ASSERT_EQ(ui::DeviceDpi(page), (ui::Dpi{600, 600}));
-  EXPECT_EQ(PaintOnto(page, *Form1().Client), QRect(0, 0, 3850, 2656));
+  EXPECT_EQ(PaintOnto(page, Client()), QRect(0, 0, 3850, 2656));
   EXPECT_EQ(CountPixels(page, QRect(0, 0, 3850, 2656), kMagenta), 0);
   EXPECT_EQ(CountPixels(page, QRect(3850, 0, 150, 3000), kMagenta), 150 * 3000);
   EXPECT_EQ(CountPixels(page, QRect(0, 2656, 4000, 344), kMagenta), 4000 * 344);
@@ -145,10 +145,10 @@ TEST_F(PrintingTest, DrawnAreaIsScaledByResolution) {
 TEST_F(PrintingTest, EnlargedWindowPrintsItsWholeClientArea) {
   Form1().resize(900, 700);
   QApplication::processEvents();
-  const QSize client = Form1().Client->size();
+  const QSize client = Client().size();
   ASSERT_GT(client.width(), 616);
   QImage page = Target(QSize(8000, 6000), 600);
-  EXPECT_EQ(PaintOnto(page, *Form1().Client).size(), ui::ScaledSize(client, {600, 600}, {96, 96}));
+  EXPECT_EQ(PaintOnto(page, Client()).size(), ui::ScaledSize(client, {600, 600}, {96, 96}));
   const QImage image = PrintedAtScreenResolution();
   EXPECT_EQ(image.size(), client);
   EXPECT_EQ(image.pixel(client.width() - 5, client.height() - 5), ui::kSilver);
@@ -157,15 +157,15 @@ TEST_F(PrintingTest, EnlargedWindowPrintsItsWholeClientArea) {
 // The page shows the client area pixel for pixel as the widgets paint it.
 TEST_F(PrintingTest, ImageIsTheClientAreaAsPainted) {
   EXPECT_EQ(PrintedAtScreenResolution(), Rendered());
-  EXPECT_EQ(ui::WindowImage(*Form1().Client), Rendered());
+  EXPECT_EQ(ui::WindowImage(Client()), Rendered());
 }
 
 // After "deutsch" the print shows the German captions, and with a warning the red warning line.
 TEST_F(PrintingTest, PrintShowsCurrentCaptionsAndWarning) {
   const QImage english = PrintedAtScreenResolution();
-  const QRect label4 = Form1().Label(4)->geometry();
-  Form1().Button1->click();
-  ASSERT_EQ(Form1().Label(4)->text(), QString::fromUtf8("Fl\u00e4che in dm**2:"));
+  const QRect label4 = Caption(4).geometry();
+  Button(QStringLiteral("Button1")).click();
+  ASSERT_EQ(Caption(4).text(), QString::fromUtf8("Fl\u00e4che in dm**2:"));
   const QImage german = PrintedAtScreenResolution();
   EXPECT_EQ(german, Rendered());
   EXPECT_NE(german.copy(label4), english.copy(label4));
@@ -173,7 +173,7 @@ TEST_F(PrintingTest, PrintShowsCurrentCaptionsAndWarning) {
   const QRect warningLine(315, 400, 300, 13);
   EXPECT_EQ(CountPixels(german, warningLine, Reddish), 0);
   SetField(QStringLiteral("B"), QStringLiteral("1000"));  // aspect ratio below 5
-  ASSERT_FALSE(Form1().Label(17)->text().isEmpty());
+  ASSERT_FALSE(Caption(17).text().isEmpty());
   const QImage warned = PrintedAtScreenResolution();
   EXPECT_EQ(warned, Rendered());
   EXPECT_GT(CountPixels(warned, warningLine, Reddish), 20);
@@ -184,10 +184,10 @@ TEST_F(PrintingTest, CoveringWindowIsNotPrinted) {
   // No blinking text cursor and no focus frame: the two images may differ only by the About window.
   QApplication::focusWidget()->clearFocus();
   const QImage alone = PrintedAtScreenResolution();
-  Form1().about1->trigger();
+  Action(QStringLiteral("about1")).trigger();
   ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &Form2(); }));
-  const QRect aboutOnClient(Form1().Client->mapFromGlobal(Form2().mapToGlobal(QPoint(0, 0))), Form2().size());
-  ASSERT_TRUE(aboutOnClient.intersects(Form1().Client->rect()));
+  const QRect aboutOnClient(Client().mapFromGlobal(Form2().mapToGlobal(QPoint(0, 0))), Form2().size());
+  ASSERT_TRUE(aboutOnClient.intersects(Client().rect()));
   EXPECT_EQ(PrintedAtScreenResolution(), alone);
 }
 
@@ -217,7 +217,7 @@ TEST_F(PrintingTest, PrintsOnePageToPdfFile) {
     printer.setCopyCount(3);
     printer.setDocName(QStringLiteral("left over"));
   };
-  Form1().Print1->trigger();
+  Action(QStringLiteral("Print1")).trigger();
   EXPECT_TRUE(TakeReports().isEmpty());
   const QByteArray pdf = Contents(FilePath(QStringLiteral("page.pdf")));
   ASSERT_TRUE(pdf.startsWith("%PDF"));
@@ -232,7 +232,7 @@ TEST_F(PrintingTest, PrintsOnePageToPdfFile) {
 // The second print dialog opens with the printer and settings confirmed in the first.
 TEST_F(PrintingTest, DialogOffersLastConfirmedPrinter) {
   ConfirmPdfPrint(QStringLiteral("first.pdf"));
-  Form1().Print1->trigger();
+  Action(QStringLiteral("Print1")).trigger();
   QPrinter* offered = nullptr;
   dialogs.printAnswers.push_back(true);
   dialogs.choosePrinter = [&](QPrinter& printer) {
@@ -242,7 +242,7 @@ TEST_F(PrintingTest, DialogOffersLastConfirmedPrinter) {
     EXPECT_EQ(printer.resolution(), 600);
     printer.setOutputFileName(FilePath(QStringLiteral("second.pdf")));
   };
-  Form1().Print1->trigger();
+  Action(QStringLiteral("Print1")).trigger();
   ASSERT_NE(offered, nullptr);
   EXPECT_TRUE(QFile::exists(FilePath(QStringLiteral("second.pdf"))));
   EXPECT_TRUE(TakeReports().isEmpty());
@@ -251,10 +251,10 @@ TEST_F(PrintingTest, DialogOffersLastConfirmedPrinter) {
 // Cancelling the print dialog prints nothing and shows nothing.
 TEST_F(PrintingTest, CancelPrintsNothing) {
   ConfirmPdfPrint(QStringLiteral("page.pdf"));
-  Form1().Print1->trigger();
+  Action(QStringLiteral("Print1")).trigger();
   ASSERT_TRUE(QFile::remove(FilePath(QStringLiteral("page.pdf"))));
   dialogs.printAnswers.push_back(false);
-  Form1().Print1->trigger();
+  Action(QStringLiteral("Print1")).trigger();
   EXPECT_TRUE(dialogs.printAnswers.empty()) << "the dialog was not asked";
   EXPECT_FALSE(QFile::exists(FilePath(QStringLiteral("page.pdf"))));
   EXPECT_TRUE(TakeReports().isEmpty());
@@ -266,7 +266,7 @@ TEST_F(PrintingTest, CancelPrintsNothing) {
 // A job that cannot start is reported once, with its full stop, and writes nothing.
 TEST_F(PrintingTest, PrinterThatCannotStartIsReported) {
   ConfirmPdfPrint(QStringLiteral("missing folder/page.pdf"));
-  Form1().Print1->trigger();
+  Action(QStringLiteral("Print1")).trigger();
   EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("Printer selected is not valid.")});
   EXPECT_FALSE(QFile::exists(FilePath(QStringLiteral("missing folder/page.pdf"))));
 }

@@ -39,9 +39,9 @@ class RecalculationTest : public WindowTest {
     calc::TModelData model;
     calc::TStabilityData results;
     calc::Recalculate(texts, model, results);
-    const calc::ResultLabelTexts labels = calc::ResultLabels(results);
+    const present::ResultLabelTexts labels = present::LabelTexts(results);
     ValueTexts table;
-    for (int i = 0; i < calc::kResultLabelCount; ++i) table[i] = QString::fromStdString(labels[i]);
+    for (std::size_t i = 0; i < table.size(); ++i) table[i] = QString::fromStdString(labels[i]);
     return table;
   }
 
@@ -133,7 +133,7 @@ TEST_F(RecalculationTest, AspectRatioWarning) {
   SetField(QStringLiteral("Lk"), QStringLiteral("201"));
   ExpectWarning(true, kEnglishWarning);
 
-  Form1().LanguageEnglish = false;
+  Button(QStringLiteral("Button1")).click();  // "deutsch"
   SetField(QStringLiteral("Lk"), QStringLiteral("202"));
   ExpectWarning(true, kGermanWarning);
 
@@ -143,22 +143,27 @@ TEST_F(RecalculationTest, AspectRatioWarning) {
   EXPECT_TRUE(TakeReports().isEmpty());
 }
 
-// While RecalcEnabled is off, edits change nothing on screen.
+// While the recalculation is off (until the first activation), edits change
+// nothing on screen; the first activation takes them in.
 TEST_F(RecalculationTest, NothingWhileDisabled) {
-  Form1().RecalcEnabled = false;
+  CreateWindows();
   SetField(QStringLiteral("B"), QStringLiteral("2000"));
   SetField(QStringLiteral("Bh"), QString());
-  EXPECT_EQ(Values(), kDefaultTable);
-  EXPECT_EQ(Form1().Model().B, 1300);
+  EXPECT_EQ(Values(), ValueTexts{});
+  EXPECT_EQ(Form1().Model().B, 0);
+  windows->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
+  EXPECT_EQ(Form1().Model().B, 2000);
+  EXPECT_EQ(Values(), TableForFields());
 }
 
 // The diagram area shows the drawing surface pixel for pixel, with the marks
 // where the computed centres of gravity put them.
 TEST_F(RecalculationTest, DiagramShowsTheCanvasOneToOne) {
   QApplication::processEvents();
-  const diagram::Canvas* canvas = Form1().Image2->DrawnCanvas();
+  const diagram::Canvas* canvas = Diagram().DrawnCanvas();
   ASSERT_NE(canvas, nullptr);
-  const QImage screen = Form1().Image2->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage screen = Diagram().grab().toImage().convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(screen.size(), QSize(272, 192));
   int differences = 0;
   for (int y = 0; y < 192; ++y)
@@ -175,7 +180,7 @@ TEST_F(RecalculationTest, DiagramShowsTheCanvasOneToOne) {
   // Flying wing: the marks move to rows 125 and 126.
   SetField(QStringLiteral("Bh"), QStringLiteral("0"));
   QApplication::processEvents();
-  const QImage flyingWing = Form1().Image2->grab().toImage();
+  const QImage flyingWing = Diagram().grab().toImage();
   EXPECT_EQ(flyingWing.pixel(134, 125), kBlack);
   EXPECT_EQ(flyingWing.pixel(134, 126), kBlack);
   EXPECT_NE(flyingWing.pixel(134, 71), kBlack);

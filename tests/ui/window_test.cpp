@@ -1,6 +1,7 @@
 #include "window_test.h"
 
 #include <QApplication>
+#include <QSignalBlocker>
 #include <QTest>
 
 namespace ui_test {
@@ -21,7 +22,7 @@ void WindowTest::ShowWindows() {
   CreateWindows();
   windows->Show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
-  ASSERT_TRUE(Form1().RecalcEnabled) << "the first activation did not run start";
+  ASSERT_TRUE(Form1().RecalcEnabled()) << "the first activation did not run start";
 }
 
 void WindowTest::Activate(QWidget& window) {
@@ -33,24 +34,31 @@ void WindowTest::Activate(QWidget& window) {
 }
 
 QLineEdit& WindowTest::Field(const QString& code) {
-  auto* field = Form1().findChild<QLineEdit*>(QStringLiteral("Bot_") + code);
-  if (!field) throw std::logic_error("no field Bot_" + code.toStdString());
-  return *field;
+  return ChildOf<QLineEdit>(Form1(), QStringLiteral("Bot_") + code);
 }
 
-QLabel& WindowTest::NamedLabel(const QString& name) {
-  auto* label = Form1().findChild<QLabel*>(name);
-  if (!label) throw std::logic_error("no label " + name.toStdString());
-  return *label;
-}
+QLabel& WindowTest::NamedLabel(const QString& name) { return ChildOf<QLabel>(Form1(), name); }
 
 ValueTexts WindowTest::Values() {
   ValueTexts texts;
-  for (int i = 0; i < calc::kResultLabelCount; ++i) {
-    const std::string_view name = calc::kResultLabelNames[i];
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const std::string_view name = present::CellsInLabelOrder()[i]->name;
     texts[i] = NamedLabel(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))).text();
   }
   return texts;
+}
+
+void WindowTest::EditFieldUnnoticed(const QString& code, const QString& text) {
+  QLineEdit& field = Field(code);
+  const QSignalBlocker quiet(field);
+  field.setText(text);
+}
+
+void WindowTest::SaveModelAs(const QString& path) {
+  dialogs.saveAnswers = {path};
+  Action(QStringLiteral("Saveas1")).trigger();
+  ASSERT_TRUE(dialogs.saveAnswers.empty()) << "the save dialog was not shown";
+  ASSERT_EQ(Form1().CurrentFileName(), path);
 }
 
 QStringList WindowTest::TakeReports() {

@@ -2,9 +2,13 @@
 
 #include <array>
 #include <memory>
+#include <stdexcept>
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
 
@@ -12,8 +16,9 @@
 
 #include "qstring_printer.h"
 
-#include "calc/result_labels.h"
+#include "present/result_table.h"
 #include "scripted_dialogs.h"
+#include "ui/diagram_image.h"
 #include "ui/program_windows.h"
 
 namespace ui_test {
@@ -21,31 +26,58 @@ namespace ui_test {
 // The caption the tests give the program.
 inline const QString kTitle = QStringLiteral("Cgcalc");
 
-// The twenty value labels' texts in writing order.
-using ValueTexts = std::array<QString, calc::kResultLabelCount>;
+// The value labels' texts in label order.
+using ValueTexts = std::array<QString, present::kResultLabelCount>;
 
 // The table the start-up fields give.
 extern const ValueTexts kDefaultTable;
 
-// A test with the program's two windows and scripted dialogs.
+// The child of `window` named `name`; throws when there is none of that type.
+template <class Control>
+Control& ChildOf(const QWidget& window, const QString& name) {
+  auto* control = window.findChild<Control*>(name);
+  if (!control) throw std::logic_error("no control " + name.toStdString());
+  return *control;
+}
+
+// A test with the program's two windows and scripted dialogs. It reaches the
+// controls by their object names and acts as a user does.
 class WindowTest : public ::testing::Test {
  protected:
   void TearDown() override;
 
-  // Both windows, hidden, as start-up creates them.
+  // The main window, hidden, as start-up creates it.
   void CreateWindows();
-  // Creates them (anew), shows the main window and waits for its first activation.
+  // Creates it (anew), shows it and waits for its first activation.
   void ShowWindows();
   // Activates `window` as the window system does when the user clicks into it.
   static void Activate(QWidget& window);
 
   ui::TForm1& Form1() { return windows->Form1(); }
+  // The About window, created when first asked for.
   ui::TForm2& Form2() { return windows->Form2(); }
+
+  // Controls of the main window by name.
   QLineEdit& Field(const QString& code);  // "B" for Bot_B
   QLabel& NamedLabel(const QString& name);
+  QLabel& Caption(int number) { return NamedLabel(QStringLiteral("Label%1").arg(number)); }  // Label<number>
+  QAbstractButton& Button(const QString& name) { return ChildOf<QAbstractButton>(Form1(), name); }
+  QAction& Action(const QString& name) { return ChildOf<QAction>(Form1(), name); }
+  QWidget& Client() { return ChildOf<QWidget>(Form1(), QStringLiteral("Client")); }
+  ui::DiagramImage& Diagram() { return ChildOf<ui::DiagramImage>(Form1(), QStringLiteral("Image2")); }
+  // The About window's "O.K." button.
+  QPushButton& OkButton() { return ChildOf<QPushButton>(Form2(), QStringLiteral("Button1")); }
+
   ValueTexts Values();
   // Replaces a field's text as the program would (one change notification).
   void SetField(const QString& code, const QString& text) { Field(code).setText(text); }
+  // Replaces a field's text without the window hearing of it, as when the
+  // recalculation is paused: only the next recalculation (start's, Load's
+  // or another field's) takes it in.
+  void EditFieldUnnoticed(const QString& code, const QString& text);
+  // Save as, answered with `path`: the model is saved there and `path`
+  // becomes the current file.
+  void SaveModelAs(const QString& path);
   // The texts of the reports so far, and forgets them.
   QStringList TakeReports();
 

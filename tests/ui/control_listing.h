@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace ui_test {
+
+// A window's controls as text, one line each, for comparing a window with
+// an expected listing in tests/data. The first line describes the window
+// itself (title, place, size, font); then every named widget under it,
+// sorted by object name, with its class, parent, place and size ("fitted"
+// for a label exactly as wide as its text), colours, font, background, text,
+// hint and picture sizes; then every menu item in menu order; the last line
+// is the order in which Tab visits the controls, as the focus chain gives
+// it. Qt's own helpers (names beginning "qt_") are left out.
+QStringList ListControls(const QWidget& window);
+
+// The lines of a UTF-8 text file, without line ends; empty when it cannot be read.
+QStringList ReadLines(const QString& path);
+
+}  // namespace ui_test
