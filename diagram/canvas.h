@@ -17,6 +17,7 @@ inline constexpr Colour kBlue{0, 0, 255};
 inline constexpr Colour kGreen{0, 128, 0};
 inline constexpr Colour kBlack{0, 0, 0};
 inline constexpr Colour kWhite{255, 255, 255};
+inline constexpr Colour kMagenta{255, 0, 255};
 
 // A surface of whole pixels, origin top left, x to the right, y down, whose
 // pen, brush and current position persist between drawings, so that one

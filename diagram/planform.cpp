@@ -14,7 +14,7 @@ constexpr int kBaseRowWithTail = kDiagramHeight / 2;
 constexpr int kBaseRowFlyingWing = kDiagramHeight / 5 * 4;
 constexpr int kMarkLeft = kCentreColumn - 2;
 constexpr int kMarkEnd = kCentreColumn + 2;  // left out by the line
-constexpr std::size_t kMostOps = 64;         // 5 + 2 + 3 pens + 2 x 24 outline + 4 marks
+constexpr std::size_t kMostOps = 68;         // 5 + 2 + 3 pens + 2 x 24 outline + 4 marks + 2 pens and the measured mark
 
 class OpWriter {
  public:
@@ -56,7 +56,8 @@ class OpWriter {
 
 }  // namespace
 
-PlanformDrawing PlanformOps(const calc::TModelData& model, double cgSmallMargin, double cgLargeMargin) {
+PlanformDrawing PlanformOps(const calc::TModelData& model, double cgSmallMargin, double cgLargeMargin,
+                            std::optional<double> measuredCg) {
   PlanformDrawing drawing;
   const long double baseRow = model.Bh != 0 ? kBaseRowWithTail : kBaseRowFlyingWing;
   const long double scale = PlanformScale(model);
@@ -90,6 +91,12 @@ PlanformDrawing PlanformOps(const calc::TModelData& model, double cgSmallMargin,
     const long double row = baseRow - out.R(static_cast<long double>(model.Li) - cg);
     out.Stroke(kMarkLeft, row, kMarkEnd, row);
   }
+  if (measuredCg) {
+    out.Pen(kMagenta);
+    const long double row = baseRow - out.R(static_cast<long double>(model.Li) - *measuredCg);
+    out.Stroke(kMarkLeft, row, kMarkEnd, row);
+    out.Pen(kBlack);
+  }
   return drawing;
 }
 
@@ -115,8 +122,9 @@ void RunDrawOps(Canvas& canvas, std::span<const DrawOp> ops) {
   }
 }
 
-void DrawPlanform(Canvas& canvas, const calc::TModelData& model, double cgSmallMargin, double cgLargeMargin) {
-  const PlanformDrawing drawing = PlanformOps(model, cgSmallMargin, cgLargeMargin);
+void DrawPlanform(Canvas& canvas, const calc::TModelData& model, double cgSmallMargin, double cgLargeMargin,
+                  std::optional<double> measuredCg) {
+  const PlanformDrawing drawing = PlanformOps(model, cgSmallMargin, cgLargeMargin, measuredCg);
   RunDrawOps(canvas, drawing.Ops);
   if (drawing.ZeroScale) throw calc::ArithmeticFailure(calc::FailureKind::DivisionByZero);
 }

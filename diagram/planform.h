@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -37,8 +38,11 @@ struct PlanformDrawing {
 // are millimetres behind the wing root leading edge. Never throws for any
 // values: coordinates beyond the 32-bit range are clamped (see ToPixel).
 // The pen is not set before the background, so its frame takes the pen the
-// canvas holds.
-PlanformDrawing PlanformOps(const calc::TModelData& model, double cgSmallMargin, double cgLargeMargin);
+// canvas holds. A measured centre of gravity (the balance check's) adds a
+// magenta mark after the black ones, drawn by the same rules; the pen is
+// black again after it, so that the next frame does not depend on it.
+PlanformDrawing PlanformOps(const calc::TModelData& model, double cgSmallMargin, double cgLargeMargin,
+                            std::optional<double> measuredCg = std::nullopt);
 
 // Runs the operations on the canvas in order.
 void RunDrawOps(Canvas& canvas, std::span<const DrawOp> ops);
@@ -46,6 +50,7 @@ void RunDrawOps(Canvas& canvas, std::span<const DrawOp> ops);
 // Redraws the diagram on the canvas. When the scale is zero it stops after the
 // centre line and throws calc::ArithmeticFailure(DivisionByZero); the pen then
 // stays red, so the next redraw's frame is red.
-void DrawPlanform(Canvas& canvas, const calc::TModelData& model, double cgSmallMargin, double cgLargeMargin);
+void DrawPlanform(Canvas& canvas, const calc::TModelData& model, double cgSmallMargin, double cgLargeMargin,
+                  std::optional<double> measuredCg = std::nullopt);
 
 }  // namespace diagram

@@ -221,3 +221,46 @@ TEST(DrawPlanformTest, SmallerCanvasClips) {
 
 }  // namespace
 }  // namespace diagram
+
+namespace diagram {
+namespace {
+
+// A measured centre of gravity is a third mark, drawn by the rules of the
+// other two: put at the rearward position it recolours exactly that mark's
+// pixels, and the redraw after it starts with the same pen as always.
+TEST(MeasuredCentreOfGravity, MarkFollowsTheSameRules) {
+  const struct {
+    const char* name;
+    calc::TModelData model;
+    double cgSmall, cgLarge;
+  } models[] = {{"default", testing::DefaultModel(), testing::kDefaultCgSmall, testing::kDefaultCgLarge},
+                {"flying wing", testing::FlyingWing(), testing::kFlyingWingCgSmall, testing::kFlyingWingCgLarge}};
+  for (const auto& m : models) {
+    SCOPED_TRACE(m.name);
+    Canvas plain(kDiagramWidth, kDiagramHeight);
+    DrawPlanform(plain, m.model, m.cgSmall, m.cgLarge);
+    Canvas marked(kDiagramWidth, kDiagramHeight);
+    DrawPlanform(marked, m.model, m.cgSmall, m.cgLarge, m.cgSmall);
+    int recoloured = 0;
+    for (int y = 0; y < kDiagramHeight; ++y) {
+      for (int x = 0; x < kDiagramWidth; ++x) {
+        if (plain.Pixel(x, y) == marked.Pixel(x, y)) continue;
+        EXPECT_EQ(marked.Pixel(x, y), kMagenta) << x << "," << y;
+        EXPECT_EQ(plain.Pixel(x, y), kBlack) << x << "," << y;
+        ++recoloured;
+      }
+    }
+    EXPECT_EQ(recoloured, 4);  // the mark's four pixels; its end is left out
+
+    DrawPlanform(marked, m.model, m.cgSmall, m.cgLarge);
+    Canvas again(kDiagramWidth, kDiagramHeight);
+    DrawPlanform(again, m.model, m.cgSmall, m.cgLarge);
+    DrawPlanform(again, m.model, m.cgSmall, m.cgLarge);
+    for (int y = 0; y < kDiagramHeight; ++y) {
+      for (int x = 0; x < kDiagramWidth; ++x) ASSERT_EQ(marked.Pixel(x, y), again.Pixel(x, y)) << x << "," << y;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace diagram
