@@ -1,0 +1,379 @@
+// The what-if window: its plot against `cgcalc-cli --sweep` for the same
+// model and range, the default ranges, the marks, the tooltip, the language
+// and the exports.
+#include "ui/what_if_window.h"
+
+#include <fstream>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolTip>
+#include <QValueAxis>
+
+#include <gtest/gtest.h>
+
+#include "calc/number_text.h"
+#include "calc/sweep.h"
+#include "cli/run.h"
+#include "qstring_printer.h"
+#include "window_test.h"
+
+namespace ui_test {
+namespace {
+
+const char* const kCurveCells[] = {"Lab_Rnp", "Lab_Rsp1", "Lab_Rsp2"};
+
+std::string ExampleFile(const std::string& name) { return CGCALC_EXAMPLES_DIR "/" + name; }
+
+std::vector<std::string> SplitCsv(const std::string& line) {
+  std::vector<std::string> cells;
+  std::stringstream stream(line);
+  std::string cell;
+  while (std::getline(stream, cell, ',')) cells.push_back(cell);
+  if (!line.empty() && line.back() == ',') cells.emplace_back();
+  return cells;
+}
+
+// The rows of `cgcalc-cli --csv --sweep SWEEP MODEL`, each as column -> text.
+std::vector<std::map<std::string, std::string>> SweepRows(const std::string& model, const QString& sweep) {
+  std::ostringstream out, err;
+  EXPECT_EQ(cli::RunCli({"--csv", "--sweep", sweep.toStdString(), model}, out, err), cli::kExitSuccess) << err.str();
+  std::istringstream lines(out.str());
+  std::string line;
+  std::getline(lines, line);
+  const std::vector<std::string> header = SplitCsv(line);
+  std::vector<std::map<std::string, std::string>> rows;
+  while (std::getline(lines, line)) {
+    const std::vector<std::string> cells = SplitCsv(line);
+    EXPECT_EQ(cells.size(), header.size()) << line;
+    auto& row = rows.emplace_back();
+    for (std::size_t i = 0; i < cells.size() && i < header.size(); ++i) row[header[i]] = cells[i];
+  }
+  return rows;
+}
+
+std::string Trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+// The model record and field texts a Load of `path` leaves.
+calc::LoadedState LoadedFrom(const std::string& path) { return calc::LoadState(cli::LoadModel(path).model); }
+
+class WhatIfWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    window = std::make_unique<ui::WhatIfWindow>();
+    window->show();
+  }
+
+  QLineEdit& Input(const char* name) { return ChildOf<QLineEdit>(*window, QString::fromLatin1(name)); }
+  QComboBox& FieldChoice() { return ChildOf<QComboBox>(*window, QStringLiteral("WhatIf_Field")); }
+  QChart& Chart() { return *ChildOf<QChartView>(*window, QStringLiteral("WhatIf_Chart")).chart(); }
+  QString ErrorLine() { return ChildOf<QLabel>(*window, QStringLiteral("WhatIf_Error")).text(); }
+
+  void Choose(const char* code) {
+    const std::optional<int> field = calc::FieldIndexOfCode(code);
+    ASSERT_TRUE(field);
+    FieldChoice().setCurrentIndex(*field);
+  }
+
+  void Type(const char* name, const char* text) {
+    QLineEdit& field = Input(name);
+    field.selectAll();
+    QTest::keyClick(&field, Qt::Key_Delete);
+    QTest::keyClicks(&field, QString::fromUtf8(text));
+  }
+
+  // The series named `name`, in the chart's order.
+  std::vector<QLineSeries*> Series(const char* name) {
+    std::vector<QLineSeries*> found;
+    for (QAbstractSeries* series : Chart().series())
+      if (series->objectName() == QLatin1String(name)) found.push_back(qobject_cast<QLineSeries*>(series));
+    return found;
+  }
+
+  // x -> y of every point of a curve, over all of its series.
+  std::map<double, double> CurvePoints(const char* cell) {
+    std::map<double, double> points;
+    for (QLineSeries* series : Series(cell))
+      for (const QPointF& point : series->points()) points[point.x()] = point.y();
+    return points;
+  }
+
+  int NonEmptySeries(const char* cell) {
+    int count = 0;
+    for (QLineSeries* series : Series(cell)) count += series->count() > 0;
+    return count;
+  }
+
+  // Each plotted point shows the digits cgcalc-cli prints for the window's
+  // sweep argument; a failing point is a gap, and each run of successful
+  // points is one series. Returns how many rows failed.
+  int ExpectPlotMatchesCommandLine(const std::string& model, const char* code) {
+    const QString sweep = window->SweepArgument();
+    EXPECT_TRUE(sweep.startsWith(QString::fromLatin1(code) + QLatin1Char('='))) << sweep.toStdString();
+    const auto rows = SweepRows(model, sweep);
+    EXPECT_GE(rows.size(), 990u);
+    EXPECT_LE(rows.size(), 1010u);
+    int failed = 0;
+    for (const char* cell : kCurveCells) {
+      SCOPED_TRACE(cell);
+      const std::map<double, double> points = CurvePoints(cell);
+      std::size_t successful = 0;
+      int runs = 0;
+      bool inRun = false;
+      failed = 0;
+      for (const auto& row : rows) {
+        const std::string& value = row.at(code);
+        const double x = calc::ParseNumber(value);
+        const bool fails = !row.at("error").empty();
+        failed += fails;
+        runs += !fails && !inRun;
+        inRun = !fails;
+        const auto point = points.find(x);
+        if (fails) {
+          EXPECT_TRUE(point == points.end()) << "point plotted where the sweep fails: " << value;
+          continue;
+        }
+        ++successful;
+        if (point == points.end()) {
+          ADD_FAILURE() << "no point at " << value;
+          continue;
+        }
+        EXPECT_EQ(Trimmed(calc::FormatFixed(point->second, 5, 1)), row.at(cell)) << value;
+      }
+      EXPECT_EQ(points.size(), successful);
+      EXPECT_EQ(NonEmptySeries(cell), runs);
+    }
+    return failed;
+  }
+
+  QTemporaryDir folder;
+  std::unique_ptr<ui::WhatIfWindow> window;
+};
+
+struct SweptCase {
+  const char* name;
+  const char* model;  // in examples/
+  const char* code;
+  const char* from;  // nullptr: the default range
+  const char* to;
+  bool gaps;  // some points of the range fail
+};
+
+// The plot's points are the rows of cgcalc-cli --sweep for the same model
+// and range, default or typed, rising or falling, with gaps where it fails.
+TEST_F(WhatIfWindowTest, PointsEqualTheCommandLineSweep) {
+  const SweptCase cases[] = {
+      {"default, B over its default range", "default.dat", "B", nullptr, nullptr, false},
+      {"default, B from -100 to 100 through 0", "default.dat", "B", "-100", "100", true},
+      {"default, Lih from 0 to 300, typed with blanks", "default.dat", "Lih", " 0", "300 ", false},
+      {"flying wing, Va over its default range", "flying-wing.dat", "Va", nullptr, nullptr, false},
+      {"glider, Rh falling from 400 to 150", "glider-two-panel.dat", "Rh", "400", "150", false},
+      {"glider, Li from 0.5 to 2.25", "glider-two-panel.dat", "Li", "0.5", "2.25", false},
+  };
+  for (const SweptCase& swept : cases) {
+    SCOPED_TRACE(swept.name);
+    window = std::make_unique<ui::WhatIfWindow>();
+    window->show();
+    window->SetModelState(LoadedFrom(ExampleFile(swept.model)));
+    Choose(swept.code);
+    if (swept.from) {
+      Type("WhatIf_From", swept.from);
+      Type("WhatIf_To", swept.to);
+    }
+    EXPECT_EQ(ErrorLine(), QString());
+    const int failed = ExpectPlotMatchesCommandLine(ExampleFile(swept.model), swept.code);
+    EXPECT_EQ(failed > 0, swept.gaps) << failed << " failing points";
+  }
+}
+
+// The legend names each curve once, however many pieces a gap breaks it into.
+TEST_F(WhatIfWindowTest, LegendNamesEachCurveOnce) {
+  window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
+  Type("WhatIf_From", "-100");
+  Type("WhatIf_To", "100");
+  // The legend shows its markers when it is laid out, on the event loop's next pass.
+  QCoreApplication::processEvents();
+  for (const char* cell : kCurveCells) {
+    SCOPED_TRACE(cell);
+    const std::vector<QLineSeries*> pieces = Series(cell);
+    ASSERT_GT(pieces.size(), 1u);
+    int shown = 0;
+    for (QLineSeries* piece : pieces)
+      for (QLegendMarker* marker : Chart().legend()->markers(piece)) shown += marker->isVisible();
+    EXPECT_EQ(shown, 1);
+  }
+}
+
+struct DefaultRangeCase {
+  const char* code;
+  const char* from;
+  const char* to;
+};
+
+// Choosing a field sets half to twice its value, twice to half for a
+// negative one, -100 to 100 for 0 (default model: B 1300, Vk -30, Sa 0, Bh 415).
+TEST_F(WhatIfWindowTest, ChoosingAFieldSetsItsDefaultRange) {
+  window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
+  EXPECT_EQ(Input("WhatIf_From").text(), QStringLiteral("650"));
+  EXPECT_EQ(Input("WhatIf_To").text(), QStringLiteral("2600"));
+  const DefaultRangeCase cases[] = {
+      {"Vk", "-60", "-15"}, {"Sa", "-100", "100"}, {"Bh", "207.5", "830"}, {"B", "650", "2600"}};
+  for (const DefaultRangeCase& range : cases) {
+    SCOPED_TRACE(range.code);
+    Choose(range.code);
+    EXPECT_EQ(Input("WhatIf_From").text(), QString::fromLatin1(range.from));
+    EXPECT_EQ(Input("WhatIf_To").text(), QString::fromLatin1(range.to));
+  }
+}
+
+// A new state from the main window redraws at once for the range the user
+// typed, with the new model's values and its current value marked.
+TEST_F(WhatIfWindowTest, NewModelStateRedrawsForTheTypedRange) {
+  window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
+  Choose("Li");
+  Type("WhatIf_From", "150");
+  Type("WhatIf_To", "300");
+  const std::map<double, double> before = CurvePoints("Lab_Rnp");
+
+  const std::string changed = folder.filePath(QStringLiteral("longer-tail.dat")).toStdString();
+  std::ofstream(changed) << "1300\n0\n250\n210\n0\n-30\n0\n415\n50\n160\n110\n40\n20\n30\n480\n";
+  window->SetModelState(LoadedFrom(changed));
+  EXPECT_EQ(Input("WhatIf_From").text(), QStringLiteral("150"));
+  EXPECT_EQ(Input("WhatIf_To").text(), QStringLiteral("300"));
+  EXPECT_NE(CurvePoints("Lab_Rnp"), before);
+  ExpectPlotMatchesCommandLine(changed, "Li");
+  const std::vector<QLineSeries*> current = Series("WhatIf_Current");
+  ASSERT_EQ(current.size(), 1u);
+  ASSERT_EQ(current[0]->count(), 2);
+  EXPECT_EQ(current[0]->at(0).x(), 250.0);
+  EXPECT_EQ(current[0]->at(1).x(), 250.0);
+}
+
+// A hidden window only keeps the state; showing it draws the plot.
+TEST_F(WhatIfWindowTest, HiddenWindowDrawsWhenShown) {
+  window->hide();
+  window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
+  EXPECT_TRUE(CurvePoints("Lab_Rnp").empty());
+  window->show();
+  ExpectPlotMatchesCommandLine(ExampleFile("default.dat"), "B");
+}
+
+// The measured centre of gravity is a horizontal line across the range,
+// inside the vertical axis; without one the line goes.
+TEST_F(WhatIfWindowTest, MeasuredCgIsAHorizontalLine) {
+  window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
+  const std::vector<QLineSeries*> line = Series("WhatIf_MeasuredCg");
+  ASSERT_EQ(line.size(), 1u);
+  EXPECT_EQ(line[0]->count(), 0);
+  window->SetMeasuredCg(-40.0);
+  ASSERT_EQ(line[0]->count(), 2);
+  EXPECT_EQ(line[0]->at(0).y(), -40.0);
+  EXPECT_EQ(line[0]->at(1).y(), -40.0);
+  EXPECT_LE(line[0]->at(0).x(), 650.0);
+  EXPECT_GE(line[0]->at(1).x(), 2600.0);
+  const auto* yAxis = qobject_cast<QValueAxis*>(Chart().axes(Qt::Vertical).front());
+  ASSERT_NE(yAxis, nullptr);
+  EXPECT_LT(yAxis->min(), -40.0);
+  window->SetMeasuredCg(std::nullopt);
+  EXPECT_EQ(line[0]->count(), 0);
+}
+
+// Hovering over a curve shows the nearest point's value and its three
+// result labels as cgcalc-cli prints them.
+TEST_F(WhatIfWindowTest, HoverShowsThePointsLabels) {
+  window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
+  const auto rows = SweepRows(ExampleFile("default.dat"), window->SweepArgument());
+  const auto& row = rows.at(rows.size() / 3);
+  const double x = calc::ParseNumber(row.at("B"));
+  for (const char* cell : kCurveCells) {
+    SCOPED_TRACE(cell);
+    QLineSeries* series = Series(cell).front();
+    emit series->hovered(QPointF(x + 0.1, 100), true);
+    const QStringList lines = QToolTip::text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 4) << QToolTip::text().toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("B = ") + QString::fromStdString(row.at("B")));
+    for (int i = 0; i < 3; ++i)
+      EXPECT_TRUE(lines[i + 1].endsWith(QLatin1Char(' ') + QString::fromStdString(row.at(kCurveCells[i]))))
+          << lines[i + 1].toStdString();
+    emit series->hovered(QPointF(x, 100), false);
+  }
+}
+
+// A range that cannot be used says why, as cgcalc-cli does, and plots nothing.
+TEST_F(WhatIfWindowTest, UnusableRangeSaysWhy) {
+  window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
+  Type("WhatIf_From", "1e3");
+  EXPECT_TRUE(ErrorLine().contains(QStringLiteral("FROM '1e3'"))) << ErrorLine().toStdString();
+  EXPECT_TRUE(CurvePoints("Lab_Rnp").empty());
+  std::ostringstream out, err;
+  EXPECT_EQ(cli::RunCli({"--csv", "--sweep", window->SweepArgument().toStdString(), ExampleFile("default.dat")}, out,
+                        err),
+            2);
+  EXPECT_NE(err.str().find(ErrorLine().toStdString()), std::string::npos) << err.str();
+  Type("WhatIf_From", "1000");
+  EXPECT_EQ(ErrorLine(), QString());
+  EXPECT_FALSE(CurvePoints("Lab_Rnp").empty());
+}
+
+// The texts follow the language; the field stays chosen.
+TEST_F(WhatIfWindowTest, LanguageSwitchesTexts) {
+  Choose("Rh");
+  EXPECT_EQ(window->windowTitle(), QString::fromUtf8("What if\u2026"));
+  EXPECT_EQ(ChildOf<QPushButton>(*window, QStringLiteral("WhatIf_ExportPng")).text(), QString::fromUtf8("Export PNG\u2026"));
+  EXPECT_EQ(ChildOf<QPushButton>(*window, QStringLiteral("WhatIf_ExportSvg")).text(), QString::fromUtf8("Export SVG\u2026"));
+  const QString english = FieldChoice().currentText();
+  window->SetLanguage(present::Language::German);
+  EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Was w\u00e4re wenn\u2026"));
+  EXPECT_NE(FieldChoice().currentText(), english);
+  EXPECT_TRUE(FieldChoice().currentText().startsWith(QStringLiteral("Rh ")));
+  window->SetLanguage(present::Language::English);
+  EXPECT_EQ(FieldChoice().currentText(), english);
+}
+
+// The exports write images that load back at the chart's size; a folder
+// that does not exist gives false and no file.
+TEST_F(WhatIfWindowTest, ExportsLoadBack) {
+  window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
+  window->SetMeasuredCg(90.0);
+  const QSize chartSize = ChildOf<QChartView>(*window, QStringLiteral("WhatIf_Chart")).size();
+  const QString png = folder.filePath(QStringLiteral("plot.png"));
+  const QString svg = folder.filePath(QStringLiteral("plot.svg"));
+  ASSERT_TRUE(window->ExportPng(png));
+  const QImage image(png);
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.size(), chartSize);
+  ASSERT_TRUE(window->ExportSvg(svg));
+  QSvgRenderer renderer(svg);
+  EXPECT_TRUE(renderer.isValid());
+  EXPECT_EQ(renderer.viewBoxF().size(), QSizeF(chartSize));
+
+  const QString missing = folder.filePath(QStringLiteral("no such folder/plot"));
+  EXPECT_FALSE(window->ExportPng(missing + QStringLiteral(".png")));
+  EXPECT_FALSE(window->ExportSvg(missing + QStringLiteral(".svg")));
+  EXPECT_FALSE(QFileInfo::exists(missing + QStringLiteral(".png")));
+}
+
+}  // namespace
+}  // namespace ui_test

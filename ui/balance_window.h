@@ -1,0 +1,91 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include <QString>
+#include <QWidget>
+
+#include "calc/balance.h"
+#include "calc/stability.h"
+#include "present/language.h"
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QSettings;
+
+namespace ui {
+
+// The balance check: where the built model balances, its static margin, a
+// verdict and how much ballast at a chosen station brings the centre of
+// gravity into the recommended range. A non-modal tool window, objectName
+// "BalanceWindow", titled present::kBalanceTitle.
+//
+// Inputs (line edits, read with the program's number rule; an empty field is
+// not entered): either the centre of gravity itself ("Bal_CgInput", radio
+// button "Bal_ModeCg") or what two supports carry ("Bal_Xa", "Bal_Ma",
+// "Bal_Xb", "Bal_Mb", radio button "Bal_ModeSupports"; the fields of the
+// other choice are disabled), the model's mass ("Bal_MassInput"; empty: the
+// supports' sum, or unknown) and the ballast station ("Bal_StationInput").
+// Positions in mm behind the wing root's leading edge, masses in grams.
+//
+// Outputs: one value label per present::BalanceRows() row, named like the
+// row ("Bal_Cg" ...), beside its caption; the line "Bal_Error" shows why
+// there is no result (no centre of gravity, supports carrying nothing, both
+// at one place, an arithmetic failure), and the value labels are then empty.
+// Every keystroke in an input and every SetResults computes anew; no failure
+// leaves the window. Before the first SetResults everything is empty.
+//
+// The inputs and the choice are kept in the QSettings given (group
+// "BalanceCheck"), so that they are there again in the next run.
+class BalanceWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `settings` must outlive the window. The inputs start as it keeps them.
+  explicit BalanceWindow(QSettings& settings, QWidget* parent = nullptr);
+  ~BalanceWindow() override;
+
+  // The aircraft's results after a successful recalculation.
+  void SetResults(const calc::TStabilityData& results);
+
+  // Title, captions, choice texts and the words among the outputs.
+  void SetLanguage(present::Language language);
+
+  // The measured centre of gravity (mm behind the wing root's leading edge)
+  // when the inputs give one and the check succeeds with the current
+  // results; nothing otherwise.
+  std::optional<double> MeasuredCg() const { return measuredCg_; }
+
+ signals:
+  // MeasuredCg() has changed (appeared, gone or moved).
+  void measuredCgChanged();
+
+ private:
+  static constexpr std::size_t kInputCount = 7;
+
+  void buildControls();
+  void restoreInputs();
+  void connectInputs();
+  void modeChosen();
+  void updateTexts();
+  calc::TBalanceInput readInput() const;
+  void recompute();
+
+  QSettings& settings_;
+  present::Language language_ = present::Language::English;
+  std::optional<calc::TStabilityData> results_;
+  std::optional<double> measuredCg_;
+  QRadioButton* cgMode_;
+  QRadioButton* supportsMode_;
+  QLabel* positionsNote_;
+  std::array<QLineEdit*, kInputCount> inputs_{};
+  std::array<QLabel*, kInputCount> inputCaptions_{};
+  std::vector<QLabel*> outputCaptions_;
+  std::vector<QLabel*> outputValues_;
+  QLabel* errorLine_;
+};
+
+}  // namespace ui

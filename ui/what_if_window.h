@@ -1,0 +1,96 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <QString>
+#include <QWidget>
+
+#include "calc/sweep.h"
+#include "present/language.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ui {
+
+class WhatIfChart;
+
+// The what-if window: how the total neutral point and the two centre-of-
+// gravity positions move when one dimension of the current model is varied
+// over a range, about 1000 points computed exactly as `cgcalc-cli --sweep
+// FIELD=FROM:TO:STEP` computes them (SweepArgument gives that argument).
+// A non-modal tool window, objectName "WhatIfWindow". Its controls: the field
+// choice "WhatIf_Field" (the fifteen dimensions in file order), the range
+// "WhatIf_From" / "WhatIf_To", the chart "WhatIf_Chart" (a WhatIfChart), the
+// line "WhatIf_Error" for a range that cannot be used, and the buttons
+// "WhatIf_ExportPng" / "WhatIf_ExportSvg".
+//
+// Choosing a field sets the range to half to twice its current value (twice
+// to half for a negative value, -100 to 100 for 0). Every change of the
+// field, the range, the model state or the measured centre of gravity
+// redraws the plot while the window is shown; while it is hidden the state is
+// only kept, and the plot follows when the window is shown again.
+class WhatIfWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit WhatIfWindow(QWidget* parent = nullptr);
+  ~WhatIfWindow() override;
+
+  // The main window's state after a recalculation: the fifteen field texts
+  // and the model record, as the sweep starts from them. The first state
+  // also sets the range of the chosen field.
+  void SetModelState(const calc::LoadedState& state);
+
+  // The measured centre of gravity (mm behind the wing root's leading edge)
+  // for the horizontal mark; nothing removes the mark.
+  void SetMeasuredCg(std::optional<double> measuredCg);
+
+  // Title, field descriptions, captions, legend and axis texts.
+  void SetLanguage(present::Language language);
+
+  // "FIELD=FROM:TO:STEP" as `cgcalc-cli --sweep` takes it: the chosen
+  // field's code, the range fields' texts as typed (without surrounding
+  // blanks) and the step the plot uses.
+  QString SweepArgument() const;
+
+  // Write the chart as shown to `path`, as PNG or SVG; the file is replaced
+  // only when it has been written whole. False when it cannot be written.
+  // The export buttons call these after asking for the file.
+  bool ExportPng(const QString& path);
+  bool ExportSvg(const QString& path);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void buildControls();
+  void fieldChosen();
+  void setDefaultRange();
+  std::optional<double> currentValue() const;
+  std::string rangeText() const;
+  void refresh();
+  void updateTexts();
+  void exportChosen(bool svg);
+
+  present::Language language_ = present::Language::English;
+  std::optional<calc::LoadedState> state_;
+  std::optional<double> measuredCg_;
+  bool rangeSet_ = false;  // the range belongs to the chosen field
+  bool stale_ = false;     // the plot lags behind the inputs (while hidden)
+  QComboBox* fieldChoice_;
+  QLabel* fieldCaption_;
+  QLabel* fromCaption_;
+  QLabel* toCaption_;
+  QLineEdit* fromField_;
+  QLineEdit* toField_;
+  WhatIfChart* chart_;
+  QLabel* errorLine_;
+  QPushButton* exportPngButton_;
+  QPushButton* exportSvgButton_;
+};
+
+}  // namespace ui
