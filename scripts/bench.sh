@@ -2,12 +2,13 @@
 # Builds the benchmarks (build-bench/, Release) and runs them. Prints how the
 # number text rules compare with strtod and snprintf, and the time of one
 # stability calculation. Extra arguments go to every benchmark program,
-# e.g. --benchmark_filter=Parse. Every program named *_bench is run, and the
-# start-up comparison when it is built.
+# e.g. --benchmark_filter=Parse. Every program named *_bench is run, then the
+# start-up of cgcalc is compared with that of a plain Qt form with the same
+# widgets (CGCALC_STARTUP_RUNS pairs of runs, 41 unless set).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-./scripts/install-deps.sh
+./scripts/install-deps.sh bench
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release \
   -DCGCALC_BENCH=ON -DCGCALC_GUI=ON -DCGCALC_TESTS=OFF -DCGCALC_FUZZ=OFF -DCGCALC_SANITIZE=OFF
 cmake --build build-bench -j2 --target cgcalc_benchmarks
@@ -22,10 +23,9 @@ for program in build-bench/bench/*_bench; do
   printf '\n========== %s ==========\n' "$name"
   "$program" --benchmark_out="$results/$name.csv" --benchmark_out_format=csv "$@"
 done
-if [[ -x build-bench/bench/startup_timer ]]; then
-  printf '\n========== start-up ==========\n'
-  build-bench/bench/startup_timer build-bench/bench/cgcalc_startup build-bench/bench/bare_window build-bench/bench/text_window
-fi
+printf '\n========== Start-up: cgcalc against a plain Qt form ==========\n'
+build-bench/bench/startup_timer --runs "${CGCALC_STARTUP_RUNS:-41}" \
+  build-bench/app/cgcalc build-bench/bench/reference_form
 
 # Sums of CPU times per benchmark family, and their ratios. CSV columns:
 # name,iterations,real_time,cpu_time,time_unit,...; names are quoted.

@@ -1,24 +1,23 @@
 #!/usr/bin/env bash
-# Builds cgcalc (Release, in build/) and starts it. Arguments are passed to
-# the program. Until the window program exists, the command-line tool shows
-# the results of the default model instead.
+# Builds cgcalc and cgcalc-cli in build/ and starts the window. Installs only
+# what building and running need. The build is the one scripts/test.sh makes
+# (same folder, type and options), so either script reuses the other's work.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
+source scripts/build-settings.sh
 
 ./scripts/install-deps.sh
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCGCALC_GUI=ON
-# Only the programs: running needs none of the tests.
-targets=(cgcalc-cli)
-if [[ -f app/CMakeLists.txt ]]; then
-  targets+=(cgcalc)
+options=("${normal_options[@]}")
+# Running needs none of the tests, and GoogleTest may not be installed; a
+# build that test.sh has set up keeps its tests.
+if ! grep -qx 'CGCALC_TESTS:BOOL=ON' "$normal_build/CMakeCache.txt" 2>/dev/null; then
+  options+=(-DCGCALC_TESTS=OFF)
 fi
-cmake --build build -j2 --target "${targets[@]}"
+cmake -S . -B "$normal_build" "${options[@]}"
+cmake --build "$normal_build" -j2 --target cgcalc cgcalc-cli
 
-if [[ -x build/app/cgcalc ]]; then
-  if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
-    echo "run: no display found (DISPLAY and WAYLAND_DISPLAY are empty); the window needs one." >&2
-  fi
-  exec build/app/cgcalc "$@"
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+  echo "run: no display found (DISPLAY and WAYLAND_DISPLAY are empty); the window needs one." >&2
 fi
-exec build/cli/cgcalc-cli examples/default.dat
+exec "$normal_build/app/cgcalc"

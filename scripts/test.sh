@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and tests everything:
-#   1. the normal build (build/, RelWithDebInfo, with the window) and its tests,
-#      the end-to-end test under a virtual X display included;
+#   1. the normal build (build/, RelWithDebInfo, with the window; the same
+#      build scripts/run.sh makes) and its tests, the end-to-end test under a
+#      virtual X display included;
 #   2. a clang build with AddressSanitizer and UndefinedBehaviorSanitizer
 #      (build-asan/, without Qt) and its tests;
 #   3. every libFuzzer target for a short run from its seed corpus.
@@ -9,6 +10,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$(pwd)
+source scripts/build-settings.sh
 
 jobs=2
 fuzz_seconds=${CGCALC_FUZZ_SECONDS:-20}
@@ -19,16 +21,15 @@ section() {
 }
 
 section "Dependencies"
-./scripts/install-deps.sh
+./scripts/install-deps.sh test
 
 section "Normal build (build/, RelWithDebInfo)"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCGCALC_GUI=ON -DCGCALC_TESTS=ON -DCGCALC_BENCH=OFF -DCGCALC_FUZZ=OFF -DCGCALC_SANITIZE=OFF
-cmake --build build -j"$jobs"
+cmake -S . -B "$normal_build" "${normal_options[@]}" -DCGCALC_TESTS=ON
+cmake --build "$normal_build" -j"$jobs"
 
 section "Tests of the normal build"
 # The window tests run offscreen; the end-to-end test starts its own Xvfb.
-ctest --test-dir build --output-on-failure --timeout 900
+ctest --test-dir "$normal_build" --output-on-failure --timeout 900
 
 section "Sanitizer build (build-asan/, clang, ASan+UBSan, fuzz targets)"
 CC=clang CXX=clang++ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \

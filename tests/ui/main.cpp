@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +21,14 @@ void FilterPlatformNotes(QtMsgType type, const QMessageLogContext& context, cons
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // Qt's own dialogs keep their state in QtProject.conf under the settings
+  // folder; a test run must not leave that in the home of whoever runs it.
+  QTemporaryDir settingsFolder;
+  if (!settingsFolder.isValid()) {
+    std::fprintf(stderr, "cannot create a temporary settings folder\n");
+    return 1;
+  }
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsFolder.path()));
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(FilterPlatformNotes);
   QApplication application(argc, argv);
