@@ -1,18 +1,95 @@
 // cgcalc: the main window and its About window, until the main window closes.
+// cgcalc FILE starts the same way and then loads FILE as File / Load does.
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 
 #include "ui/message_text.h"
 #include "ui/program_windows.h"
 #include "ui/qt_dialogs.h"
 
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: cgcalc [FILE]\n"
+    "Static stability and centre-of-gravity range of model aircraft.\n"
+    "\n"
+    "  FILE       a model file (.dat) to load once the window is open\n"
+    "  --help     show this help and exit\n"
+    "  --version  show the version and exit\n";
+
+// What the command line asks for.
+struct Request {
+  bool help = false;
+  bool version = false;
+  const char* file = nullptr;
+  const char* error = nullptr;  // the argument that makes no sense
+};
+
+Request ReadArguments(int argc, char* argv[]) {
+  Request request;
+  bool options = true;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (options && argument == "--") {
+      options = false;
+    } else if (options && (argument == "--help" || argument == "-h")) {
+      request.help = true;
+    } else if (options && argument == "--version") {
+      request.version = true;
+    } else if ((options && argument.size() > 1 && argument.front() == '-') || request.file) {
+      request.error = argv[i];
+      return request;
+    } else {
+      request.file = argv[i];
+    }
+  }
+  return request;
+}
+
+bool Empty(const char* variable) {
+  const char* value = std::getenv(variable);
+  return !value || !*value;
+}
+
+// Qt would abort with a message about platform plugins; this says what is
+// missing instead.
+bool DisplayAvailable() { return !(Empty("DISPLAY") && Empty("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")); }
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-  // The program reads no command-line arguments, and Qt gets none either:
-  // only the program's own name is passed on.
+  const Request request = ReadArguments(argc, argv);
+  if (request.error) {
+    std::fprintf(stderr, "cgcalc: unexpected argument '%s'\n%s", request.error, kUsage);
+    return 2;
+  }
+  if (request.help) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (request.version) {
+    std::puts("cgcalc " CGCALC_VERSION);
+    return 0;
+  }
+  if (!DisplayAvailable()) {
+    std::fputs("cgcalc: no display found (DISPLAY and WAYLAND_DISPLAY are empty)\n", stderr);
+    return 1;
+  }
+  // Qt gets no arguments of the user: only the program's own name is passed on.
   int qtArgumentCount = argc > 0 ? 1 : 0;
   const QString programPath = argc > 0 && argv[0] ? QString::fromLocal8Bit(argv[0]) : QString();
   QApplication application(qtArgumentCount, argv);
   ui::QtDialogs dialogs;
   ui::ProgramWindows windows(dialogs, ui::ApplicationTitle(programPath));
+  dialogs.SetOwner(&windows.Form1());
+  // The whole path: the window names the file by it, and Save writes there
+  // whatever the current folder is then.
+  if (request.file) windows.Form1().LoadAtStart(QFileInfo(QFile::decodeName(request.file)).absoluteFilePath());
   windows.Show();
   return application.exec();
 }

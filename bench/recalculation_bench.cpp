@@ -20,6 +20,8 @@ class SilentDialogs : public ui::Dialogs {
   std::optional<QString> ChooseFileToOpen() override { return std::nullopt; }
   std::optional<QString> ChooseFileToSave() override { return std::nullopt; }
   bool ConfirmReplace(const QString&, const QString&) override { return false; }
+  UnsavedChanges SaveChanges(const QString&, const QString&) override { return UnsavedChanges::Cancel; }
+  bool ConfirmLoadAnyway(const QString&, const QString&) override { return false; }
   bool ChoosePrinter(QPrinter&) override { return false; }
   int reports = 0;
 };

@@ -1,9 +1,11 @@
 #include "ui/about_window.h"
 
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/icons.h"
 #include "ui/look.h"
 
 namespace ui {
@@ -48,6 +50,7 @@ QFont FontOf(LineLook look) {
 TForm2::TForm2(HandlerBoundary& boundary) : boundary_(boundary) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("About"));
+  setWindowIcon(AppIcon());
   // Closing the main window ends the program even while this one is shown.
   setAttribute(Qt::WA_QuitOnClose, false);
   setFont(WindowFont());
@@ -92,6 +95,15 @@ void TForm2::ShowInFront() {
 }
 
 void TForm2::dismiss() { hide(); }
+
+void TForm2::keyPressEvent(QKeyEvent* event) {
+  // Escape closes the window as "O.K." does, as it closes any dialog.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    boundary_.Run([this] { dismiss(); });
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
 
 void TForm2::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);

@@ -12,9 +12,9 @@ namespace ui {
 // the credits and the project's contact (Label1 .. Label8), and an "O.K."
 // button (Button1). It is created hidden when it is first needed and lives,
 // hidden or shown, until the program ends; closing it only hides it. Hiding
-// it (by its "O.K." button or its close box) emits Hidden before the hiding
-// returns, so that the main window can be activated at once. It keeps its
-// place on the screen between showings.
+// it (by its "O.K." button, Escape or its close box) emits Hidden before the
+// hiding returns, so that the main window can be activated at once. It keeps
+// its place on the screen between showings, and carries the program's icon.
 class TForm2 : public QWidget {
   Q_OBJECT
 
@@ -33,6 +33,7 @@ class TForm2 : public QWidget {
 
  protected:
   void hideEvent(QHideEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private slots:
   // The "O.K." button (a click, or Enter or Space on it): hides the window.

@@ -9,8 +9,9 @@ class QPrinter;
 namespace ui {
 
 // The modal questions and reports the windows put to the user. The program
-// uses Qt's dialogs (QtDialogs); tests give scripted answers instead, so
-// nothing blocks. Every call returns only once the user has answered.
+// uses Qt's dialogs (QtDialogs), which belong to the main window; tests give
+// scripted answers instead, so nothing blocks. Every call returns only once
+// the user has answered.
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -29,6 +30,20 @@ class Dialogs {
   // Asks, captioned `title`, whether the existing file `path` may be
   // replaced. True for Yes; No (the default button) or closing gives false.
   virtual bool ConfirmReplace(const QString& title, const QString& path) = 0;
+
+  // The answers to SaveChanges.
+  enum class UnsavedChanges { Save, Discard, Cancel };
+
+  // Asks, captioned `title`, whether the unsaved changes are to be saved
+  // first; `question` is the text (see SaveChangesQuestion). Save is the
+  // default button; closing the box is Cancel.
+  virtual UnsavedChanges SaveChanges(const QString& title, const QString& question) = 0;
+
+  // Asks, captioned `title`, whether a file that does not look like a model
+  // file is to be loaded all the same; `question` is the text (see
+  // UnlikeModelQuestion). True for Yes; No (the default button) or closing
+  // gives false.
+  virtual bool ConfirmLoadAnyway(const QString& title, const QString& question) = 0;
 
   // The print dialog, opened with `printer`'s current settings. True when the
   // user confirmed; `printer` then holds the chosen printer and settings.

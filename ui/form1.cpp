@@ -7,13 +7,16 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTimer>
 #include <QToolButton>
 
+#include "calc/failure.h"
 #include "calc/fields.h"
 #include "diagram/planform.h"
 #include "ui/diagram_image.h"
 #include "ui/icons.h"
 #include "ui/look.h"
+#include "ui/tool_windows.h"
 
 namespace ui {
 namespace {
@@ -25,9 +28,10 @@ void SetValueText(QLabel& label, const std::string& text) {
 
 }  // namespace
 
-TForm1::TForm1(HandlerBoundary& boundary) : boundary_(boundary) {
+TForm1::TForm1(HandlerBoundary& boundary, std::chrono::milliseconds failureReportDelay)
+    : boundary_(boundary), failureReportDelay_(failureReportDelay) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(Text(present::In(present::kWindowCaptions.title, present::Language::English)));
+  showTitle(present::Language::English);
   setWindowIcon(AppIcon());
   setFont(WindowFont());
   buildMenu();
@@ -36,7 +40,15 @@ TForm1::TForm1(HandlerBoundary& boundary) : boundary_(boundary) {
   buildFields();
   buildToolBar();
   arrangeTabOrder();
+  failureReportTimer_ = new QTimer(this);
+  failureReportTimer_->setObjectName(QStringLiteral("FailureReportTimer"));
+  failureReportTimer_->setSingleShot(true);
+  toolWindows_ = new ToolWindows(this);
   connectHandlers();
+  watchKeys();
+  // The default texts count as saved: a new model that was never changed
+  // has nothing to lose.
+  markSaved();
   // The client area below the menu bar is exactly as large as the contents.
   move(129, 100);
   resize(client_->minimumWidth(), menuBar_->sizeHint().height() + client_->minimumHeight());
@@ -45,16 +57,38 @@ TForm1::TForm1(HandlerBoundary& boundary) : boundary_(boundary) {
 TForm1::~TForm1() = default;
 
 void TForm1::connectHandlers() {
-  for (QLineEdit* field : fields_) connect(field, &QLineEdit::textChanged, this, Guarded(&TForm1::recalculate));
+  for (int i = 0; i < calc::kModelFieldCount; ++i) {
+    connect(fields_[i], &QLineEdit::textChanged, this, [this, i] { noteFieldValue(i); });
+    connect(fields_[i], &QLineEdit::textChanged, this, &TForm1::recalculateAfterEdit);
+  }
+  connect(failureReportTimer_, &QTimer::timeout, this, &TForm1::reportHeldBackFailure);
   connect(loadAction_, &QAction::triggered, this, Guarded(&TForm1::loadModel));
   connect(loadButton_, &QToolButton::clicked, this, Guarded(&TForm1::loadModel));
   connect(saveAction_, &QAction::triggered, this, Guarded(&TForm1::saveModel));
   connect(saveAsAction_, &QAction::triggered, this, Guarded(&TForm1::saveModelAs));
   connect(saveAsButton_, &QToolButton::clicked, this, Guarded(&TForm1::saveModelAs));
   connect(printAction_, &QAction::triggered, this, Guarded(&TForm1::printClientArea));
+  connect(quitAction_, &QAction::triggered, this, &QWidget::close);
   connect(aboutAction_, &QAction::triggered, this, Guarded(&TForm1::showAbout));
   connect(germanButton_, &QPushButton::clicked, this, Guarded(&TForm1::switchToGerman));
   connect(englishButton_, &QPushButton::clicked, this, Guarded(&TForm1::switchToEnglish));
+  connect(balanceAction_, &QAction::triggered, this, &TForm1::openBalanceCheck);
+  connect(whatIfAction_, &QAction::triggered, this, &TForm1::openWhatIf);
+  connect(toolWindows_, &ToolWindows::measuredCgChanged, this, &TForm1::redrawMeasuredCg);
+}
+
+void TForm1::openBalanceCheck() { toolWindows_->OpenBalanceCheck(); }
+
+void TForm1::openWhatIf() { toolWindows_->OpenWhatIf(); }
+
+void TForm1::redrawMeasuredCg() {
+  // Only the mark moves; a model whose diagram cannot be drawn has already
+  // been reported by its recalculation, and its diagram stays as it was.
+  try {
+    drawDiagram();
+  } catch (const calc::ArithmeticFailure&) {
+  }
+  diagramImage_->update();
 }
 
 void TForm1::start() {
@@ -65,6 +99,9 @@ void TForm1::start() {
     activatedBefore_ = true;
     currentFileName_ = QStringLiteral("NoName");
     showFileName();
+    // Loaded as a handler of its own once the start is complete, so that a
+    // failure of the start's recalculation does not keep the file out.
+    if (!fileToLoadAtStart_.isEmpty()) QTimer::singleShot(0, this, Guarded(&TForm1::loadFileAtStart));
   }
   recalcEnabled_ = true;
   recalculate();
@@ -78,6 +115,18 @@ void TForm1::start() {
 
 void TForm1::recalculate() {
   if (!recalcEnabled_) return;
+  // This cycle's outcome replaces whatever an earlier one had to report.
+  dropHeldBackFailure();
+  for (ValueLabel& value : valueLabels_) value.current = false;
+  try {
+    computeAndShow();
+  } catch (...) {
+    showStaleValues();
+    throw;
+  }
+}
+
+void TForm1::computeAndShow() {
   // Reading a field has no side effects, so all texts are taken at once;
   // the model takes them in the fixed order, wing first.
   calc::FieldTexts texts;
@@ -93,27 +142,70 @@ void TForm1::recalculate() {
 
   drawDiagram();
   applyAspectRatioRule();
+  toolWindows_->Follow(texts, model_, results_);
+}
+
+void TForm1::recalculateAfterEdit() {
+  std::optional<std::string> failure = boundary_.Attempt([this] { recalculate(); });
+  if (!failure) return;
+  // A box now would take the keystrokes that follow: typing "-200" over a
+  // field fails at "-" already. The report waits for the typing to end.
+  heldBackFailure_ = std::move(failure);
+  failureReportTimer_->start(failureReportDelay_);
+}
+
+void TForm1::reportHeldBackFailure() {
+  if (!heldBackFailure_) return;
+  // Taken first: the box's own event loop may run this again (the field
+  // losing the focus to the box).
+  const std::string message = std::move(*heldBackFailure_);
+  dropHeldBackFailure();
+  boundary_.Report(message);
+}
+
+void TForm1::dropHeldBackFailure() {
+  heldBackFailure_.reset();
+  failureReportTimer_->stop();
+}
+
+void TForm1::showStaleValues() {
+  // Grey, so that numbers of an earlier model are never taken for results
+  // of the fields as they are now.
+  for (const ValueLabel& value : valueLabels_) SetTextColour(*value.label, value.current ? valueColour(value) : kGrey);
 }
 
 void TForm1::writeValues(present::Stage stage) {
-  for (const ValueLabel& value : valueLabels_) {
-    if (value.cell->stage == stage) SetValueText(*value.label, present::CellText(*value.cell, results_));
+  for (ValueLabel& value : valueLabels_) {
+    if (value.cell->stage != stage) continue;
+    SetValueText(*value.label, present::CellText(*value.cell, results_));
+    value.current = true;
   }
 }
 
 void TForm1::drawDiagram() {
-  diagram::DrawPlanform(diagramImage_->Canvas(), model_, results_.CgSmallMargin, results_.CgLargeMargin);
+  diagram::DrawPlanform(diagramImage_->Canvas(), model_, results_.CgSmallMargin, results_.CgLargeMargin,
+                        toolWindows_->MeasuredCg());
 }
 
 void TForm1::applyAspectRatioRule() {
-  const bool warning = present::AspectRatioWarning(results_);
-  for (const ValueLabel& value : valueLabels_) {
-    if (value.cell->aspectRatioColoured) SetTextColour(*value.label, warning ? kRed : value.colour);
-  }
+  aspectRatioWarning_ = present::AspectRatioWarning(results_);
+  // Every label, so that those a failed cycle greyed get their colour back.
+  for (const ValueLabel& value : valueLabels_) SetTextColour(*value.label, valueColour(value));
   SetCaptionFitted(*warningLine_, Text(present::WarningText(results_, language_)));
 }
 
-void TForm1::showFileName() { SetCaptionFitted(*fileNameLine_, currentFileName_); }
+QRgb TForm1::valueColour(const ValueLabel& value) const {
+  return value.cell->aspectRatioColoured && aspectRatioWarning_ ? kRed : value.colour;
+}
+
+void TForm1::showFileName() {
+  // A long path must not run into the column heads on the same row: it loses
+  // its middle, where the folders are least telling, and shows whole as the
+  // line's tooltip.
+  const QString shown = fileNameLine_->fontMetrics().elidedText(currentFileName_, Qt::ElideMiddle, fileNameRoom_);
+  SetCaptionFitted(*fileNameLine_, shown);
+  fileNameLine_->setToolTip(shown == currentFileName_ ? QString() : currentFileName_);
+}
 
 void TForm1::showAbout() {
   if (showAboutWindow_) showAboutWindow_();

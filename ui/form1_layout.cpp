@@ -29,6 +29,9 @@ constexpr int kClientWidth = 616;
 constexpr int kClientHeight = 425;
 constexpr int kFieldHeight = 21;
 constexpr int kToolBarHeight = 33;
+// The least room between the end of the file-name line and the column heads
+// on its row.
+constexpr int kFileNameGap = 8;
 constexpr auto kStartLanguage = present::Language::English;
 
 // The input fields in tab order, each over its dimension line of the picture.
@@ -162,6 +165,9 @@ void TForm1::buildResultTable() {
   }
   warningLine_ = addCaption(present::kWarningLabelName, QString());
   fileNameLine_ = addCaption(kFileNameLineName, QString());
+  // The column heads start with the wing's, the leftmost.
+  fileNameRoom_ = PlaceOf(kCaptionPlaces, kColumnHeadNames[0]).left - PlaceOf(kCaptionPlaces, kFileNameLineName).left -
+                  kFileNameGap;
 
   // The values keep their size whatever they show, centred on silver.
   for (const present::ResultCell* cell : present::CellsInLabelOrder()) {
@@ -247,18 +253,28 @@ void TForm1::buildMenu() {
     menu->setObjectName(name);
     return menu;
   };
-  const auto addItem = [](QMenu* menu, const QString& name, const QString& caption) {
+  const auto addItem = [](QMenu* menu, const QString& name, const QString& caption, QKeySequence::StandardKey key) {
     QAction* item = menu->addAction(caption);
     item->setObjectName(name);
+    // The desktop's own keys for these commands, shown beside the items.
+    item->setShortcut(key);
     return item;
   };
-  QMenu* fileMenu = addMenu(QStringLiteral("File1"), QStringLiteral("File"));
-  loadAction_ = addItem(fileMenu, QStringLiteral("Load1"), QStringLiteral("&Load"));
-  saveAction_ = addItem(fileMenu, QStringLiteral("Save1"), QStringLiteral("&Save"));
-  saveAsAction_ = addItem(fileMenu, QStringLiteral("Saveas1"), QStringLiteral("&Save as"));
-  printAction_ = addItem(fileMenu, QStringLiteral("Print1"), QStringLiteral("&Print"));
-  QMenu* helpMenu = addMenu(QStringLiteral("Help1"), QStringLiteral("Help"));
-  aboutAction_ = addItem(helpMenu, QStringLiteral("about1"), QStringLiteral("About"));
+  QMenu* fileMenu = addMenu(QStringLiteral("File1"), QStringLiteral("&File"));
+  loadAction_ = addItem(fileMenu, QStringLiteral("Load1"), QStringLiteral("&Load"), QKeySequence::Open);
+  saveAction_ = addItem(fileMenu, QStringLiteral("Save1"), QStringLiteral("&Save"), QKeySequence::Save);
+  saveAsAction_ = addItem(fileMenu, QStringLiteral("Saveas1"), QStringLiteral("&Save as"), QKeySequence::SaveAs);
+  printAction_ = addItem(fileMenu, QStringLiteral("Print1"), QStringLiteral("&Print"), QKeySequence::Print);
+  fileMenu->addSeparator();
+  quitAction_ = addItem(fileMenu, QStringLiteral("Quit1"), QStringLiteral("&Quit"), QKeySequence::Quit);
+  QMenu* toolsMenu = addMenu(QStringLiteral("Tools1"), QStringLiteral("&Tools"));
+  balanceAction_ = toolsMenu->addAction(QStringLiteral("&Balance check\u2026"));
+  balanceAction_->setObjectName(QStringLiteral("Balance1"));
+  whatIfAction_ = toolsMenu->addAction(QStringLiteral("&What if\u2026"));
+  whatIfAction_->setObjectName(QStringLiteral("WhatIf1"));
+  QMenu* helpMenu = addMenu(QStringLiteral("Help1"), QStringLiteral("&Help"));
+  aboutAction_ = helpMenu->addAction(QStringLiteral("About"));
+  aboutAction_->setObjectName(QStringLiteral("about1"));
 }
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <exception>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -35,30 +36,39 @@ class HandlerBoundary {
   // handlers through Run; each failure is reported once, by the innermost Run.
   template <class Handler>
   void Run(Handler&& handler) noexcept {
+    // Reported outside Attempt's catch blocks: the handler's stack is unwound
+    // before the box's own event loop runs.
+    if (std::optional<std::string> failure = Attempt(std::forward<Handler>(handler))) Report(*failure);
+  }
+
+  // Runs `handler()` like Run but reports nothing: returns the message of
+  // the failure that ended it, or nothing when it ended normally. For a
+  // caller that reports the failure later itself (with Report).
+  template <class Handler>
+  std::optional<std::string> Attempt(Handler&& handler) noexcept {
     // The calculation's and the model file's failures are both standard
     // exceptions whose what() is the message to show.
     static_assert(std::is_base_of_v<std::exception, calc::ArithmeticFailure>);
     static_assert(std::is_base_of_v<std::exception, files::FileError>);
-    std::string message;
     try {
       std::forward<Handler>(handler)();
-      return;
+      return std::nullopt;
     } catch (const std::exception& failure) {
-      message = MessageOf(failure);
+      return MessageOf(failure);
     } catch (...) {
-      message = kUnknownFailure;
+      return kUnknownFailure;
     }
-    // Reported outside the catch blocks: the handler's stack is unwound
-    // before the box's own event loop runs.
-    Report(message);
   }
+
+  // Shows the report of a failure with `message`, as Run does, and returns
+  // once it has been confirmed. A report that cannot be shown is dropped.
+  void Report(const std::string& message) noexcept;
 
   // The text for a failure that is no standard exception.
   static constexpr char kUnknownFailure[] = "Unknown failure";
 
  private:
   static std::string MessageOf(const std::exception& failure) noexcept;
-  void Report(const std::string& message) noexcept;
 
   Dialogs& dialogs_;
   QString applicationTitle_;

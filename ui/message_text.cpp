@@ -1,5 +1,7 @@
 #include "ui/message_text.h"
 
+#include <QDir>
+
 namespace ui {
 
 QString ApplicationTitle(const QString& executablePath) {
@@ -16,6 +18,22 @@ QString ApplicationTitle(const QString& executablePath) {
 QString MessageWithFullStop(const QString& message) {
   if (!message.isEmpty() && message.back().unicode() > u'.') return message + QLatin1Char('.');
   return message;
+}
+
+QString ShownFileName(const QString& path) { return QDir::toNativeSeparators(path); }
+
+QString FileMessage(const QString& path, const QString& message) {
+  return ShownFileName(path) + QLatin1Char('\n') + message;
+}
+
+QString SaveChangesQuestion(const QString& path) {
+  return QStringLiteral("Save changes to %1?").arg(ShownFileName(path));
+}
+
+QString UnlikeModelQuestion(const QString& path, int line, const QString& lineText) {
+  // Built piece by piece: the name or the line may hold "%1" themselves.
+  return ShownFileName(path) + QStringLiteral(" does not look like a model file: line ") + QString::number(line) +
+         QStringLiteral(" reads \"") + lineText + QStringLiteral("\". Load it anyway?");
 }
 
 }  // namespace ui

@@ -16,4 +16,20 @@ QString ApplicationTitle(const QString& executablePath);
 // "I/O error 5" get one, "(a)" and "done." do not).
 QString MessageWithFullStop(const QString& message);
 
+// A file as the messages name it: its path with the system's separators.
+QString ShownFileName(const QString& path);
+
+// The message of a failed file command: the file's name on a line of its
+// own above the failure's message.
+QString FileMessage(const QString& path, const QString& message);
+
+// The question before unsaved changes would be lost: "Save changes to NAME?".
+QString SaveChangesQuestion(const QString& path);
+
+// The question before a file that does not look like a model file is
+// loaded: "NAME does not look like a model file: line N reads "TEXT". Load
+// it anyway?". `lineText` is the line as it is to be shown (already cut and
+// cleaned by the reader's rules).
+QString UnlikeModelQuestion(const QString& path, int line, const QString& lineText);
+
 }  // namespace ui

@@ -44,7 +44,14 @@ QImage WindowImage(QWidget& client) {
 QRect PaintWindowImage(QPainter& painter, QWidget& client) {
   const QImage image = WindowImage(client);
   const QRect target(QPoint(0, 0), ScaledSize(image.size(), DeviceDpi(*painter.device()), DeviceDpi(client)));
+  painter.save();
+  // The window's pure colours and one-pixel lines reach the paper as they
+  // are: a PDF (what printing on this system produces) would otherwise hold
+  // the image as a JPEG, and smoothing blurs the lines while scaling.
+  painter.setRenderHint(QPainter::LosslessImageRendering, true);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.drawImage(target, image);
+  painter.restore();
   return target;
 }
 

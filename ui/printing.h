@@ -59,8 +59,8 @@ QImage WindowImage(QWidget& client);
 
 // Paints WindowImage(client) onto the painter's device with its top left
 // corner at the device's origin, scaled from the client's pixels per inch to
-// the device's. Returns the rectangle painted, in device pixels. Failures as
-// WindowImage.
+// the device's, without lossy compression and without smoothing. Returns the
+// rectangle painted, in device pixels. Failures as WindowImage.
 QRect PaintWindowImage(QPainter& painter, QWidget& client);
 
 // One print job on `printer`: sets an empty document name and the printable

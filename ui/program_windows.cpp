@@ -4,11 +4,12 @@
 
 namespace ui {
 
-ProgramWindows::ProgramWindows(Dialogs& dialogs, QString applicationTitle)
+ProgramWindows::ProgramWindows(Dialogs& dialogs, QString applicationTitle,
+                               std::chrono::milliseconds failureReportDelay)
     : boundary_(dialogs, std::move(applicationTitle)) {
   // Before the first widget: the menu bar takes its chevron from the style.
   UseWindowStyle();
-  form1_ = std::make_unique<TForm1>(boundary_);
+  form1_ = std::make_unique<TForm1>(boundary_, failureReportDelay);
   tracker_ = std::make_unique<ActivationTracker>();
   TForm1* form1 = form1_.get();
   tracker_->AddWindow(form1, [this, form1] { boundary_.Run([form1] { form1->start(); }); });

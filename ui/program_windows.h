@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 
 #include <QString>
@@ -20,8 +21,10 @@ namespace ui {
 class ProgramWindows {
  public:
   // Creates the main window, hidden. The About window follows when it is
-  // first needed. `dialogs` must outlive this object.
-  ProgramWindows(Dialogs& dialogs, QString applicationTitle);
+  // first needed. `dialogs` must outlive this object. `failureReportDelay`
+  // is the main window's (see TForm1).
+  ProgramWindows(Dialogs& dialogs, QString applicationTitle,
+                 std::chrono::milliseconds failureReportDelay = TForm1::kFailureReportDelay);
   ~ProgramWindows();
 
   // Shows the main window and asks the window system to activate it.

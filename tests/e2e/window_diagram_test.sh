@@ -1,7 +1,10 @@
 #!/bin/sh
-# Starts the real program under Xvfb, types a model into its fields through the
-# keyboard, and checks that the window's diagram equals, pixel for pixel, what
-# the command-line tool draws for the same model, and that the title is English.
+# Starts the real program under Xvfb and drives it through the keyboard:
+# Ctrl+S in the fresh window opens the Save as dialog; a model typed into the
+# fields gives the same diagram, pixel for pixel, as the command-line tool
+# draws for it; Alt+F in a field opens the File menu and types nothing (nor
+# does Alt with another letter); the title is English and carries the
+# modified mark.
 # Usage: window_diagram_test.sh CGCALC CGCALC_CLI FIND_SUBIMAGE
 set -eu
 cgcalc=$1 cli=$2 find_subimage=$3
@@ -19,25 +22,82 @@ printf '%s\r\n' 1500 300 240 200 120 -20 10 450 60 150 120 60 15 30 400 > "$work
 
 cat > "$work/session.sh" <<SESSION
 set -eu
+# xdotool fails when a window vanishes while it looks; these look again.
+# shown: waits up to 20 s for a visible window whose name matches.
+shown() {
+  for attempt in \$(seq 40); do
+    if xdotool search --onlyvisible --name "\$1" >/dev/null 2>&1; then return 0; fi
+    sleep 0.5
+  done
+  return 1
+}
+# visible_windows: how many windows of the program are on the screen.
+visible_windows() {
+  for attempt in \$(seq 10); do
+    if xdotool search --onlyvisible --pid \$app > "$work/found.txt" 2>/dev/null; then
+      wc -l < "$work/found.txt"
+      return 0
+    fi
+    sleep 0.2
+  done
+  echo 0
+}
 "$cgcalc" &
 app=\$!
 trap 'kill \$app 2>/dev/null || true' EXIT
 window=\$(timeout 20 xdotool search --sync --onlyvisible --name "Static stability" | head -n 1)
 xdotool windowfocus --sync "\$window"
 sleep 1
+
+# Ctrl+S before anything was saved: the Save as dialog.
+xdotool key --clearmodifiers ctrl+s
+if shown "^Save As\\\$"; then
+  echo yes > "$work/save_as.txt"
+fi
+xdotool key Escape
+sleep 1
+xdotool windowfocus --sync "\$window"
+
 for text in $texts; do
   xdotool key --clearmodifiers ctrl+a
   xdotool type --delay 20 -- "\$text"
   xdotool key Tab
 done
 sleep 1
+
+# Back into the last field (Tab left it for the first push button), the text
+# cursor before "30": a letter or digit typed there would change the tip offset.
+xdotool key shift+Tab Home
+sleep 0.5
+before=\$(visible_windows)
+xdotool key alt+f
+sleep 1
+after=\$(visible_windows)
+echo "\$before \$after" > "$work/windows.txt"
+# The first Escape closes the menu, the second leaves the menu bar.
+xdotool key Escape Escape
+sleep 0.5
+xdotool key Home alt+x Home alt+1
+sleep 1
 xdotool getwindowname "\$window" > "$work/title.txt"
 import -window root "$work/screen.png"
 SESSION
-xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" sh "$work/session.sh"
+# Other test runs on the machine start X servers too: the search for a free
+# display number starts somewhere of this run's own, so that two searches
+# rarely race for the same number.
+xvfb-run -a -n $(( $$ % 500 + 100 )) -s "-screen 0 1024x768x24 -dpi 96" sh "$work/session.sh"
 
+if [ "$(cat "$work/save_as.txt" 2>/dev/null)" != yes ]; then
+  echo "Ctrl+S in the fresh window did not open the Save as dialog"
+  exit 1
+fi
+read -r before after < "$work/windows.txt"
+if [ "$after" -le "$before" ]; then
+  echo "Alt+F opened no menu ($before visible windows before, $after after)"
+  exit 1
+fi
 title=$(cat "$work/title.txt")
-expected_title=" Static stability and Center of Gravity positions for model airplanes"
+expected_title=" Static stability and Center of Gravity positions for model airplanes*"
 if [ "$title" != "$expected_title" ]; then
   echo "window title is '$title', expected '$expected_title'"
   exit 1
@@ -45,7 +105,7 @@ fi
 if ! position=$("$find_subimage" "$work/screen.png" "$work/expected.png"); then
   cp "$work/screen.png" /tmp/cgcalc-e2e-screen.png
   cp "$work/expected.png" /tmp/cgcalc-e2e-expected.png
-  echo "the window's diagram differs from cgcalc-cli --diagram (kept in /tmp/cgcalc-e2e-*.png)"
+  echo "the window's diagram differs from cgcalc-cli --diagram, a field changed? (kept in /tmp/cgcalc-e2e-*.png)"
   exit 1
 fi
-echo "diagram found at $position, title ok"
+echo "diagram found at $position, Save as and File menu opened by keys, title ok"

@@ -138,8 +138,8 @@ TEST_F(AboutWindowTest, ChosenTwiceIsOneWindowBroughtToFront) {
   EXPECT_TRUE(TakeReports().isEmpty());
 }
 
-// O.K. (click, Enter, Space) and the close box hide the window, and the
-// main window's start runs before the hiding returns.
+// O.K. (click, Enter, Space), Escape and the close box hide the window, and
+// the main window's start runs before the hiding returns.
 TEST_F(AboutWindowTest, HidingRunsStart) {
   const struct {
     const char* name;
@@ -148,6 +148,7 @@ TEST_F(AboutWindowTest, HidingRunsStart) {
       {"click on O.K.", [](ui::TForm2& about) { QTest::mouseClick(&OkButtonOf(about), Qt::LeftButton); }},
       {"Enter", [](ui::TForm2& about) { QTest::keyClick(&OkButtonOf(about), Qt::Key_Return); }},
       {"Space", [](ui::TForm2& about) { QTest::keyClick(&OkButtonOf(about), Qt::Key_Space); }},
+      {"Escape", [](ui::TForm2& about) { QTest::keyClick(&OkButtonOf(about), Qt::Key_Escape); }},
       {"close box", [](ui::TForm2& about) { EXPECT_TRUE(about.close()); }},
   };
   for (const auto& way : ways) {
@@ -160,6 +161,15 @@ TEST_F(AboutWindowTest, HidingRunsStart) {
     ExpectStartRan();
     EXPECT_TRUE(TakeReports().isEmpty());
   }
+}
+
+// The About window carries the program's icon, as the main window does.
+TEST_F(AboutWindowTest, CarriesTheProgramsIcon) {
+  ChooseAbout();
+  const QIcon icon = Form2().windowIcon();
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_EQ(icon.pixmap(32).toImage(), Form1().windowIcon().pixmap(32).toImage());
+  EXPECT_EQ(icon.pixmap(16).toImage(), Form1().windowIcon().pixmap(16).toImage());
 }
 
 // A window the user moved comes back where it was left.

@@ -91,7 +91,7 @@ QString ContentOf(const QWidget& widget) {
 
 QStringList NamesOf(const QList<QAction*>& actions) {
   QStringList names;
-  for (const QAction* action : actions) names << action->objectName();
+  for (const QAction* action : actions) names << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
   return names;
 }
 
@@ -141,7 +141,8 @@ QStringList ListControls(const QWidget& window) {
     if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_"))) continue;
     const auto* menu = qobject_cast<const QMenu*>(widget);
     if (menu) {
-      for (const QAction* action : menu->actions()) actions << action;
+      for (const QAction* action : menu->actions())
+        if (!action->isSeparator()) actions << action;
     } else if (widget->isWindow()) {
       continue;  // dialogs and windows of their own
     }
@@ -153,8 +154,10 @@ QStringList ListControls(const QWidget& window) {
   for (const QWidget* widget : widgets) lines << DescribeWidget(*widget, window);
   for (const QAction* action : actions) {
     const QString menu = action->parent() ? action->parent()->objectName() : QString();
+    const QString keys = action->shortcut().toString(QKeySequence::PortableText);
     lines << action->objectName() + QLatin1String(" QAction in ") + menu + QLatin1String(" text ") +
-                 Quoted(action->text()) + (action->isEnabled() ? QString() : QStringLiteral(" disabled"));
+                 Quoted(action->text()) + (keys.isEmpty() ? QString() : QLatin1String(" keys ") + Quoted(keys)) +
+                 (action->isEnabled() ? QString() : QStringLiteral(" disabled"));
   }
   lines << TabOrder(window);
   return lines;

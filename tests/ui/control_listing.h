@@ -12,7 +12,8 @@ namespace ui_test {
 // itself (title, place, size, font); then every named widget under it,
 // sorted by object name, with its class, parent, place and size ("fitted"
 // for a label exactly as wide as its text), colours, font, background, text,
-// hint and picture sizes; then every menu item in menu order; the last line
+// hint and picture sizes; then every menu item in menu order with its
+// shortcut (a menu lists a separator as "-" among its items); the last line
 // is the order in which Tab visits the controls, as the focus chain gives
 // it. Qt's own helpers (names beginning "qt_") are left out.
 QStringList ListControls(const QWidget& window);

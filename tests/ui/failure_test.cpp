@@ -1,7 +1,8 @@
 // What the window shows after a failure, by the stage where the cycle stopped:
-// while reading or computing the wing nothing on screen changes; in the
-// tailplane and totals only the five wing values are new; in the redraw all
-// values are new but colours and warning stay. Each failure is reported once.
+// while reading or computing the wing no value changes; in the tailplane and
+// totals only the five wing values are new; in the redraw all values are new
+// but colours and warning stay. The values the cycle did not rewrite turn
+// grey until a cycle succeeds again. Each failure is reported once.
 #include <QApplication>
 
 #include "window_test.h"
@@ -12,6 +13,7 @@ namespace {
 constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 constexpr QRgb kBlue = qRgb(0, 0, 255);
+constexpr QRgb kGrey = qRgb(128, 128, 128);
 
 enum class Stage { Wing, TailAndTotals, Redraw };
 
@@ -51,10 +53,12 @@ const FailureRow kRows[] = {
 
 struct Screen {
   ValueTexts values;
-  std::array<QRgb, 3> colours;  // Lab_Lamt, Lab_Rsp1, Lab_Rsp2
+  std::array<QRgb, present::kResultLabelCount> colours;  // in label order
   QString warning;
   QImage diagram;
 };
+
+std::string LabelName(std::size_t i) { return std::string(present::CellsInLabelOrder()[i]->name); }
 
 class FailureTest : public WindowTest {
  protected:
@@ -64,9 +68,10 @@ class FailureTest : public WindowTest {
     QApplication::processEvents();
     Screen screen;
     screen.values = Values();
-    int i = 0;
-    for (const char* name : {"Lab_Lamt", "Lab_Rsp1", "Lab_Rsp2"})
-      screen.colours[i++] = NamedLabel(QString::fromLatin1(name)).palette().color(QPalette::WindowText).rgb();
+    for (std::size_t i = 0; i < screen.colours.size(); ++i) {
+      const QLabel& label = NamedLabel(QString::fromStdString(LabelName(i)));
+      screen.colours[i] = label.palette().color(QPalette::WindowText).rgb();
+    }
     screen.warning = NamedLabel(QStringLiteral("Label17")).text();
     screen.diagram = Diagram().grab().toImage();
     return screen;
@@ -88,12 +93,15 @@ TEST_F(FailureTest, EachStageLeavesWhatItShould) {
 
     const std::size_t newValues = row.stage == Stage::Wing ? 0 : row.stage == Stage::TailAndTotals ? 5 : 20;
     for (std::size_t i = 0; i < present::kResultLabelCount; ++i) {
-      SCOPED_TRACE(std::string(present::CellsInLabelOrder()[i]->name));
+      SCOPED_TRACE(LabelName(i));
       if (i >= newValues) {
         EXPECT_EQ(after.values[i], before.values[i]);
+        EXPECT_EQ(after.colours[i], kGrey) << "a value of the model before is not marked";
+      } else {
+        EXPECT_NE(after.colours[i], kGrey) << "a new value is marked as old";
+        if (before.colours[i] != kGrey) EXPECT_EQ(after.colours[i], before.colours[i]);
       }
     }
-    EXPECT_EQ(after.colours, before.colours);
     EXPECT_EQ(after.warning, before.warning);
     if (row.stage == Stage::Redraw) {
       EXPECT_NE(after.diagram, before.diagram);
@@ -119,6 +127,40 @@ TEST_F(FailureTest, WingValuesAreNewWhenTheTailplaneFails) {
   // The margins were set before the tailplane failed, the tailplane chords read.
   EXPECT_EQ(Form1().Results().SmallMargin, 8);
   EXPECT_EQ(Form1().Model().Lah, 0);
+}
+
+// The grey goes with the next cycle that succeeds: every value has its
+// colour again, the red of a standing warning included; a second failure
+// before that greys only what it did not rewrite.
+TEST_F(FailureTest, ColoursReturnWithTheNextSuccess) {
+  ShowWindows();
+  const Screen start = Capture();
+  SetField(QStringLiteral("Lah"), QStringLiteral("0"));
+  SetField(QStringLiteral("Lkh"), QStringLiteral("0"));
+  SetField(QStringLiteral("Lih"), QStringLiteral("0"));  // the tailplane fails
+  SetField(QStringLiteral("B"), QString());              // the wing fails too
+  EXPECT_EQ(TakeReports().size(), 1) << "only the last failure is reported";
+  std::array<QRgb, present::kResultLabelCount> allGrey;
+  allGrey.fill(kGrey);
+  EXPECT_EQ(Capture().colours, allGrey);
+  SetField(QStringLiteral("B"), QStringLiteral("1300"));  // the wing is back, the tailplane still fails
+  TakeReports();
+  const Screen wingBack = Capture();
+  for (std::size_t i = 0; i < present::kResultLabelCount; ++i) {
+    SCOPED_TRACE(LabelName(i));
+    EXPECT_EQ(wingBack.colours[i], i < 5 ? start.colours[i] : kGrey);
+  }
+  SetField(QStringLiteral("Lih"), QStringLiteral("160"));
+  EXPECT_EQ(Capture().colours, start.colours);
+
+  // A small aspect ratio: the warning's red comes back, not the plain colour.
+  SetField(QStringLiteral("B"), QStringLiteral("800"));
+  const Screen warning = Capture();
+  ASSERT_EQ(warning.colours[2], kRed);  // Lab_Lamt
+  SetField(QStringLiteral("Lih"), QStringLiteral("0"));
+  SetField(QStringLiteral("Lih"), QStringLiteral("160"));
+  EXPECT_EQ(Capture().colours, warning.colours);
+  EXPECT_EQ(TakeReports(), QStringList{}) << "the failure was dropped when the next edit succeeded";
 }
 
 // A wing field beyond the range stops the reading there: the fields before

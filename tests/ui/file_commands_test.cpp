@@ -7,118 +7,12 @@
 #include <csignal>
 #include <functional>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include "calc/fields.h"
 #include "calc/number_text.h"
-#include "calc/stability.h"
+#include "file_test.h"
 #include "ui/qt_dialogs.h"
-#include "window_test.h"
 
 namespace ui_test {
 namespace {
-
-// The field texts that loading the default model gives, in file order.
-const QStringList kLoadedDefaultTexts = {"1300", "   0", " 220", " 210", "   0", " -30", "   0", " 415",
-                                         "  50", " 160", " 110", "  40", "  20", "  30", " 360"};
-
-QString DataFile(const char* name) { return QStringLiteral(CGCALC_TEST_DATA_DIR "/") + QString::fromLatin1(name); }
-
-QByteArray ReadBytes(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return "(unreadable)";
-  return file.readAll();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-// The lines of a model file without their line ends.
-QList<QByteArray> Lines(const QByteArray& bytes) {
-  QList<QByteArray> lines = bytes.split('\n');
-  if (!lines.isEmpty() && lines.constLast().isEmpty()) lines.removeLast();
-  for (QByteArray& line : lines) line.chop(1);  // the carriage return
-  return lines;
-}
-
-QString Code(int index) {
-  const std::string_view code = calc::kModelFieldCodes[index];
-  return QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
-}
-
-int IndexOf(const char* code) {
-  for (int i = 0; i < calc::kModelFieldCount; ++i)
-    if (calc::kModelFieldCodes[i] == code) return i;
-  throw std::logic_error("no field code");
-}
-
-std::array<double, calc::kModelFieldCount> ValuesOf(const calc::TModelData& model) {
-  std::array<double, calc::kModelFieldCount> values{};
-  for (int i = 0; i < calc::kModelFieldCount; ++i) values[i] = calc::ModelField(model, i);
-  return values;
-}
-
-// Runs the program in `folder` while it lives, so that bare names land there.
-class CurrentFolder {
- public:
-  explicit CurrentFolder(const QString& folder) : previous_(QDir::currentPath()) { QDir::setCurrent(folder); }
-  ~CurrentFolder() { QDir::setCurrent(previous_); }
-
- private:
-  QString previous_;
-};
-
-class FileCommandsTest : public WindowTest {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(folder.isValid());
-    ShowWindows();
-  }
-
-  QString PathIn(const QString& name) const { return folder.filePath(name); }
-
-  // The commands as the user starts them; each consumes its scripted answer.
-  void Load(const std::optional<QString>& answer) {
-    dialogs.openAnswers = {answer};
-    Action(QStringLiteral("Load1")).trigger();
-    EXPECT_TRUE(dialogs.openAnswers.empty()) << "the open dialog was not shown";
-  }
-  void SaveAs(const std::optional<QString>& answer) {
-    dialogs.saveAnswers = {answer};
-    Action(QStringLiteral("Saveas1")).trigger();
-    EXPECT_TRUE(dialogs.saveAnswers.empty()) << "the save dialog was not shown";
-  }
-  void Save() { Action(QStringLiteral("Save1")).trigger(); }
-
-  QStringList FieldTexts() {
-    QStringList texts;
-    for (int i = 0; i < calc::kModelFieldCount; ++i) texts << Field(Code(i)).text();
-    return texts;
-  }
-
-  // The table the calculation gives for the fields as they are now, by the
-  // library's own path.
-  ValueTexts TableForFields() {
-    calc::FieldTexts texts;
-    for (int i = 0; i < calc::kModelFieldCount; ++i) texts[i] = Field(Code(i)).text().toStdString();
-    calc::TModelData model;
-    calc::TStabilityData results;
-    calc::Recalculate(texts, model, results);
-    const present::ResultLabelTexts labels = present::LabelTexts(results);
-    ValueTexts table;
-    for (std::size_t i = 0; i < table.size(); ++i) table[i] = QString::fromStdString(labels[i]);
-    return table;
-  }
-
-  QString FileNameLine() { return NamedLabel(QStringLiteral("Lab_fname")).text(); }
-
-  QTemporaryDir folder;
-};
 
 // Save as of the start-up model writes the 90-byte default file and names it.
 TEST_F(FileCommandsTest, SaveOfDefaultModelGivesThe90ByteFile) {
@@ -272,13 +166,15 @@ TEST_F(FileCommandsTest, DecimalsInTheFileAreRoundedByTheRecalculation) {
 
 struct QuirkRow {
   const char* file;  // in tests/data
+  int lookLine;      // the line the question before loading names; 0: not asked
   QStringList texts;
   QStringList reports;  // of the closing recalculation
 };
 
 // Hand-edited files through the real command: the fields show what the
 // reading rules make of them, and the closing recalculation works on it
-// (a zero wing is reported like any failed recalculation).
+// (a zero wing is reported like any failed recalculation). Files with more
+// than numbers in them are loaded when the user says so.
 TEST_F(FileCommandsTest, ReadingRulesThroughLoad) {
   const QString zero = QStringLiteral("   0");
   const auto padded = [&zero](QStringList leading) {
@@ -287,17 +183,22 @@ TEST_F(FileCommandsTest, ReadingRulesThroughLoad) {
   };
   const QStringList zeroWing = {QStringLiteral("Invalid floating point operation.")};
   const QuirkRow rows[] = {
-      {"lf_line_ends.dat", padded({"1300"}), zeroWing},
-      {"ctrl_z_after_line3.dat", padded({"1300", zero, " 220"}), {}},
-      {"five_lines.dat", padded({"1300", zero, " 220", " 210", zero}), {}},
-      {"trailing_blank.dat", padded({" 125", "   7"}), zeroWing},
-      {"empty.dat", padded({}), zeroWing},
-      {"cr_line_ends.dat", kLoadedDefaultTexts, {}},
-      {"junk_after_line15.dat", kLoadedDefaultTexts, {}},
+      {"ctrl_z_after_line3.dat", 4, padded({"1300", zero, " 220"}), {}},
+      {"five_lines.dat", 0, padded({"1300", zero, " 220", " 210", zero}), {}},
+      {"trailing_blank.dat", 0, padded({" 125", "   7"}), zeroWing},
+      {"empty.dat", 0, padded({}), zeroWing},
+      {"cr_line_ends.dat", 0, kLoadedDefaultTexts, {}},
+      {"junk_after_line15.dat", 16, kLoadedDefaultTexts, {}},
   };
   for (const QuirkRow& row : rows) {
     SCOPED_TRACE(row.file);
+    dialogs.loadAnywayQuestions.clear();
+    dialogs.loadAnywayAnswers = {true};
     Load(DataFile(row.file));
+    EXPECT_EQ(dialogs.loadAnywayQuestions.size(), row.lookLine ? 1u : 0u);
+    if (row.lookLine && !dialogs.loadAnywayQuestions.empty()) {
+      EXPECT_TRUE(dialogs.loadAnywayQuestions[0].text.contains(QStringLiteral(": line %1 reads").arg(row.lookLine)));
+    }
     EXPECT_EQ(FieldTexts(), row.texts);
     EXPECT_EQ(TakeReports(), row.reports);
     EXPECT_EQ(FileNameLine(), DataFile(row.file));
@@ -318,6 +219,7 @@ TEST_F(FileCommandsTest, CancelledLoadRecalculatesOnce) {
 
   EditFieldUnnoticed(QStringLiteral("B"), QStringLiteral("1000"));
   dialogs.openAnswers = {std::nullopt};
+  dialogs.saveChangesAnswers = {ui::Dialogs::UnsavedChanges::Discard};
   Button(QStringLiteral("LoadButton")).click();
   EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 21.5"));
   EXPECT_EQ(Form1().CurrentFileName(), QStringLiteral("NoName"));
@@ -449,8 +351,9 @@ TEST_F(FileCommandsTest, ReplaceQuestionBox) {
   EXPECT_EQ(box->textFormat(), Qt::PlainText);
 }
 
-// A failed save is reported and never damages the file it was to replace;
-// the file-name line keeps the last name really written.
+// A failed save is reported, naming the file, and never damages the file it
+// was to replace; the file-name line and the file the next Save writes stay
+// the last ones really written.
 TEST_F(FileCommandsTest, FailedSaveKeepsTheOldFile) {
   const QString first = PathIn(QStringLiteral("first.dat"));
   SaveAs(first);
@@ -470,40 +373,54 @@ TEST_F(FileCommandsTest, FailedSaveKeepsTheOldFile) {
   ::setrlimit(RLIMIT_FSIZE, &previousLimit);
   std::signal(SIGXFSZ, previousHandler);
 
-  EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("I/O error %1.").arg(10000 + EFBIG)});
+  EXPECT_EQ(TakeReports(), QStringList{existing + QStringLiteral("\nI/O error %1.").arg(10000 + EFBIG)});
   EXPECT_EQ(ReadBytes(existing), QByteArray("old contents"));
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
             (QStringList{QStringLiteral("existing.dat"), QStringLiteral("first.dat")}));
   EXPECT_EQ(FileNameLine(), first);
-  EXPECT_EQ(Form1().CurrentFileName(), existing);
+  EXPECT_EQ(Form1().CurrentFileName(), first);
+  EXPECT_TRUE(Form1().isWindowModified()) << "nothing was saved";
 
   // A folder cannot be replaced by a model file.
   const QString subfolder = PathIn(QStringLiteral("folder.dat"));
   ASSERT_TRUE(QDir().mkdir(subfolder));
   dialogs.replaceAnswers = {true};
   SaveAs(subfolder);
-  EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("File access denied.")});
+  EXPECT_EQ(TakeReports(), QStringList{subfolder + QStringLiteral("\nFile access denied.")});
   EXPECT_EQ(FileNameLine(), first);
+  EXPECT_EQ(Form1().CurrentFileName(), first);
+
+  // The next Save writes the last file really written.
+  Save();
+  EXPECT_EQ(Lines(ReadBytes(first)).value(0), QByteArray("1400"));
+  EXPECT_EQ(ReadBytes(existing), QByteArray("old contents"));
+  EXPECT_FALSE(Form1().isWindowModified());
+  EXPECT_TRUE(TakeReports().isEmpty());
 }
 
 struct LoadFailureRow {
   const char* name;
   std::function<QString(const QTemporaryDir&)> path;
-  const char* report;
+  std::function<QString(const QString& path)> report;
 };
 
-// A file that cannot be opened or read, or holds a number beyond the double
-// range, is reported; the model, the fields, the results and both names stay
-// as they were, and the fields recalculate again afterwards.
+// A file that cannot be opened or read, is no regular file, or holds a
+// number beyond the double range, is reported with its name; the model, the
+// fields, the results and both names stay as they were, and the fields
+// recalculate again afterwards.
 TEST_F(FileCommandsTest, FailedLoadIsReportedAndChangesNothing) {
+  const auto named = [](const char* message) {
+    return [message](const QString& path) { return path + QLatin1Char('\n') + QString::fromLatin1(message); };
+  };
   const LoadFailureRow rows[] = {
       {"missing file", [](const QTemporaryDir& dir) { return dir.filePath(QStringLiteral("missing.dat")); },
-       "File not found."},
+       named("File not found.")},
       {"missing folder", [](const QTemporaryDir& dir) { return dir.filePath(QStringLiteral("no/such.dat")); },
-       "File not found."},
-      {"folder", [](const QTemporaryDir& dir) { return dir.path(); }, "File access denied."},
+       named("File not found.")},
+      {"folder", [](const QTemporaryDir& dir) { return dir.path(); },
+       [](const QString& path) { return path + QStringLiteral(" is a folder, not a model file."); }},
       {"number beyond range", [](const QTemporaryDir&) { return DataFile("overflow_1e400.dat"); },
-       "Floating point overflow."},
+       named("Floating point overflow.")},
   };
   const QString loaded = DataFile("default.dat");
   Load(loaded);
@@ -513,8 +430,9 @@ TEST_F(FileCommandsTest, FailedLoadIsReportedAndChangesNothing) {
   const auto model = ValuesOf(Form1().Model());
   for (const LoadFailureRow& row : rows) {
     SCOPED_TRACE(row.name);
-    Load(row.path(folder));
-    EXPECT_EQ(TakeReports(), QStringList{QString::fromLatin1(row.report)});
+    const QString path = row.path(folder);
+    Load(path);
+    EXPECT_EQ(TakeReports(), QStringList{row.report(path)});
     EXPECT_TRUE(Form1().RecalcEnabled());
     EXPECT_EQ(FieldTexts(), texts);
     EXPECT_EQ(Values(), values);
@@ -530,8 +448,9 @@ TEST_F(FileCommandsTest, FailedLoadIsReportedAndChangesNothing) {
 // run (a failing field would add a second report), yet it is enabled again.
 TEST_F(FileCommandsTest, FailedLoadIsReportedOnce) {
   EditFieldUnnoticed(QStringLiteral("B"), QString());
-  Load(PathIn(QStringLiteral("missing.dat")));
-  EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("File not found.")});
+  const QString missing = PathIn(QStringLiteral("missing.dat"));
+  Load(missing);
+  EXPECT_EQ(TakeReports(), QStringList{missing + QStringLiteral("\nFile not found.")});
   EXPECT_TRUE(Form1().RecalcEnabled());
   SetField(QStringLiteral("B"), QStringLiteral("1300"));
   EXPECT_EQ(Values(), kDefaultTable);

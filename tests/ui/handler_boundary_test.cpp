@@ -50,6 +50,21 @@ TEST(HandlerBoundary, ReportsWhatLeavesTheHandler) {
   }
 }
 
+// Attempt reports nothing and hands back what Run would have reported; a
+// handler that ends normally gives nothing.
+TEST(HandlerBoundary, AttemptHandsTheFailureBack) {
+  ScriptedDialogs dialogs;
+  ui::HandlerBoundary boundary(dialogs, QStringLiteral("Cgcalc"));
+  EXPECT_EQ(boundary.Attempt([] { throw calc::ArithmeticFailure(calc::FailureKind::Overflow); }),
+            std::optional<std::string>("Floating point overflow"));
+  EXPECT_EQ(boundary.Attempt([] { throw 42; }), std::optional<std::string>("Unknown failure"));
+  EXPECT_EQ(boundary.Attempt([] {}), std::nullopt);
+  EXPECT_TRUE(dialogs.reports.empty());
+  boundary.Report("Floating point overflow");
+  ASSERT_EQ(dialogs.reports.size(), 1u);
+  EXPECT_EQ(dialogs.reports[0].text, QStringLiteral("Floating point overflow."));
+}
+
 // A handler that ends normally shows nothing.
 TEST(HandlerBoundary, SilentWithoutFailure) {
   ScriptedDialogs dialogs;
@@ -89,6 +104,8 @@ TEST(HandlerBoundary, ReportsAfterTheHandlerIsUnwound) {
     std::optional<QString> ChooseFileToOpen() override { return {}; }
     std::optional<QString> ChooseFileToSave() override { return {}; }
     bool ConfirmReplace(const QString&, const QString&) override { return false; }
+    UnsavedChanges SaveChanges(const QString&, const QString&) override { return UnsavedChanges::Cancel; }
+    bool ConfirmLoadAnyway(const QString&, const QString&) override { return false; }
     bool ChoosePrinter(QPrinter&) override { return false; }
   } dialogs;
   bool alive = true;
@@ -113,6 +130,8 @@ TEST(HandlerBoundary, AFailingReportDoesNotEscape) {
     std::optional<QString> ChooseFileToOpen() override { return {}; }
     std::optional<QString> ChooseFileToSave() override { return {}; }
     bool ConfirmReplace(const QString&, const QString&) override { return false; }
+    UnsavedChanges SaveChanges(const QString&, const QString&) override { return UnsavedChanges::Cancel; }
+    bool ConfirmLoadAnyway(const QString&, const QString&) override { return false; }
     bool ChoosePrinter(QPrinter&) override { return false; }
   } dialogs;
   ui::HandlerBoundary boundary(dialogs, QStringLiteral("Cgcalc"));

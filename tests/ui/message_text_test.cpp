@@ -62,4 +62,15 @@ TEST(MessageWithFullStop, AppendsWhenTheLastCharacterIsAboveTheFullStop) {
   }
 }
 
+// The questions and the file message take names and lines as they are,
+// also where they hold what looks like a placeholder.
+TEST(FileMessages, NameAndLineAreTakenAsTheyAre) {
+  const QString odd = QStringLiteral("/tmp/100%1 %2.dat");
+  EXPECT_EQ(ui::SaveChangesQuestion(odd), QStringLiteral("Save changes to /tmp/100%1 %2.dat?"));
+  EXPECT_EQ(ui::UnlikeModelQuestion(odd, 3, QStringLiteral("%1 of %2")),
+            QStringLiteral("/tmp/100%1 %2.dat does not look like a model file: line 3 reads \"%1 of %2\". "
+                           "Load it anyway?"));
+  EXPECT_EQ(ui::FileMessage(odd, QStringLiteral("File not found")), QStringLiteral("/tmp/100%1 %2.dat\nFile not found"));
+}
+
 }  // namespace

@@ -229,6 +229,54 @@ TEST_F(PrintingTest, PrintsOnePageToPdfFile) {
   EXPECT_FALSE(pdf.contains(PdfText(QStringLiteral("left over"))));
 }
 
+// The image of an XObject in a PDF that Qt wrote: its dictionary names
+// width and height, and its stream holds the red, green and blue bytes
+// compressed with zlib. Empty when there is no such image or it is not
+// compressed that way.
+QByteArray ImageBytes(const QByteArray& pdf, QSize size) {
+  const QByteArray header = QStringLiteral("/Width %1\n/Height %2\n").arg(size.width()).arg(size.height()).toLatin1();
+  const qsizetype dictionary = pdf.indexOf(header);
+  const qsizetype streamStart = pdf.indexOf("stream\n", dictionary);
+  if (dictionary < 0 || streamStart < 0) return {};
+  if (!pdf.mid(dictionary, streamStart - dictionary).contains("/Filter /FlateDecode")) return {};
+  QByteArray compressed = pdf.mid(streamStart + 7, pdf.indexOf("endstream", streamStart) - streamStart - 7);
+  // qUncompress wants the expected size in front, high byte first.
+  const quint32 length = quint32(size.width() * size.height() * 3);
+  compressed.prepend(QByteArray(1, char(length & 0xff)))
+      .prepend(QByteArray(1, char((length >> 8) & 0xff)))
+      .prepend(QByteArray(1, char((length >> 16) & 0xff)))
+      .prepend(QByteArray(1, char(length >> 24)));
+  return qUncompress(compressed);
+}
+
+// Printed to a PDF, the page holds the window image as it is: compressed
+// without loss (no JPEG anywhere), not to be smoothed when scaled, and
+// every pixel, the diagram's pure colours included, exactly the window's.
+TEST_F(PrintingTest, PdfHoldsTheWindowImageWithoutLoss) {
+  SetField(QStringLiteral("B"), QStringLiteral("1000"));  // the red warning, too
+  QApplication::focusWidget()->clearFocus();               // no blinking text cursor
+  QApplication::processEvents();
+  const QImage window = ui::WindowImage(Client());
+  ConfirmPdfPrint(QStringLiteral("page.pdf"));
+  Action(QStringLiteral("Print1")).trigger();
+  const QByteArray pdf = Contents(FilePath(QStringLiteral("page.pdf")));
+  ASSERT_TRUE(pdf.startsWith("%PDF"));
+  EXPECT_FALSE(pdf.contains("/DCTDecode"));
+  EXPECT_FALSE(pdf.contains("/Interpolate true"));
+
+  const QByteArray printed = ImageBytes(pdf, window.size());
+  ASSERT_EQ(printed.size(), window.width() * window.height() * 3) << "no lossless image of the window";
+  int differing = 0;
+  for (int y = 0; y < window.height(); ++y) {
+    for (int x = 0; x < window.width(); ++x) {
+      const char* rgb = printed.constData() + 3 * (y * window.width() + x);
+      differing += qRgb(uchar(rgb[0]), uchar(rgb[1]), uchar(rgb[2])) != (window.pixel(x, y) | 0xff000000u);
+    }
+  }
+  EXPECT_EQ(differing, 0);
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
 // The second print dialog opens with the printer and settings confirmed in the first.
 TEST_F(PrintingTest, DialogOffersLastConfirmedPrinter) {
   ConfirmPdfPrint(QStringLiteral("first.pdf"));

@@ -24,6 +24,16 @@ bool ScriptedDialogs::ConfirmReplace(const QString& title, const QString& path) 
   return Next(replaceAnswers, false);
 }
 
+ScriptedDialogs::UnsavedChanges ScriptedDialogs::SaveChanges(const QString& title, const QString& question) {
+  saveChangesQuestions.push_back({title, question});
+  return Next(saveChangesAnswers, UnsavedChanges::Cancel);
+}
+
+bool ScriptedDialogs::ConfirmLoadAnyway(const QString& title, const QString& question) {
+  loadAnywayQuestions.push_back({title, question});
+  return Next(loadAnywayAnswers, false);
+}
+
 bool ScriptedDialogs::ChoosePrinter(QPrinter& printer) {
   const bool confirmed = Next(printAnswers, false);
   if (confirmed && choosePrinter) choosePrinter(printer);

@@ -11,9 +11,9 @@
 
 namespace ui_test {
 
-// Dialogs that never open a window: reports and replace questions are
-// recorded, and the file and print dialogs and the replace question take the
-// next scripted answer (cancel, or No, when none is left).
+// Dialogs that never open a window: reports and questions are recorded, and
+// the file and print dialogs and the questions take the next scripted answer
+// (cancel, or No, when none is left).
 class ScriptedDialogs final : public ui::Dialogs {
  public:
   struct Report {
@@ -25,6 +25,8 @@ class ScriptedDialogs final : public ui::Dialogs {
   std::optional<QString> ChooseFileToOpen() override;
   std::optional<QString> ChooseFileToSave() override;
   bool ConfirmReplace(const QString& title, const QString& path) override;
+  UnsavedChanges SaveChanges(const QString& title, const QString& question) override;
+  bool ConfirmLoadAnyway(const QString& title, const QString& question) override;
   bool ChoosePrinter(QPrinter& printer) override;
 
   std::vector<Report> reports;
@@ -32,6 +34,10 @@ class ScriptedDialogs final : public ui::Dialogs {
   std::deque<std::optional<QString>> saveAnswers;
   std::vector<Report> replaceQuestions;  // the title and the path asked about
   std::deque<bool> replaceAnswers;
+  std::vector<Report> saveChangesQuestions;  // the title and the question
+  std::deque<UnsavedChanges> saveChangesAnswers;
+  std::vector<Report> loadAnywayQuestions;  // the title and the question
+  std::deque<bool> loadAnywayAnswers;
   std::deque<bool> printAnswers;
   // What the user picks in a confirmed print dialog: gets the printer the
   // dialog was opened with (and so sees its current settings).

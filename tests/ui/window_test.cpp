@@ -12,14 +12,14 @@ const ValueTexts kDefaultTable = {" 28.0", "215.0", "  6.0", "  4.5", " 73.6", "
                                   "  3.4", "  3.6", " 52.3", " 33.0", "  4.8", "106.7", " 40.4",
                                   "558.7", "0.441", " 72.3", " 89.5", "16",    " 8"};
 
-void WindowTest::CreateWindows() {
+void WindowTest::CreateWindows(std::chrono::milliseconds reportDelay) {
   windows.reset();
   dialogs.reports.clear();
-  windows = std::make_unique<ui::ProgramWindows>(dialogs, kTitle);
+  windows = std::make_unique<ui::ProgramWindows>(dialogs, kTitle, reportDelay);
 }
 
-void WindowTest::ShowWindows() {
-  CreateWindows();
+void WindowTest::ShowWindows(std::chrono::milliseconds reportDelay) {
+  CreateWindows(reportDelay);
   windows->Show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
   ASSERT_TRUE(Form1().RecalcEnabled()) << "the first activation did not run start";
@@ -62,6 +62,9 @@ void WindowTest::SaveModelAs(const QString& path) {
 }
 
 QStringList WindowTest::TakeReports() {
+  // The report the window holds back after an edit comes now, as if the
+  // user had stopped typing.
+  if (windows && ReportTimer().isActive()) EXPECT_TRUE(QMetaObject::invokeMethod(&Form1(), "reportHeldBackFailure"));
   QStringList texts;
   for (const ScriptedDialogs::Report& report : dialogs.reports) {
     EXPECT_EQ(report.title, kTitle);
@@ -69,6 +72,11 @@ QStringList WindowTest::TakeReports() {
   }
   dialogs.reports.clear();
   return texts;
+}
+
+QString WindowTest::ShownTitle() {
+  QString title = Form1().windowTitle();
+  return title.replace(QStringLiteral("[*]"), Form1().isWindowModified() ? QStringLiteral("*") : QString());
 }
 
 }  // namespace ui_test

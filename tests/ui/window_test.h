@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <memory>
 #include <stdexcept>
 
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +27,11 @@ namespace ui_test {
 
 // The caption the tests give the program.
 inline const QString kTitle = QStringLiteral("Cgcalc");
+
+// How long the tests' main window holds back the failure report after an
+// edit: long enough to see that it waits while keys are typed, short enough
+// to wait for.
+inline constexpr std::chrono::milliseconds kTestReportDelay{100};
 
 // The value labels' texts in label order.
 using ValueTexts = std::array<QString, present::kResultLabelCount>;
@@ -46,10 +53,11 @@ class WindowTest : public ::testing::Test {
  protected:
   void TearDown() override;
 
-  // The main window, hidden, as start-up creates it.
-  void CreateWindows();
+  // The main window, hidden, as start-up creates it (but with the failure
+  // report delay of the tests, unless another is given).
+  void CreateWindows(std::chrono::milliseconds reportDelay = kTestReportDelay);
   // Creates it (anew), shows it and waits for its first activation.
-  void ShowWindows();
+  void ShowWindows(std::chrono::milliseconds reportDelay = kTestReportDelay);
   // Activates `window` as the window system does when the user clicks into it.
   static void Activate(QWidget& window);
 
@@ -65,6 +73,8 @@ class WindowTest : public ::testing::Test {
   QAction& Action(const QString& name) { return ChildOf<QAction>(Form1(), name); }
   QWidget& Client() { return ChildOf<QWidget>(Form1(), QStringLiteral("Client")); }
   ui::DiagramImage& Diagram() { return ChildOf<ui::DiagramImage>(Form1(), QStringLiteral("Image2")); }
+  // The timer that holds back the failure report after an edit.
+  QTimer& ReportTimer() { return ChildOf<QTimer>(Form1(), QStringLiteral("FailureReportTimer")); }
   // The About window's "O.K." button.
   QPushButton& OkButton() { return ChildOf<QPushButton>(Form2(), QStringLiteral("Button1")); }
 
@@ -78,8 +88,12 @@ class WindowTest : public ::testing::Test {
   // Save as, answered with `path`: the model is saved there and `path`
   // becomes the current file.
   void SaveModelAs(const QString& path);
-  // The texts of the reports so far, and forgets them.
+  // The texts of the reports so far, and forgets them; a report held back
+  // after an edit is shown first, as when the user stops typing.
   QStringList TakeReports();
+  // The window's title as the window system shows it: "[*]" becomes the
+  // modified mark "*" or nothing.
+  QString ShownTitle();
 
   ScriptedDialogs dialogs;
   std::unique_ptr<ui::ProgramWindows> windows;
