@@ -19,7 +19,8 @@ namespace ui {
 // Run: a failure ends that handler where it arose, leaves whatever it had done
 // so far, and is reported in a modal box with a stop icon, captioned with the
 // application's title; then the event loop goes on. No exception ever passes
-// Run, so none reaches Qt's event loop.
+// Run, so none reaches Qt's event loop. A handler whose report must wait (the
+// recalculation after a keystroke) runs through Attempt and reports later.
 class HandlerBoundary {
  public:
   // `dialogs` must outlive the boundary.

@@ -66,9 +66,9 @@ TEST_F(EditFailureTest, TheRealDelayWaitsForAPause) {
   QTest::qWait(300);
   EXPECT_TRUE(dialogs.reports.empty()) << "reported before the pause";
   ASSERT_TRUE(WaitForReport());
-  // Timers may run a little early, never a second late.
+  // Timers may run a little early; a busy machine may make them late.
   EXPECT_GT(sinceLastEdit.elapsed(), 600);
-  EXPECT_LT(sinceLastEdit.elapsed(), 1700);
+  EXPECT_LT(sinceLastEdit.elapsed(), 3000);
   EXPECT_EQ(TakeReports(), QStringList{kInvalid});
 }
 

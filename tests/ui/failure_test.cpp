@@ -99,7 +99,9 @@ TEST_F(FailureTest, EachStageLeavesWhatItShould) {
         EXPECT_EQ(after.colours[i], kGrey) << "a value of the model before is not marked";
       } else {
         EXPECT_NE(after.colours[i], kGrey) << "a new value is marked as old";
-        if (before.colours[i] != kGrey) EXPECT_EQ(after.colours[i], before.colours[i]);
+        if (before.colours[i] != kGrey) {
+          EXPECT_EQ(after.colours[i], before.colours[i]);
+        }
       }
     }
     EXPECT_EQ(after.warning, before.warning);

@@ -70,7 +70,8 @@ TEST(FileMessages, NameAndLineAreTakenAsTheyAre) {
   EXPECT_EQ(ui::UnlikeModelQuestion(odd, 3, QStringLiteral("%1 of %2")),
             QStringLiteral("/tmp/100%1 %2.dat does not look like a model file: line 3 reads \"%1 of %2\". "
                            "Load it anyway?"));
-  EXPECT_EQ(ui::FileMessage(odd, QStringLiteral("File not found")), QStringLiteral("/tmp/100%1 %2.dat\nFile not found"));
+  EXPECT_EQ(ui::FileMessage(odd, QStringLiteral("File not found")),
+            QStringLiteral("/tmp/100%1 %2.dat\nFile not found"));
 }
 
 }  // namespace

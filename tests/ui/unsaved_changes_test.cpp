@@ -112,7 +112,9 @@ TEST_F(UnsavedChangesTest, ClosingWithChangesAsks) {
     EXPECT_EQ(TakeQuestion(), QStringLiteral("Save changes to NoName?"));
     EXPECT_EQ(Form1().isVisible(), !row.closes);
     EXPECT_EQ(QFile::exists(path), row.saved);
-    if (row.saved) EXPECT_EQ(Lines(ReadBytes(path)).value(0), QByteArray("1400"));
+    if (row.saved) {
+      EXPECT_EQ(Lines(ReadBytes(path)).value(0), QByteArray("1400"));
+    }
     EXPECT_EQ(Field(QStringLiteral("B")).text(), QStringLiteral("1400"));
     dialogs.saveAnswers.clear();
   }

@@ -64,7 +64,9 @@ void WindowTest::SaveModelAs(const QString& path) {
 QStringList WindowTest::TakeReports() {
   // The report the window holds back after an edit comes now, as if the
   // user had stopped typing.
-  if (windows && ReportTimer().isActive()) EXPECT_TRUE(QMetaObject::invokeMethod(&Form1(), "reportHeldBackFailure"));
+  if (windows && ReportTimer().isActive()) {
+    EXPECT_TRUE(QMetaObject::invokeMethod(&Form1(), "reportHeldBackFailure"));
+  }
   QStringList texts;
   for (const ScriptedDialogs::Report& report : dialogs.reports) {
     EXPECT_EQ(report.title, kTitle);
