@@ -8,9 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "ui/message_text.h"
+#include "ui/platform/message_text.h"
 #include "ui/program_windows.h"
-#include "ui/qt_dialogs.h"
+#include "ui/platform/qt_dialogs.h"
 
 namespace {
 
@@ -86,10 +86,10 @@ int main(int argc, char* argv[]) {
   QApplication application(qtArgumentCount, argv);
   ui::QtDialogs dialogs;
   ui::ProgramWindows windows(dialogs, ui::ApplicationTitle(programPath));
-  dialogs.SetOwner(&windows.Form1());
+  dialogs.SetOwner(&windows.Main());
   // The whole path: the window names the file by it, and Save writes there
   // whatever the current folder is then.
-  if (request.file) windows.Form1().LoadAtStart(QFileInfo(QFile::decodeName(request.file)).absoluteFilePath());
+  if (request.file) windows.Main().LoadAtStart(QFileInfo(QFile::decodeName(request.file)).absoluteFilePath());
   windows.Show();
   return application.exec();
 }

@@ -8,7 +8,7 @@
 
 #include <optional>
 
-#include "ui/dialogs.h"
+#include "ui/platform/dialogs.h"
 #include "ui/program_windows.h"
 
 namespace {
@@ -30,7 +30,7 @@ void BM_KeystrokeRecalculation(benchmark::State& state) {
   SilentDialogs dialogs;
   ui::ProgramWindows windows(dialogs, "bench");
   windows.Show();
-  ui::TForm1& form = windows.Form1();
+  ui::MainWindow& form = windows.Main();
   form.start();
   auto* span = form.findChild<QLineEdit*>(QStringLiteral("Bot_B"));
   const QString texts[] = {"1301", "1300"};

@@ -11,8 +11,8 @@
 #include "calc/balance.h"
 #include "calc/fields.h"
 #include "calc/sweep.h"
-#include "ui/what_if_plot.h"
-#include "ui/what_if_window.h"
+#include "ui/tools/what_if_plot.h"
+#include "ui/tools/what_if_window.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 
 #include <QString>
 
-#include "ui/about_window.h"
-#include "ui/activation_tracker.h"
-#include "ui/dialogs.h"
-#include "ui/form1.h"
-#include "ui/handler_boundary.h"
+#include "ui/about/about_window.h"
+#include "ui/platform/activation_tracker.h"
+#include "ui/platform/dialogs.h"
+#include "ui/main_window/main_window.h"
+#include "ui/platform/handler_boundary.h"
 
 namespace ui {
 
@@ -22,25 +22,25 @@ class ProgramWindows {
  public:
   // Creates the main window, hidden. The About window follows when it is
   // first needed. `dialogs` must outlive this object. `failureReportDelay`
-  // is the main window's (see TForm1).
+  // is the main window's (see MainWindow).
   ProgramWindows(Dialogs& dialogs, QString applicationTitle,
-                 std::chrono::milliseconds failureReportDelay = TForm1::kFailureReportDelay);
+                 std::chrono::milliseconds failureReportDelay = MainWindow::kFailureReportDelay);
   ~ProgramWindows();
 
   // Shows the main window and asks the window system to activate it.
   void Show();
 
-  TForm1& Form1() { return *form1_; }
+  MainWindow& Main() { return *main_; }
   // The About window; creates it, hidden, at the first call (Help / About
   // calls it too). Throws std::bad_alloc when it cannot be created.
-  TForm2& Form2();
+  AboutWindow& About();
   ActivationTracker& Tracker() { return *tracker_; }
   HandlerBoundary& Boundary() { return boundary_; }
 
  private:
   HandlerBoundary boundary_;
-  std::unique_ptr<TForm1> form1_;
-  std::unique_ptr<TForm2> form2_;
+  std::unique_ptr<MainWindow> main_;
+  std::unique_ptr<AboutWindow> about_;
   // Last, so it goes first: no activation fires while the windows are destroyed.
   std::unique_ptr<ActivationTracker> tracker_;
 };

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "ui/look.h"
+#include "ui/platform/appearance.h"
 #include "window_test.h"
 
 namespace ui_test {
@@ -25,7 +25,7 @@ bool Bluish(QRgb pixel) { return qBlue(pixel) >= 160 && qRed(pixel) <= 100 && qG
 TEST(AboutWindowLayout, LinesDrawInTheirColourInsideTheWindow) {
   ScriptedDialogs dialogs;
   ui::ProgramWindows windows(dialogs, kTitle);
-  ui::TForm2& about = windows.Form2();
+  ui::AboutWindow& about = windows.About();
   const QList<QLabel*> lines = about.findChildren<QLabel*>();
   ASSERT_EQ(lines.size(), 8);
   for (QLabel* label : lines) {
@@ -54,9 +54,9 @@ TEST(AboutWindowLayout, LinesDrawInTheirColourInsideTheWindow) {
 TEST(AboutWindowLayout, WindowAndButton) {
   ScriptedDialogs dialogs;
   ui::ProgramWindows windows(dialogs, kTitle);
-  ui::TForm2& about = windows.Form2();
+  ui::AboutWindow& about = windows.About();
   EXPECT_EQ(about.geometry(), QRect(190, 202, 363, 244));
-  EXPECT_EQ(about.font(), windows.Form1().font());
+  EXPECT_EQ(about.font(), windows.Main().font());
   EXPECT_TRUE(about.windowFlags() & Qt::WindowMinMaxButtonsHint);
   QStringList tabStops;
   for (QWidget* child : about.findChildren<QWidget*>())
@@ -64,7 +64,7 @@ TEST(AboutWindowLayout, WindowAndButton) {
   EXPECT_EQ(tabStops, QStringList{QStringLiteral("Button1")});
 }
 
-QPushButton& OkButtonOf(ui::TForm2& about) { return ChildOf<QPushButton>(about, QStringLiteral("Button1")); }
+QPushButton& OkButtonOf(ui::AboutWindow& about) { return ChildOf<QPushButton>(about, QStringLiteral("Button1")); }
 
 class AboutWindowTest : public WindowTest {
  protected:
@@ -73,14 +73,14 @@ class AboutWindowTest : public WindowTest {
   // Help / About, and the About window is the active window with O.K. focused.
   void ChooseAbout() {
     Action(QStringLiteral("about1")).trigger();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &Form2(); }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &About(); }));
     ASSERT_EQ(QApplication::focusWidget(), &OkButton());
   }
 
   // The About windows there are, shown or not.
   static int AboutWindowCount() {
     int count = 0;
-    for (QWidget* window : QApplication::topLevelWidgets()) count += qobject_cast<ui::TForm2*>(window) != nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) count += qobject_cast<ui::AboutWindow*>(window) != nullptr;
     return count;
   }
 
@@ -96,10 +96,10 @@ class AboutWindowTest : public WindowTest {
 
   // start ran again: recalculated (21.5 dm² for the 1000 mm span), the file name kept.
   void ExpectStartRan() {
-    EXPECT_TRUE(Form1().RecalcEnabled());
+    EXPECT_TRUE(Main().RecalcEnabled());
     EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 21.5"));
-    EXPECT_EQ(Form1().CurrentFileName(), ModelPath());
-    EXPECT_EQ(windows->Tracker().FocusedWindow(), &Form1());
+    EXPECT_EQ(Main().CurrentFileName(), ModelPath());
+    EXPECT_EQ(windows->Tracker().FocusedWindow(), &Main());
   }
 
   QString ModelPath() const { return folder.filePath(QStringLiteral("glider.dat")); }
@@ -117,11 +117,11 @@ TEST_F(AboutWindowTest, BuiltWhenFirstChosen) {
 // About shows the one About window in front, not modal; the main window stays usable.
 TEST_F(AboutWindowTest, ShownInFrontNotModal) {
   ChooseAbout();
-  EXPECT_TRUE(Form2().isVisible());
-  EXPECT_FALSE(Form2().isModal());
+  EXPECT_TRUE(About().isVisible());
+  EXPECT_FALSE(About().isModal());
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  EXPECT_EQ(Form2().pos(), QPoint(190, 202));
-  EXPECT_TRUE(Form1().isEnabled());
+  EXPECT_EQ(About().pos(), QPoint(190, 202));
+  EXPECT_TRUE(Main().isEnabled());
   SetField(QStringLiteral("B"), QStringLiteral("1000"));
   EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 21.5"));
 }
@@ -129,8 +129,8 @@ TEST_F(AboutWindowTest, ShownInFrontNotModal) {
 // About twice, with the main window in between: still one About window, in front again.
 TEST_F(AboutWindowTest, ChosenTwiceIsOneWindowBroughtToFront) {
   ChooseAbout();
-  Activate(Form1());
-  ASSERT_TRUE(Form2().isVisible());
+  Activate(Main());
+  ASSERT_TRUE(About().isVisible());
   ChooseAbout();
   EXPECT_EQ(AboutWindowCount(), 1);
   ChooseAbout();
@@ -143,21 +143,21 @@ TEST_F(AboutWindowTest, ChosenTwiceIsOneWindowBroughtToFront) {
 TEST_F(AboutWindowTest, HidingRunsStart) {
   const struct {
     const char* name;
-    std::function<void(ui::TForm2&)> hide;
+    std::function<void(ui::AboutWindow&)> hide;
   } ways[] = {
-      {"click on O.K.", [](ui::TForm2& about) { QTest::mouseClick(&OkButtonOf(about), Qt::LeftButton); }},
-      {"Enter", [](ui::TForm2& about) { QTest::keyClick(&OkButtonOf(about), Qt::Key_Return); }},
-      {"Space", [](ui::TForm2& about) { QTest::keyClick(&OkButtonOf(about), Qt::Key_Space); }},
-      {"Escape", [](ui::TForm2& about) { QTest::keyClick(&OkButtonOf(about), Qt::Key_Escape); }},
-      {"close box", [](ui::TForm2& about) { EXPECT_TRUE(about.close()); }},
+      {"click on O.K.", [](ui::AboutWindow& about) { QTest::mouseClick(&OkButtonOf(about), Qt::LeftButton); }},
+      {"Enter", [](ui::AboutWindow& about) { QTest::keyClick(&OkButtonOf(about), Qt::Key_Return); }},
+      {"Space", [](ui::AboutWindow& about) { QTest::keyClick(&OkButtonOf(about), Qt::Key_Space); }},
+      {"Escape", [](ui::AboutWindow& about) { QTest::keyClick(&OkButtonOf(about), Qt::Key_Escape); }},
+      {"close box", [](ui::AboutWindow& about) { EXPECT_TRUE(about.close()); }},
   };
   for (const auto& way : ways) {
     SCOPED_TRACE(way.name);
     ShowWindows();
     ChooseAbout();
     PrepareState();
-    way.hide(Form2());
-    EXPECT_FALSE(Form2().isVisible());
+    way.hide(About());
+    EXPECT_FALSE(About().isVisible());
     ExpectStartRan();
     EXPECT_TRUE(TakeReports().isEmpty());
   }
@@ -166,22 +166,22 @@ TEST_F(AboutWindowTest, HidingRunsStart) {
 // The About window carries the program's icon, as the main window does.
 TEST_F(AboutWindowTest, CarriesTheProgramsIcon) {
   ChooseAbout();
-  const QIcon icon = Form2().windowIcon();
+  const QIcon icon = About().windowIcon();
   ASSERT_FALSE(icon.isNull());
-  EXPECT_EQ(icon.pixmap(32).toImage(), Form1().windowIcon().pixmap(32).toImage());
-  EXPECT_EQ(icon.pixmap(16).toImage(), Form1().windowIcon().pixmap(16).toImage());
+  EXPECT_EQ(icon.pixmap(32).toImage(), Main().windowIcon().pixmap(32).toImage());
+  EXPECT_EQ(icon.pixmap(16).toImage(), Main().windowIcon().pixmap(16).toImage());
 }
 
 // A window the user moved comes back where it was left.
 TEST_F(AboutWindowTest, KeepsItsPlaceWhenShownAgain) {
   ChooseAbout();
-  Form2().move(300, 260);
+  About().move(300, 260);
   OkButton().click();
-  ASSERT_FALSE(Form2().isVisible());
+  ASSERT_FALSE(About().isVisible());
   // The window manager activates the main window; the offscreen platform leaves that to us.
-  Activate(Form1());
+  Activate(Main());
   ChooseAbout();
-  EXPECT_EQ(Form2().pos(), QPoint(300, 260));
+  EXPECT_EQ(About().pos(), QPoint(300, 260));
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ class ActivationTest : public WindowTest {
     QFile::remove(ModelPath());  // else Save as would ask before replacing it
     SaveModelAs(ModelPath());
     Button(QStringLiteral("Button1")).click();  // "deutsch"
-    ASSERT_FALSE(Form1().LanguageEnglish());
+    ASSERT_FALSE(Main().LanguageEnglish());
     EditFieldUnnoticed(QStringLiteral("B"), QStringLiteral("1000"));
     ASSERT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 28.0"));
   }
@@ -32,11 +32,11 @@ class ActivationTest : public WindowTest {
   // start ran once more: it recalculated (area 21.5 dm² for the 1000 mm span)
   // and left the file name, its line and the language alone.
   void ExpectLaterStartRan() {
-    EXPECT_TRUE(Form1().RecalcEnabled());
+    EXPECT_TRUE(Main().RecalcEnabled());
     EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 21.5"));
-    EXPECT_EQ(Form1().CurrentFileName(), ModelPath());
+    EXPECT_EQ(Main().CurrentFileName(), ModelPath());
     EXPECT_EQ(NamedLabel(QStringLiteral("Lab_fname")).text(), ModelPath());
-    EXPECT_FALSE(Form1().LanguageEnglish());
+    EXPECT_FALSE(Main().LanguageEnglish());
   }
 
   // start would have taken in the span edited unnoticed.
@@ -44,10 +44,10 @@ class ActivationTest : public WindowTest {
 
   // Shows the About window as Help / About will, with the focus on its button.
   void VisitAboutWindow() {
-    Form2().show();
-    Activate(Form2());
+    About().show();
+    Activate(About());
     ASSERT_EQ(QApplication::focusWidget(), &OkButton());
-    ASSERT_EQ(windows->Tracker().FocusedWindow(), &Form2());
+    ASSERT_EQ(windows->Tracker().FocusedWindow(), &About());
   }
 
   QString ModelPath() const { return folder.filePath(QStringLiteral("glider.dat")); }
@@ -60,9 +60,9 @@ class ActivationTest : public WindowTest {
 TEST_F(ActivationTest, NothingIsComputedBeforeTheFirstActivation) {
   CreateWindows();
   SetField(QStringLiteral("B"), QStringLiteral("1000"));
-  EXPECT_FALSE(Form1().RecalcEnabled());
-  EXPECT_FALSE(Form1().LanguageEnglish());
-  EXPECT_TRUE(Form1().CurrentFileName().isEmpty());
+  EXPECT_FALSE(Main().RecalcEnabled());
+  EXPECT_FALSE(Main().LanguageEnglish());
+  EXPECT_TRUE(Main().CurrentFileName().isEmpty());
   for (const QString& text : Values()) EXPECT_TRUE(text.isEmpty());
   EXPECT_TRUE(NamedLabel(QStringLiteral("Lab_fname")).text().isEmpty());
   EXPECT_EQ(Diagram().DrawnCanvas(), nullptr);
@@ -74,10 +74,10 @@ TEST_F(ActivationTest, NothingIsComputedBeforeTheFirstActivation) {
 TEST_F(ActivationTest, FirstShowingRunsStart) {
   ShowWindows();
   EXPECT_EQ(QApplication::focusWidget(), &Field(QStringLiteral("B")));
-  EXPECT_EQ(windows->Tracker().FocusedWindow(), &Form1());
-  EXPECT_EQ(Form1().CurrentFileName(), QStringLiteral("NoName"));
+  EXPECT_EQ(windows->Tracker().FocusedWindow(), &Main());
+  EXPECT_EQ(Main().CurrentFileName(), QStringLiteral("NoName"));
   EXPECT_EQ(NamedLabel(QStringLiteral("Lab_fname")).text(), QStringLiteral("NoName"));
-  EXPECT_TRUE(Form1().LanguageEnglish());
+  EXPECT_TRUE(Main().LanguageEnglish());
   EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 28.0"));
   EXPECT_NE(Diagram().DrawnCanvas(), nullptr);
   EXPECT_TRUE(TakeReports().isEmpty());
@@ -90,9 +90,9 @@ TEST_F(ActivationTest, OkButtonOfAboutWindowRunsStartAtOnce) {
   PrepareState();
   VisitAboutWindow();
   OkButton().click();
-  EXPECT_FALSE(Form2().isVisible());
+  EXPECT_FALSE(About().isVisible());
   ExpectLaterStartRan();
-  EXPECT_EQ(windows->Tracker().FocusedWindow(), &Form1());
+  EXPECT_EQ(windows->Tracker().FocusedWindow(), &Main());
 }
 
 // A click on O.K. or Space on it hides the window the same way.
@@ -109,8 +109,8 @@ TEST_F(ActivationTest, CloseBoxOfAboutWindowRunsStart) {
   ShowWindows();
   PrepareState();
   VisitAboutWindow();
-  EXPECT_TRUE(Form2().close());
-  EXPECT_FALSE(Form2().isVisible());
+  EXPECT_TRUE(About().close());
+  EXPECT_FALSE(About().isVisible());
   ExpectLaterStartRan();
 }
 
@@ -119,13 +119,13 @@ TEST_F(ActivationTest, ComingBackWhileAboutWindowStaysOpenRunsStart) {
   ShowWindows();
   PrepareState();
   VisitAboutWindow();
-  Activate(Form1());
-  EXPECT_TRUE(Form2().isVisible());
+  Activate(Main());
+  EXPECT_TRUE(About().isVisible());
   ExpectLaterStartRan();
   // Back in the About window and out again: start runs once more.
   EditFieldUnnoticed(QStringLiteral("B"), QStringLiteral("1300"));
-  Activate(Form2());
-  Activate(Form1());
+  Activate(About());
+  Activate(Main());
   EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 28.0"));
 }
 
@@ -163,12 +163,12 @@ TEST_F(ActivationTest, DialogsAndMessageBoxesLeaveTheFocusedWindow) {
   PrepareState();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    std::unique_ptr<QDialog> dialog(c.make(&Form1()));
+    std::unique_ptr<QDialog> dialog(c.make(&Main()));
     dialog->open();
     Activate(*dialog);
-    EXPECT_EQ(windows->Tracker().FocusedWindow(), &Form1());
+    EXPECT_EQ(windows->Tracker().FocusedWindow(), &Main());
     dialog->reject();
-    Activate(Form1());
+    Activate(Main());
     ExpectStartDidNotRun();
   }
 }
@@ -179,11 +179,11 @@ TEST_F(ActivationTest, FailingFirstStartIsReportedOnce) {
   CreateWindows();
   SetField(QStringLiteral("B"), QString());
   windows->Show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Main()));
   EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("Invalid floating point operation.")});
-  EXPECT_TRUE(Form1().RecalcEnabled());
+  EXPECT_TRUE(Main().RecalcEnabled());
   EXPECT_EQ(NamedLabel(QStringLiteral("Lab_fname")).text(), QStringLiteral("NoName"));
-  EXPECT_FALSE(Form1().LanguageEnglish());
+  EXPECT_FALSE(Main().LanguageEnglish());
   for (const QString& text : Values()) EXPECT_TRUE(text.isEmpty());
 }
 
@@ -193,12 +193,12 @@ TEST_F(ActivationTest, LaterStartCompletesWhatAFailedFirstStartLeftUndone) {
   CreateWindows();
   SetField(QStringLiteral("B"), QString());
   windows->Show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Main()));
   TakeReports();
   SetField(QStringLiteral("B"), QStringLiteral("1300"));
   VisitAboutWindow();
   OkButton().click();
-  EXPECT_TRUE(Form1().LanguageEnglish());
+  EXPECT_TRUE(Main().LanguageEnglish());
   EXPECT_EQ(Values(), kDefaultTable);
   EXPECT_TRUE(TakeReports().isEmpty());
 }

@@ -10,8 +10,8 @@
 #include <functional>
 #include <string>
 
-#include "ui/icons.h"
-#include "ui/sketch.h"
+#include "ui/pictures/icons.h"
+#include "ui/pictures/dimension_sketch.h"
 
 namespace {
 

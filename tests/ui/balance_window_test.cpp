@@ -1,6 +1,6 @@
 // The balance check window: what typing into its fields shows, the choice of
 // supports, its errors, the language, and the inputs kept between runs.
-#include "ui/balance_window.h"
+#include "ui/tools/balance_window.h"
 
 #include <fstream>
 #include <map>

@@ -57,7 +57,7 @@ TEST_F(EditFailureTest, TypingIsNeverInterrupted) {
 // The report waits 700 ms after the last keystroke in the program as it
 // starts; each further edit starts the wait again.
 TEST_F(EditFailureTest, TheRealDelayWaitsForAPause) {
-  ShowWindows(ui::TForm1::kFailureReportDelay);
+  ShowWindows(ui::MainWindow::kFailureReportDelay);
   TypeOverSpan(QStringLiteral("-"));
   QTest::qWait(300);
   TypeOverSpan(QStringLiteral("-0"));  // the same failure again, 300 ms later
@@ -107,7 +107,7 @@ TEST_F(EditFailureTest, OtherFailuresAreReportedAtOnce) {
   CreateWindows(std::chrono::minutes(10));
   EditFieldUnnoticed(QStringLiteral("B"), QString());
   windows->Show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Main()));
   EXPECT_EQ(dialogs.reports.size(), 1u) << "the start's failure";
   dialogs.reports.clear();
 

@@ -127,8 +127,8 @@ TEST_F(FailureTest, WingValuesAreNewWhenTheTailplaneFails) {
             QStringList({" 21.5", "215.0", "  4.7", "  4.1", " 73.6"}));
   EXPECT_EQ(values[5], QStringLiteral("  0.2"));  // the tailplane area before its last chord became 0
   // The margins were set before the tailplane failed, the tailplane chords read.
-  EXPECT_EQ(Form1().Results().SmallMargin, 8);
-  EXPECT_EQ(Form1().Model().Lah, 0);
+  EXPECT_EQ(Main().Results().SmallMargin, 8);
+  EXPECT_EQ(Main().Model().Lah, 0);
 }
 
 // The grey goes with the next cycle that succeeds: every value has its
@@ -174,11 +174,11 @@ TEST_F(FailureTest, ReadingStopsAtTheFieldBeyondRange) {
   EditFieldUnnoticed(QStringLiteral("Va"), QStringLiteral("5"));
   SetField(QStringLiteral("La"), QStringLiteral("7"));
   EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("Floating point overflow.")});
-  EXPECT_EQ(Form1().Model().B, 1000);
-  EXPECT_EQ(Form1().Model().Li, 220);
-  EXPECT_EQ(Form1().Model().Lk, 210);
-  EXPECT_EQ(Form1().Model().La, 0);
-  EXPECT_EQ(Form1().Model().Va, 0);
+  EXPECT_EQ(Main().Model().B, 1000);
+  EXPECT_EQ(Main().Model().Li, 220);
+  EXPECT_EQ(Main().Model().Lk, 210);
+  EXPECT_EQ(Main().Model().La, 0);
+  EXPECT_EQ(Main().Model().Va, 0);
   EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 28.0"));
 }
 

@@ -9,7 +9,7 @@
 
 #include "calc/number_text.h"
 #include "file_test.h"
-#include "ui/qt_dialogs.h"
+#include "ui/platform/qt_dialogs.h"
 
 namespace ui_test {
 namespace {
@@ -23,7 +23,7 @@ TEST_F(FileCommandsTest, SaveOfDefaultModelGivesThe90ByteFile) {
   EXPECT_EQ(bytes.size(), 90);
   EXPECT_TRUE(bytes.startsWith(QByteArray::fromHex("313330300D0A202020300D0A")));
   EXPECT_EQ(bytes, ReadBytes(DataFile("default.dat")));
-  EXPECT_EQ(Form1().CurrentFileName(), path);
+  EXPECT_EQ(Main().CurrentFileName(), path);
   EXPECT_EQ(FileNameLine(), path);
   EXPECT_TRUE(dialogs.replaceQuestions.empty());
   EXPECT_TRUE(TakeReports().isEmpty());
@@ -33,15 +33,15 @@ TEST_F(FileCommandsTest, SaveOfDefaultModelGivesThe90ByteFile) {
 // show the file's lines with their leading blanks.
 TEST_F(FileCommandsTest, LoadOfDefaultFileGivesSameResults) {
   const QString path = DataFile("default.dat");
-  const auto modelBefore = ValuesOf(Form1().Model());
+  const auto modelBefore = ValuesOf(Main().Model());
   dialogs.openAnswers = {path};
   Button(QStringLiteral("LoadButton")).click();
   EXPECT_EQ(FieldTexts(), kLoadedDefaultTexts);
   EXPECT_EQ(Values(), kDefaultTable);
-  EXPECT_EQ(ValuesOf(Form1().Model()), modelBefore);
-  EXPECT_EQ(Form1().CurrentFileName(), path);
+  EXPECT_EQ(ValuesOf(Main().Model()), modelBefore);
+  EXPECT_EQ(Main().CurrentFileName(), path);
   EXPECT_EQ(FileNameLine(), path);
-  EXPECT_TRUE(Form1().RecalcEnabled());
+  EXPECT_TRUE(Main().RecalcEnabled());
   EXPECT_TRUE(TakeReports().isEmpty());
 }
 
@@ -67,8 +67,8 @@ TEST_F(FileCommandsTest, LoadWritesTheFieldsInRecordOrder) {
   const QObject watching;  // ends the connections before `seen` goes
   for (int i = 0; i < calc::kModelFieldCount; ++i) {
     QObject::connect(&Field(Code(i)), &QLineEdit::textChanged, &watching, [this, i, &seen] {
-      seen.push_back({i, Form1().RecalcEnabled(), NamedLabel(QStringLiteral("Lab_St")).text(), FileNameLine(),
-                      ValuesOf(Form1().Model())});
+      seen.push_back({i, Main().RecalcEnabled(), NamedLabel(QStringLiteral("Lab_St")).text(), FileNameLine(),
+                      ValuesOf(Main().Model())});
     });
   }
   Load(path);
@@ -125,7 +125,7 @@ TEST_F(FileCommandsTest, SaveRoundsAndLoadShowsTheLine) {
     SetField(code, defaultText);
     Load(path);
     EXPECT_EQ(Field(code).text(), QString::fromLatin1(row.line));
-    const double value = calc::ModelField(Form1().Model(), index);
+    const double value = calc::ModelField(Main().Model(), index);
     EXPECT_EQ(value, calc::ParseNumber(row.line));
     EXPECT_EQ(std::signbit(value), QByteArray(row.line).contains('-'));
     SetField(code, defaultText);
@@ -151,15 +151,15 @@ TEST_F(FileCommandsTest, DecimalsInTheFileAreRoundedByTheRecalculation) {
     WriteBytes(path, bytes);
     double vkWhileWriting = 0;
     const QMetaObject::Connection watch = QObject::connect(
-        &Field(QStringLiteral("Vk")), &QLineEdit::textChanged, &Form1(),
-        [this, &vkWhileWriting] { vkWhileWriting = Form1().Model().Vk; });
+        &Field(QStringLiteral("Vk")), &QLineEdit::textChanged, &Main(),
+        [this, &vkWhileWriting] { vkWhileWriting = Main().Model().Vk; });
     Load(path);
     QObject::disconnect(watch);
     EXPECT_EQ(vkWhileWriting, 12.5);
     EXPECT_EQ(Field(QStringLiteral("Vk")).text(), QStringLiteral("  13"));
     EXPECT_EQ(Field(QStringLiteral("Rh")).text(), QStringLiteral(" 360"));
-    EXPECT_EQ(Form1().Model().Vk, 13);
-    EXPECT_EQ(Form1().Model().Rh, row.rhAfter);
+    EXPECT_EQ(Main().Model().Vk, 13);
+    EXPECT_EQ(Main().Model().Rh, row.rhAfter);
   }
   EXPECT_TRUE(TakeReports().isEmpty());
 }
@@ -202,7 +202,7 @@ TEST_F(FileCommandsTest, ReadingRulesThroughLoad) {
     EXPECT_EQ(FieldTexts(), row.texts);
     EXPECT_EQ(TakeReports(), row.reports);
     EXPECT_EQ(FileNameLine(), DataFile(row.file));
-    EXPECT_TRUE(Form1().RecalcEnabled());
+    EXPECT_TRUE(Main().RecalcEnabled());
     if (row.reports.isEmpty()) {
       EXPECT_EQ(Values(), TableForFields());
     }
@@ -215,14 +215,14 @@ TEST_F(FileCommandsTest, CancelledLoadRecalculatesOnce) {
   EditFieldUnnoticed(QStringLiteral("B"), QString());
   Load(std::nullopt);
   EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("Invalid floating point operation.")});
-  EXPECT_TRUE(Form1().RecalcEnabled());
+  EXPECT_TRUE(Main().RecalcEnabled());
 
   EditFieldUnnoticed(QStringLiteral("B"), QStringLiteral("1000"));
   dialogs.openAnswers = {std::nullopt};
   dialogs.saveChangesAnswers = {ui::Dialogs::UnsavedChanges::Discard};
   Button(QStringLiteral("LoadButton")).click();
   EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 21.5"));
-  EXPECT_EQ(Form1().CurrentFileName(), QStringLiteral("NoName"));
+  EXPECT_EQ(Main().CurrentFileName(), QStringLiteral("NoName"));
   EXPECT_EQ(FileNameLine(), QStringLiteral("NoName"));
   EXPECT_TRUE(TakeReports().isEmpty());
 }
@@ -239,9 +239,9 @@ TEST_F(FileCommandsTest, BarePatternIsNoFile) {
   EditFieldUnnoticed(QStringLiteral("B"), QStringLiteral("1200"));
   Load(pattern);
   EXPECT_EQ(Field(QStringLiteral("B")).text(), QStringLiteral("1200"));
-  EXPECT_EQ(Form1().Model().B, 1200);
-  EXPECT_TRUE(Form1().RecalcEnabled());
-  EXPECT_EQ(Form1().CurrentFileName(), QStringLiteral("NoName"));
+  EXPECT_EQ(Main().Model().B, 1200);
+  EXPECT_TRUE(Main().RecalcEnabled());
+  EXPECT_EQ(Main().CurrentFileName(), QStringLiteral("NoName"));
 
   SaveAs(pattern);
   EXPECT_EQ(ReadBytes(PathIn(pattern)), other);
@@ -260,13 +260,13 @@ TEST_F(FileCommandsTest, BarePatternIsNoFile) {
 TEST_F(FileCommandsTest, CancelledSaveAsDoesNothing) {
   const CurrentFolder inFolder(folder.path());
   SaveAs(std::nullopt);
-  EXPECT_EQ(Form1().CurrentFileName(), QStringLiteral("NoName"));
+  EXPECT_EQ(Main().CurrentFileName(), QStringLiteral("NoName"));
   EXPECT_TRUE(QDir(folder.path()).isEmpty());
 
   const QString path = PathIn(QStringLiteral("first.dat"));
   SaveAs(path);
   SaveAs(std::nullopt);
-  EXPECT_EQ(Form1().CurrentFileName(), path);
+  EXPECT_EQ(Main().CurrentFileName(), path);
   EXPECT_EQ(FileNameLine(), path);
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("first.dat")});
   EXPECT_TRUE(TakeReports().isEmpty());
@@ -276,19 +276,19 @@ TEST_F(FileCommandsTest, CancelledSaveAsDoesNothing) {
 // writing a file "NoName" into the current folder.
 TEST_F(FileCommandsTest, SaveBeforeAnyFileIsSaveAs) {
   const CurrentFolder inFolder(folder.path());
-  ASSERT_EQ(Form1().CurrentFileName(), QStringLiteral("NoName"));
+  ASSERT_EQ(Main().CurrentFileName(), QStringLiteral("NoName"));
   dialogs.saveAnswers = {std::nullopt};
   Save();
   EXPECT_TRUE(dialogs.saveAnswers.empty());
   EXPECT_TRUE(QDir(folder.path()).isEmpty());
-  EXPECT_EQ(Form1().CurrentFileName(), QStringLiteral("NoName"));
+  EXPECT_EQ(Main().CurrentFileName(), QStringLiteral("NoName"));
 
   const QString path = PathIn(QStringLiteral("chosen.dat"));
   dialogs.saveAnswers = {path};
   Save();
   EXPECT_TRUE(dialogs.saveAnswers.empty());
   EXPECT_EQ(ReadBytes(path), ReadBytes(DataFile("default.dat")));
-  EXPECT_EQ(Form1().CurrentFileName(), path);
+  EXPECT_EQ(Main().CurrentFileName(), path);
   EXPECT_EQ(FileNameLine(), path);
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("chosen.dat")});
   EXPECT_TRUE(TakeReports().isEmpty());
@@ -329,7 +329,7 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacing) {
     EXPECT_EQ(dialogs.replaceQuestions[0].title, kTitle);
     EXPECT_EQ(dialogs.replaceQuestions[0].text, existing);
     EXPECT_EQ(ReadBytes(existing), row.contents);
-    EXPECT_EQ(Form1().CurrentFileName(), row.nameAfter);
+    EXPECT_EQ(Main().CurrentFileName(), row.nameAfter);
     EXPECT_EQ(FileNameLine(), row.nameAfter);
   }
   dialogs.replaceQuestions.clear();
@@ -378,8 +378,8 @@ TEST_F(FileCommandsTest, FailedSaveKeepsTheOldFile) {
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
             (QStringList{QStringLiteral("existing.dat"), QStringLiteral("first.dat")}));
   EXPECT_EQ(FileNameLine(), first);
-  EXPECT_EQ(Form1().CurrentFileName(), first);
-  EXPECT_TRUE(Form1().isWindowModified()) << "nothing was saved";
+  EXPECT_EQ(Main().CurrentFileName(), first);
+  EXPECT_TRUE(Main().isWindowModified()) << "nothing was saved";
 
   // A folder cannot be replaced by a model file.
   const QString subfolder = PathIn(QStringLiteral("folder.dat"));
@@ -388,13 +388,13 @@ TEST_F(FileCommandsTest, FailedSaveKeepsTheOldFile) {
   SaveAs(subfolder);
   EXPECT_EQ(TakeReports(), QStringList{subfolder + QStringLiteral("\nFile access denied.")});
   EXPECT_EQ(FileNameLine(), first);
-  EXPECT_EQ(Form1().CurrentFileName(), first);
+  EXPECT_EQ(Main().CurrentFileName(), first);
 
   // The next Save writes the last file really written.
   Save();
   EXPECT_EQ(Lines(ReadBytes(first)).value(0), QByteArray("1400"));
   EXPECT_EQ(ReadBytes(existing), QByteArray("old contents"));
-  EXPECT_FALSE(Form1().isWindowModified());
+  EXPECT_FALSE(Main().isWindowModified());
   EXPECT_TRUE(TakeReports().isEmpty());
 }
 
@@ -427,17 +427,17 @@ TEST_F(FileCommandsTest, FailedLoadIsReportedAndChangesNothing) {
   SetField(QStringLiteral("B"), QStringLiteral("1400"));
   const QStringList texts = FieldTexts();
   const ValueTexts values = Values();
-  const auto model = ValuesOf(Form1().Model());
+  const auto model = ValuesOf(Main().Model());
   for (const LoadFailureRow& row : rows) {
     SCOPED_TRACE(row.name);
     const QString path = row.path(folder);
     Load(path);
     EXPECT_EQ(TakeReports(), QStringList{row.report(path)});
-    EXPECT_TRUE(Form1().RecalcEnabled());
+    EXPECT_TRUE(Main().RecalcEnabled());
     EXPECT_EQ(FieldTexts(), texts);
     EXPECT_EQ(Values(), values);
-    EXPECT_EQ(ValuesOf(Form1().Model()), model);
-    EXPECT_EQ(Form1().CurrentFileName(), loaded);
+    EXPECT_EQ(ValuesOf(Main().Model()), model);
+    EXPECT_EQ(Main().CurrentFileName(), loaded);
     EXPECT_EQ(FileNameLine(), loaded);
   }
   SetField(QStringLiteral("B"), QStringLiteral("1300"));
@@ -451,7 +451,7 @@ TEST_F(FileCommandsTest, FailedLoadIsReportedOnce) {
   const QString missing = PathIn(QStringLiteral("missing.dat"));
   Load(missing);
   EXPECT_EQ(TakeReports(), QStringList{missing + QStringLiteral("\nFile not found.")});
-  EXPECT_TRUE(Form1().RecalcEnabled());
+  EXPECT_TRUE(Main().RecalcEnabled());
   SetField(QStringLiteral("B"), QStringLiteral("1300"));
   EXPECT_EQ(Values(), kDefaultTable);
   EXPECT_TRUE(TakeReports().isEmpty());
@@ -476,7 +476,7 @@ TEST_F(FileCommandsTest, FlyingWingSave) {
   QStringList expectedTexts;
   for (const QByteArray& line : expected) expectedTexts << QString::fromLatin1(line);
   EXPECT_EQ(FieldTexts(), expectedTexts);
-  EXPECT_EQ(Form1().Model().Rh, 400);
+  EXPECT_EQ(Main().Model().Rh, 400);
   EXPECT_TRUE(TakeReports().isEmpty());
 }
 

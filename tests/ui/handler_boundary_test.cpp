@@ -1,4 +1,4 @@
-#include "ui/handler_boundary.h"
+#include "ui/platform/handler_boundary.h"
 
 #include <functional>
 #include <new>

@@ -42,7 +42,7 @@ TEST_F(KeyboardTest, AltFInAFieldOpensTheFileMenu) {
   EXPECT_EQ(CloseOpenMenu(), QStringLiteral("File1"));
   EXPECT_EQ(span.text(), QStringLiteral("1300"));
   EXPECT_EQ(Values(), kDefaultTable);
-  EXPECT_FALSE(Form1().isWindowModified());
+  EXPECT_FALSE(Main().isWindowModified());
 
   QTest::keyClick(&span, Qt::Key_H, Qt::AltModifier);
   EXPECT_EQ(CloseOpenMenu(), QStringLiteral("Help1"));
@@ -100,7 +100,7 @@ TEST_F(KeyboardTest, CtrlSInAFreshWindowOpensSaveAs) {
   ASSERT_EQ(QApplication::focusWidget(), &Field(QStringLiteral("B")));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
   EXPECT_TRUE(dialogs.saveAnswers.empty()) << "the save dialog was not shown";
-  EXPECT_EQ(Form1().CurrentFileName(), path);
+  EXPECT_EQ(Main().CurrentFileName(), path);
   EXPECT_TRUE(QFile::exists(path));
   EXPECT_EQ(Field(QStringLiteral("B")).text(), QStringLiteral("1300"));
 }
@@ -134,14 +134,14 @@ TEST_F(KeyboardTest, ShortcutsRunTheirMenuItems) {
     EXPECT_EQ(span.text(), QStringLiteral("1300"));
   }
   // Quit, last, closes the unchanged window without asking.
-  EXPECT_EQ(Form1().isVisible(), Action(QStringLiteral("Quit1")).shortcut().isEmpty());
+  EXPECT_EQ(Main().isVisible(), Action(QStringLiteral("Quit1")).shortcut().isEmpty());
   EXPECT_TRUE(dialogs.saveChangesQuestions.empty());
 }
 
 // Enter, on the keyboard's main block or the keypad, presses the focused
 // push button, as Space does.
 TEST_F(KeyboardTest, EnterPressesTheFocusedButton) {
-  const QString english = Form1().windowTitle();
+  const QString english = Main().windowTitle();
   const struct {
     const char* button;
     Qt::Key key;
@@ -156,7 +156,7 @@ TEST_F(KeyboardTest, EnterPressesTheFocusedButton) {
     button.setFocus();
     ASSERT_TRUE(button.hasFocus());
     QTest::keyClick(&button, row.key, row.modifiers);
-    EXPECT_EQ(Form1().windowTitle() != english, row.german);
+    EXPECT_EQ(Main().windowTitle() != english, row.german);
   }
 }
 

@@ -54,7 +54,7 @@ class LanguageTest : public WindowTest {
 
   void ExpectCaptions(const Language& language) {
     // The title without the place of the modified mark.
-    EXPECT_EQ(QString(Form1().windowTitle()).remove(QStringLiteral("[*]")), language.title);
+    EXPECT_EQ(QString(Main().windowTitle()).remove(QStringLiteral("[*]")), language.title);
     EXPECT_EQ(Caption(14).text(), language.units);
     for (int number = 1; number <= 13; ++number) {
       SCOPED_TRACE(number);
@@ -68,7 +68,7 @@ class LanguageTest : public WindowTest {
     SetField(QStringLiteral("Lk"), QStringLiteral("201"));
     SetField(QStringLiteral("Vk"), QStringLiteral("0"));
     SetField(QStringLiteral("B"), QStringLiteral("1000"));
-    ASSERT_LT(Form1().Results().Wing.AspectRatio, 5.0);
+    ASSERT_LT(Main().Results().Wing.AspectRatio, 5.0);
   }
 };
 
@@ -79,7 +79,7 @@ TEST_F(LanguageTest, ButtonsSwitchTheCaptions) {
     SCOPED_TRACE(language->name);
     Press(*language);
     ExpectCaptions(*language);
-    EXPECT_EQ(Form1().LanguageEnglish(), language == &kEnglish);
+    EXPECT_EQ(Main().LanguageEnglish(), language == &kEnglish);
     EXPECT_EQ(NamedLabel(QStringLiteral("Label17")).text(), QString());
   }
   EXPECT_TRUE(TakeReports().isEmpty());
@@ -104,7 +104,7 @@ TEST_F(LanguageTest, OnlyTheCaptionTableChanges) {
     for (const char* item : {"Load1", "Save1", "Saveas1", "Print1", "about1"})
       texts.push_back(Action(QString::fromLatin1(item)).text());
     for (const char* menu : {"File1", "Help1"})
-      texts.push_back(ChildOf<QMenu>(Form1(), QString::fromLatin1(menu)).title());
+      texts.push_back(ChildOf<QMenu>(Main(), QString::fromLatin1(menu)).title());
     for (const char* button : {"Button1", "Button2", "LoadButton", "SaveButton"}) {
       texts.push_back(Button(QString::fromLatin1(button)).text());
       texts.push_back(Button(QString::fromLatin1(button)).toolTip());
@@ -139,7 +139,7 @@ TEST_F(LanguageTest, NothingIsRecalculated) {
     SCOPED_TRACE(language->name);
     Press(*language);
     EXPECT_EQ(Values(), kDefaultTable);
-    EXPECT_EQ(Form1().Model().B, 1300);
+    EXPECT_EQ(Main().Model().B, 1300);
   }
 }
 
@@ -172,7 +172,7 @@ TEST_F(LanguageTest, NoWarningLeavesTheLineAlone) {
   const QStringList reports = TakeReports();
   ASSERT_FALSE(reports.isEmpty());
   ASSERT_EQ(reports.constLast(), QStringLiteral("Invalid floating point operation.")) << "stopped at the tailplane";
-  ASSERT_GE(Form1().Results().Wing.AspectRatio, 5.0);
+  ASSERT_GE(Main().Results().Wing.AspectRatio, 5.0);
   QLabel& warning = NamedLabel(QStringLiteral("Label17"));
   ASSERT_EQ(warning.text(), kEnglish.warning);
   for (const Language* language : {&kGerman, &kEnglish, &kGerman}) {
@@ -193,15 +193,15 @@ TEST_F(LanguageTest, AboutWindowVisitKeepsTheLanguage) {
   // Changed without a recalculation, so that the one start runs shows.
   EditFieldUnnoticed(QStringLiteral("Lk"), QStringLiteral("202"));
 
-  Form2().show();
-  Activate(Form2());
+  About().show();
+  Activate(About());
   OkButton().click();
-  ASSERT_FALSE(Form2().isVisible());
+  ASSERT_FALSE(About().isVisible());
 
   // start recalculated, and so rewrote the warning line.
-  EXPECT_EQ(Form1().Model().Lk, 202);
+  EXPECT_EQ(Main().Model().Lk, 202);
   ExpectCaptions(kGerman);
-  EXPECT_FALSE(Form1().LanguageEnglish());
+  EXPECT_FALSE(Main().LanguageEnglish());
   EXPECT_EQ(warning.text(), kGerman.warning);
   SetField(QStringLiteral("Lk"), QStringLiteral("201"));
   EXPECT_EQ(warning.text(), kGerman.warning);

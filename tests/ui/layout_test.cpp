@@ -34,14 +34,14 @@ class LayoutTest : public WindowTest {
  protected:
   void SetUp() override { ShowWindows(); }
 
-  QScrollArea& ScrollBox() { return ChildOf<QScrollArea>(Form1(), QStringLiteral("ScrollBox")); }
+  QScrollArea& ScrollBox() { return ChildOf<QScrollArea>(Main(), QStringLiteral("ScrollBox")); }
 };
 
 // Every control of the main window after start-up: place, size, look, text
 // and hint; the menu; the tab order. The listing was taken from the program
 // as first released.
 TEST_F(LayoutTest, ControlsAsAtStart) {
-  ExpectListing(ListControls(Form1()), ReadLines(DataFile("windows/main_window_at_start.txt")));
+  ExpectListing(ListControls(Main()), ReadLines(DataFile("windows/main_window_at_start.txt")));
 }
 
 // Tab goes through the controls in the listed order and round again; the
@@ -73,7 +73,7 @@ TEST_F(LayoutTest, FieldsHaveNoLengthLimit) {
 // first value, the next head, the window's edge), and the widest usual
 // values fit their labels.
 TEST_F(LayoutTest, CaptionsEndBeforeTheirValues) {
-  const QFontMetrics metrics(Form1().font());
+  const QFontMetrics metrics(Main().font());
   struct Row {
     QString name;
     const present::Caption* caption;
@@ -103,15 +103,15 @@ TEST_F(LayoutTest, CaptionsEndBeforeTheirValues) {
     EXPECT_LE(bold.horizontalAdvance(QString::fromLatin1(value)), 35);
   }
   EXPECT_LE(bold.horizontalAdvance(QStringLiteral("16")), 17);
-  EXPECT_EQ(Form1().font().pixelSize(), 11);
-  EXPECT_EQ(QFontInfo(Form1().font()).styleHint(), QFont::SansSerif);
+  EXPECT_EQ(Main().font().pixelSize(), 11);
+  EXPECT_EQ(QFontInfo(Main().font()).styleHint(), QFont::SansSerif);
 }
 
 // The silver client area of exactly 616 x 425 below the menu.
 TEST_F(LayoutTest, Window) {
   EXPECT_EQ(ScrollBox().viewport()->size(), QSize(616, 425));
   EXPECT_EQ(Client().size(), QSize(616, 425));
-  EXPECT_EQ(ScrollBox().y(), ChildOf<QMenuBar>(Form1(), QStringLiteral("MainMenu1")).height());
+  EXPECT_EQ(ScrollBox().y(), ChildOf<QMenuBar>(Main(), QStringLiteral("MainMenu1")).height());
   const QImage client = Client().grab().toImage();
   for (const QPoint empty : {QPoint(610, 300), QPoint(300, 410), QPoint(5, 48)}) {
     SCOPED_TRACE(empty.x());
@@ -123,8 +123,8 @@ TEST_F(LayoutTest, Window) {
 // below its contents brings up scroll bars.
 TEST_F(LayoutTest, ResizingMovesNoControl) {
   const QPoint fieldPlace = Field(QStringLiteral("Vah")).pos();
-  QWidget& toolBar = ChildOf<QWidget>(Form1(), QStringLiteral("ToolBar1"));
-  Form1().resize(900, 700);
+  QWidget& toolBar = ChildOf<QWidget>(Main(), QStringLiteral("ToolBar1"));
+  Main().resize(900, 700);
   QApplication::processEvents();
   EXPECT_EQ(Field(QStringLiteral("Vah")).pos(), fieldPlace);
   EXPECT_EQ(Diagram().pos(), QPoint(312, 208));
@@ -133,7 +133,7 @@ TEST_F(LayoutTest, ResizingMovesNoControl) {
   EXPECT_EQ(Client().grab().toImage().pixel(850, 600), kSilver);
   EXPECT_FALSE(ScrollBox().horizontalScrollBar()->isVisible());
 
-  Form1().resize(300, 200);
+  Main().resize(300, 200);
   QApplication::processEvents();
   EXPECT_EQ(Client().size(), QSize(616, 425));
   EXPECT_TRUE(ScrollBox().horizontalScrollBar()->isVisible());
@@ -144,10 +144,10 @@ TEST_F(LayoutTest, ResizingMovesNoControl) {
 // A window narrower than its menu shows the menu bar's "more items" button
 // with its chevron, drawn in the sizes the platform's picture comes in.
 TEST_F(LayoutTest, NarrowWindowShowsTheMenuChevron) {
-  auto* more = Form1().findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+  auto* more = Main().findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
   ASSERT_NE(more, nullptr);
   EXPECT_FALSE(more->isVisible());
-  Form1().resize(40, 200);
+  Main().resize(40, 200);
   QApplication::processEvents();
   EXPECT_TRUE(more->isVisible());
   const QList<QSize> sizes = more->icon().availableSizes();
@@ -163,7 +163,7 @@ TEST_F(LayoutTest, NarrowWindowShowsTheMenuChevron) {
 TEST(DiagramArea, SilverUntilFirstDrawn) {
   ScriptedDialogs dialogs;
   ui::ProgramWindows windows(dialogs, kTitle);
-  QWidget& client = ChildOf<QWidget>(windows.Form1(), QStringLiteral("Client"));
+  QWidget& client = ChildOf<QWidget>(windows.Main(), QStringLiteral("Client"));
   client.resize(616, 425);
   const QImage picture = client.grab().toImage();
   for (const QPoint p : {QPoint(312, 208), QPoint(448, 304), QPoint(583, 399)}) {
@@ -176,8 +176,8 @@ TEST(DiagramArea, SilverUntilFirstDrawn) {
 // O.K. button, hidden. The listing was taken from the program as first
 // released.
 TEST_F(LayoutTest, AboutWindow) {
-  ExpectListing(ListControls(Form2()), ReadLines(DataFile("windows/about_window.txt")));
-  EXPECT_FALSE(Form2().isVisible());
+  ExpectListing(ListControls(About()), ReadLines(DataFile("windows/about_window.txt")));
+  EXPECT_FALSE(About().isVisible());
 }
 
 }  // namespace

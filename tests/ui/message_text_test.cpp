@@ -1,4 +1,4 @@
-#include "ui/message_text.h"
+#include "ui/platform/message_text.h"
 
 #include <gtest/gtest.h>
 

@@ -45,7 +45,7 @@ TEST_F(ModelFileChecksTest, EveryLineEndLoads) {
     Load(DataFile(file));
     EXPECT_TRUE(dialogs.loadAnywayQuestions.empty());
     EXPECT_TRUE(TakeReports().isEmpty());
-    EXPECT_EQ(Form1().CurrentFileName(), DataFile(file));
+    EXPECT_EQ(Main().CurrentFileName(), DataFile(file));
     const QMap<QString, QString> expected = ExpectedLabels(QString::fromLatin1(file));
     ASSERT_FALSE(expected.isEmpty());
     const QMap<QString, QString> shown = ShownLabels();
@@ -90,12 +90,12 @@ TEST_F(ModelFileChecksTest, UnlikeModelFileAsksFirst) {
                            .arg(row.line)
                            .arg(QString::fromLatin1(row.text)));
       dialogs.loadAnywayQuestions.clear();
-      EXPECT_EQ(Form1().CurrentFileName(), answer ? path : PathIn(QStringLiteral("before.dat")));
-      EXPECT_EQ(Form1().Model().B, answer ? row.span : 1500);
+      EXPECT_EQ(Main().CurrentFileName(), answer ? path : PathIn(QStringLiteral("before.dat")));
+      EXPECT_EQ(Main().Model().B, answer ? row.span : 1500);
       if (!answer) {
         EXPECT_EQ(FieldTexts(), before);
       }
-      EXPECT_FALSE(Form1().isWindowModified());
+      EXPECT_FALSE(Main().isWindowModified());
       TakeReports();
     }
   }
@@ -108,7 +108,7 @@ TEST_F(ModelFileChecksTest, NoRegularFileIsRefused) {
   ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
   Load(pipe);
   EXPECT_EQ(TakeReports(), QStringList{pipe + QStringLiteral(" is a named pipe, not a model file.")});
-  EXPECT_EQ(Form1().CurrentFileName(), QStringLiteral("NoName"));
+  EXPECT_EQ(Main().CurrentFileName(), QStringLiteral("NoName"));
 }
 
 // A path too long for the room before the column heads loses its middle to
@@ -145,21 +145,21 @@ TEST_F(ModelFileChecksTest, FileOnTheCommandLine) {
   const QString other = PathIn(QStringLiteral("other.dat"));
   WriteBytes(other, "1500\r\n0\r\n240\r\n");
   CreateWindows();
-  Form1().LoadAtStart(other);
+  Main().LoadAtStart(other);
   windows->Show();
-  ASSERT_TRUE(QTest::qWaitFor([this] { return Form1().CurrentFileName() != QStringLiteral("NoName") &&
-                                               !Form1().CurrentFileName().isEmpty(); }));
-  EXPECT_EQ(Form1().CurrentFileName(), other);
+  ASSERT_TRUE(QTest::qWaitFor([this] { return Main().CurrentFileName() != QStringLiteral("NoName") &&
+                                               !Main().CurrentFileName().isEmpty(); }));
+  EXPECT_EQ(Main().CurrentFileName(), other);
   EXPECT_EQ(Field(QStringLiteral("B")).text(), QStringLiteral("1500"));
   EXPECT_EQ(NamedLabel(QStringLiteral("Lab_fname")).text(), other);
 
   const QString missing = PathIn(QStringLiteral("missing.dat"));
   CreateWindows();
-  Form1().LoadAtStart(missing);
+  Main().LoadAtStart(missing);
   windows->Show();
   ASSERT_TRUE(QTest::qWaitFor([this] { return !dialogs.reports.empty(); }));
   EXPECT_EQ(TakeReports(), QStringList{missing + QStringLiteral("\nFile not found.")});
-  EXPECT_EQ(Form1().CurrentFileName(), QStringLiteral("NoName"));
+  EXPECT_EQ(Main().CurrentFileName(), QStringLiteral("NoName"));
   SetField(QStringLiteral("B"), QStringLiteral("1000"));
   EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 21.5"));
 }

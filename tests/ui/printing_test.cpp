@@ -13,9 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "ui/look.h"
-#include "ui/printing.h"
-#include "ui/qt_dialogs.h"
+#include "ui/platform/appearance.h"
+#include "ui/platform/printing.h"
+#include "ui/platform/qt_dialogs.h"
 #include "window_test.h"
 
 namespace ui_test {
@@ -143,7 +143,7 @@ TEST_F(PrintingTest, DrawnAreaIsScaledByResolution) {
 
 // An enlarged window prints its larger client area, silver where no control is.
 TEST_F(PrintingTest, EnlargedWindowPrintsItsWholeClientArea) {
-  Form1().resize(900, 700);
+  Main().resize(900, 700);
   QApplication::processEvents();
   const QSize client = Client().size();
   ASSERT_GT(client.width(), 616);
@@ -185,8 +185,8 @@ TEST_F(PrintingTest, CoveringWindowIsNotPrinted) {
   QApplication::focusWidget()->clearFocus();
   const QImage alone = PrintedAtScreenResolution();
   Action(QStringLiteral("about1")).trigger();
-  ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &Form2(); }));
-  const QRect aboutOnClient(Client().mapFromGlobal(Form2().mapToGlobal(QPoint(0, 0))), Form2().size());
+  ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &About(); }));
+  const QRect aboutOnClient(Client().mapFromGlobal(About().mapToGlobal(QPoint(0, 0))), About().size());
   ASSERT_TRUE(aboutOnClient.intersects(Client().rect()));
   EXPECT_EQ(PrintedAtScreenResolution(), alone);
 }

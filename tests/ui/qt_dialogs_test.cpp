@@ -1,4 +1,4 @@
-#include "ui/qt_dialogs.h"
+#include "ui/platform/qt_dialogs.h"
 
 #include <malloc.h>
 
@@ -18,7 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "qstring_printer.h"
-#include "ui/icons.h"
+#include "ui/pictures/icons.h"
 
 namespace {
 

@@ -71,8 +71,8 @@ TEST_F(RecalculationTest, FlyingWing) {
     EXPECT_EQ(Values(), kFlyingWingTable);
     EXPECT_EQ(Field(QStringLiteral("Lih")).text(), QStringLiteral("160"));
     SetField(QStringLiteral("Rh"), QStringLiteral("999"));
-    EXPECT_EQ(Form1().Model().Rh, 360);
-    EXPECT_EQ(Form1().Model().Lih, 0);
+    EXPECT_EQ(Main().Model().Rh, 360);
+    EXPECT_EQ(Main().Model().Lih, 0);
     SetField(QStringLiteral("Rh"), QStringLiteral("360"));
     SetField(QStringLiteral("Bh"), QStringLiteral("415"));
     EXPECT_EQ(Values(), kDefaultTable);
@@ -114,7 +114,7 @@ TEST_F(RecalculationTest, InvalidTextsCountAsTheirLeadingDigits) {
     const ValueTexts expected = Values();
     SetField(QStringLiteral("Lk"), QString::fromLatin1(row.text));
     EXPECT_EQ(Values(), expected);
-    EXPECT_EQ(Form1().Model().Lk, calc::ParseNumber(row.same));
+    EXPECT_EQ(Main().Model().Lk, calc::ParseNumber(row.same));
   }
   EXPECT_TRUE(TakeReports().isEmpty());
 }
@@ -127,7 +127,7 @@ TEST_F(RecalculationTest, AspectRatioWarning) {
   SetField(QStringLiteral("Lk"), QStringLiteral("200"));
   SetField(QStringLiteral("Vk"), QStringLiteral("0"));
   SetField(QStringLiteral("B"), QStringLiteral("1000"));
-  EXPECT_EQ(Form1().Results().Wing.AspectRatio, 5.0);
+  EXPECT_EQ(Main().Results().Wing.AspectRatio, 5.0);
   ExpectWarning(false, QString());
 
   SetField(QStringLiteral("Lk"), QStringLiteral("201"));
@@ -150,10 +150,10 @@ TEST_F(RecalculationTest, NothingWhileDisabled) {
   SetField(QStringLiteral("B"), QStringLiteral("2000"));
   SetField(QStringLiteral("Bh"), QString());
   EXPECT_EQ(Values(), ValueTexts{});
-  EXPECT_EQ(Form1().Model().B, 0);
+  EXPECT_EQ(Main().Model().B, 0);
   windows->Show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
-  EXPECT_EQ(Form1().Model().B, 2000);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Main()));
+  EXPECT_EQ(Main().Model().B, 2000);
   EXPECT_EQ(Values(), TableForFields());
 }
 

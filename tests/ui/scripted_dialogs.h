@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "ui/dialogs.h"
+#include "ui/platform/dialogs.h"
 
 namespace ui_test {
 

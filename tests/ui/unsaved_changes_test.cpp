@@ -39,7 +39,7 @@ class UnsavedChangesTest : public FileCommandsTest {
 // same number written otherwise, is no change. The title carries the mark
 // while the values differ from those last loaded or saved.
 TEST_F(UnsavedChangesTest, ModifiedMarkFollowsTheValues) {
-  const QString title = QString(Form1().windowTitle()).remove(QStringLiteral("[*]"));
+  const QString title = QString(Main().windowTitle()).remove(QStringLiteral("[*]"));
   EXPECT_EQ(ShownTitle(), title);
   const struct {
     const char* name;
@@ -57,14 +57,14 @@ TEST_F(UnsavedChangesTest, ModifiedMarkFollowsTheValues) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     Type(QString::fromLatin1(row.code), QString::fromLatin1(row.text));
-    EXPECT_EQ(Form1().isWindowModified(), row.modified);
+    EXPECT_EQ(Main().isWindowModified(), row.modified);
     EXPECT_EQ(ShownTitle(), row.modified ? title + QLatin1Char('*') : title);
   }
   // A digit and Backspace.
   Type(QStringLiteral("Li"), QStringLiteral("2205"));
-  EXPECT_TRUE(Form1().isWindowModified());
+  EXPECT_TRUE(Main().isWindowModified());
   QTest::keyClick(&Field(QStringLiteral("Li")), Qt::Key_Backspace);
-  EXPECT_FALSE(Form1().isWindowModified());
+  EXPECT_FALSE(Main().isWindowModified());
   TakeReports();
 }
 
@@ -73,16 +73,16 @@ TEST_F(UnsavedChangesTest, ModifiedMarkFollowsTheValues) {
 TEST_F(UnsavedChangesTest, SaveAndLoadClearTheMark) {
   Type(QStringLiteral("B"), QStringLiteral("1400"));
   SaveAs(PathIn(QStringLiteral("model.dat")));
-  EXPECT_FALSE(Form1().isWindowModified());
+  EXPECT_FALSE(Main().isWindowModified());
   Type(QStringLiteral("B"), QStringLiteral("1500"));
-  EXPECT_TRUE(Form1().isWindowModified());
+  EXPECT_TRUE(Main().isWindowModified());
   Save();
-  EXPECT_FALSE(Form1().isWindowModified());
+  EXPECT_FALSE(Main().isWindowModified());
   Type(QStringLiteral("B"), QStringLiteral("1600"));
   Load(DataFile("default.dat"));
-  EXPECT_FALSE(Form1().isWindowModified());
+  EXPECT_FALSE(Main().isWindowModified());
   Type(QStringLiteral("B"), QStringLiteral("1300.4"));  // saved as 1300, but another value now
-  EXPECT_TRUE(Form1().isWindowModified());
+  EXPECT_TRUE(Main().isWindowModified());
   EXPECT_TRUE(TakeReports().isEmpty());
 }
 
@@ -108,9 +108,9 @@ TEST_F(UnsavedChangesTest, ClosingWithChangesAsks) {
     Type(QStringLiteral("B"), QStringLiteral("1400"));
     dialogs.saveChangesAnswers = {row.answer};
     dialogs.saveAnswers = {row.saveAs};
-    EXPECT_EQ(Form1().close(), row.closes);
+    EXPECT_EQ(Main().close(), row.closes);
     EXPECT_EQ(TakeQuestion(), QStringLiteral("Save changes to NoName?"));
-    EXPECT_EQ(Form1().isVisible(), !row.closes);
+    EXPECT_EQ(Main().isVisible(), !row.closes);
     EXPECT_EQ(QFile::exists(path), row.saved);
     if (row.saved) {
       EXPECT_EQ(Lines(ReadBytes(path)).value(0), QByteArray("1400"));
@@ -130,16 +130,16 @@ TEST_F(UnsavedChangesTest, QuitAsksOnlyAboutChanges) {
   dialogs.saveChangesAnswers = {Answer::Cancel};
   Action(QStringLiteral("Quit1")).trigger();
   EXPECT_EQ(TakeQuestion(), QStringLiteral("Save changes to %1?").arg(path));
-  EXPECT_TRUE(Form1().isVisible());
+  EXPECT_TRUE(Main().isVisible());
 
   dialogs.saveChangesAnswers = {Answer::Save};
   Action(QStringLiteral("Quit1")).trigger();
   EXPECT_FALSE(TakeQuestion().isEmpty());
-  EXPECT_FALSE(Form1().isVisible());
+  EXPECT_FALSE(Main().isVisible());
   EXPECT_EQ(Lines(ReadBytes(path)).value(14), QByteArray(" 400"));
 
   ShowWindows();
-  EXPECT_TRUE(Form1().close());
+  EXPECT_TRUE(Main().close());
   EXPECT_TRUE(TakeQuestion().isEmpty());
 }
 
@@ -152,11 +152,11 @@ TEST_F(UnsavedChangesTest, FailedSaveKeepsTheWindow) {
   ASSERT_TRUE(QDir().mkdir(path));
   Type(QStringLiteral("B"), QStringLiteral("1400"));
   dialogs.saveChangesAnswers = {Answer::Save};
-  EXPECT_FALSE(Form1().close());
-  EXPECT_TRUE(Form1().isVisible());
+  EXPECT_FALSE(Main().close());
+  EXPECT_TRUE(Main().isVisible());
   EXPECT_EQ(TakeReports(), QStringList{path + QStringLiteral("\nFile access denied.")});
   EXPECT_EQ(Field(QStringLiteral("B")).text(), QStringLiteral("1400"));
-  EXPECT_TRUE(Form1().isWindowModified());
+  EXPECT_TRUE(Main().isWindowModified());
 }
 
 // Load asks before the changes would be replaced by the file: Cancel ends

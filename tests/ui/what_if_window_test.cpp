@@ -1,7 +1,7 @@
 // The what-if window: its plot against `cgcalc-cli --sweep` for the same
 // model and range, the default ranges, the marks, the tooltip, the language
 // and the exports.
-#include "ui/what_if_window.h"
+#include "ui/tools/what_if_window.h"
 
 #include <fstream>
 #include <map>

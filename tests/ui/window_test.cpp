@@ -21,8 +21,8 @@ void WindowTest::CreateWindows(std::chrono::milliseconds reportDelay) {
 void WindowTest::ShowWindows(std::chrono::milliseconds reportDelay) {
   CreateWindows(reportDelay);
   windows->Show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&Form1()));
-  ASSERT_TRUE(Form1().RecalcEnabled()) << "the first activation did not run start";
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Main()));
+  ASSERT_TRUE(Main().RecalcEnabled()) << "the first activation did not run start";
 }
 
 void WindowTest::Activate(QWidget& window) {
@@ -34,10 +34,10 @@ void WindowTest::Activate(QWidget& window) {
 }
 
 QLineEdit& WindowTest::Field(const QString& code) {
-  return ChildOf<QLineEdit>(Form1(), QStringLiteral("Bot_") + code);
+  return ChildOf<QLineEdit>(Main(), QStringLiteral("Bot_") + code);
 }
 
-QLabel& WindowTest::NamedLabel(const QString& name) { return ChildOf<QLabel>(Form1(), name); }
+QLabel& WindowTest::NamedLabel(const QString& name) { return ChildOf<QLabel>(Main(), name); }
 
 ValueTexts WindowTest::Values() {
   ValueTexts texts;
@@ -58,14 +58,14 @@ void WindowTest::SaveModelAs(const QString& path) {
   dialogs.saveAnswers = {path};
   Action(QStringLiteral("Saveas1")).trigger();
   ASSERT_TRUE(dialogs.saveAnswers.empty()) << "the save dialog was not shown";
-  ASSERT_EQ(Form1().CurrentFileName(), path);
+  ASSERT_EQ(Main().CurrentFileName(), path);
 }
 
 QStringList WindowTest::TakeReports() {
   // The report the window holds back after an edit comes now, as if the
   // user had stopped typing.
   if (windows && ReportTimer().isActive()) {
-    EXPECT_TRUE(QMetaObject::invokeMethod(&Form1(), "reportHeldBackFailure"));
+    EXPECT_TRUE(QMetaObject::invokeMethod(&Main(), "reportHeldBackFailure"));
   }
   QStringList texts;
   for (const ScriptedDialogs::Report& report : dialogs.reports) {
@@ -77,8 +77,8 @@ QStringList WindowTest::TakeReports() {
 }
 
 QString WindowTest::ShownTitle() {
-  QString title = Form1().windowTitle();
-  return title.replace(QStringLiteral("[*]"), Form1().isWindowModified() ? QStringLiteral("*") : QString());
+  QString title = Main().windowTitle();
+  return title.replace(QStringLiteral("[*]"), Main().isWindowModified() ? QStringLiteral("*") : QString());
 }
 
 }  // namespace ui_test

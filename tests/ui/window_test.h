@@ -20,7 +20,7 @@
 
 #include "present/result_table.h"
 #include "scripted_dialogs.h"
-#include "ui/diagram_image.h"
+#include "ui/pictures/diagram_image.h"
 #include "ui/program_windows.h"
 
 namespace ui_test {
@@ -61,22 +61,22 @@ class WindowTest : public ::testing::Test {
   // Activates `window` as the window system does when the user clicks into it.
   static void Activate(QWidget& window);
 
-  ui::TForm1& Form1() { return windows->Form1(); }
+  ui::MainWindow& Main() { return windows->Main(); }
   // The About window, created when first asked for.
-  ui::TForm2& Form2() { return windows->Form2(); }
+  ui::AboutWindow& About() { return windows->About(); }
 
   // Controls of the main window by name.
   QLineEdit& Field(const QString& code);  // "B" for Bot_B
   QLabel& NamedLabel(const QString& name);
   QLabel& Caption(int number) { return NamedLabel(QStringLiteral("Label%1").arg(number)); }  // Label<number>
-  QAbstractButton& Button(const QString& name) { return ChildOf<QAbstractButton>(Form1(), name); }
-  QAction& Action(const QString& name) { return ChildOf<QAction>(Form1(), name); }
-  QWidget& Client() { return ChildOf<QWidget>(Form1(), QStringLiteral("Client")); }
-  ui::DiagramImage& Diagram() { return ChildOf<ui::DiagramImage>(Form1(), QStringLiteral("Image2")); }
+  QAbstractButton& Button(const QString& name) { return ChildOf<QAbstractButton>(Main(), name); }
+  QAction& Action(const QString& name) { return ChildOf<QAction>(Main(), name); }
+  QWidget& Client() { return ChildOf<QWidget>(Main(), QStringLiteral("Client")); }
+  ui::DiagramImage& Diagram() { return ChildOf<ui::DiagramImage>(Main(), QStringLiteral("Image2")); }
   // The timer that holds back the failure report after an edit.
-  QTimer& ReportTimer() { return ChildOf<QTimer>(Form1(), QStringLiteral("FailureReportTimer")); }
+  QTimer& ReportTimer() { return ChildOf<QTimer>(Main(), QStringLiteral("FailureReportTimer")); }
   // The About window's "O.K." button.
-  QPushButton& OkButton() { return ChildOf<QPushButton>(Form2(), QStringLiteral("Button1")); }
+  QPushButton& OkButton() { return ChildOf<QPushButton>(About(), QStringLiteral("Button1")); }
 
   ValueTexts Values();
   // Replaces a field's text as the program would (one change notification).

@@ -1,0 +1,113 @@
+#include "ui/about/about_window.h"
+
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/pictures/icons.h"
+#include "ui/platform/appearance.h"
+
+namespace ui {
+namespace {
+
+enum class LineLook {
+  Description,              // blue bold on the window's silver
+  DescriptionOnButtonFace,  // blue bold on the system's button face
+  Credit,                   // window-text colour, bold italic
+  Plain,                    // the window's font
+};
+
+struct AboutLine {
+  int number;  // Label<number>
+  int left, top;
+  const char* text;  // UTF-8
+  LineLook look;
+};
+
+// The German lines read as one sentence, and so do the English ones; their
+// trailing blanks belong to them. Credits and contact name the project, not
+// a person: they stay true whoever works on it.
+constexpr AboutLine kAboutLines[] = {
+    {1, 40, 16, "Programm berechnet anhand der L\u00e4ngsstabilit\u00e4t ", LineLook::DescriptionOnButtonFace},
+    {7, 48, 32, "einen g\u00fcnstigen Bereich f\u00fcr den Schwerpunkt ", LineLook::DescriptionOnButtonFace},
+    {2, 32, 64, "Program calculates area for good Centre of Gravity ", LineLook::Description},
+    {8, 64, 80, "by take into account of static stability", LineLook::DescriptionOnButtonFace},
+    {4, 88, 104, "Idee und Formeln: cgcalc authors", LineLook::Credit},
+    {6, 128, 128, "Kontakt: Issue-Tracker des cgcalc-Projekts", LineLook::Plain},
+    {5, 88, 152, "Umsetzung: cgcalc authors", LineLook::Credit},
+    {3, 80, 176, "Contact: the cgcalc project's issue tracker", LineLook::Plain},
+};
+
+QFont FontOf(LineLook look) {
+  QFont font = look == LineLook::Plain ? WindowFont() : BoldWindowFont();
+  font.setItalic(look == LineLook::Credit);
+  return font;
+}
+
+}  // namespace
+
+AboutWindow::AboutWindow(HandlerBoundary& boundary) : boundary_(boundary) {
+  setObjectName(QStringLiteral("Form2"));
+  setWindowTitle(QStringLiteral("About"));
+  setWindowIcon(AppIcon());
+  // Closing the main window ends the program even while this one is shown.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  setFont(WindowFont());
+  SetSilverBackground(*this);
+  move(190, 202);
+  resize(363, 244);
+
+  buildLines();
+  okButton_ = new QPushButton(QStringLiteral("O.K."), this);
+  okButton_->setObjectName(QStringLiteral("Button1"));
+  okButton_->setGeometry(152, 200, 75, 25);
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, [this] { boundary_.Run([this] { dismiss(); }); });
+}
+
+void AboutWindow::buildLines() {
+  for (const AboutLine& line : kAboutLines) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QStringLiteral("Label%1").arg(line.number));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setFont(FontOf(line.look));
+    if (line.look == LineLook::Description || line.look == LineLook::DescriptionOnButtonFace)
+      SetTextColour(*label, kBlue);
+    if (line.look == LineLook::DescriptionOnButtonFace) {
+      label->setBackgroundRole(QPalette::Button);
+      // Else the text would follow the background and take the button's text colour.
+      label->setForegroundRole(QPalette::WindowText);
+      label->setAutoFillBackground(true);
+    }
+    label->move(line.left, line.top);
+    SetCaptionFitted(*label, QString::fromUtf8(line.text));
+  }
+}
+
+void AboutWindow::ShowInFront() {
+  // Set before showing, so that the activation finds the focus there.
+  okButton_->setFocus(Qt::ActiveWindowFocusReason);
+  show();
+  raise();
+  activateWindow();
+}
+
+void AboutWindow::dismiss() { hide(); }
+
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+  // Escape closes the window as "O.K." does, as it closes any dialog.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    boundary_.Run([this] { dismiss(); });
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void AboutWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (!event->spontaneous()) emit Hidden();
+}
+
+}  // namespace ui

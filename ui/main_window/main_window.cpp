@@ -1,0 +1,214 @@
+#include "ui/main_window/main_window.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTimer>
+#include <QToolButton>
+
+#include "calc/failure.h"
+#include "calc/fields.h"
+#include "diagram/planform.h"
+#include "ui/pictures/diagram_image.h"
+#include "ui/pictures/icons.h"
+#include "ui/platform/appearance.h"
+#include "ui/tools/tool_windows.h"
+
+namespace ui {
+namespace {
+
+void SetValueText(QLabel& label, const std::string& text) {
+  const QString shown = QString::fromStdString(text);
+  if (label.text() != shown) label.setText(shown);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HandlerBoundary& boundary, std::chrono::milliseconds failureReportDelay)
+    : boundary_(boundary), failureReportDelay_(failureReportDelay) {
+  setObjectName(QStringLiteral("Form1"));
+  showTitle(present::Language::English);
+  setWindowIcon(AppIcon());
+  setFont(WindowFont());
+  buildMenu();
+  buildClientArea();
+  buildResultTable();
+  buildFields();
+  buildToolBar();
+  arrangeTabOrder();
+  failureReportTimer_ = new QTimer(this);
+  failureReportTimer_->setObjectName(QStringLiteral("FailureReportTimer"));
+  failureReportTimer_->setSingleShot(true);
+  toolWindows_ = new ToolWindows(this);
+  connectHandlers();
+  watchKeys();
+  // The default texts count as saved: a new model that was never changed
+  // has nothing to lose.
+  markSaved();
+  // The client area below the menu bar is exactly as large as the contents.
+  move(129, 100);
+  resize(client_->minimumWidth(), menuBar_->sizeHint().height() + client_->minimumHeight());
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectHandlers() {
+  for (int i = 0; i < calc::kModelFieldCount; ++i) {
+    connect(fields_[i], &QLineEdit::textChanged, this, [this, i] { noteFieldValue(i); });
+    connect(fields_[i], &QLineEdit::textChanged, this, &MainWindow::recalculateAfterEdit);
+  }
+  connect(failureReportTimer_, &QTimer::timeout, this, &MainWindow::reportHeldBackFailure);
+  connect(loadAction_, &QAction::triggered, this, Guarded(&MainWindow::loadModel));
+  connect(loadButton_, &QToolButton::clicked, this, Guarded(&MainWindow::loadModel));
+  connect(saveAction_, &QAction::triggered, this, Guarded(&MainWindow::saveModel));
+  connect(saveAsAction_, &QAction::triggered, this, Guarded(&MainWindow::saveModelAs));
+  connect(saveAsButton_, &QToolButton::clicked, this, Guarded(&MainWindow::saveModelAs));
+  connect(printAction_, &QAction::triggered, this, Guarded(&MainWindow::printClientArea));
+  connect(quitAction_, &QAction::triggered, this, &QWidget::close);
+  connect(aboutAction_, &QAction::triggered, this, Guarded(&MainWindow::showAbout));
+  connect(germanButton_, &QPushButton::clicked, this, Guarded(&MainWindow::switchToGerman));
+  connect(englishButton_, &QPushButton::clicked, this, Guarded(&MainWindow::switchToEnglish));
+  connect(balanceAction_, &QAction::triggered, this, &MainWindow::openBalanceCheck);
+  connect(whatIfAction_, &QAction::triggered, this, &MainWindow::openWhatIf);
+  connect(toolWindows_, &ToolWindows::measuredCgChanged, this, &MainWindow::redrawMeasuredCg);
+}
+
+void MainWindow::openBalanceCheck() { toolWindows_->OpenBalanceCheck(); }
+
+void MainWindow::openWhatIf() { toolWindows_->OpenWhatIf(); }
+
+void MainWindow::redrawMeasuredCg() {
+  // Only the mark moves; a model whose diagram cannot be drawn has already
+  // been reported by its recalculation, and its diagram stays as it was.
+  try {
+    drawDiagram();
+  } catch (const calc::ArithmeticFailure&) {
+  }
+  diagramImage_->update();
+}
+
+void MainWindow::start() {
+  // Only the first activation starts a new, unnamed model in English; coming
+  // back from the About window keeps the file name (so Save still writes to
+  // the loaded file) and the language the user chose.
+  if (!activatedBefore_) {
+    activatedBefore_ = true;
+    currentFileName_ = QStringLiteral("NoName");
+    showFileName();
+    // Loaded as a handler of its own once the start is complete, so that a
+    // failure of the start's recalculation does not keep the file out.
+    if (!fileToLoadAtStart_.isEmpty()) QTimer::singleShot(0, this, Guarded(&MainWindow::loadFileAtStart));
+  }
+  recalcEnabled_ = true;
+  recalculate();
+  // Reached only when the recalculation completed; should the first one
+  // ever fail, a later activation still makes the warnings English once.
+  if (!languageInitialised_) {
+    languageInitialised_ = true;
+    language_ = present::Language::English;
+  }
+}
+
+void MainWindow::recalculate() {
+  if (!recalcEnabled_) return;
+  // This cycle's outcome replaces whatever an earlier one had to report.
+  dropHeldBackFailure();
+  for (ValueLabel& value : valueLabels_) value.current = false;
+  try {
+    computeAndShow();
+  } catch (...) {
+    showStaleValues();
+    throw;
+  }
+}
+
+void MainWindow::computeAndShow() {
+  // Reading a field has no side effects, so all texts are taken at once;
+  // the model takes them in the fixed order, wing first.
+  calc::FieldTexts texts;
+  for (int i = 0; i < calc::kModelFieldCount; ++i) texts[i] = fields_[i]->text().toStdString();
+
+  calc::ReadWingFields(texts, model_);
+  calc::CalcWing(model_, results_);
+  writeValues(present::Stage::Wing);
+
+  calc::ReadTailFields(texts, model_);
+  calc::CalcTailAndTotals(model_, results_);
+  writeValues(present::Stage::Totals);
+
+  drawDiagram();
+  applyAspectRatioRule();
+  toolWindows_->Follow(texts, model_, results_);
+}
+
+void MainWindow::recalculateAfterEdit() {
+  std::optional<std::string> failure = boundary_.Attempt([this] { recalculate(); });
+  if (!failure) return;
+  // A box now would take the keystrokes that follow: typing "-200" over a
+  // field fails at "-" already. The report waits for the typing to end.
+  heldBackFailure_ = std::move(failure);
+  failureReportTimer_->start(failureReportDelay_);
+}
+
+void MainWindow::reportHeldBackFailure() {
+  if (!heldBackFailure_) return;
+  // Taken first: the box's own event loop may run this again (the field
+  // losing the focus to the box).
+  const std::string message = std::move(*heldBackFailure_);
+  dropHeldBackFailure();
+  boundary_.Report(message);
+}
+
+void MainWindow::dropHeldBackFailure() {
+  heldBackFailure_.reset();
+  failureReportTimer_->stop();
+}
+
+void MainWindow::showStaleValues() {
+  // Grey, so that numbers of an earlier model are never taken for results
+  // of the fields as they are now.
+  for (const ValueLabel& value : valueLabels_) SetTextColour(*value.label, value.current ? valueColour(value) : kGrey);
+}
+
+void MainWindow::writeValues(present::Stage stage) {
+  for (ValueLabel& value : valueLabels_) {
+    if (value.cell->stage != stage) continue;
+    SetValueText(*value.label, present::CellText(*value.cell, results_));
+    value.current = true;
+  }
+}
+
+void MainWindow::drawDiagram() {
+  diagram::DrawPlanform(diagramImage_->Canvas(), model_, results_.CgSmallMargin, results_.CgLargeMargin,
+                        toolWindows_->MeasuredCg());
+}
+
+void MainWindow::applyAspectRatioRule() {
+  aspectRatioWarning_ = present::AspectRatioWarning(results_);
+  // Every label, so that those a failed cycle greyed get their colour back.
+  for (const ValueLabel& value : valueLabels_) SetTextColour(*value.label, valueColour(value));
+  SetCaptionFitted(*warningLine_, Text(present::WarningText(results_, language_)));
+}
+
+QRgb MainWindow::valueColour(const ValueLabel& value) const {
+  return value.cell->aspectRatioColoured && aspectRatioWarning_ ? kRed : value.colour;
+}
+
+void MainWindow::showFileName() {
+  // A long path must not run into the column heads on the same row: it loses
+  // its middle, where the folders are least telling, and shows whole as the
+  // line's tooltip.
+  const QString shown = fileNameLine_->fontMetrics().elidedText(currentFileName_, Qt::ElideMiddle, fileNameRoom_);
+  SetCaptionFitted(*fileNameLine_, shown);
+  fileNameLine_->setToolTip(shown == currentFileName_ ? QString() : currentFileName_);
+}
+
+void MainWindow::showAbout() {
+  if (showAboutWindow_) showAboutWindow_();
+}
+
+}  // namespace ui

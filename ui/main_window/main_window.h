@@ -1,0 +1,303 @@
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QMainWindow>
+#include <QRgb>
+#include <QString>
+
+#include "calc/model.h"
+#include "calc/stability.h"
+#include "present/language.h"
+#include "present/result_table.h"
+#include "ui/platform/handler_boundary.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPrinter;
+class QPushButton;
+class QScrollArea;
+class QTimer;
+class QToolButton;
+
+namespace ui {
+
+class ToolWindows;
+
+class DiagramImage;
+
+// The main window Form1: the dimension picture with the fifteen input fields
+// over it, the result table, the file-name and warning lines, the planform
+// diagram, the toolbar and the menu. It owns the model, the results and the
+// window-level state for the life of the program, and delegates every
+// computation to the calc, present and diagram libraries.
+//
+// Its controls are private; each carries its name as objectName (Bot_B,
+// Lab_St, Label17, Button1, Load1 ...), which is how tests and the start-up
+// probe find them. The state is changed only by the window's own handlers.
+//
+// Handlers throw the failures of the libraries they call and catch nothing;
+// every event that runs one goes through the handler boundary, which reports
+// the failure. Only the recalculation after an edit of a field holds its
+// report back until the user has stopped typing (see recalculateAfterEdit).
+//
+// The keyboard works as on any desktop: a key pressed with Alt, Ctrl or Meta
+// never types into a field (it is a shortcut or nothing); the menus have
+// access letters and the file commands their standard shortcuts; Enter
+// presses a focused push button.
+//
+// The window knows whether its fifteen values differ from those last loaded
+// or saved; its title then carries the modified mark, and closing the window
+// (also File / Quit) or loading another file first asks whether to save them.
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // How long the recalculation after an edit waits with its failure report
+  // for the next keystroke.
+  static constexpr std::chrono::milliseconds kFailureReportDelay{700};
+
+  // Builds the window hidden, with the English captions. `boundary` must
+  // outlive the window. `failureReportDelay` is kFailureReportDelay but for
+  // tests, which wait a shorter time.
+  explicit MainWindow(HandlerBoundary& boundary, std::chrono::milliseconds failureReportDelay = kFailureReportDelay);
+  ~MainWindow() override;
+
+  // The activation handler, run by the program's activation rule. The first
+  // activation names the model "NoName" and shows the name, enables the
+  // recalculation, recalculates and makes the warning line English. A later
+  // activation (coming back from the About window) only enables the
+  // recalculation and recalculates: the file name and the chosen language
+  // stay. A failure of the recalculation passes on.
+  void start();
+
+  // What Help / About runs (showing the About window); until it is set the
+  // command does nothing. It runs inside the window's handler boundary.
+  void SetAboutCommand(std::function<void()> showAbout) { showAboutWindow_ = std::move(showAbout); }
+
+  // Loads `path` as File / Load does once the user has chosen it, right
+  // after the first activation (the file named on the command line). Its
+  // failures are reported; the window stays usable either way.
+  void LoadAtStart(const QString& path) { fileToLoadAtStart_ = path; }
+
+  // The window-level state, read-only. Empty, false and German until the
+  // first activation.
+  const QString& CurrentFileName() const { return currentFileName_; }
+  bool RecalcEnabled() const { return recalcEnabled_; }
+  // The language of the captions' last switch and of the warning line.
+  present::Language Language() const { return language_; }
+  bool LanguageEnglish() const { return language_ == present::Language::English; }
+
+  const calc::TModelData& Model() const { return model_; }
+  const calc::TStabilityData& Results() const { return results_; }
+
+ protected:
+  // Closing the window (its close box, File / Quit, the session ending)
+  // first asks what to do with unsaved changes; Cancel, or a save that
+  // fails or is cancelled, keeps the window open.
+  void closeEvent(QCloseEvent* event) override;
+  // The keys of the fields and push buttons, and the fields losing the focus.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private slots:
+  // One recalculation, run by every change of a field: does nothing while
+  // the recalculation is off; otherwise reads the fields, computes, writes
+  // the result labels stage by stage, redraws the diagram and applies the
+  // aspect-ratio warning. A failure stops it at the failing step with
+  // everything written before it left in place, and greys the result labels
+  // it did not rewrite until a later cycle succeeds. Any cycle drops a
+  // failure report still held back.
+  void recalculate();
+
+  // What an edit of a field runs: the recalculation, whose failure is not
+  // reported at once but held back until no field has changed for the
+  // report delay, or the field loses the focus; a later edit starts the
+  // wait again, and a later cycle that succeeds drops the report.
+  void recalculateAfterEdit();
+  // Shows the held-back failure report, if there is one.
+  void reportHeldBackFailure();
+
+  // The model file commands (main_window_files.cpp) ask through the boundary's
+  // dialogs and throw the failures of reading and writing (file errors and
+  // calc::ArithmeticFailure) with the file's name above their message:
+  // - loadModel (File / Load, the folder button) first asks what to do with
+  //   unsaved changes (Cancel ends it there), then reads the chosen file into
+  //   the model and the fields (as FormatFixed(v, 4, 0)), names it in the
+  //   file-name line, and recalculates once, also when the dialog was
+  //   cancelled. A file that does not look like a model file is loaded only
+  //   when the user says so (No is like a cancelled dialog). A file that
+  //   cannot be opened or read, is no regular file, or holds a value beyond
+  //   the double range, changes nothing (the recalculation stays enabled,
+  //   nothing is recalculated) and is reported.
+  // - saveModel (File / Save) writes the model record to the current file
+  //   and shows the name; before any file was chosen ("NoName") it is Save as.
+  // - saveModelAs (File / Save as, the diskette button) asks for a file (and
+  //   before replacing an existing one), saves and then makes it the current
+  //   file. Cancelled or failed, nothing changes.
+  // The name "*.dat" stands for no file: it is neither read nor written.
+  // Saving replaces a file completely or not at all.
+  void loadModel();
+  void saveModel();
+  void saveModelAs();
+  // The file named by LoadAtStart, as loadModel loads a chosen one.
+  void loadFileAtStart();
+
+  // File / Print (main_window_print.cpp): the print dialog and, when it is
+  // confirmed, the client area as its widgets paint themselves on one page;
+  // the printer and settings chosen are offered again next time. Throws
+  // ui::PrintFailure when the job cannot start.
+  void printClientArea();
+
+  // Help / About: runs the About command.
+  void showAbout();
+
+  // The language buttons (main_window_language.cpp), "deutsch" (Button1) and "english"
+  // (Button2): switch the title, the units line, the column heads and the
+  // row captions, set the warning language and, while the stored wing aspect
+  // ratio is not at least 5, rewrite the warning line. Nothing is recalculated.
+  void switchToGerman();
+  void switchToEnglish();
+  // The Tools menu: the balance check and the what-if plot, each built when
+  // first opened, then following every recalculation and language switch.
+  void openBalanceCheck();
+  void openWhatIf();
+  // A new measured centre of gravity: the diagram's third mark moves.
+  void redrawMeasuredCg();
+
+ private:
+  // A result label with the table cell it shows and its colour while no
+  // aspect-ratio warning stands; `current` while the running cycle has
+  // written it.
+  struct ValueLabel {
+    const present::ResultCell* cell;
+    QLabel* label;
+    QRgb colour;
+    bool current = false;
+  };
+  // A field's value as it counts for unsaved changes: the bits of its
+  // number, so that 0 and -0 differ as their saved lines do; nothing when
+  // the text is beyond the double range.
+  using FieldValue = std::optional<std::uint64_t>;
+  using FieldValues = std::array<FieldValue, calc::kModelFieldCount>;
+  // A caption the language buttons switch, with its texts.
+  struct SwitchedCaption {
+    QLabel* label;
+    present::Caption caption;
+  };
+
+  // Building (main_window_layout.cpp), in this order: what is created later lies on top.
+  void buildMenu();
+  void buildClientArea();
+  void buildResultTable();
+  void buildFields();
+  void buildToolBar();
+  void arrangeTabOrder();
+  void connectHandlers();
+  QLabel* addCaption(std::string_view name, const QString& text);
+
+  // A slot that runs `handler` through the boundary.
+  template <class Handler>
+  auto Guarded(Handler handler) {
+    return [this, handler] { boundary_.Run([this, handler] { (this->*handler)(); }); };
+  }
+
+  void writeValues(present::Stage stage);
+  // The cycle itself, without the bookkeeping around it.
+  void computeAndShow();
+  // After a failed cycle: the labels it did not rewrite turn grey.
+  void showStaleValues();
+  void dropHeldBackFailure();
+  QRgb valueColour(const ValueLabel& value) const;
+  // Redraws the planform diagram from the model and the two centre-of-gravity
+  // positions. Throws at a zero scale, after the centre line.
+  void drawDiagram();
+  void applyAspectRatioRule();
+  void showLanguage(present::Language language);
+  void showTitle(present::Language language);
+
+  // The file commands' steps (main_window_files.cpp).
+  void openModel(const std::optional<QString>& chosen);
+  void readModelFile(const QString& path);
+  // Writes the model record (not the field texts) to `path`; the pattern
+  // "*.dat" is not written. True when the file was written.
+  bool writeModelFile(const QString& path);
+  void showFileName();
+
+  // Unsaved changes (main_window_unsaved.cpp).
+  FieldValues currentValues() const;
+  // A field's text changed: its value is taken in and the mark follows.
+  void noteFieldValue(int index);
+  // The values shown now become the saved ones.
+  void markSaved();
+  void showModifiedMark();
+  // Asks what to do with unsaved changes, and saves when told to. True when
+  // the command that asked may go on: nothing was unsaved, the user
+  // discarded the changes, or they were saved.
+  bool settleUnsavedChanges();
+
+  // The keyboard (main_window_keys.cpp): installs the window as the event filter of
+  // the fields and the push buttons.
+  void watchKeys();
+
+  HandlerBoundary& boundary_;
+  std::function<void()> showAboutWindow_;
+  std::unique_ptr<QPrinter> printer_;  // made by the first Print, kept for the later ones
+  QString fileToLoadAtStart_;
+
+  // The failure report held back after an edit, and the wait for the next one.
+  std::chrono::milliseconds failureReportDelay_;
+  std::optional<std::string> heldBackFailure_;
+  QTimer* failureReportTimer_ = nullptr;  // FailureReportTimer, a child of the window
+  bool aspectRatioWarning_ = false;       // the last completed cycle's warning
+
+  FieldValues savedValues_{};  // the fields' values when last loaded or saved (the defaults at first)
+  FieldValues shownValues_{};  // the fields' values now, as far as their changes were noticed
+
+  // The window-level state.
+  QString currentFileName_;
+  bool recalcEnabled_ = false;
+  present::Language language_ = present::Language::German;
+  bool activatedBefore_ = false;
+  bool languageInitialised_ = false;  // a start has completed and made the warnings English once
+  calc::TModelData model_;
+  calc::TStabilityData results_;
+
+  // Controls, owned by the window through their parents.
+  QScrollArea* scrollArea_ = nullptr;  // ScrollBox: scrolls when the window is smaller than its contents
+  QWidget* client_ = nullptr;          // Client: the contents, at least 616 x 425, silver
+  QLabel* dimensionSketch_ = nullptr;  // Image1
+  DiagramImage* diagramImage_ = nullptr;                       // Image2
+  std::array<QLineEdit*, calc::kModelFieldCount> fields_{};     // Bot_B .. Bot_Rh in file order
+  std::vector<ValueLabel> valueLabels_;                         // Lab_St .. Lab_Stabh in label order
+  std::vector<SwitchedCaption> switchedCaptions_;               // column heads, row captions, units line
+  QLabel* warningLine_ = nullptr;                               // Label17
+  QLabel* fileNameLine_ = nullptr;                              // Lab_fname
+  int fileNameRoom_ = 0;  // the width the file-name line may take, in pixels
+  QWidget* toolBar_ = nullptr;                                  // ToolBar1
+  QToolButton* loadButton_ = nullptr;                           // LoadButton
+  QToolButton* saveAsButton_ = nullptr;                         // SaveButton
+  QPushButton* germanButton_ = nullptr;                         // Button1, "deutsch"
+  QPushButton* englishButton_ = nullptr;                        // Button2, "english"
+  QMenuBar* menuBar_ = nullptr;                                 // MainMenu1
+  QAction* loadAction_ = nullptr;                               // Load1
+  QAction* saveAction_ = nullptr;                               // Save1
+  QAction* saveAsAction_ = nullptr;                             // Saveas1
+  QAction* printAction_ = nullptr;                              // Print1
+  QAction* quitAction_ = nullptr;                               // Quit1
+  QAction* aboutAction_ = nullptr;                              // about1
+  QAction* balanceAction_ = nullptr;                            // Balance1
+  QAction* whatIfAction_ = nullptr;                             // WhatIf1
+  ToolWindows* toolWindows_ = nullptr;                          // owned as a child object
+};
+
+}  // namespace ui

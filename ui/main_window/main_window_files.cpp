@@ -1,0 +1,146 @@
+// The model file commands Load, Save and Save as.
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+
+#include "calc/failure.h"
+#include "calc/fields.h"
+#include "files/model_reader.h"
+#include "files/model_writer.h"
+#include "ui/main_window/main_window.h"
+#include "ui/platform/appearance.h"
+#include "ui/platform/message_text.h"
+
+namespace ui {
+namespace {
+
+// The name start gives a model that was never loaded or saved.
+const QString kUnnamed = QStringLiteral("NoName");
+
+// A name that is only the dialogs' file pattern names no file: nothing is
+// read from it or written to it.
+bool IsFilePattern(const QString& name) { return name == QLatin1String("*.dat"); }
+
+std::string SystemPath(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+// A failed file command; what() names the file above the message.
+class FileCommandFailure : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Runs `action` on the file `path`; its file errors and arithmetic failures
+// leave as FileCommandFailure with the file's name on a line above their
+// message, so that the user learns which file the report is about. A
+// refused file's message names the file itself.
+template <class Action>
+decltype(auto) NamingTheFile(const QString& path, Action&& action) {
+  const auto named = [&path](const char* message) {
+    return FileCommandFailure(FileMessage(path, QString::fromStdString(message)).toStdString());
+  };
+  try {
+    return std::forward<Action>(action)();
+  } catch (const files::ModelFileRefused& refused) {
+    throw FileCommandFailure(refused.MessageFor(ShownFileName(path).toStdString()));
+  } catch (const files::FileError& failure) {
+    throw named(failure.what());
+  } catch (const calc::ArithmeticFailure& failure) {
+    throw named(failure.what());
+  }
+}
+
+// Keeps the recalculation off while it lives and switches it on again when
+// it goes, also when a failure ends the command: the fields must never stay
+// dead after a file that could not be loaded.
+class RecalculationPause {
+ public:
+  explicit RecalculationPause(bool& recalcEnabled) : recalcEnabled_(recalcEnabled) { recalcEnabled_ = false; }
+  RecalculationPause(const RecalculationPause&) = delete;
+  RecalculationPause& operator=(const RecalculationPause&) = delete;
+  ~RecalculationPause() { recalcEnabled_ = true; }
+
+ private:
+  bool& recalcEnabled_;
+};
+
+}  // namespace
+
+void MainWindow::loadModel() {
+  // Cancelled, the command ends before anything happened.
+  if (!settleUnsavedChanges()) return;
+  openModel(boundary_.UserDialogs().ChooseFileToOpen());
+}
+
+void MainWindow::loadFileAtStart() { openModel(fileToLoadAtStart_); }
+
+void MainWindow::openModel(const std::optional<QString>& chosen) {
+  if (chosen && !IsFilePattern(*chosen)) readModelFile(*chosen);
+  recalcEnabled_ = true;
+  // Also after a cancelled dialog. The record takes the whole millimetres
+  // the fields now show (Rh of a flying wing keeps the value read).
+  recalculate();
+}
+
+void MainWindow::readModelFile(const QString& path) {
+  const RecalculationPause pause(recalcEnabled_);
+  // A failure leaves here before anything of the window has changed; there
+  // is then nothing new to recalculate.
+  const files::ModelFileReading reading =
+      NamingTheFile(path, [&path] { return files::ReadModelFileWithLook(SystemPath(path)); });
+  // A text file or a picture picked by mistake would load as zeros; No is as
+  // good as a cancelled dialog.
+  if (!reading.look.looksLikeModel) {
+    const QString shownLine = QString::fromStdString(files::ShownLineText(reading.look.text));
+    const QString question = UnlikeModelQuestion(path, reading.look.line, shownLine);
+    if (!boundary_.UserDialogs().ConfirmLoadAnyway(boundary_.ApplicationTitle(), question)) return;
+  }
+  model_ = reading.model;
+  // Each text change notifies, and finds the recalculation paused.
+  const calc::FieldTexts texts = calc::FieldTextsOf(model_);
+  for (int i = 0; i < calc::kModelFieldCount; ++i) fields_[i]->setText(QString::fromStdString(texts[i]));
+  currentFileName_ = path;
+  showFileName();
+  markSaved();
+}
+
+bool MainWindow::writeModelFile(const QString& path) {
+  // The record as it is now, whatever happens while the file is written.
+  const calc::TModelData model = model_;
+  if (IsFilePattern(path)) return false;
+  NamingTheFile(path, [&path, &model] { files::WriteModelFile(SystemPath(path), model); });
+  markSaved();
+  return true;
+}
+
+void MainWindow::saveModel() {
+  // Before anything was loaded or saved there is no file to save to; a file
+  // called NoName in whatever folder the program runs in helps nobody.
+  if (currentFileName_.isEmpty() || currentFileName_ == kUnnamed) {
+    saveModelAs();
+    return;
+  }
+  if (writeModelFile(currentFileName_)) showFileName();
+}
+
+void MainWindow::saveModelAs() {
+  Dialogs& dialogs = boundary_.UserDialogs();
+  const std::optional<QString> chosen = dialogs.ChooseFileToSave();
+  if (!chosen) return;
+  // The save dialog does not ask itself, so the user is asked exactly once.
+  // No is as good as a cancelled dialog.
+  if (!IsFilePattern(*chosen) && QFileInfo::exists(*chosen) &&
+      !dialogs.ConfirmReplace(boundary_.ApplicationTitle(), *chosen)) {
+    return;
+  }
+  // The new name counts only once the file holds the model: after a failure
+  // the name shown and the file the next Save writes are the old ones.
+  const bool written = writeModelFile(*chosen);
+  currentFileName_ = *chosen;
+  if (written) showFileName();
+}
+
+}  // namespace ui

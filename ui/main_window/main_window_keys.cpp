@@ -1,0 +1,69 @@
+// The main window's keyboard: what the fields and the push buttons do with
+// keys beyond plain typing, and the fields losing the focus.
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "ui/main_window/main_window.h"
+
+namespace ui {
+namespace {
+
+// Whether the line edit would take the key as one of its editing commands
+// (select all, copy, undo, a word to the left ...): those keep working.
+bool IsEditingCommand(const QKeyEvent& event) {
+  for (int key = QKeySequence::UnknownKey + 1; key <= QKeySequence::Cancel; ++key) {
+    if (event.matches(static_cast<QKeySequence::StandardKey>(key))) return true;
+  }
+  return false;
+}
+
+// A key with Alt, Ctrl or Meta held down that carries text: a line edit
+// would type that text (Alt+F puts an "f" into the number), although the
+// user meant a menu or a shortcut.
+bool TypesWithModifier(const QKeyEvent& event) {
+  constexpr Qt::KeyboardModifiers kCommandModifiers = Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier;
+  if (!(event.modifiers() & kCommandModifiers)) return false;
+  const QString text = event.text();
+  return !text.isEmpty() && text.front().isPrint() && !IsEditingCommand(event);
+}
+
+bool IsEnter(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) && modifiers == Qt::NoModifier;
+}
+
+}  // namespace
+
+void MainWindow::watchKeys() {
+  for (QLineEdit* field : fields_) field->installEventFilter(this);
+  // Outside a dialog a push button takes only Space; on a desktop Enter
+  // presses the focused button too.
+  for (QPushButton* button : {germanButton_, englishButton_}) button->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  auto* field = qobject_cast<QLineEdit*>(watched);
+  // Swallowed, neither typed nor passed on: a shortcut, had there been one,
+  // has taken the key before it reaches the field.
+  if (field && event->type() == QEvent::KeyPress) return TypesWithModifier(static_cast<const QKeyEvent&>(*event));
+  if (field && event->type() == QEvent::FocusOut) {
+    // Leaving the field ends the typing: a held-back report comes at once,
+    // from the event loop (never in the middle of the focus change). A menu
+    // or another program taking the focus ends nothing.
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    if (heldBackFailure_ && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+      failureReportTimer_->start(0);
+    return false;
+  }
+  auto* button = qobject_cast<QPushButton*>(watched);
+  if (button && event->type() == QEvent::KeyPress && IsEnter(static_cast<const QKeyEvent&>(*event))) {
+    button->click();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace ui

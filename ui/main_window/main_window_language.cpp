@@ -1,0 +1,35 @@
+// The language buttons "deutsch" and "english".
+#include <QLabel>
+
+#include "ui/main_window/main_window.h"
+#include "ui/tools/tool_windows.h"
+#include "ui/platform/appearance.h"
+
+namespace ui {
+
+void MainWindow::switchToGerman() { showLanguage(present::Language::German); }
+
+void MainWindow::switchToEnglish() { showLanguage(present::Language::English); }
+
+// Switches the captions to one language and makes the warning line follow.
+// The results stay as the last recalculation left them; nothing is computed.
+void MainWindow::showLanguage(present::Language language) {
+  showTitle(language);
+  for (const SwitchedCaption& caption : switchedCaptions_) {
+    SetCaptionFitted(*caption.label, Text(present::In(caption.caption, language)));
+  }
+  language_ = language;
+  toolWindows_->SetLanguage(language);
+  // Only the text: the warning's colours belong to the recalculation, and
+  // without a warning the line stays as the recalculation emptied it.
+  if (present::AspectRatioWarning(results_)) {
+    SetCaptionFitted(*warningLine_, Text(present::WarningText(results_, language)));
+  }
+}
+
+void MainWindow::showTitle(present::Language language) {
+  // "[*]" is where the window system shows the modified mark, if any.
+  setWindowTitle(Text(present::In(present::kWindowCaptions.title, language)) + QStringLiteral("[*]"));
+}
+
+}  // namespace ui

@@ -1,0 +1,40 @@
+#include "ui/pictures/diagram_image.h"
+
+#include <QPainter>
+
+#include "diagram/planform.h"
+
+namespace ui {
+
+DiagramImage::DiagramImage(QWidget* parent) : QWidget(parent) {
+  setFixedSize(diagram::kDiagramWidth, diagram::kDiagramHeight);
+}
+
+diagram::Canvas& DiagramImage::Canvas() {
+  if (!canvas_) {
+    canvas_.emplace(width(), height());
+    // From now on every pixel is painted from the surface.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+  // A repaint happens only back in the event loop, after the drawing, also
+  // when the drawing stops half way.
+  update();
+  return *canvas_;
+}
+
+QImage DiagramImage::Shown() const {
+  if (!canvas_) return {};
+  QImage image(reinterpret_cast<const uchar*>(canvas_->Data()), canvas_->Width(), canvas_->Height(),
+               static_cast<qsizetype>(canvas_->Width()) * 4, QImage::Format_RGB32);
+  image.setDevicePixelRatio(1.0);
+  return image;
+}
+
+void DiagramImage::paintEvent(QPaintEvent*) {
+  if (!canvas_) return;
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.drawImage(QPoint(0, 0), Shown());
+}
+
+}  // namespace ui

@@ -1,0 +1,200 @@
+#include "ui/tools/what_if_window.h"
+
+#include <initializer_list>
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "calc/failure.h"
+#include "calc/number_text.h"
+#include "ui/platform/appearance.h"
+#include "ui/tools/what_if_chart.h"
+#include "ui/tools/what_if_plot.h"
+
+namespace ui {
+namespace {
+
+using present::Caption;
+
+struct WhatIfCaptions {
+  Caption title;
+  Caption field;
+  Caption from;
+  Caption to;
+  Caption exportPng;
+  Caption exportSvg;
+  Caption exportFailed;
+};
+
+constexpr WhatIfCaptions kCaptions = {
+    .title = {"Was w\u00e4re wenn\u2026", "What if\u2026"},
+    .field = {"Ma\u00df:", "dimension:"},
+    .from = {"von:", "from:"},
+    .to = {"bis:", "to:"},
+    .exportPng = {"PNG exportieren\u2026", "Export PNG\u2026"},
+    .exportSvg = {"SVG exportieren\u2026", "Export SVG\u2026"},
+    .exportFailed = {"Das Bild konnte nicht geschrieben werden:", "The image could not be written:"},
+};
+
+std::string Utf8(const QString& text) { return text.toStdString(); }
+
+}  // namespace
+
+WhatIfWindow::WhatIfWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("WhatIfWindow"));
+  // Closing the main window ends the program even while this one is shown.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  buildControls();
+  updateTexts();
+  resize(760, 520);
+}
+
+WhatIfWindow::~WhatIfWindow() = default;
+
+void WhatIfWindow::buildControls() {
+  fieldChoice_ = new QComboBox(this);
+  fieldChoice_->setObjectName(QStringLiteral("WhatIf_Field"));
+  for (int field = 0; field < calc::kModelFieldCount; ++field) fieldChoice_->addItem(FieldTitle(field, language_));
+  fieldCaption_ = new QLabel(this);
+  fromCaption_ = new QLabel(this);
+  toCaption_ = new QLabel(this);
+  fromField_ = new QLineEdit(this);
+  fromField_->setObjectName(QStringLiteral("WhatIf_From"));
+  toField_ = new QLineEdit(this);
+  toField_->setObjectName(QStringLiteral("WhatIf_To"));
+  chart_ = new WhatIfChart(this);
+  errorLine_ = new QLabel(this);
+  errorLine_->setObjectName(QStringLiteral("WhatIf_Error"));
+  errorLine_->setTextFormat(Qt::PlainText);
+  SetTextColour(*errorLine_, kRed);
+  exportPngButton_ = new QPushButton(this);
+  exportPngButton_->setObjectName(QStringLiteral("WhatIf_ExportPng"));
+  exportSvgButton_ = new QPushButton(this);
+  exportSvgButton_->setObjectName(QStringLiteral("WhatIf_ExportSvg"));
+
+  auto* inputs = new QHBoxLayout;
+  for (QWidget* widget :
+       std::initializer_list<QWidget*>{fieldCaption_, fieldChoice_, fromCaption_, fromField_, toCaption_, toField_})
+    inputs->addWidget(widget);
+  inputs->addStretch();
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(errorLine_, 1);
+  bottom->addWidget(exportPngButton_);
+  bottom->addWidget(exportSvgButton_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(inputs);
+  layout->addWidget(chart_, 1);
+  layout->addLayout(bottom);
+
+  connect(fieldChoice_, &QComboBox::currentIndexChanged, this, &WhatIfWindow::fieldChosen);
+  connect(fromField_, &QLineEdit::textChanged, this, &WhatIfWindow::refresh);
+  connect(toField_, &QLineEdit::textChanged, this, &WhatIfWindow::refresh);
+  connect(exportPngButton_, &QPushButton::clicked, this, [this] { exportChosen(false); });
+  connect(exportSvgButton_, &QPushButton::clicked, this, [this] { exportChosen(true); });
+}
+
+void WhatIfWindow::SetModelState(const calc::LoadedState& state) {
+  state_ = state;
+  if (!rangeSet_) setDefaultRange();
+  refresh();
+}
+
+void WhatIfWindow::SetMeasuredCg(std::optional<double> measuredCg) {
+  measuredCg_ = measuredCg;
+  chart_->SetMarks({currentValue(), measuredCg_});
+}
+
+void WhatIfWindow::fieldChosen() {
+  setDefaultRange();
+  refresh();
+}
+
+// Sets both range fields at once, without a plot for the half-changed range.
+void WhatIfWindow::setDefaultRange() {
+  rangeSet_ = state_.has_value();
+  if (!rangeSet_) return;
+  const RangeTexts range = DefaultRange(currentValue().value_or(0));
+  const QSignalBlocker blockFrom(fromField_);
+  const QSignalBlocker blockTo(toField_);
+  fromField_->setText(QString::fromStdString(range.From));
+  toField_->setText(QString::fromStdString(range.To));
+}
+
+// The value the main window's field holds, read by the program's number rule.
+std::optional<double> WhatIfWindow::currentValue() const {
+  if (!state_) return std::nullopt;
+  try {
+    return calc::ParseNumber(state_->Texts.at(static_cast<std::size_t>(fieldChoice_->currentIndex())));
+  } catch (const calc::ArithmeticFailure&) {
+    return std::nullopt;
+  }
+}
+
+// Blanks around a number are no part of it.
+std::string WhatIfWindow::rangeText() const {
+  return WhatIfRangeText(Utf8(fromField_->text().trimmed()), Utf8(toField_->text().trimmed()));
+}
+
+QString WhatIfWindow::SweepArgument() const {
+  const int field = fieldChoice_->currentIndex();
+  return Text(calc::kModelFieldCodes.at(static_cast<std::size_t>(field))) + QLatin1Char('=') +
+         QString::fromStdString(rangeText());
+}
+
+void WhatIfWindow::refresh() {
+  if (!isVisible()) {
+    stale_ = true;
+    return;
+  }
+  stale_ = false;
+  WhatIfPlot plot;
+  if (state_) plot = ComputeWhatIf(*state_, fieldChoice_->currentIndex(), rangeText());
+  errorLine_->setText(QString::fromStdString(plot.Error));
+  chart_->Show(std::move(plot), fieldChoice_->currentIndex(), {currentValue(), measuredCg_});
+}
+
+void WhatIfWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (stale_) refresh();
+}
+
+void WhatIfWindow::SetLanguage(present::Language language) {
+  language_ = language;
+  updateTexts();
+}
+
+void WhatIfWindow::updateTexts() {
+  setWindowTitle(Text(In(kCaptions.title, language_)));
+  for (int field = 0; field < calc::kModelFieldCount; ++field)
+    fieldChoice_->setItemText(field, FieldTitle(field, language_));
+  fieldCaption_->setText(Text(In(kCaptions.field, language_)));
+  fromCaption_->setText(Text(In(kCaptions.from, language_)));
+  toCaption_->setText(Text(In(kCaptions.to, language_)));
+  exportPngButton_->setText(Text(In(kCaptions.exportPng, language_)));
+  exportSvgButton_->setText(Text(In(kCaptions.exportSvg, language_)));
+  chart_->SetLanguage(language_);
+}
+
+bool WhatIfWindow::ExportPng(const QString& path) { return chart_->SavePng(path); }
+
+bool WhatIfWindow::ExportSvg(const QString& path) { return chart_->SaveSvg(path); }
+
+void WhatIfWindow::exportChosen(bool svg) {
+  const QString suffix = svg ? QStringLiteral("svg") : QStringLiteral("png");
+  const QString caption = (svg ? exportSvgButton_ : exportPngButton_)->text();
+  QString path = QFileDialog::getSaveFileName(this, caption, QString(),
+                                              suffix.toUpper() + QStringLiteral(" (*.") + suffix + QLatin1Char(')'));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
+  if (!(svg ? ExportSvg(path) : ExportPng(path)))
+    QMessageBox::warning(this, windowTitle(), Text(In(kCaptions.exportFailed, language_)) + QLatin1Char('\n') + path);
+}
+
+}  // namespace ui
