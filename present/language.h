@@ -3,20 +3,57 @@
 #include <array>
 #include <cstddef>
 #include <string_view>
+#include <type_traits>
 
 namespace present {
 
-// The languages the captions come in. A further language is one more
-// enumerator and one more text in every Caption.
+// The languages the captions come in, in the order of their buttons.
 enum class Language : std::size_t { German, English };
-inline constexpr std::size_t kLanguageCount = 2;
 
-// One caption in every language, in UTF-8, indexed by Language.
-using Caption = std::array<std::string_view, kLanguageCount>;
+// What the program shows of a language itself: the code of cgcalc-cli's
+// --language, and the toolbar button that switches to it (object name,
+// caption and hint, as they always stood).
+struct LanguageEntry {
+  Language language;
+  std::string_view code;
+  std::string_view buttonName;
+  std::string_view buttonCaption;
+  std::string_view buttonHint;
+};
 
-constexpr std::string_view In(const Caption& caption, Language language) {
-  return caption[static_cast<std::size_t>(language)];
+inline constexpr LanguageEntry kLanguages[] = {
+    {Language::German, "de", "Button1", "deutsch", "english version"},
+    {Language::English, "en", "Button2", "english", "german version"},
+};
+inline constexpr std::size_t kLanguageCount = std::size(kLanguages);
+
+constexpr bool LanguagesInEnumOrder() {
+  for (std::size_t i = 0; i < kLanguageCount; ++i) {
+    if (static_cast<std::size_t>(kLanguages[i].language) != i) return false;
+  }
+  return true;
 }
+static_assert(LanguagesInEnumOrder(), "kLanguages is indexed by Language");
+
+// One text in every language, in UTF-8, in kLanguages' order. The
+// constructor takes exactly one text per language, so a caption that lacks
+// a translation does not compile.
+class Caption {
+ public:
+  template <class... Texts>
+    requires(sizeof...(Texts) == kLanguageCount && (std::is_convertible_v<Texts, std::string_view> && ...))
+  constexpr Caption(Texts... texts) : texts_{std::string_view(texts)...} {}
+
+  constexpr std::string_view In(Language language) const { return texts_[static_cast<std::size_t>(language)]; }
+  // The texts in kLanguages' order.
+  constexpr auto begin() const { return texts_.begin(); }
+  constexpr auto end() const { return texts_.end(); }
+
+ private:
+  std::array<std::string_view, kLanguageCount> texts_;
+};
+
+constexpr std::string_view In(const Caption& caption, Language language) { return caption.In(language); }
 
 // The window's texts that switch with the language and belong to no result
 // row. Column heads are the captions Label1 .. Label3 (wing, tailplane,
