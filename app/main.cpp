@@ -5,12 +5,13 @@
 #include <string_view>
 
 #include <QApplication>
+#include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
 
 #include "ui/platform/message_text.h"
-#include "ui/program_windows.h"
 #include "ui/platform/qt_dialogs.h"
+#include "ui/program_windows.h"
 
 namespace {
 
@@ -60,6 +61,22 @@ bool Empty(const char* variable) {
 // missing instead.
 bool DisplayAvailable() { return !(Empty("DISPLAY") && Empty("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")); }
 
+// While Qt connects to the display, its notes are held back: when the
+// display does not answer, Qt ends the program with advice about
+// reinstalling it, which is wrong; the user learns instead which display
+// could not be opened. Once connected, the notes held back are printed as
+// Qt would have.
+QByteArray heldBackNotes;
+void HoldBackUntilConnected(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtFatalMsg) {
+    const char* display = !Empty("WAYLAND_DISPLAY") && Empty("DISPLAY") ? std::getenv("WAYLAND_DISPLAY")
+                                                                          : std::getenv("DISPLAY");
+    std::fprintf(stderr, "cgcalc: cannot open the display %s\n", display ? display : "");
+    std::_Exit(1);
+  }
+  heldBackNotes += message.toLocal8Bit() + '\n';
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -83,7 +100,10 @@ int main(int argc, char* argv[]) {
   // Qt gets no arguments of the user: only the program's own name is passed on.
   int qtArgumentCount = argc > 0 ? 1 : 0;
   const QString programPath = argc > 0 && argv[0] ? QString::fromLocal8Bit(argv[0]) : QString();
+  const QtMessageHandler qtHandler = qInstallMessageHandler(HoldBackUntilConnected);
   QApplication application(qtArgumentCount, argv);
+  qInstallMessageHandler(qtHandler);
+  std::fputs(heldBackNotes.constData(), stderr);
   ui::QtDialogs dialogs;
   ui::ProgramWindows windows(dialogs, ui::ApplicationTitle(programPath));
   dialogs.SetOwner(&windows.Main());

@@ -1,7 +1,7 @@
 #!/bin/sh
 # The program's command line: --help and --version answer without a display,
-# no display at all is said in one line instead of an abort, and a file named
-# on the command line is loaded once the window is open (under Xvfb: its
+# no display at all, or one that does not answer, is said in one line instead
+# of an abort, and a file named on the command line is loaded once the window is open (under Xvfb: its
 # diagram equals cgcalc-cli's), a missing one reported in a box.
 # Usage: command_line_test.sh CGCALC CGCALC_CLI FIND_SUBIMAGE VERSION
 set -eu
@@ -28,6 +28,12 @@ headless "$work/none.dat" > "$work/out.txt" 2> "$work/err.txt" || status=$?
 [ "$(cat "$work/err.txt")" = "cgcalc: no display found (DISPLAY and WAYLAND_DISPLAY are empty)" ] ||
   fail "without a display it said: $(cat "$work/err.txt")"
 [ ! -s "$work/out.txt" ] || fail "without a display it printed: $(cat "$work/out.txt")"
+# A display that does not answer is said in one line, not as an abort.
+status=0
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:7931 "$cgcalc" > "$work/out.txt" 2> "$work/err.txt" || status=$?
+[ "$status" -eq 1 ] || fail "with a display that does not answer the exit status is $status, not 1"
+[ "$(cat "$work/err.txt")" = "cgcalc: cannot open the display :7931" ] ||
+  fail "with a display that does not answer it said: $(cat "$work/err.txt")"
 status=0
 headless --frobnicate > /dev/null 2>&1 || status=$?
 [ "$status" -eq 2 ] || fail "an unknown option gives exit status $status, not 2"
