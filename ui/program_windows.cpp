@@ -1,5 +1,7 @@
 #include "ui/program_windows.h"
 
+#include <QWindow>
+
 #include "ui/platform/window_style.h"
 
 namespace ui {
@@ -13,7 +15,7 @@ ProgramWindows::ProgramWindows(Dialogs& dialogs, QString applicationTitle,
   tracker_ = std::make_unique<ActivationTracker>();
   MainWindow* main = main_.get();
   tracker_->AddWindow(main, [this, main] { boundary_.Run([main] { main->start(); }); });
-  main->SetAboutCommand([this] { About().ShowInFront(); });
+  main->SetAboutCommand([this] { ShowAbout(); });
 }
 
 ProgramWindows::~ProgramWindows() = default;
@@ -35,6 +37,15 @@ AboutWindow& ProgramWindows::About() {
     main->activateWindow();
   });
   return *form2;
+}
+
+void ProgramWindows::ShowAbout() {
+  AboutWindow& about = About();
+  // Attached to the main window, the window manager keeps it above that
+  // window: a click on the main window no longer buries it.
+  about.winId();
+  if (QWindow* owner = main_->windowHandle()) about.windowHandle()->setTransientParent(owner);
+  about.ShowInFront();
 }
 
 void ProgramWindows::Show() {

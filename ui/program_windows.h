@@ -34,6 +34,9 @@ class ProgramWindows {
   // The About window; creates it, hidden, at the first call (Help / About
   // calls it too). Throws std::bad_alloc when it cannot be created.
   AboutWindow& About();
+  // Help / About: the About window in front of the main window and attached
+  // to it.
+  void ShowAbout();
   ActivationTracker& Tracker() { return *tracker_; }
   HandlerBoundary& Boundary() { return boundary_; }
 

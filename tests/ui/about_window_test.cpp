@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include "ui/platform/appearance.h"
 #include "window_test.h"
@@ -114,10 +115,12 @@ TEST_F(AboutWindowTest, BuiltWhenFirstChosen) {
   EXPECT_EQ(AboutWindowCount(), 1);
 }
 
-// About shows the one About window in front, not modal; the main window stays usable.
+// About shows the one About window in front, attached to the main window, not
+// modal; the main window stays usable.
 TEST_F(AboutWindowTest, ShownInFrontNotModal) {
   ChooseAbout();
   EXPECT_TRUE(About().isVisible());
+  EXPECT_EQ(About().windowHandle()->transientParent(), Main().windowHandle());
   EXPECT_FALSE(About().isModal());
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_EQ(About().pos(), QPoint(190, 202));
