@@ -6,11 +6,12 @@
 #include "calc/failure.h"
 #include "diagram_export.h"
 #include "evaluation.h"
+#include "file_runs.h"
 #include "files/file_error.h"
+#include "messages.h"
+#include "model_input.h"
 #include "report.h"
 #include "rows.h"
-#include "run.h"
-#include "runs.h"
 
 namespace cli {
 namespace {
@@ -21,7 +22,7 @@ namespace {
 class PathList {
  public:
   // Throws files::FileError when the list cannot be opened.
-  explicit PathList(const std::string& list) : owned_(list != "-") {
+  explicit PathList(const std::string& list) : owned_(list != kStandardInput) {
     file_ = owned_ ? std::fopen(list.c_str(), "rb") : stdin;
     if (file_ == nullptr) throw files::FileErrorFromErrno(errno, files::FileOperation::Open);
   }

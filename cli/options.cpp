@@ -8,7 +8,6 @@ namespace cli {
 namespace {
 
 constexpr std::string_view kProgramName = "cgcalc-cli";
-constexpr std::string_view kStandardInput = "-";
 constexpr std::string_view kEndOfOptions = "--";
 constexpr std::size_t kMaxSweeps = 2;
 

@@ -11,6 +11,9 @@
 
 namespace cli {
 
+// The model path (and --files-from list) that reads standard input.
+inline constexpr std::string_view kStandardInput = "-";
+
 enum class ReportFormat {
   Table,      // the result table as the window shows it, for people
   Labels,     // one line per label: name, TAB, text

@@ -6,10 +6,11 @@
 #include "calc/failure.h"
 #include "calc/sweep.h"
 #include "files/file_error.h"
+#include "messages.h"
+#include "model_input.h"
 #include "present/result_table.h"
 #include "rows.h"
-#include "run.h"
-#include "runs.h"
+#include "sweep_run.h"
 
 namespace cli {
 namespace {
