@@ -77,8 +77,8 @@ FileOutcome EvaluateFile(const std::string& path, const Options& options, std::o
 class FileReporter {
  public:
   FileReporter(const Options& options, bool several, std::ostream& out)
-      : options_(options), several_(several), out_(out) {
-    if (options.format == ReportFormat::Csv) out_ << CsvHeader({}, options.WithBalance());
+      : options_(options), several_(several), out_(out), csv_({}, options.WithBalance()) {
+    if (options.format == ReportFormat::Csv) out_ << csv_.Header();
   }
 
   // Returns whether the file succeeded.
@@ -88,12 +88,10 @@ class FileReporter {
     switch (options_.format) {
       case ReportFormat::Csv:
       case ReportFormat::JsonLines: {
-        ResultRecord record{{}, {}, path, evaluation ? &evaluation->labels : nullptr,
-                            evaluation && evaluation->aspectRatioWarning, outcome.error};
-        record.withBalance = options_.WithBalance();
-        if (evaluation && evaluation->balance) record.balance = &*evaluation->balance;
-        out_ << (options_.format == ReportFormat::Csv ? CsvRow(record, options_.language)
-                                                     : JsonLine(record, options_.language));
+        std::optional<ResultTexts> texts;
+        if (evaluation != nullptr) texts = TextsOf(*evaluation, options_.language);
+        const ResultRecord record{{}, {}, path, texts ? &*texts : nullptr, outcome.error};
+        out_ << (options_.format == ReportFormat::Csv ? csv_.Row(record) : JsonLine(record));
         break;
       }
       default:
@@ -131,6 +129,7 @@ class FileReporter {
   const Options& options_;
   bool several_;
   std::ostream& out_;
+  CsvTable csv_;
   int blocks_ = 0;
   bool failedDiagram_ = false;
 };

@@ -94,23 +94,22 @@ int RunSweep(const Options& options, std::ostream& out, std::ostream& err) {
   }
 
   const bool csv = options.format != ReportFormat::JsonLines;
-  if (csv) out << CsvHeader(plan->codes, options.WithBalance());
+  const CsvTable table(plan->codes, options.WithBalance());
+  if (csv) out << table.Header();
   const std::int64_t count = calc::SweepPointCount(plan->fields);
   for (std::int64_t i = 0; i < count && out; ++i) {
     const calc::SweepPoint point = calc::EvaluateSweepPoint(*loaded, plan->fields, i);
-    std::optional<present::ResultLabelTexts> labels;
-    std::optional<calc::TBalanceData> balance;
+    std::optional<ResultTexts> texts;
     std::string error = point.Failure ? calc::FailureText(*point.Failure) : "";
     if (!point.Failure) {
-      labels = present::LabelTexts(point.Results);
-      balance = BalanceOf(point.Results, options, error);
-      if (!error.empty()) labels.reset();
+      const std::optional<calc::TBalanceData> balance = BalanceOf(point.Results, options, error);
+      if (error.empty()) {
+        texts = TextsOf(present::LabelTexts(point.Results), present::AspectRatioWarning(point.Results),
+                        balance ? &*balance : nullptr, options.language);
+      }
     }
-    ResultRecord record{plan->codes, point.ValueTexts, path, labels ? &*labels : nullptr,
-                        present::AspectRatioWarning(point.Results), error};
-    record.withBalance = options.WithBalance();
-    record.balance = balance ? &*balance : nullptr;
-    out << (csv ? CsvRow(record, options.language) : JsonLine(record, options.language));
+    const ResultRecord record{plan->codes, point.ValueTexts, path, texts ? &*texts : nullptr, error};
+    out << (csv ? table.Row(record) : JsonLine(record));
   }
   out.flush();
   return out ? kExitSuccess : WriteError(out, err);
