@@ -4,6 +4,8 @@
 #include <array>
 #include <charconv>
 
+#include "calc/model.h"
+
 namespace cli {
 namespace {
 
@@ -188,10 +190,10 @@ std::string UsageText(std::span<const OptionDefinition> definitions) {
     left.resize(kNameColumn, ' ');
     text += left + std::string(definition.help) + "\n";
   }
+  text += "\nFIELD is a dimension's name, in the model file's order:\n  " + FieldCodeList() + "\n";
   text +=
-      "\nFIELD is a dimension's name in the model file's order: B Sa Li Lk La Vk Va Bh Sah\n"
-      "Lih Lkh Lah Vkh Vah Rh. Each swept value enters that field as if typed after\n"
-      "loading the model; the i-th value is FROM + i*STEP, up to and including TO.\n"
+      "Each swept value enters that field as if typed after loading the model;\n"
+      "the i-th value is FROM + i*STEP, up to and including TO.\n"
       "\nExamples:\n"
       "  cgcalc-cli glider.dat                      the result table\n"
       "  cgcalc-cli --german glider.dat             the table with German captions\n"
@@ -205,6 +207,12 @@ std::string UsageText(std::span<const OptionDefinition> definitions) {
       "\nExit status: 0 on success, 1 when a file, the calculation or writing fails,\n"
       "2 on a usage error.\n";
   return text;
+}
+
+std::string FieldCodeList() {
+  std::string list;
+  for (const std::string_view code : calc::kModelFieldCodes) list += (list.empty() ? "" : " ") + std::string(code);
+  return list;
 }
 
 std::string VersionText() { return std::string(kProgramName) + " " + CGCALC_VERSION + "\n"; }

@@ -70,6 +70,10 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
 // The text --help prints, listing `definitions`.
 std::string UsageText(std::span<const OptionDefinition> definitions = ProgramOptions());
 
+// The model's field codes in file order, separated by blanks: the names
+// --sweep takes.
+std::string FieldCodeList();
+
 // The text --version prints: program name and version, one line.
 std::string VersionText();
 

@@ -20,12 +20,6 @@ struct SweepPlan {
   std::vector<std::string> codes;
 };
 
-std::string FieldList() {
-  std::string list;
-  for (const std::string_view code : calc::kModelFieldCodes) list += (list.empty() ? "" : " ") + std::string(code);
-  return list;
-}
-
 // Reads the --sweep values; on a usage error returns nothing and sets `error`.
 std::optional<SweepPlan> PlanSweep(const std::vector<std::string>& sweeps, std::string& error) {
   SweepPlan plan;
@@ -34,7 +28,7 @@ std::optional<SweepPlan> PlanSweep(const std::vector<std::string>& sweeps, std::
     const std::string code = sweep.substr(0, equals);
     const std::optional<int> field = calc::FieldIndexOfCode(code);
     if (equals == std::string::npos || !field) {
-      error = "--sweep " + sweep + ": unknown field '" + code + "' (the fields are " + FieldList() + ")";
+      error = "--sweep " + sweep + ": unknown field '" + code + "' (the fields are " + FieldCodeList() + ")";
       return std::nullopt;
     }
     for (const calc::SweptField& earlier : plan.fields) {
