@@ -35,6 +35,7 @@ struct Options {
   std::string diagramPath;              // where --diagram writes the planform diagram as PNG; empty: not asked
   calc::TBalanceInput balance;          // --cg, --supports, --mass, --ballast-at
   std::string balanceError;             // a value of those options that is not usable
+  std::string languageError;            // --language named no language of present::kLanguages
 
   // Whether the balance check is asked for (a measured centre of gravity).
   bool WithBalance() const { return balance.Cg || balance.Supports; }
@@ -62,7 +63,8 @@ struct ParsedArguments {
 // ends the options. Errors: an unknown option, a missing value, no model
 // file and no --files-from, two report formats, --json or --diagram with
 // more than one model file, --sweep with other than exactly one model file,
-// more than two sweeps, or with a format other than --csv and --jsonl.
+// more than two sweeps, or with a format other than --csv and --jsonl, a
+// --language code that is not in present::kLanguages.
 // --help and --version need no model file.
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
                                std::span<const OptionDefinition> definitions = ProgramOptions());
