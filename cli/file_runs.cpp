@@ -6,11 +6,12 @@
 #include "calc/failure.h"
 #include "diagram_export.h"
 #include "evaluation.h"
+#include "file_runs.h"
 #include "files/file_error.h"
+#include "messages.h"
+#include "model_input.h"
 #include "report.h"
 #include "rows.h"
-#include "run.h"
-#include "runs.h"
 
 namespace cli {
 namespace {
@@ -21,7 +22,7 @@ namespace {
 class PathList {
  public:
   // Throws files::FileError when the list cannot be opened.
-  explicit PathList(const std::string& list) : owned_(list != "-") {
+  explicit PathList(const std::string& list) : owned_(list != kStandardInput) {
     file_ = owned_ ? std::fopen(list.c_str(), "rb") : stdin;
     if (file_ == nullptr) throw files::FileErrorFromErrno(errno, files::FileOperation::Open);
   }
@@ -76,8 +77,8 @@ FileOutcome EvaluateFile(const std::string& path, const Options& options, std::o
 class FileReporter {
  public:
   FileReporter(const Options& options, bool several, std::ostream& out)
-      : options_(options), several_(several), out_(out) {
-    if (options.format == ReportFormat::Csv) out_ << CsvHeader({}, options.WithBalance());
+      : options_(options), several_(several), out_(out), csv_({}, options.WithBalance()) {
+    if (options.format == ReportFormat::Csv) out_ << csv_.Header();
   }
 
   // Returns whether the file succeeded.
@@ -87,12 +88,10 @@ class FileReporter {
     switch (options_.format) {
       case ReportFormat::Csv:
       case ReportFormat::JsonLines: {
-        ResultRecord record{{}, {}, path, evaluation ? &evaluation->labels : nullptr,
-                            evaluation && evaluation->aspectRatioWarning, outcome.error};
-        record.withBalance = options_.WithBalance();
-        if (evaluation && evaluation->balance) record.balance = &*evaluation->balance;
-        out_ << (options_.format == ReportFormat::Csv ? CsvRow(record, options_.language)
-                                                     : JsonLine(record, options_.language));
+        std::optional<ResultTexts> texts;
+        if (evaluation != nullptr) texts = TextsOf(*evaluation, options_.language);
+        const ResultRecord record{{}, {}, path, texts ? &*texts : nullptr, outcome.error};
+        out_ << (options_.format == ReportFormat::Csv ? csv_.Row(record) : JsonLine(record));
         break;
       }
       default:
@@ -130,6 +129,7 @@ class FileReporter {
   const Options& options_;
   bool several_;
   std::ostream& out_;
+  CsvTable csv_;
   int blocks_ = 0;
   bool failedDiagram_ = false;
 };

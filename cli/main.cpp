@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include "output.h"
-#include "run.h"
+#include "program.h"
 
 int main(int argc, char** argv) {
   // A reader that goes away (`| head`) is a write error to report, not a

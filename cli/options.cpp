@@ -4,11 +4,12 @@
 #include <array>
 #include <charconv>
 
+#include "calc/model.h"
+
 namespace cli {
 namespace {
 
 constexpr std::string_view kProgramName = "cgcalc-cli";
-constexpr std::string_view kStandardInput = "-";
 constexpr std::string_view kEndOfOptions = "--";
 constexpr std::size_t kMaxSweeps = 2;
 
@@ -52,6 +53,39 @@ void ParseSupports(Options& options, std::string_view text) {
   options.balance.Supports = calc::TSupports{numbers[0], numbers[1], numbers[2], numbers[3]};
 }
 
+// The language codes joined with '|', built from the language table: the
+// value name --language shows in the help.
+constexpr std::size_t LanguageCodesLength() {
+  std::size_t length = present::kLanguageCount - 1;
+  for (const present::LanguageEntry& entry : present::kLanguages) length += entry.code.size();
+  return length;
+}
+constexpr std::array<char, LanguageCodesLength()> LanguageCodes() {
+  std::array<char, LanguageCodesLength()> codes{};
+  std::size_t at = 0;
+  for (const present::LanguageEntry& entry : present::kLanguages) {
+    if (at > 0) codes[at++] = '|';
+    for (const char c : entry.code) codes[at++] = c;
+  }
+  return codes;
+}
+constexpr std::array kLanguageCodes = LanguageCodes();
+constexpr std::string_view kLanguageCodeChoice(kLanguageCodes.data(), kLanguageCodes.size());
+
+void ChooseLanguage(Options& options, std::string_view code) {
+  for (const present::LanguageEntry& entry : present::kLanguages) {
+    if (entry.code == code) {
+      options.language = entry.language;
+      return;
+    }
+  }
+  std::string codes;
+  for (const present::LanguageEntry& entry : present::kLanguages) {
+    codes += (codes.empty() ? "" : " ") + std::string(entry.code);
+  }
+  options.languageError = "--language: unknown language '" + std::string(code) + "' (the languages are " + codes + ")";
+}
+
 const OptionDefinition kProgramOptions[] = {
     {"--labels", "", "one line per result label: its name, a tab and its text",
      [](Options& o, std::string_view) { ChooseFormat(o, ReportFormat::Labels); }},
@@ -61,7 +95,9 @@ const OptionDefinition kProgramOptions[] = {
      [](Options& o, std::string_view) { ChooseFormat(o, ReportFormat::Csv); }},
     {"--jsonl", "", "one JSON object per model file or sweep point, one per line",
      [](Options& o, std::string_view) { ChooseFormat(o, ReportFormat::JsonLines); }},
-    {"--german", "", "German captions and warning text",
+    {"--language", kLanguageCodeChoice, "captions, warning and balance words in this language",
+     [](Options& o, std::string_view value) { ChooseLanguage(o, value); }},
+    {"--german", "", "German captions, warning and balance words (--language=de)",
      [](Options& o, std::string_view) { o.language = present::Language::German; }},
     {"--files-from", "LIST", "also read the model files named in LIST, one per line (\"-\": standard input)",
      [](Options& o, std::string_view value) { o.filesFrom = value; }},
@@ -91,6 +127,7 @@ bool IsOption(std::string_view argument) { return argument.size() > 1 && argumen
 
 // The rules that need every argument seen; empty when they hold.
 std::string CombinationError(const Options& options) {
+  if (!options.languageError.empty()) return options.languageError;
   if (!options.balanceError.empty()) return options.balanceError;
   if (options.balance.Cg && options.balance.Supports) return "--cg and --supports both give the centre of gravity";
   if (!options.WithBalance() && (options.balance.Mass || options.balance.BallastStation)) {
@@ -189,13 +226,13 @@ std::string UsageText(std::span<const OptionDefinition> definitions) {
     left.resize(kNameColumn, ' ');
     text += left + std::string(definition.help) + "\n";
   }
+  text += "\nFIELD is a dimension's name, in the model file's order:\n  " + FieldCodeList() + "\n";
   text +=
-      "\nFIELD is a dimension's name in the model file's order: B Sa Li Lk La Vk Va Bh Sah\n"
-      "Lih Lkh Lah Vkh Vah Rh. Each swept value enters that field as if typed after\n"
-      "loading the model; the i-th value is FROM + i*STEP, up to and including TO.\n"
+      "Each swept value enters that field as if typed after loading the model;\n"
+      "the i-th value is FROM + i*STEP, up to and including TO.\n"
       "\nExamples:\n"
       "  cgcalc-cli glider.dat                      the result table\n"
-      "  cgcalc-cli --german glider.dat             the table with German captions\n"
+      "  cgcalc-cli --language de glider.dat        the table with German captions\n"
       "  cgcalc-cli --labels glider.dat             label names and texts\n"
       "  cgcalc-cli --json glider.dat               the same as a JSON object\n"
       "  cgcalc-cli --csv models/*.dat              one CSV row per model\n"
@@ -206,6 +243,12 @@ std::string UsageText(std::span<const OptionDefinition> definitions) {
       "\nExit status: 0 on success, 1 when a file, the calculation or writing fails,\n"
       "2 on a usage error.\n";
   return text;
+}
+
+std::string FieldCodeList() {
+  std::string list;
+  for (const std::string_view code : calc::kModelFieldCodes) list += (list.empty() ? "" : " ") + std::string(code);
+  return list;
 }
 
 std::string VersionText() { return std::string(kProgramName) + " " + CGCALC_VERSION + "\n"; }

@@ -11,6 +11,9 @@
 
 namespace cli {
 
+// The model path (and --files-from list) that reads standard input.
+inline constexpr std::string_view kStandardInput = "-";
+
 enum class ReportFormat {
   Table,      // the result table as the window shows it, for people
   Labels,     // one line per label: name, TAB, text
@@ -32,6 +35,7 @@ struct Options {
   std::string diagramPath;              // where --diagram writes the planform diagram as PNG; empty: not asked
   calc::TBalanceInput balance;          // --cg, --supports, --mass, --ballast-at
   std::string balanceError;             // a value of those options that is not usable
+  std::string languageError;            // --language named no language of present::kLanguages
 
   // Whether the balance check is asked for (a measured centre of gravity).
   bool WithBalance() const { return balance.Cg || balance.Supports; }
@@ -59,13 +63,18 @@ struct ParsedArguments {
 // ends the options. Errors: an unknown option, a missing value, no model
 // file and no --files-from, two report formats, --json or --diagram with
 // more than one model file, --sweep with other than exactly one model file,
-// more than two sweeps, or with a format other than --csv and --jsonl.
+// more than two sweeps, or with a format other than --csv and --jsonl, a
+// --language code that is not in present::kLanguages.
 // --help and --version need no model file.
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
                                std::span<const OptionDefinition> definitions = ProgramOptions());
 
 // The text --help prints, listing `definitions`.
 std::string UsageText(std::span<const OptionDefinition> definitions = ProgramOptions());
+
+// The model's field codes in file order, separated by blanks: the names
+// --sweep takes.
+std::string FieldCodeList();
 
 // The text --version prints: program name and version, one line.
 std::string VersionText();

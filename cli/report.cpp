@@ -2,32 +2,12 @@
 
 #include <cstdio>
 
-#include "present/balance_rows.h"
-
 namespace cli {
 
-std::string_view WarningText(const Evaluation& evaluation, present::Language language) {
-  return evaluation.aspectRatioWarning ? present::In(present::kWindowCaptions.warning, language) : std::string_view();
-}
-
-std::string FormatLabelList(const Evaluation& evaluation, present::Language language) {
-  std::string text;
-  for (std::size_t index = 0; index < evaluation.labels.size(); ++index) {
-    text += present::CellsInLabelOrder()[index]->name;
-    text += '\t';
-    text += evaluation.labels[index];
-    text += '\n';
-  }
-  text += present::kWarningLabelName;
-  text += '\t';
-  text += WarningText(evaluation, language);
-  text += '\n';
-  if (evaluation.balance) {
-    for (const present::BalanceRow& row : present::BalanceRows()) {
-      text += std::string(row.name) + "\t" + row.text(*evaluation.balance, language) + "\n";
-    }
-  }
-  return text;
+std::string FormatLabelList(const ResultTexts& texts) {
+  std::string list;
+  for (const NamedText& entry : texts) list += std::string(entry.name) + "\t" + entry.text + "\n";
+  return list;
 }
 
 std::string JsonString(std::string_view text) {
@@ -54,33 +34,27 @@ std::string JsonString(std::string_view text) {
   return literal + "\"";
 }
 
-std::string FormatJson(const Evaluation& evaluation, present::Language language) {
-  std::string text = "{\n";
-  for (std::size_t index = 0; index < evaluation.labels.size(); ++index) {
-    text += "  " + JsonString(present::CellsInLabelOrder()[index]->name) + ": " + JsonString(evaluation.labels[index]) + ",\n";
+std::string FormatJson(const ResultTexts& texts) {
+  std::string json = "{";
+  for (const NamedText& entry : texts) {
+    json += (json.size() > 1 ? ",\n  " : "\n  ") + JsonString(entry.name) + ": " + JsonString(entry.text);
   }
-  text += "  " + JsonString(present::kWarningLabelName) + ": " + JsonString(WarningText(evaluation, language));
-  if (evaluation.balance) {
-    for (const present::BalanceRow& row : present::BalanceRows()) {
-      text += ",\n  " + JsonString(row.name) + ": " + JsonString(row.text(*evaluation.balance, language));
-    }
-  }
-  text += "\n}\n";
-  return text;
+  return json + "\n}\n";
 }
 
 std::string FormatReport(const Evaluation& evaluation, const Options& options) {
+  const ResultTexts texts = TextsOf(evaluation, options.language);
   switch (options.format) {
     case ReportFormat::Labels:
-      return FormatLabelList(evaluation, options.language);
+      return FormatLabelList(texts);
     case ReportFormat::Json:
-      return FormatJson(evaluation, options.language);
+      return FormatJson(texts);
     case ReportFormat::Table:
     case ReportFormat::Csv:        // rows of several models: see rows.h
     case ReportFormat::JsonLines:
       break;
   }
-  return FormatTable(evaluation, options.language);
+  return FormatTable(texts, options.language);
 }
 
 }  // namespace cli

@@ -6,29 +6,28 @@
 #include "evaluation.h"
 #include "options.h"
 #include "present/language.h"
-#include "present/result_table.h"
+#include "result_texts.h"
 
 namespace cli {
 
-// The warning line's text in `language` when the aspect ratio is too small,
-// otherwise empty.
-std::string_view WarningText(const Evaluation& evaluation, present::Language language);
+// The reports of one model, each a format of the model's list of texts.
 
 // The result table as the window lays it out: a head line with the column
-// captions (wing, tailplane, total), then one line per result row with the
-// label texts right-aligned under their columns; a value with a unit (the
-// margins' "%:") stands in its column followed by the unit, where the window
-// shows it. The warning line follows when it applies. Every line ends with
-// "\n"; widths count UTF-8 characters.
-std::string FormatTable(const Evaluation& evaluation, present::Language language);
+// captions in `language` (wing, tailplane, total), then one line per result
+// row with the label texts right-aligned under their columns; a value with a
+// unit (the margins' "%:") stands in its column followed by the unit, where
+// the window shows it. The warning line follows when it applies, then the
+// balance check under its heading when the list has it. Every line ends
+// with "\n"; widths count UTF-8 characters.
+std::string FormatTable(const ResultTexts& texts, present::Language language);
 
-// One line per result label in label order: the label's name, a TAB and its
-// exact text (leading blanks kept); last "Label17", a TAB and the warning
-// text (empty when there is none).
-std::string FormatLabelList(const Evaluation& evaluation, present::Language language);
+// One line per text in the list's order: the name, a TAB and its exact text
+// (leading blanks kept); the warning line "Label17" with an empty text when
+// there is none.
+std::string FormatLabelList(const ResultTexts& texts);
 
 // The same pairs as one JSON object, keys in the same order, texts UTF-8.
-std::string FormatJson(const Evaluation& evaluation, present::Language language);
+std::string FormatJson(const ResultTexts& texts);
 
 // A JSON string literal, quotes included: quotation mark, backslash and
 // control characters escaped, other bytes (UTF-8) kept.

@@ -1,6 +1,5 @@
 #include "rows.h"
 
-#include "present/balance_rows.h"
 #include "report.h"
 
 namespace cli {
@@ -9,6 +8,12 @@ namespace {
 std::string_view Trimmed(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
   return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+// The warning's column tells whether it stands rather than repeating its words.
+std::string CsvValue(const NamedText& entry) {
+  if (entry.kind == TextKind::Warning) return entry.text.empty() ? "0" : "1";
+  return CsvField(Trimmed(entry.text));
 }
 
 }  // namespace
@@ -23,60 +28,40 @@ std::string CsvField(std::string_view text) {
   return quoted + "\"";
 }
 
-std::string CsvHeader(std::span<const std::string> sweptCodes, bool withBalance) {
+CsvTable::CsvTable(std::span<const std::string> sweptCodes, bool withBalance)
+    : sweptCodes_(sweptCodes), columns_(NamesOnly(withBalance)) {}
+
+std::string CsvTable::Header() const {
   std::string line;
-  for (const std::string& code : sweptCodes) line += code + ",";
+  for (const std::string& code : sweptCodes_) line += code + ",";
   line += "file";
-  for (const present::ResultCell* cell : present::CellsInLabelOrder()) {
+  for (const NamedText& column : columns_) {
     line += ',';
-    line += cell->name;
-  }
-  line += ",warning";
-  if (withBalance) {
-    for (const present::BalanceRow& row : present::BalanceRows()) line += "," + std::string(row.name);
+    line += column.kind == TextKind::Warning ? std::string_view("warning") : column.name;
   }
   return line + ",error\n";
 }
 
-std::string CsvRow(const ResultRecord& record, present::Language language) {
+std::string CsvTable::Row(const ResultRecord& record) const {
   std::string line;
   for (const std::string& value : record.sweptValues) line += value + ",";
   line += CsvField(record.file);
-  for (std::size_t i = 0; i < present::kResultLabelCount; ++i) {
-    line += ',';
-    if (record.labels != nullptr) line += Trimmed((*record.labels)[i]);
+  if (record.texts != nullptr) {
+    for (const NamedText& entry : *record.texts) line += "," + CsvValue(entry);
+  } else {
+    line += std::string(columns_.size(), ',');
   }
-  line += ',';
-  if (record.labels != nullptr) line += record.warning ? '1' : '0';
-  if (record.withBalance) {
-    for (const present::BalanceRow& row : present::BalanceRows()) {
-      line += ',';
-      if (record.balance != nullptr) line += CsvField(Trimmed(row.text(*record.balance, language)));
-    }
-  }
-  line += ',';
-  line += CsvField(record.error);
-  return line + "\n";
+  return line + "," + CsvField(record.error) + "\n";
 }
 
-std::string JsonLine(const ResultRecord& record, present::Language language) {
+std::string JsonLine(const ResultRecord& record) {
   std::string line = "{";
   for (std::size_t i = 0; i < record.sweptCodes.size(); ++i) {
     line += JsonString(record.sweptCodes[i]) + ": " + record.sweptValues[i] + ", ";
   }
   line += "\"file\": " + JsonString(record.file);
-  if (record.labels != nullptr) {
-    for (std::size_t i = 0; i < present::kResultLabelCount; ++i) {
-      line += ", " + JsonString(present::CellsInLabelOrder()[i]->name) + ": " + JsonString((*record.labels)[i]);
-    }
-    const std::string_view warning =
-        record.warning ? present::In(present::kWindowCaptions.warning, language) : std::string_view();
-    line += ", " + JsonString(present::kWarningLabelName) + ": " + JsonString(warning);
-    if (record.balance != nullptr) {
-      for (const present::BalanceRow& row : present::BalanceRows()) {
-        line += ", " + JsonString(row.name) + ": " + JsonString(row.text(*record.balance, language));
-      }
-    }
+  if (record.texts != nullptr) {
+    for (const NamedText& entry : *record.texts) line += ", " + JsonString(entry.name) + ": " + JsonString(entry.text);
   }
   return line + ", \"error\": " + JsonString(record.error) + "}\n";
 }

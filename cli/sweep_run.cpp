@@ -6,10 +6,11 @@
 #include "calc/failure.h"
 #include "calc/sweep.h"
 #include "files/file_error.h"
+#include "messages.h"
+#include "model_input.h"
 #include "present/result_table.h"
 #include "rows.h"
-#include "run.h"
-#include "runs.h"
+#include "sweep_run.h"
 
 namespace cli {
 namespace {
@@ -19,12 +20,6 @@ struct SweepPlan {
   std::vector<std::string> codes;
 };
 
-std::string FieldList() {
-  std::string list;
-  for (const std::string_view code : calc::kModelFieldCodes) list += (list.empty() ? "" : " ") + std::string(code);
-  return list;
-}
-
 // Reads the --sweep values; on a usage error returns nothing and sets `error`.
 std::optional<SweepPlan> PlanSweep(const std::vector<std::string>& sweeps, std::string& error) {
   SweepPlan plan;
@@ -33,7 +28,7 @@ std::optional<SweepPlan> PlanSweep(const std::vector<std::string>& sweeps, std::
     const std::string code = sweep.substr(0, equals);
     const std::optional<int> field = calc::FieldIndexOfCode(code);
     if (equals == std::string::npos || !field) {
-      error = "--sweep " + sweep + ": unknown field '" + code + "' (the fields are " + FieldList() + ")";
+      error = "--sweep " + sweep + ": unknown field '" + code + "' (the fields are " + FieldCodeList() + ")";
       return std::nullopt;
     }
     for (const calc::SweptField& earlier : plan.fields) {
@@ -93,23 +88,22 @@ int RunSweep(const Options& options, std::ostream& out, std::ostream& err) {
   }
 
   const bool csv = options.format != ReportFormat::JsonLines;
-  if (csv) out << CsvHeader(plan->codes, options.WithBalance());
+  const CsvTable table(plan->codes, options.WithBalance());
+  if (csv) out << table.Header();
   const std::int64_t count = calc::SweepPointCount(plan->fields);
   for (std::int64_t i = 0; i < count && out; ++i) {
     const calc::SweepPoint point = calc::EvaluateSweepPoint(*loaded, plan->fields, i);
-    std::optional<present::ResultLabelTexts> labels;
-    std::optional<calc::TBalanceData> balance;
+    std::optional<ResultTexts> texts;
     std::string error = point.Failure ? calc::FailureText(*point.Failure) : "";
     if (!point.Failure) {
-      labels = present::LabelTexts(point.Results);
-      balance = BalanceOf(point.Results, options, error);
-      if (!error.empty()) labels.reset();
+      const std::optional<calc::TBalanceData> balance = BalanceOf(point.Results, options, error);
+      if (error.empty()) {
+        texts = TextsOf(present::LabelTexts(point.Results), present::AspectRatioWarning(point.Results),
+                        balance ? &*balance : nullptr, options.language);
+      }
     }
-    ResultRecord record{plan->codes, point.ValueTexts, path, labels ? &*labels : nullptr,
-                        present::AspectRatioWarning(point.Results), error};
-    record.withBalance = options.WithBalance();
-    record.balance = balance ? &*balance : nullptr;
-    out << (csv ? CsvRow(record, options.language) : JsonLine(record, options.language));
+    const ResultRecord record{plan->codes, point.ValueTexts, path, texts ? &*texts : nullptr, error};
+    out << (csv ? table.Row(record) : JsonLine(record));
   }
   out.flush();
   return out ? kExitSuccess : WriteError(out, err);

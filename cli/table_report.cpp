@@ -24,68 +24,61 @@ std::string Padding(std::size_t width, std::string_view text) {
   return std::string(width - std::min(width, DisplayWidth(text)), ' ');
 }
 
-// The text a label shows, by its place in label order.
-const std::string& LabelText(const Evaluation& evaluation, const present::ResultCell& cell) {
-  return evaluation.labels[cell.order];
-}
-
-std::vector<Line> TableCells(const Evaluation& evaluation, present::Language language) {
-  std::vector<Line> lines;
-  Line head;
+// The head line, then each label in its row and column.
+std::vector<Line> TableCells(const ResultTexts& texts, present::Language language) {
+  std::vector<Line> lines(1);
   for (std::size_t column = 0; column < kColumnCount; ++column) {
-    head[column + 1] = present::In(present::kWindowCaptions.columnHeads[column], language);
+    lines[0][column + 1] = present::In(present::kWindowCaptions.columnHeads[column], language);
   }
-  lines.push_back(head);
-  for (const present::ResultRow& row : present::ResultRows()) {
-    Line line;
-    line[0] = present::In(row.caption, language);
-    for (const present::ResultCell& cell : row.cells) {
-      if (!cell.Present()) continue;
-      std::string text = LabelText(evaluation, cell);
-      if (!cell.unit.empty()) text += " " + std::string(cell.unit);
-      line[static_cast<std::size_t>(cell.column) + 1] = text;
-    }
-    lines.push_back(line);
+  for (const NamedText& entry : texts) {
+    if (entry.kind != TextKind::Label) continue;
+    if (lines.size() < entry.row + 2) lines.resize(entry.row + 2);
+    Line& line = lines[entry.row + 1];
+    line[0] = entry.caption;
+    line[static_cast<std::size_t>(entry.column) + 1] =
+        entry.unit.empty() ? entry.text : entry.text + " " + std::string(entry.unit);
   }
   return lines;
 }
 
 // The balance check below the table: a heading, then its rows with the
 // captions in the table's caption column and the values after them.
-std::string BalanceBlock(const calc::TBalanceData& balance, present::Language language, std::size_t captionWidth) {
-  std::string text = "\n" + std::string(present::In(present::kBalanceTitle, language)) + "\n";
-  for (const present::BalanceRow& row : present::BalanceRows()) {
-    const std::string value = row.text(balance, language);
-    if (value.empty()) continue;
-    const std::string_view caption = present::In(row.caption, language);
-    text += std::string(caption) + Padding(captionWidth, caption) + std::string(kColumnGap) + value + "\n";
+std::string BalanceBlock(const ResultTexts& texts, present::Language language, std::size_t captionWidth) {
+  std::string block = "\n" + std::string(present::In(present::kBalanceTitle, language)) + "\n";
+  for (const NamedText& entry : texts) {
+    if (entry.kind != TextKind::Balance || entry.text.empty()) continue;
+    block += std::string(entry.caption) + Padding(captionWidth, entry.caption) + std::string(kColumnGap) +
+             entry.text + "\n";
   }
-  return text;
+  return block;
 }
 
 }  // namespace
 
-std::string FormatTable(const Evaluation& evaluation, present::Language language) {
-  const std::vector<Line> lines = TableCells(evaluation, language);
+std::string FormatTable(const ResultTexts& texts, present::Language language) {
+  const std::vector<Line> lines = TableCells(texts, language);
   std::array<std::size_t, kColumnCount + 1> widths{};
   for (const Line& line : lines) {
     for (std::size_t column = 0; column < line.size(); ++column) {
       widths[column] = std::max(widths[column], DisplayWidth(line[column]));
     }
   }
-  std::string text;
+  std::string table;
   for (const Line& line : lines) {
     std::string out = line[0] + Padding(widths[0], line[0]);
     for (std::size_t column = 1; column < line.size(); ++column) {
       out += std::string(kColumnGap) + Padding(widths[column], line[column]) + line[column];
     }
     out.erase(out.find_last_not_of(' ') + 1);
-    text += out + "\n";
+    table += out + "\n";
   }
-  text += WarningText(evaluation, language);
-  if (evaluation.aspectRatioWarning) text += "\n";
-  if (evaluation.balance) text += BalanceBlock(*evaluation.balance, language, widths[0]);
-  return text;
+  bool withBalance = false;
+  for (const NamedText& entry : texts) {
+    if (entry.kind == TextKind::Warning && !entry.text.empty()) table += entry.text + "\n";
+    withBalance = withBalance || entry.kind == TextKind::Balance;
+  }
+  if (withBalance) table += BalanceBlock(texts, language, widths[0]);
+  return table;
 }
 
 }  // namespace cli

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/run.h"
+#include "cli/program.h"
 
 namespace cli {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "calc/model.h"
-#include "cli/run.h"
+#include "cli/program.h"
 
 namespace cli {
 namespace {

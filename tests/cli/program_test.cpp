@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/run.h"
+#include "cli/program.h"
 
 extern char** environ;
 

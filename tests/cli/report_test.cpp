@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <span>
 #include <string>
 
 #include "calc/failure.h"
@@ -12,21 +13,19 @@
 namespace cli {
 namespace {
 
-using LabelTexts = std::array<const char*, present::kResultLabelCount>;
+constexpr auto kDefaultLabels = std::to_array<const char*>(
+    {" 28.0", "215.0", "  6.0", "  4.5", " 73.6", "  5.0", "128.1", "  3.4", "  3.6", " 52.3",
+     " 33.0", "  4.8", "106.7", " 40.4", "558.7", "0.441", " 72.3", " 89.5", "16",    " 8"});
 
-const LabelTexts kDefaultLabels = {" 28.0", "215.0", "  6.0", "  4.5", " 73.6", "  5.0", "128.1",
-                                   "  3.4", "  3.6", " 52.3", " 33.0", "  4.8", "106.7", " 40.4",
-                                   "558.7", "0.441", " 72.3", " 89.5", "16",    " 8"};
-
-const LabelTexts kFlyingWingLabels = {" 28.0", "215.0", "  6.0", "  4.5", " 73.6", "  0.0", "  0.0",
-                                      "  0.0", "  0.0", "  0.0", " 28.0", "  4.5", " 73.6", " 25.0",
-                                      "  0.0", "0.000", " 56.4", " 65.0", " 8",    " 4"};
+constexpr auto kFlyingWingLabels = std::to_array<const char*>(
+    {" 28.0", "215.0", "  6.0", "  4.5", " 73.6", "  0.0", "  0.0", "  0.0", "  0.0", "  0.0",
+     " 28.0", "  4.5", " 73.6", " 25.0", "  0.0", "0.000", " 56.4", " 65.0", " 8",    " 4"});
 
 std::string DataFile(const std::string& name) { return std::string(CGCALC_TEST_DATA_DIR) + "/" + name; }
 
 Evaluation Loaded(const std::string& file) { return EvaluateLoadedModel(files::ReadModelFile(DataFile(file))); }
 
-std::string ExpectedLabelList(const LabelTexts& texts, const std::string& warning) {
+std::string ExpectedLabelList(std::span<const char* const> texts, const std::string& warning) {
   std::string list;
   for (std::size_t i = 0; i < texts.size(); ++i) {
     list += std::string(present::CellsInLabelOrder()[i]->name) + "\t" + texts[i] + "\n";
@@ -36,14 +35,15 @@ std::string ExpectedLabelList(const LabelTexts& texts, const std::string& warnin
 
 struct LabelRow {
   const char* file;
-  const LabelTexts* texts;
+  std::span<const char* const> texts;
 };
 
 TEST(FormatLabelList, ModelFilesGiveTheWindowsTexts) {
-  const LabelRow rows[] = {{"default.dat", &kDefaultLabels}, {"flying_wing.dat", &kFlyingWingLabels}};
+  const LabelRow rows[] = {{"default.dat", kDefaultLabels}, {"flying_wing.dat", kFlyingWingLabels}};
   for (const LabelRow& row : rows) {
     SCOPED_TRACE(row.file);
-    EXPECT_EQ(FormatLabelList(Loaded(row.file), present::Language::English), ExpectedLabelList(*row.texts, ""));
+    EXPECT_EQ(FormatLabelList(TextsOf(Loaded(row.file), present::Language::English)),
+              ExpectedLabelList(row.texts, ""));
   }
 }
 
@@ -59,8 +59,8 @@ calc::TModelData StubbyWing() {
 TEST(FormatLabelList, WarningInTheChosenLanguage) {
   const Evaluation evaluation = EvaluateLoadedModel(StubbyWing());
   ASSERT_TRUE(evaluation.aspectRatioWarning);
-  const std::string english = FormatLabelList(evaluation, present::Language::English);
-  const std::string german = FormatLabelList(evaluation, present::Language::German);
+  const std::string english = FormatLabelList(TextsOf(evaluation, present::Language::English));
+  const std::string german = FormatLabelList(TextsOf(evaluation, present::Language::German));
   EXPECT_NE(english.find("\nLabel17\tAttention: Aspect ratio to small for exactly calculation!\n"), std::string::npos);
   EXPECT_NE(german.find("\nLabel17\tAchtung: Streckung zu klein f\xC3\xBCr exakte Berechnung!\n"), std::string::npos);
 }
@@ -103,11 +103,11 @@ TEST(FormatJson, DefaultModel) {
     expected += "  \"" + std::string(present::CellsInLabelOrder()[i]->name) + "\": \"" + kDefaultLabels[i] + "\",\n";
   }
   expected += "  \"Label17\": \"\"\n}\n";
-  EXPECT_EQ(FormatJson(Loaded("default.dat"), present::Language::English), expected);
+  EXPECT_EQ(FormatJson(TextsOf(Loaded("default.dat"), present::Language::English)), expected);
 }
 
 TEST(FormatJson, GermanWarningStaysUtf8) {
-  const std::string json = FormatJson(EvaluateLoadedModel(StubbyWing()), present::Language::German);
+  const std::string json = FormatJson(TextsOf(EvaluateLoadedModel(StubbyWing()), present::Language::German));
   EXPECT_NE(json.find("  \"Label17\": \"Achtung: Streckung zu klein f\xC3\xBCr exakte Berechnung!\"\n}\n"),
             std::string::npos);
 }
@@ -148,7 +148,9 @@ TEST(FormatTable, DefaultModelInEnglish) {
       "down wash factor:                            0.441\n"
       "centre of gravity by stability:  16 %:                72.3\n"
       "centre of gravity by stability:   8 %:                89.5\n";
-  EXPECT_EQ(FormatTable(Loaded("default.dat"), present::Language::English), expected);
+  const std::string table = FormatTable(TextsOf(Loaded("default.dat"), present::Language::English),
+                                        present::Language::English);
+  EXPECT_EQ(table, expected);
 }
 
 std::size_t Characters(std::string_view text) {
@@ -160,7 +162,8 @@ std::size_t Characters(std::string_view text) {
 // Two-byte letters in the captions must not shift the columns: every value
 // ends where its column head ends.
 TEST(FormatTable, GermanColumnsLineUpAndWarningFollows) {
-  const std::string table = FormatTable(EvaluateLoadedModel(StubbyWing()), present::Language::German);
+  const std::string table =
+      FormatTable(TextsOf(EvaluateLoadedModel(StubbyWing()), present::Language::German), present::Language::German);
   std::vector<std::string> lines;
   for (std::size_t start = 0; start < table.size();) {
     const std::size_t end = table.find('\n', start);
@@ -177,15 +180,17 @@ TEST(FormatTable, GermanColumnsLineUpAndWarningFollows) {
 
 TEST(FormatReport, FollowsTheOptions) {
   const Evaluation evaluation = EvaluateLoadedModel(StubbyWing());
+  const ResultTexts english = TextsOf(evaluation, present::Language::English);
+  const ResultTexts german = TextsOf(evaluation, present::Language::German);
   Options options;
-  EXPECT_EQ(FormatReport(evaluation, options), FormatTable(evaluation, present::Language::English));
+  EXPECT_EQ(FormatReport(evaluation, options), FormatTable(english, present::Language::English));
   options.language = present::Language::German;
-  EXPECT_EQ(FormatReport(evaluation, options), FormatTable(evaluation, present::Language::German));
+  EXPECT_EQ(FormatReport(evaluation, options), FormatTable(german, present::Language::German));
   options.format = ReportFormat::Labels;
-  EXPECT_EQ(FormatReport(evaluation, options), FormatLabelList(evaluation, present::Language::German));
+  EXPECT_EQ(FormatReport(evaluation, options), FormatLabelList(german));
   options.language = present::Language::English;
   options.format = ReportFormat::Json;
-  EXPECT_EQ(FormatReport(evaluation, options), FormatJson(evaluation, present::Language::English));
+  EXPECT_EQ(FormatReport(evaluation, options), FormatJson(english));
 }
 
 }  // namespace

@@ -22,7 +22,7 @@
 
 #include "calc/fields.h"
 #include "calc/stability.h"
-#include "cli/run.h"
+#include "cli/program.h"
 #include "present/balance_rows.h"
 #include "qstring_printer.h"
 #include "window_test.h"

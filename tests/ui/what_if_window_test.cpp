@@ -32,7 +32,8 @@
 
 #include "calc/number_text.h"
 #include "calc/sweep.h"
-#include "cli/run.h"
+#include "cli/model_input.h"
+#include "cli/program.h"
 #include "qstring_printer.h"
 #include "window_test.h"
 

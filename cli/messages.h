@@ -1,0 +1,28 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+// The exit statuses of cgcalc-cli.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;  // a file error or an arithmetic failure
+inline constexpr int kExitUsage = 2;    // the command line cannot be used
+
+// Prints "cgcalc-cli: " and `message` (with the hint to --help) and returns
+// the usage exit status.
+int UsageError(const std::string& message, std::ostream& err);
+
+// Reports that `out` cannot be written and returns the failure status.
+int WriteError(const std::ostream& out, std::ostream& err);
+
+// How a model path is named in messages and headings: "standard input" for "-".
+std::string_view DisplayName(std::string_view path);
+
+// "cgcalc-cli: NAME: message." on `err`; a message that begins with the
+// name already ("NAME is a folder, not a model file") is not named twice.
+void ReportFailure(std::string_view path, std::string_view message, std::ostream& err);
+
+}  // namespace cli

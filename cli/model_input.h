@@ -1,0 +1,25 @@
+#pragma once
+
+#include <exception>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+#include "calc/model.h"
+#include "files/model_reader.h"
+
+namespace cli {
+
+// Reads the model file at `path`, or standard input for "-", and tells
+// whether it looks like a model file. Throws files::FileError (a refused
+// file as files::ModelFileRefused) or calc::ArithmeticFailure.
+files::ModelFileReading LoadModel(const std::string& path);
+
+// LoadModel, with the warning "cgcalc-cli: NAME: warning: line N is not a
+// number" on `err` when the file does not look like a model file.
+calc::TModelData LoadAndWarn(const std::string& path, std::ostream& err);
+
+// The message of a failure while loading `path`: a refused file's names it.
+std::string FailureMessage(std::string_view path, const std::exception& failure);
+
+}  // namespace cli
