@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "files/save_cleanup.h"
 #include "ui/platform/message_text.h"
 #include "ui/platform/qt_dialogs.h"
 #include "ui/program_windows.h"
@@ -97,6 +98,8 @@ int main(int argc, char* argv[]) {
     std::fputs("cgcalc: no display found (DISPLAY and WAYLAND_DISPLAY are empty)\n", stderr);
     return 1;
   }
+  // Before Qt starts its threads: an interrupted save leaves no new file behind.
+  files::RemoveSaveTemporaryOnSignals();
   // Qt gets no arguments of the user: only the program's own name is passed on.
   int qtArgumentCount = argc > 0 ? 1 : 0;
   const QString programPath = argc > 0 && argv[0] ? QString::fromLocal8Bit(argv[0]) : QString();

@@ -5,13 +5,16 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <optional>
 #include <random>
 #include <string>
 #include <utility>
 
 #include "file_error.h"
+#include "save_cleanup.h"
 #include "unique_fd.h"
 
 namespace files {
@@ -20,6 +23,7 @@ namespace {
 constexpr int kMaxNameAttempts = 100;
 constexpr mode_t kNewFileMode = 0666;  // the kernel takes the umask off
 constexpr mode_t kPermissionBits = 07777;
+constexpr mode_t kOwnerOnly = 0600;
 
 // The folder part of a path with its trailing slash, or "" for a bare name.
 std::string FolderOf(const std::string& path) {
@@ -61,43 +65,57 @@ bool ReplacingLosesNothing(const std::string& path, const struct stat& old) {
   return S_ISREG(old.st_mode) && old.st_nlink == 1 && old.st_uid == ::geteuid() && !HasExtendedAttributes(path);
 }
 
-// A new file that is removed again unless Commit() is called.
+// A new file that is removed again unless Commit() is called. Its path is
+// recorded for the signal handlers until it is removed or has become the
+// target.
 class TemporaryFile {
  public:
-  TemporaryFile(std::string path, UniqueFd file) : path_(std::move(path)), file_(std::move(file)) {}
+  TemporaryFile(std::string path, UniqueFd file, SaveTemporaryRecord record)
+      : path_(std::move(path)), file_(std::move(file)), record_(std::move(record)) {}
   TemporaryFile(TemporaryFile&& other) noexcept
-      : path_(std::move(other.path_)), file_(std::move(other.file_)), committed_(std::exchange(other.committed_, true)) {}
+      : path_(std::move(other.path_)),
+        file_(std::move(other.file_)),
+        record_(std::move(other.record_)),
+        committed_(std::exchange(other.committed_, true)) {}
   TemporaryFile& operator=(TemporaryFile&&) = delete;
   ~TemporaryFile() {
     if (committed_) return;
     file_.Close();
-    ::unlink(path_.c_str());
+    ::unlink(path_.c_str());  // before record_ forgets it, so that no signal finds it unrecorded
   }
 
   const std::string& Path() const { return path_; }
   UniqueFd& File() { return file_; }
-  void Commit() { committed_ = true; }
+  void Commit() {
+    committed_ = true;
+    record_.Forget();
+  }
 
  private:
   std::string path_;
   UniqueFd file_;
+  SaveTemporaryRecord record_;
   bool committed_ = false;
 };
 
 // Creates a fresh file with an unused hidden name in `folder`, or nothing
 // when the folder does not allow it but the target may still be written.
-// O_EXCL with mode 0666 lets the kernel apply the umask and the folder's
-// default ACL exactly as for a plain create.
-std::optional<TemporaryFile> CreateTemporaryIn(const std::string& folder) {
+// The name is recorded before the file exists, so that a signal can find
+// every file this makes. With kNewFileMode the kernel applies the umask and
+// the folder's default ACL exactly as for a plain create.
+std::optional<TemporaryFile> CreateTemporaryIn(const std::string& folder, mode_t mode) {
   static constexpr char kNameCharacters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
   std::random_device seed;
   std::mt19937 generator(seed());
   std::uniform_int_distribution<std::size_t> pick(0, sizeof kNameCharacters - 2);
+  SaveTemporaryRecord record;
   for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
     std::string path = folder + ".cgcalc-save-";
     for (int i = 0; i < 8; ++i) path += kNameCharacters[pick(generator)];
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, kNewFileMode);
-    if (fd >= 0) return TemporaryFile(std::move(path), UniqueFd(fd));
+    record.Note(path);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
+    if (fd >= 0) return TemporaryFile(std::move(path), UniqueFd(fd), std::move(record));
+    record.Forget();  // the name may be another program's file
     if (RewritingMayStillWork(errno)) return std::nullopt;
     if (errno != EEXIST) throw FileErrorFromErrno(errno, FileOperation::Create);
   }
@@ -108,22 +126,25 @@ std::optional<TemporaryFile> CreateTemporaryIn(const std::string& folder) {
 // first: changing it clears set-id bits, which the mode then restores.
 // Returns false when the group cannot be kept (a group the user is no
 // longer a member of): the replacement would lose it.
-bool TakeOverGroupAndMode(int fd, const struct stat& old) {
+bool TakeOverGroupAndMode(int fd, const struct stat& old, const SaveSystemCalls& system) {
   struct stat made {};
   if (::fstat(fd, &made) != 0) throw FileErrorFromErrno(errno, FileOperation::Create);
   if (made.st_gid != old.st_gid && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) return false;
-  if (::fchmod(fd, old.st_mode & kPermissionBits) != 0) throw FileErrorFromErrno(errno, FileOperation::Create);
+  if (system.fchmod(fd, old.st_mode & kPermissionBits) != 0) throw FileErrorFromErrno(errno, FileOperation::Create);
   return true;
 }
 
-void WriteAll(int fd, std::string_view bytes) {
+// Writes all of `bytes` at the file's offset. `written` counts the bytes
+// that are in, a failure's included.
+void WriteAll(int fd, std::string_view bytes, const SaveSystemCalls& system, std::size_t& written) {
   while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
+    const ssize_t count = system.write(fd, bytes.data(), bytes.size());
+    if (count < 0) {
       if (errno == EINTR) continue;
       throw FileErrorFromErrno(errno, FileOperation::Write);
     }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
+    bytes.remove_prefix(static_cast<std::size_t>(count));
+    written += static_cast<std::size_t>(count);
   }
 }
 
@@ -136,14 +157,19 @@ void SyncFolder(const std::string& folder) {
 
 // Returns false, with the target untouched and no new file left, when the
 // replacement turns out impossible although writing in place may work.
-bool ReplaceAtomically(const std::string& path, const struct stat* old, std::string_view contents) {
+// A replacement is made with no more permission bits than the owner's read
+// and write, so that nobody else opens it before it has the old file's.
+bool ReplaceAtomically(const std::string& path, const struct stat* old, std::string_view contents,
+                       const SaveSystemCalls& system) {
   const std::string folder = FolderOf(path);
-  std::optional<TemporaryFile> temporary = CreateTemporaryIn(folder);
+  const mode_t mode = old != nullptr ? old->st_mode & kOwnerOnly : kNewFileMode;
+  std::optional<TemporaryFile> temporary = CreateTemporaryIn(folder, mode);
   if (!temporary) return false;
   const int fd = temporary->File().Get();
-  if (old != nullptr && !TakeOverGroupAndMode(fd, *old)) return false;
-  WriteAll(fd, contents);
-  if (::fsync(fd) != 0) throw FileErrorFromErrno(errno, FileOperation::Write);
+  if (old != nullptr && !TakeOverGroupAndMode(fd, *old, system)) return false;
+  std::size_t written = 0;
+  WriteAll(fd, contents, system, written);
+  if (system.fsync(fd) != 0) throw FileErrorFromErrno(errno, FileOperation::Write);
   if (const int error = temporary->File().Close(); error != 0) throw FileErrorFromErrno(error, FileOperation::Close);
   if (::rename(temporary->Path().c_str(), path.c_str()) != 0) {
     // A file mounted over (a bind mount) cannot be renamed over.
@@ -155,41 +181,97 @@ bool ReplaceAtomically(const std::string& path, const struct stat* old, std::str
   return true;
 }
 
-// Opens the path as given for writing: the kernel resolves any link and
-// applies its link protections. An existing file is opened without O_CREAT,
-// which those protections would refuse for another user's file in a shared
-// folder; a missing one (or the missing file a link names) is created.
-// Without blocking, so a pipe nobody reads fails at once (ENXIO) instead of
-// freezing the window.
+// Opens the path as given for writing, as a plain create-or-truncate
+// would: the kernel resolves any link and applies its protections for
+// links, and, through O_CREAT also for an existing file, those for another
+// user's file in a shared folder. A missing file (or the missing file a link
+// names) is created. Without blocking, so a pipe nobody reads fails at once
+// (ENXIO) instead of freezing the window.
 UniqueFd OpenForRewriting(const std::string& path) {
-  constexpr int kFlags = O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
-  UniqueFd file(::open(path.c_str(), kFlags));
-  if (!file.Valid() && errno == ENOENT) file = UniqueFd(::open(path.c_str(), kFlags | O_CREAT, kNewFileMode));
-  if (!file.Valid()) throw FileErrorFromErrno(errno, FileOperation::Create);
+  UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, kNewFileMode));
+  // The writing itself blocks as usual.
+  const int flags = file.Valid() ? ::fcntl(file.Get(), F_GETFL) : -1;
+  if (flags < 0 || ::fcntl(file.Get(), F_SETFL, flags & ~O_NONBLOCK) < 0) {
+    throw FileErrorFromErrno(errno, FileOperation::Create);
+  }
   return file;
 }
 
-// Not truncated at opening: the length is set once the new bytes are in.
-// The writing itself blocks as usual.
-void RewriteInPlace(const std::string& path, std::string_view contents) {
-  UniqueFd file = OpenForRewriting(path);
-  const int flags = ::fcntl(file.Get(), F_GETFL);
-  struct stat status {};
-  if (flags < 0 || ::fcntl(file.Get(), F_SETFL, flags & ~O_NONBLOCK) < 0 || ::fstat(file.Get(), &status) != 0) {
-    throw FileErrorFromErrno(errno, FileOperation::Create);
+// The contents of the regular file `written` (open for writing only, as
+// `path`), read through a second descriptor that must reach the same file.
+std::string KeptContents(const std::string& path, const struct stat& written) {
+  if (static_cast<std::size_t>(written.st_size) > kKeptContentsLimit) {
+    throw FileErrorFromErrno(EFBIG, FileOperation::Create);
   }
-  WriteAll(file.Get(), contents);
-  if (S_ISREG(status.st_mode)) {
-    if (::ftruncate(file.Get(), static_cast<off_t>(contents.size())) != 0 || ::fsync(file.Get()) != 0) {
+  // Without blocking: should the path have become a pipe meanwhile, this
+  // must not wait for a writer.
+  UniqueFd reader(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  struct stat read {};
+  if (!reader.Valid() || ::fstat(reader.Get(), &read) != 0) throw FileErrorFromErrno(errno, FileOperation::Create);
+  if (read.st_dev != written.st_dev || read.st_ino != written.st_ino) {
+    throw FileErrorFromErrno(EBUSY, FileOperation::Create);
+  }
+  std::string bytes;
+  char chunk[BUFSIZ];
+  for (;;) {
+    const ssize_t count = ::read(reader.Get(), chunk, sizeof chunk);
+    if (count == 0) return bytes;
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      throw FileErrorFromErrno(errno, FileOperation::Create);
+    }
+    bytes.append(chunk, static_cast<std::size_t>(count));
+    if (bytes.size() > kKeptContentsLimit) throw FileErrorFromErrno(EFBIG, FileOperation::Create);
+  }
+}
+
+// Puts back the first `changed` bytes of the old contents and their length,
+// as far as the system lets it: the failure being reported is the first one.
+void PutBack(int fd, std::string_view old, std::size_t changed, const SaveSystemCalls& system) {
+  std::string_view rest = old.substr(0, std::min(changed, old.size()));
+  for (off_t offset = 0; !rest.empty();) {
+    const ssize_t count = ::pwrite(fd, rest.data(), rest.size(), offset);
+    if (count < 0 && errno == EINTR) continue;
+    if (count <= 0) break;
+    rest.remove_prefix(static_cast<std::size_t>(count));
+    offset += count;
+  }
+  if (system.ftruncate(fd, static_cast<off_t>(old.size())) == 0) system.fsync(fd);
+}
+
+// The old contents are kept until the new ones are flushed, and written
+// back should a step fail: a file is never left with the new bytes followed
+// by the old ones' tail, nor half written.
+void RewriteRegularFile(int fd, std::string_view old, std::string_view contents, const SaveSystemCalls& system) {
+  std::size_t changed = 0;  // the bytes from the start that may differ from the old ones
+  try {
+    WriteAll(fd, contents, system, changed);
+    changed = std::max(changed, old.size());  // cutting drops the old tail
+    if (system.ftruncate(fd, static_cast<off_t>(contents.size())) != 0 || system.fsync(fd) != 0) {
       throw FileErrorFromErrno(errno, FileOperation::Write);
     }
+  } catch (const FileError&) {
+    PutBack(fd, old, changed, system);
+    throw;
+  }
+}
+
+void RewriteInPlace(const std::string& path, std::string_view contents, const SaveSystemCalls& system) {
+  UniqueFd file = OpenForRewriting(path);
+  struct stat status {};
+  if (::fstat(file.Get(), &status) != 0) throw FileErrorFromErrno(errno, FileOperation::Create);
+  if (S_ISREG(status.st_mode)) {
+    RewriteRegularFile(file.Get(), KeptContents(path, status), contents, system);
+  } else {
+    std::size_t written = 0;
+    WriteAll(file.Get(), contents, system, written);
   }
   if (const int error = file.Close(); error != 0) throw FileErrorFromErrno(error, FileOperation::Close);
 }
 
 }  // namespace
 
-void ReplaceFileContents(const std::string& path, std::string_view contents) {
+void ReplaceFileContents(const std::string& path, std::string_view contents, const SaveSystemCalls& system) {
   // Names that cannot denote a file fail as a plain create would, before a
   // temporary file is made anywhere.
   if (path.empty()) throw FileErrorFromErrno(ENOENT, FileOperation::Create);
@@ -199,14 +281,14 @@ void ReplaceFileContents(const std::string& path, std::string_view contents) {
   const bool exists = ::lstat(path.c_str(), &old) == 0;
   if (!exists && errno != ENOENT) throw FileErrorFromErrno(errno, FileOperation::Create);
   if (exists && !ReplacingLosesNothing(path, old)) {
-    RewriteInPlace(path, contents);
+    RewriteInPlace(path, contents, system);
     return;
   }
   // The folder would allow the replacement, but the file itself says no.
   if (exists && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
     throw FileErrorFromErrno(errno, FileOperation::Create);
   }
-  if (!ReplaceAtomically(path, exists ? &old : nullptr, contents)) RewriteInPlace(path, contents);
+  if (!ReplaceAtomically(path, exists ? &old : nullptr, contents, system)) RewriteInPlace(path, contents, system);
 }
 
 }  // namespace files

@@ -95,7 +95,7 @@ struct FailedWriteRow {
 };
 
 // A file size limit makes the write stop halfway, as a full disk would.
-// A replaced file stays as it was; either way no new file is left behind.
+// The file keeps its old contents and no new file is left behind.
 TEST_F(AtomicSave, FailedWriteLeavesNoTemporaryFile) {
   const FailedWriteRow rows[] = {{"own plain file", false}, {"hard-linked file", true}};
   for (const FailedWriteRow& row : rows) {
@@ -119,9 +119,7 @@ TEST_F(AtomicSave, FailedWriteLeavesNoTemporaryFile) {
 
     EXPECT_EQ(error.Code(), kUnlistedErrnoBase + EFBIG);
     EXPECT_EQ(error.Operation(), FileOperation::Write);
-    if (!row.hardLinked) {
-      EXPECT_EQ(files_test::ReadBytes(path), kOld);
-    }
+    EXPECT_EQ(files_test::ReadBytes(path), kOld);
     EXPECT_EQ(folder_.Names(), names);
     for (const std::string& name : names) ::unlink(folder_.File(name).c_str());
   }
@@ -144,6 +142,38 @@ TEST_F(AtomicSave, ReplacedFileKeepsItsPermissions) {
     ::umask(previous);
     EXPECT_EQ(StatusOf(path).st_mode & 07777, row.mode);
     EXPECT_EQ(files_test::ReadBytes(path), kNew);
+  }
+}
+
+mode_t modeBeforeFchmod = 0;
+
+int RecordingFchmod(int fd, mode_t mode) {
+  struct stat status {};
+  modeBeforeFchmod = ::fstat(fd, &status) == 0 ? status.st_mode & 07777 : 07777;
+  return ::fchmod(fd, mode);
+}
+
+struct PrivateModeRow {
+  const char* name;
+  mode_t oldMode;
+  mode_t modeWhileWritten;
+};
+
+// Without a umask to narrow it, the new file is still the user's alone
+// until it takes the old file's mode, never wider than that mode.
+TEST_F(AtomicSave, ReplacementIsPrivateUntilItHasTheOldMode) {
+  const PrivateModeRow rows[] = {{"0644", 0644, 0600}, {"0660", 0660, 0600}, {"0244", 0244, 0200}};
+  const SaveSystemCalls system{.fchmod = RecordingFchmod};
+  for (const PrivateModeRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string path = folder_.File("model.dat");
+    files_test::WriteBytes(path, kOld);
+    ASSERT_EQ(::chmod(path.c_str(), row.oldMode), 0);
+    const mode_t previous = ::umask(0);
+    ReplaceFileContents(path, kNew, system);
+    ::umask(previous);
+    EXPECT_EQ(modeBeforeFchmod, row.modeWhileWritten);
+    EXPECT_EQ(StatusOf(path).st_mode & 07777, row.oldMode);
   }
 }
 

@@ -10,10 +10,12 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "files/atomic_file.h"
+#include "files/file_error.h"
 #include "save_test_support.h"
 #include "temporary_folder.h"
 
@@ -43,6 +45,86 @@ TEST_F(SaveInPlace, HardLinkedFileIsRewritten) {
   EXPECT_EQ(StatusOf(path).st_ino, inode);
   EXPECT_EQ(StatusOf(path).st_nlink, 2u);
   EXPECT_EQ(folder_.Names(), (std::vector<std::string>{"copy.dat", "model.dat"}));
+}
+
+// Refuses to make a file shorter, as a failing disk might.
+int RefusingToCut(int fd, off_t length) {
+  struct stat status {};
+  if (::fstat(fd, &status) == 0 && length < status.st_size) {
+    errno = EIO;
+    return -1;
+  }
+  return ::ftruncate(fd, length);
+}
+
+int FailingFsync(int) {
+  errno = EIO;
+  return -1;
+}
+
+struct FailedRewriteRow {
+  const char* name;
+  std::string old;
+  SaveSystemCalls system;
+  int code;
+  FileOperation operation;
+};
+
+// A step after the new bytes are in fails: the file shows its old contents
+// at their old length again, under both of its names.
+TEST_F(SaveInPlace, FailedRewriteKeepsTheOldContents) {
+  const FailedRewriteRow rows[] = {
+      {"cutting fails", kOld, {.ftruncate = RefusingToCut}, kDeviceIoError, FileOperation::Write},
+      {"flushing a cut file fails", kOld, {.fsync = FailingFsync}, kDeviceIoError, FileOperation::Write},
+      {"flushing a grown file fails", "12\r\n", {.fsync = FailingFsync}, kDeviceIoError, FileOperation::Write},
+      {"too long to keep", std::string(kKeptContentsLimit + 1, 'x'), {}, kUnlistedErrnoBase + EFBIG,
+       FileOperation::Create},
+  };
+  for (const FailedRewriteRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string path = folder_.File("model.dat");
+    files_test::WriteBytes(path, row.old);
+    ASSERT_EQ(::link(path.c_str(), folder_.File("copy.dat").c_str()), 0);
+    try {
+      ReplaceFileContents(path, kNew, row.system);
+      ADD_FAILURE() << "the save did not fail";
+    } catch (const FileError& error) {
+      EXPECT_EQ(error.Code(), row.code);
+      EXPECT_EQ(error.Operation(), row.operation);
+    }
+    EXPECT_EQ(files_test::ReadBytes(path), row.old);
+    EXPECT_EQ(folder_.Names(), (std::vector<std::string>{"copy.dat", "model.dat"}));
+    ::unlink(folder_.File("copy.dat").c_str());
+    ::unlink(path.c_str());
+  }
+}
+
+bool ProtectedRegular() {
+  std::ifstream setting("/proc/sys/fs/protected_regular");
+  int level = 0;
+  return setting >> level && level > 0;
+}
+
+// A file another user has put into a shared folder (sticky and writable by
+// all, like /tmp) under the name the superuser saves to: the kernel refuses
+// it, as it would refuse a plain create-or-truncate of that name.
+TEST_F(SaveInPlace, PlantedFileInASharedFolderIsRefused) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only the superuser can plant another user's file here";
+  if (!ProtectedRegular()) GTEST_SKIP() << "fs.protected_regular is off on this system";
+  const std::string shared = folder_.File("shared");
+  const std::string path = shared + "/model.dat";
+  ASSERT_EQ(::mkdir(shared.c_str(), 0755), 0);
+  ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+  files_test::WriteBytes(path, kOld);
+  ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+  files_test::GiveAway(path);
+  try {
+    ReplaceFileContents(path, kNew);
+    ADD_FAILURE() << "the planted file was written";
+  } catch (const FileError& error) {
+    EXPECT_STREQ(error.what(), "File access denied");
+  }
+  EXPECT_EQ(files_test::ReadBytes(path), kOld);
 }
 
 struct LinkRow {
