@@ -35,7 +35,6 @@ class ProgramWindows {
   // calls it too). Throws std::bad_alloc when it cannot be created.
   AboutWindow& About();
   ActivationTracker& Tracker() { return *tracker_; }
-  HandlerBoundary& Boundary() { return boundary_; }
 
  private:
   HandlerBoundary boundary_;
