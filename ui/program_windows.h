@@ -38,7 +38,6 @@ class ProgramWindows {
   // to it.
   void ShowAbout();
   ActivationTracker& Tracker() { return *tracker_; }
-  HandlerBoundary& Boundary() { return boundary_; }
 
  private:
   HandlerBoundary boundary_;

@@ -2,24 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <span>
 #include <string>
+#include <vector>
 
 #include "calc/failure.h"
 #include "cli/evaluation.h"
+#include "expected_labels.h"
 #include "files/model_reader.h"
 
 namespace cli {
 namespace {
 
-constexpr auto kDefaultLabels = std::to_array<const char*>(
-    {" 28.0", "215.0", "  6.0", "  4.5", " 73.6", "  5.0", "128.1", "  3.4", "  3.6", " 52.3",
-     " 33.0", "  4.8", "106.7", " 40.4", "558.7", "0.441", " 72.3", " 89.5", "16",    " 8"});
+using LabelTexts = std::vector<std::string>;
 
-constexpr auto kFlyingWingLabels = std::to_array<const char*>(
-    {" 28.0", "215.0", "  6.0", "  4.5", " 73.6", "  0.0", "  0.0", "  0.0", "  0.0", "  0.0",
-     " 28.0", "  4.5", " 73.6", " 25.0", "  0.0", "0.000", " 56.4", " 65.0", " 8",    " 4"});
+const LabelTexts kDefaultLabels = test_support::ExpectedValueTexts("default");
+
+const LabelTexts kFlyingWingLabels = test_support::ExpectedValueTexts("flying_wing");
 
 std::string DataFile(const std::string& name) { return std::string(CGCALC_TEST_DATA_DIR) + "/" + name; }
 

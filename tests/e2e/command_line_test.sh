@@ -9,11 +9,13 @@ cgcalc=$1 cli=$2 find_subimage=$3 version=$4
 for tool in xvfb-run xdotool import; do
   command -v "$tool" >/dev/null || { echo "missing tool: $tool (run scripts/install-deps.sh)"; exit 1; }
 done
-work=$(mktemp -d)
+# The test's own folder; a failure keeps it with its evidence.
+work=$(mktemp -d "${TMPDIR:-/tmp}/cgcalc-command-line.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
 fail() {
-  echo "$*"
+  trap - EXIT
+  echo "$* (evidence kept in $work)"
   exit 1
 }
 

@@ -11,8 +11,14 @@ cgcalc=$1 cli=$2 find_subimage=$3
 for tool in xvfb-run xdotool import; do
   command -v "$tool" >/dev/null || { echo "missing tool: $tool (run scripts/install-deps.sh)"; exit 1; }
 done
-work=$(mktemp -d)
+# The test's own folder; a failure keeps it with its evidence.
+work=$(mktemp -d "${TMPDIR:-/tmp}/cgcalc-window-diagram.XXXXXX")
 trap 'rm -rf "$work"' EXIT
+fail() {
+  trap - EXIT
+  echo "$* (evidence kept in $work)"
+  exit 1
+}
 
 # Field texts in tab order: B Li Lk La Vk Sa Va Rh Bh Lih Lkh Lah Vkh Sah Vah.
 texts="1500 240 200 120 -20 300 10 400 450 150 120 60 15 60 30"
@@ -88,24 +94,18 @@ SESSION
 xvfb-run -a -n $(( $$ % 500 + 100 )) -s "-screen 0 1024x768x24 -dpi 96" sh "$work/session.sh"
 
 if [ "$(cat "$work/save_as.txt" 2>/dev/null)" != yes ]; then
-  echo "Ctrl+S in the fresh window did not open the Save as dialog"
-  exit 1
+  fail "Ctrl+S in the fresh window did not open the Save as dialog"
 fi
 read -r before after < "$work/windows.txt"
 if [ "$after" -le "$before" ]; then
-  echo "Alt+F opened no menu ($before visible windows before, $after after)"
-  exit 1
+  fail "Alt+F opened no menu ($before visible windows before, $after after)"
 fi
 title=$(cat "$work/title.txt")
 expected_title=" Static stability and Center of Gravity positions for model airplanes*"
 if [ "$title" != "$expected_title" ]; then
-  echo "window title is '$title', expected '$expected_title'"
-  exit 1
+  fail "window title is '$title', expected '$expected_title'"
 fi
 if ! position=$("$find_subimage" "$work/screen.png" "$work/expected.png"); then
-  cp "$work/screen.png" /tmp/cgcalc-e2e-screen.png
-  cp "$work/expected.png" /tmp/cgcalc-e2e-expected.png
-  echo "the window's diagram differs from cgcalc-cli --diagram, a field changed? (kept in /tmp/cgcalc-e2e-*.png)"
-  exit 1
+  fail "the window's diagram (screen.png) differs from cgcalc-cli --diagram (expected.png), a field changed?"
 fi
 echo "diagram found at $position, Save as and File menu opened by keys, title ok"

@@ -80,7 +80,7 @@ TEST_F(FileCommandsTest, LoadWritesTheFieldsInRecordOrder) {
     SCOPED_TRACE(Code(i).toStdString());
     EXPECT_EQ(seen[i].index, i);
     EXPECT_FALSE(seen[i].recalcEnabled);
-    EXPECT_EQ(seen[i].area, QStringLiteral(" 28.0"));
+    EXPECT_EQ(seen[i].area, ExpectedLabelText("default", "Lab_St"));
     EXPECT_EQ(seen[i].fileNameLine, QStringLiteral("NoName"));
     EXPECT_EQ(seen[i].model, loaded);
     EXPECT_EQ(Field(Code(i)).text(), QString::fromStdString(calc::FormatFixed(loaded[i], 4, 0)));

@@ -12,9 +12,11 @@
 namespace {
 
 // The offscreen platform says for every new window that it cannot pass size
-// hints on; that says nothing about the program and would bury the results.
+// hints on, and for every window brought to the front that it cannot raise
+// it; that says nothing about the program and would bury the results.
 void FilterPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (message.contains(QLatin1String("does not support propagateSizeHints"))) return;
+  if (message.contains(QLatin1String("does not support raise()"))) return;
   std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 

@@ -15,9 +15,7 @@ constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr QRgb kBlue = qRgb(0, 0, 255);
 
 // The table of the start-up fields without the tailplane.
-const ValueTexts kFlyingWingTable = {" 28.0", "215.0", "  6.0", "  4.5", " 73.6", "  0.0", "  0.0",
-                                     "  0.0", "  0.0", "  0.0", " 28.0", "  4.5", " 73.6", " 25.0",
-                                     "  0.0", "0.000", " 56.4", " 65.0", " 8",    " 4"};
+const ValueTexts kFlyingWingTable = ExpectedTable("flying_wing");
 
 const QString kEnglishWarning = QStringLiteral("Attention: Aspect ratio to small for exactly calculation!");
 const QString kGermanWarning = QStringLiteral("Achtung: Streckung zu klein f\u00fcr exakte Berechnung!");

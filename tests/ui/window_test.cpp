@@ -4,13 +4,25 @@
 #include <QSignalBlocker>
 #include <QTest>
 
+#include "expected_labels.h"
+
 namespace ui_test {
 
 void WindowTest::TearDown() { windows.reset(); }
 
-const ValueTexts kDefaultTable = {" 28.0", "215.0", "  6.0", "  4.5", " 73.6", "  5.0", "128.1",
-                                  "  3.4", "  3.6", " 52.3", " 33.0", "  4.8", "106.7", " 40.4",
-                                  "558.7", "0.441", " 72.3", " 89.5", "16",    " 8"};
+ValueTexts ExpectedTable(std::string_view model) {
+  const std::vector<std::string> texts = test_support::ExpectedValueTexts(model);
+  ValueTexts table;
+  if (texts.size() != table.size()) throw std::runtime_error("not one text per value label: " + std::string(model));
+  for (std::size_t i = 0; i < table.size(); ++i) table[i] = QString::fromStdString(texts[i]);
+  return table;
+}
+
+QString ExpectedLabelText(std::string_view model, std::string_view name) {
+  return QString::fromStdString(test_support::ExpectedText(model, name));
+}
+
+const ValueTexts kDefaultTable = ExpectedTable("default");
 
 void WindowTest::CreateWindows(std::chrono::milliseconds reportDelay) {
   windows.reset();
@@ -65,7 +77,7 @@ QStringList WindowTest::TakeReports() {
   // The report the window holds back after an edit comes now, as if the
   // user had stopped typing.
   if (windows && ReportTimer().isActive()) {
-    EXPECT_TRUE(QMetaObject::invokeMethod(&Main(), "reportHeldBackFailure"));
+    EXPECT_TRUE(QMetaObject::invokeMethod(&ReportTimer(), "timeout"));
   }
   QStringList texts;
   for (const ScriptedDialogs::Report& report : dialogs.reports) {

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -35,6 +36,12 @@ inline constexpr std::chrono::milliseconds kTestReportDelay{100};
 
 // The value labels' texts in label order.
 using ValueTexts = std::array<QString, present::kResultLabelCount>;
+
+// The value labels of tests/data/expected/<model>.labels; throws when the
+// file does not list one text per value label.
+ValueTexts ExpectedTable(std::string_view model);
+// The text of the label `name` in tests/data/expected/<model>.labels.
+QString ExpectedLabelText(std::string_view model, std::string_view name);
 
 // The table the start-up fields give.
 extern const ValueTexts kDefaultTable;

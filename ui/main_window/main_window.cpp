@@ -29,7 +29,7 @@ void SetValueText(QLabel& label, const std::string& text) {
 }  // namespace
 
 MainWindow::MainWindow(HandlerBoundary& boundary, std::chrono::milliseconds failureReportDelay)
-    : boundary_(boundary), failureReportDelay_(failureReportDelay) {
+    : boundary_(boundary), failureReport_(new DeferredFailureReport(boundary, failureReportDelay, this)) {
   setObjectName(QStringLiteral("Form1"));
   showTitle(present::Language::English);
   setWindowIcon(AppIcon());
@@ -40,9 +40,6 @@ MainWindow::MainWindow(HandlerBoundary& boundary, std::chrono::milliseconds fail
   buildFields();
   buildToolBar();
   arrangeTabOrder();
-  failureReportTimer_ = new QTimer(this);
-  failureReportTimer_->setObjectName(QStringLiteral("FailureReportTimer"));
-  failureReportTimer_->setSingleShot(true);
   toolWindows_ = new ToolWindows(this);
   connectHandlers();
   watchKeys();
@@ -59,9 +56,9 @@ MainWindow::~MainWindow() = default;
 void MainWindow::connectHandlers() {
   for (int i = 0; i < calc::kModelFieldCount; ++i) {
     connect(fields_[i], &QLineEdit::textChanged, this, [this, i] { noteFieldValue(i); });
-    connect(fields_[i], &QLineEdit::textChanged, this, &MainWindow::recalculateAfterEdit);
+    connect(fields_[i], &QLineEdit::textChanged, this,
+            [this] { failureReport_->RecalculateAfterEdit([this] { recalculate(); }); });
   }
-  connect(failureReportTimer_, &QTimer::timeout, this, &MainWindow::reportHeldBackFailure);
   connect(loadAction_, &QAction::triggered, this, Guarded(&MainWindow::loadModel));
   connect(loadButton_, &QToolButton::clicked, this, Guarded(&MainWindow::loadModel));
   connect(saveAction_, &QAction::triggered, this, Guarded(&MainWindow::saveModel));
@@ -116,7 +113,7 @@ void MainWindow::start() {
 void MainWindow::recalculate() {
   if (!recalcEnabled_) return;
   // This cycle's outcome replaces whatever an earlier one had to report.
-  dropHeldBackFailure();
+  failureReport_->Drop();
   for (ValueLabel& value : valueLabels_) value.current = false;
   try {
     computeAndShow();
@@ -129,8 +126,7 @@ void MainWindow::recalculate() {
 void MainWindow::computeAndShow() {
   // Reading a field has no side effects, so all texts are taken at once;
   // the model takes them in the fixed order, wing first.
-  calc::FieldTexts texts;
-  for (int i = 0; i < calc::kModelFieldCount; ++i) texts[i] = fields_[i]->text().toStdString();
+  const calc::FieldTexts texts = fieldTexts();
 
   calc::ReadWingFields(texts, model_);
   calc::CalcWing(model_, results_);
@@ -143,29 +139,6 @@ void MainWindow::computeAndShow() {
   drawDiagram();
   applyAspectRatioRule();
   toolWindows_->Follow(texts, model_, results_);
-}
-
-void MainWindow::recalculateAfterEdit() {
-  std::optional<std::string> failure = boundary_.Attempt([this] { recalculate(); });
-  if (!failure) return;
-  // A box now would take the keystrokes that follow: typing "-200" over a
-  // field fails at "-" already. The report waits for the typing to end.
-  heldBackFailure_ = std::move(failure);
-  failureReportTimer_->start(failureReportDelay_);
-}
-
-void MainWindow::reportHeldBackFailure() {
-  if (!heldBackFailure_) return;
-  // Taken first: the box's own event loop may run this again (the field
-  // losing the focus to the box).
-  const std::string message = std::move(*heldBackFailure_);
-  dropHeldBackFailure();
-  boundary_.Report(message);
-}
-
-void MainWindow::dropHeldBackFailure() {
-  heldBackFailure_.reset();
-  failureReportTimer_->stop();
 }
 
 void MainWindow::showStaleValues() {

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <chrono>
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -17,6 +16,8 @@
 #include "calc/stability.h"
 #include "present/language.h"
 #include "present/result_table.h"
+#include "ui/main_window/deferred_failure_report.h"
+#include "ui/main_window/unsaved_changes.h"
 #include "ui/platform/handler_boundary.h"
 
 class QAction;
@@ -27,7 +28,6 @@ class QMenuBar;
 class QPrinter;
 class QPushButton;
 class QScrollArea;
-class QTimer;
 class QToolButton;
 
 namespace ui {
@@ -49,7 +49,7 @@ class DiagramImage;
 // Handlers throw the failures of the libraries they call and catch nothing;
 // every event that runs one goes through the handler boundary, which reports
 // the failure. Only the recalculation after an edit of a field holds its
-// report back until the user has stopped typing (see recalculateAfterEdit).
+// report back until the user has stopped typing (see DeferredFailureReport).
 //
 // The keyboard works as on any desktop: a key pressed with Alt, Ctrl or Meta
 // never types into a field (it is a shortcut or nothing); the menus have
@@ -65,7 +65,7 @@ class MainWindow : public QMainWindow {
  public:
   // How long the recalculation after an edit waits with its failure report
   // for the next keystroke.
-  static constexpr std::chrono::milliseconds kFailureReportDelay{700};
+  static constexpr std::chrono::milliseconds kFailureReportDelay = DeferredFailureReport::kDelay;
 
   // Builds the window hidden, with the English captions. `boundary` must
   // outlive the window. `failureReportDelay` is kFailureReportDelay but for
@@ -95,7 +95,6 @@ class MainWindow : public QMainWindow {
   const QString& CurrentFileName() const { return currentFileName_; }
   bool RecalcEnabled() const { return recalcEnabled_; }
   // The language of the captions' last switch and of the warning line.
-  present::Language Language() const { return language_; }
   bool LanguageEnglish() const { return language_ == present::Language::English; }
 
   const calc::TModelData& Model() const { return model_; }
@@ -118,14 +117,6 @@ class MainWindow : public QMainWindow {
   // it did not rewrite until a later cycle succeeds. Any cycle drops a
   // failure report still held back.
   void recalculate();
-
-  // What an edit of a field runs: the recalculation, whose failure is not
-  // reported at once but held back until no field has changed for the
-  // report delay, or the field loses the focus; a later edit starts the
-  // wait again, and a later cycle that succeeds drops the report.
-  void recalculateAfterEdit();
-  // Shows the held-back failure report, if there is one.
-  void reportHeldBackFailure();
 
   // The model file commands (main_window_files.cpp) ask through the boundary's
   // dialogs and throw the failures of reading and writing (file errors and
@@ -184,11 +175,6 @@ class MainWindow : public QMainWindow {
     QRgb colour;
     bool current = false;
   };
-  // A field's value as it counts for unsaved changes: the bits of its
-  // number, so that 0 and -0 differ as their saved lines do; nothing when
-  // the text is beyond the double range.
-  using FieldValue = std::optional<std::uint64_t>;
-  using FieldValues = std::array<FieldValue, calc::kModelFieldCount>;
   // A caption the language buttons switch, with its texts.
   struct SwitchedCaption {
     QLabel* label;
@@ -216,7 +202,6 @@ class MainWindow : public QMainWindow {
   void computeAndShow();
   // After a failed cycle: the labels it did not rewrite turn grey.
   void showStaleValues();
-  void dropHeldBackFailure();
   QRgb valueColour(const ValueLabel& value) const;
   // Redraws the planform diagram from the model and the two centre-of-gravity
   // positions. Throws at a zero scale, after the centre line.
@@ -233,8 +218,9 @@ class MainWindow : public QMainWindow {
   bool writeModelFile(const QString& path);
   void showFileName();
 
-  // Unsaved changes (main_window_unsaved.cpp).
-  FieldValues currentValues() const;
+  // Unsaved changes (main_window_unsaved.cpp), and the fifteen field texts
+  // in file order as the recalculation and the unsaved changes read them.
+  calc::FieldTexts fieldTexts() const;
   // A field's text changed: its value is taken in and the mark follows.
   void noteFieldValue(int index);
   // The values shown now become the saved ones.
@@ -254,14 +240,9 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<QPrinter> printer_;  // made by the first Print, kept for the later ones
   QString fileToLoadAtStart_;
 
-  // The failure report held back after an edit, and the wait for the next one.
-  std::chrono::milliseconds failureReportDelay_;
-  std::optional<std::string> heldBackFailure_;
-  QTimer* failureReportTimer_ = nullptr;  // FailureReportTimer, a child of the window
+  DeferredFailureReport* failureReport_;  // a child object of the window
   bool aspectRatioWarning_ = false;       // the last completed cycle's warning
-
-  FieldValues savedValues_{};  // the fields' values when last loaded or saved (the defaults at first)
-  FieldValues shownValues_{};  // the fields' values now, as far as their changes were noticed
+  UnsavedChanges unsavedChanges_;
 
   // The window-level state.
   QString currentFileName_;

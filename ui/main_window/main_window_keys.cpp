@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include "ui/main_window/main_window.h"
 
@@ -50,12 +49,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   // has taken the key before it reaches the field.
   if (field && event->type() == QEvent::KeyPress) return TypesWithModifier(static_cast<const QKeyEvent&>(*event));
   if (field && event->type() == QEvent::FocusOut) {
-    // Leaving the field ends the typing: a held-back report comes at once,
-    // from the event loop (never in the middle of the focus change). A menu
-    // or another program taking the focus ends nothing.
-    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-    if (heldBackFailure_ && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-      failureReportTimer_->start(0);
+    failureReport_->FieldLeft(static_cast<const QFocusEvent*>(event)->reason());
     return false;
   }
   auto* button = qobject_cast<QPushButton*>(watched);

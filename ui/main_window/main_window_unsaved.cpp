@@ -1,60 +1,39 @@
 // Unsaved changes: whether the fields' values differ from those last loaded
 // or saved, the title's modified mark, and the question before they would be
 // lost.
-#include <bit>
-
 #include <QCloseEvent>
 #include <QLineEdit>
 
-#include "calc/failure.h"
-#include "calc/number_text.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/message_text.h"
 
 namespace ui {
-namespace {
 
-// Values, not texts: "1300" and "1300.0" are the same span, and typing a
-// digit and deleting it again changes nothing.
-std::optional<std::uint64_t> ValueBits(const QString& text) {
-  try {
-    return std::bit_cast<std::uint64_t>(calc::ParseNumber(text.toStdString()));
-  } catch (const calc::ArithmeticFailure&) {
-    // Beyond the double range: no value at all, and none that a file holds.
-    return std::nullopt;
-  }
-}
-
-}  // namespace
-
-MainWindow::FieldValues MainWindow::currentValues() const {
-  FieldValues values;
-  for (int i = 0; i < calc::kModelFieldCount; ++i) values[i] = ValueBits(fields_[i]->text());
-  return values;
+calc::FieldTexts MainWindow::fieldTexts() const {
+  calc::FieldTexts texts;
+  for (int i = 0; i < calc::kModelFieldCount; ++i) texts[i] = fields_[i]->text().toStdString();
+  return texts;
 }
 
 void MainWindow::noteFieldValue(int index) {
-  // Only the field that changed is read: this runs with every keystroke.
-  shownValues_[index] = ValueBits(fields_[index]->text());
+  unsavedChanges_.NoteField(index, fields_[index]->text().toStdString());
   showModifiedMark();
 }
 
 void MainWindow::markSaved() {
-  shownValues_ = currentValues();
-  savedValues_ = shownValues_;
+  unsavedChanges_.NoteFields(fieldTexts());
+  unsavedChanges_.MarkSaved();
   showModifiedMark();
 }
 
 void MainWindow::showModifiedMark() {
   // Setting the mark rewrites the title even when it stays as it is.
-  const bool modified = shownValues_ != savedValues_;
+  const bool modified = unsavedChanges_.Modified();
   if (modified != isWindowModified()) setWindowModified(modified);
 }
 
 bool MainWindow::settleUnsavedChanges() {
-  // Asked from the values themselves: a field may have been set without its
-  // change being noticed.
-  shownValues_ = currentValues();
+  unsavedChanges_.NoteFields(fieldTexts());
   showModifiedMark();
   if (!isWindowModified()) return true;
   Dialogs& dialogs = boundary_.UserDialogs();
@@ -81,7 +60,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   // Nothing is reported about a window that is going.
-  dropHeldBackFailure();
+  failureReport_->Drop();
   QMainWindow::closeEvent(event);
 }
 

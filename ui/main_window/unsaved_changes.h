@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "calc/fields.h"
+#include "calc/model.h"
+
+namespace ui {
+
+// Whether the fifteen field values differ from those last loaded or saved.
+// It compares values, not texts: "1300" and "1300.0" are the same span, and
+// typing a digit and deleting it again changes nothing. 0 and -0 differ, as
+// their saved lines do; a text beyond the double range has no value at all
+// (none that a file holds). What to ask the user is the window's business.
+class UnsavedChanges {
+ public:
+  // The field `index` (in file order) now shows `text`. Only that field is
+  // read: this runs with every keystroke.
+  void NoteField(int index, const std::string& text);
+  // All fields as they show now: a field may have been set without its
+  // change being noted.
+  void NoteFields(const calc::FieldTexts& texts);
+  // The values noted now become the saved ones.
+  void MarkSaved();
+
+  // Whether a value noted differs from its saved one.
+  bool Modified() const { return shown_ != saved_; }
+
+ private:
+  using FieldValue = std::optional<std::uint64_t>;  // the bits of the number
+  using FieldValues = std::array<FieldValue, calc::kModelFieldCount>;
+
+  FieldValues saved_{};  // when last loaded or saved
+  FieldValues shown_{};  // as far as their changes were noted
+};
+
+}  // namespace ui
