@@ -23,7 +23,7 @@ std::string DataFile(const std::string& name) { return std::string(CGCALC_TEST_D
 
 Evaluation Loaded(const std::string& file) { return EvaluateLoadedModel(files::ReadModelFile(DataFile(file))); }
 
-std::string ExpectedLabelList(std::span<const char* const> texts, const std::string& warning) {
+std::string ExpectedLabelList(const LabelTexts& texts, const std::string& warning) {
   std::string list;
   for (std::size_t i = 0; i < texts.size(); ++i) {
     list += std::string(present::CellsInLabelOrder()[i]->name) + "\t" + texts[i] + "\n";
@@ -33,15 +33,15 @@ std::string ExpectedLabelList(std::span<const char* const> texts, const std::str
 
 struct LabelRow {
   const char* file;
-  std::span<const char* const> texts;
+  const LabelTexts* texts;
 };
 
 TEST(FormatLabelList, ModelFilesGiveTheWindowsTexts) {
-  const LabelRow rows[] = {{"default.dat", kDefaultLabels}, {"flying_wing.dat", kFlyingWingLabels}};
+  const LabelRow rows[] = {{"default.dat", &kDefaultLabels}, {"flying_wing.dat", &kFlyingWingLabels}};
   for (const LabelRow& row : rows) {
     SCOPED_TRACE(row.file);
     EXPECT_EQ(FormatLabelList(TextsOf(Loaded(row.file), present::Language::English)),
-              ExpectedLabelList(row.texts, ""));
+              ExpectedLabelList(*row.texts, ""));
   }
 }
 
