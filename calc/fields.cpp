@@ -1,17 +1,23 @@
 #include "fields.h"
 
+#include <algorithm>
+#include <functional>
+#include <iterator>
+
 #include "number_text.h"
 #include "stability.h"
 
 namespace calc {
 namespace {
 
-// The order in which a recalculation reads the fields. The tailplane span
-// comes first on its own: without a tailplane the others are not read.
-constexpr ModelMember kWingReadOrder[] = {&TModelData::B,  &TModelData::Li, &TModelData::Lk, &TModelData::La,
-                                          &TModelData::Sa, &TModelData::Vk, &TModelData::Va};
-constexpr ModelMember kTailReadOrder[] = {&TModelData::Lih, &TModelData::Lkh, &TModelData::Lah, &TModelData::Sah,
-                                          &TModelData::Vkh, &TModelData::Vah, &TModelData::Rh};
+// A recalculation reads every field once.
+static_assert([] {
+  std::array<ModelMember, std::size(kWingReadOrder) + 1 + std::size(kTailReadOrder)> all{};
+  auto next = std::copy(std::begin(kWingReadOrder), std::end(kWingReadOrder), all.begin());
+  *next++ = kTailSpan;
+  std::copy(std::begin(kTailReadOrder), std::end(kTailReadOrder), next);
+  return CoversEveryFieldOnce(all, std::identity{});
+}());
 
 void ReadField(const FieldTexts& texts, TModelData& model, ModelMember member) {
   // Parse first: an overflow leaves the model field as it was.
@@ -32,8 +38,8 @@ void ReadWingFields(const FieldTexts& texts, TModelData& model) {
 }
 
 void ReadTailFields(const FieldTexts& texts, TModelData& model) {
-  ReadField(texts, model, &TModelData::Bh);
-  if (model.Bh == 0) return;
+  ReadField(texts, model, kTailSpan);
+  if (model.*kTailSpan == 0) return;
   for (ModelMember member : kTailReadOrder) ReadField(texts, model, member);
 }
 

@@ -7,18 +7,27 @@
 
 namespace calc {
 
-// The texts of the fifteen input fields, in file order (as kModelFieldCodes).
+// The texts of the input fields, in file order (as kModelFieldCodes).
 using FieldTexts = std::array<std::string, kModelFieldCount>;
 
 FieldTexts DefaultFieldTexts();
 
-// Reads Bot_B, Bot_Li, Bot_Lk, Bot_La, Bot_Sa, Bot_Vk, Bot_Va in this order
-// with ParseNumber, storing each value at once. An overflow at one field
-// throws and leaves that field and the later ones as they were.
+// The order in which a recalculation reads the fields. The tailplane span
+// comes first on its own: without a tailplane the others are not read.
+inline constexpr ModelMember kWingReadOrder[] = {&TModelData::B,  &TModelData::Li, &TModelData::Lk, &TModelData::La,
+                                                 &TModelData::Sa, &TModelData::Vk, &TModelData::Va};
+inline constexpr ModelMember kTailSpan = &TModelData::Bh;
+inline constexpr ModelMember kTailReadOrder[] = {&TModelData::Lih, &TModelData::Lkh, &TModelData::Lah,
+                                                 &TModelData::Sah, &TModelData::Vkh, &TModelData::Vah,
+                                                 &TModelData::Rh};
+
+// Reads the fields of kWingReadOrder in its order with ParseNumber, storing
+// each value at once. An overflow at one field throws and leaves that field
+// and the later ones as they were.
 void ReadWingFields(const FieldTexts& texts, TModelData& model);
 
-// Reads Bot_Bh and, only when Bh != 0, Bot_Lih, Bot_Lkh, Bot_Lah, Bot_Sah,
-// Bot_Vkh, Bot_Vah, Bot_Rh in this order, with the same failure rule.
+// Reads the tailplane span and, only when it is not 0, the fields of
+// kTailReadOrder in its order, with the same failure rule.
 void ReadTailFields(const FieldTexts& texts, TModelData& model);
 
 // What a recalculation makes of the field texts when nothing fails:

@@ -2,13 +2,15 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
+#include <iterator>
 #include <string_view>
 
 #include "surface.h"
 
 namespace calc {
 
-// The fifteen dimensions of a model, all in millimetres, in file order.
+// The dimensions of a model, all in millimetres, in file order.
 // Offsets (Vk, Va, Vkh, Vah) are measured at the trailing edge from the
 // same surface's root trailing edge, positive forward. Bh == 0 (also -0)
 // makes the model a flying wing.
@@ -32,8 +34,6 @@ struct TModelData {
 
 using ModelMember = double TModelData::*;
 
-inline constexpr int kModelFieldCount = 15;
-
 // One dimension as the window and the model file know it: the input field is
 // named "Bot_" + Code, and DefaultText is the text that field starts with
 // (the default of a new model).
@@ -43,8 +43,10 @@ struct ModelFieldInfo {
   std::string_view DefaultText;
 };
 
-// Every dimension once, in file order.
-inline constexpr std::array<ModelFieldInfo, kModelFieldCount> kModelFields = {{
+// Every dimension once, in file order. The count, the codes and the defaults
+// all follow from this table; other tables name their fields by its codes or
+// members and check with CoversEveryFieldOnce that they miss none.
+inline constexpr auto kModelFields = std::to_array<ModelFieldInfo>({
     {"B", &TModelData::B, "1300"},
     {"Sa", &TModelData::Sa, "0"},
     {"Li", &TModelData::Li, "220"},
@@ -60,7 +62,9 @@ inline constexpr std::array<ModelFieldInfo, kModelFieldCount> kModelFields = {{
     {"Vkh", &TModelData::Vkh, "20"},
     {"Vah", &TModelData::Vah, "30"},
     {"Rh", &TModelData::Rh, "360"},
-}};
+});
+
+inline constexpr int kModelFieldCount = static_cast<int>(kModelFields.size());
 
 // One column of kModelFields, in file order.
 template <auto Column>
@@ -86,6 +90,25 @@ constexpr int ModelFieldIndex(ModelMember member) {
   return -1;  // unreachable: every member is a field
 }
 
+// Whether a key names the field: by its code or by its member.
+constexpr bool NamesField(std::string_view key, const ModelFieldInfo& field) { return key == field.Code; }
+constexpr bool NamesField(ModelMember key, const ModelFieldInfo& field) { return key == field.Member; }
+
+// Whether the keys that `key` takes from `rows` (codes or members; a member
+// pointer such as &Row::code, or std::identity for a plain list) name every
+// field exactly once and nothing else. For static checks of the tables that
+// must cover the record.
+template <class Rows, class Key>
+constexpr bool CoversEveryFieldOnce(const Rows& rows, Key key) {
+  if (std::size(rows) != kModelFields.size()) return false;
+  for (const ModelFieldInfo& field : kModelFields) {
+    int named = 0;
+    for (const auto& row : rows) named += NamesField(std::invoke(key, row), field) ? 1 : 0;
+    if (named != 1) return false;
+  }
+  return true;
+}
+
 // Every member has exactly one row: no row repeats a member, and there are as
 // many rows as the record has members.
 static_assert(sizeof(TModelData) == kModelFieldCount * sizeof(double));
@@ -96,7 +119,7 @@ static_assert([] {
   return true;
 }());
 
-// Field by file-order index 0..14; any other index is a programming error.
+// Field by file-order index 0 .. kModelFieldCount - 1; any other index is a programming error.
 double& ModelField(TModelData& model, int index);
 double ModelField(const TModelData& model, int index);
 

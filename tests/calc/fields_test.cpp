@@ -6,11 +6,16 @@
 
 namespace {
 
+// The text of one field, wherever the file order puts it.
+std::string& TextOf(calc::FieldTexts& texts, calc::ModelMember member) {
+  return texts[static_cast<std::size_t>(calc::ModelFieldIndex(member))];
+}
+
 TEST(Fields, ReadOrderAndFailurePoint) {
   // An overflow in Bot_Sa (read fifth) leaves Sa, Vk and Va as they were,
   // while B, Li, Lk and La already hold their new values.
   calc::FieldTexts texts = calc::DefaultFieldTexts();
-  texts[1] = "1e400";
+  TextOf(texts, &calc::TModelData::Sa) = "1e400";
   calc::TModelData model{9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9};
   EXPECT_THROW(calc::ReadWingFields(texts, model), calc::ArithmeticFailure);
   EXPECT_EQ(model.B, 1300);
@@ -24,8 +29,8 @@ TEST(Fields, ReadOrderAndFailurePoint) {
 
 TEST(Fields, FlyingWingReadsNoTailplaneField) {
   calc::FieldTexts texts = calc::DefaultFieldTexts();
-  texts[7] = "0";
-  texts[14] = "1e400";  // Bot_Rh would overflow if it were read
+  TextOf(texts, &calc::TModelData::Bh) = "0";
+  TextOf(texts, &calc::TModelData::Rh) = "1e400";  // Bot_Rh would overflow if it were read
   calc::TModelData model;
   model.Rh = 777;
   calc::ReadTailFields(texts, model);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "calc/surface.h"
+#include "ui/pictures/dimension_fields.h"
 #include "ui/pictures/palette.h"
 
 namespace ui {
@@ -62,51 +63,6 @@ HalfPicture Placed(const SurfacePicture& s) {
 
 // The fuselage centre line: x 19..28, y 5..310.
 constexpr QRect kFuselage(19, 5, 10, 306);
-
-struct Segment {
-  QPoint from, to;
-};
-
-// One dimension line per input field, each with an arrow head at both ends.
-// The fields of the window lie over these lines (picture y = window y - 56).
-// Arrow tips stop on the pixel next to the outline they measure to. Where
-// an offset meets the reference line, the offset's tip takes the corner and
-// the span's tip stops beside it, so the two heads stay apart.
-constexpr std::array<Segment, 15> kDimensionLines = {{
-    {{0, 36}, {270, 36}},      // Bot_B: wing span, on from the far wing
-    {{23, 60}, {23, 147}},     // Bot_Li: wing root chord
-    {{144, 62}, {144, 129}},   // Bot_Lk: wing kink chord
-    {{270, 64}, {270, 94}},    // Bot_La: wing tip chord
-    {{144, 133}, {144, 149}},  // Bot_Vk: wing kink offset, down to the reference line
-    {{145, 149}, {269, 149}},  // Bot_Sa: wing outer-panel span, between the offset lines
-    {{270, 98}, {270, 149}},   // Bot_Va: wing tip offset, down to the reference line
-    {{23, 151}, {23, 242}},    // Bot_Rh: wing to tailplane gap
-    {{0, 225}, {144, 225}},    // Bot_Bh: tailplane span
-    {{23, 246}, {23, 307}},    // Bot_Lih: tailplane root chord
-    {{85, 248}, {85, 297}},    // Bot_Lkh: tailplane kink chord
-    {{144, 249}, {144, 283}},  // Bot_Lah: tailplane tip chord
-    {{86, 301}, {86, 309}},    // Bot_Vkh: tailplane kink offset
-    {{87, 309}, {143, 309}},   // Bot_Sah: tailplane outer-panel span
-    {{144, 287}, {144, 309}},  // Bot_Vah: tailplane tip offset
-}};
-
-enum class Stroke { Solid, Dotted };
-
-struct Leader {
-  Segment segment;
-  Stroke stroke;
-};
-
-// Extension lines carry a dimension to the outline it measures; leaders
-// connect a dimension too short to hold its field to the field beside it,
-// ending a little under the field so they meet its frame.
-constexpr std::array<Leader, 5> kLeaders = {{
-    {{{270, 32}, {270, 60}}, Stroke::Dotted},    // span to the wing tip
-    {{{144, 221}, {144, 245}}, Stroke::Dotted},  // tailplane span to its tip
-    {{{143, 150}, {131, 162}}, Stroke::Dotted},  // under Bot_Vk
-    {{{85, 310}, {73, 322}}, Stroke::Dotted},    // under Bot_Vkh
-    {{{145, 296}, {164, 296}}, Stroke::Solid},   // to Bot_Vah
-}};
 
 // Every line is plotted point by point (Bresenham), so slanted edges and
 // dots land on the same pixels whatever the rasteriser would choose.
@@ -234,8 +190,10 @@ void DrawOutline(PixelPen& pen, const HalfPicture& h) {
 
 void DrawDimensions(PixelPen& pen) {
   pen.SetColor(kBlack);
-  for (const Segment& line : kDimensionLines) DimensionLine(pen, line);
-  for (const Leader& leader : kLeaders) pen.Line(leader.segment.from, leader.segment.to, leader.stroke);
+  for (const DimensionField& field : DimensionFields()) {
+    DimensionLine(pen, field.line);
+    if (field.leader) pen.Line(field.leader->segment.from, field.leader->segment.to, field.leader->stroke);
+  }
 }
 
 }  // namespace

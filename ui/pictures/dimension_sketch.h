@@ -6,7 +6,7 @@
 namespace ui {
 
 // The dimension picture of the main window, in pixels. It stands at the
-// window's client position (0, 56) and the fifteen input fields are laid
+// window's client position (0, 56) and the input fields are laid
 // over its dimension lines.
 inline constexpr int kSketchWidth = 292;
 inline constexpr int kSketchHeight = 341;

@@ -16,6 +16,7 @@
 #include <QValueAxis>
 
 #include "calc/model.h"
+#include "present/field_captions.h"
 #include "present/result_table.h"
 #include "ui/platform/appearance.h"
 
@@ -23,36 +24,6 @@ namespace ui {
 namespace {
 
 using present::Caption;
-
-struct FieldDescription {
-  std::string_view code;
-  Caption text;
-};
-
-constexpr std::array<FieldDescription, calc::kModelFieldCount> kFieldDescriptions = {{
-    {"B", {"Spannweite", "wing span"}},
-    {"Sa", {"Spannweite Au\u00dfenfl\u00fcgel", "outer wing panel span"}},
-    {"Li", {"Wurzeltiefe", "wing root chord"}},
-    {"Lk", {"Knicktiefe", "wing kink chord"}},
-    {"La", {"Randtiefe", "wing tip chord"}},
-    {"Vk", {"Versatz am Knick", "wing kink offset"}},
-    {"Va", {"Versatz am Rand", "wing tip offset"}},
-    {"Bh", {"Spannweite H\u00f6henleitwerk", "tailplane span"}},
-    {"Sah", {"Spannweite HLW-Au\u00dfenteil", "outer tailplane panel span"}},
-    {"Lih", {"HLW-Wurzeltiefe", "tailplane root chord"}},
-    {"Lkh", {"HLW-Knicktiefe", "tailplane kink chord"}},
-    {"Lah", {"HLW-Randtiefe", "tailplane tip chord"}},
-    {"Vkh", {"HLW-Versatz am Knick", "tailplane kink offset"}},
-    {"Vah", {"HLW-Versatz am Rand", "tailplane tip offset"}},
-    {"Rh", {"Abstand Fl\u00fcgel\u2013HLW", "wing to tailplane distance"}},
-}};
-
-static_assert([] {
-  for (std::size_t i = 0; i < kFieldDescriptions.size(); ++i) {
-    if (kFieldDescriptions[i].code != calc::kModelFieldCodes[i]) return false;
-  }
-  return true;
-}());
 
 // A plotted curve: the result label it follows (its value and its text).
 struct Curve {
@@ -106,8 +77,8 @@ std::pair<double, double> Widened(double low, double high) {
 }  // namespace
 
 QString FieldTitle(int field, present::Language language) {
-  const FieldDescription& description = kFieldDescriptions.at(static_cast<std::size_t>(field));
-  return Text(description.code) + QStringLiteral(" \u2013 ") + Text(In(description.text, language));
+  const std::string_view code = calc::kModelFieldCodes.at(static_cast<std::size_t>(field));
+  return Text(code) + QStringLiteral(" \u2013 ") + Text(In(*present::FindFieldDescription(code), language));
 }
 
 WhatIfChart::WhatIfChart(QWidget* parent) : QChartView(parent) {
