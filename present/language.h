@@ -12,18 +12,20 @@ enum class Language : std::size_t { German, English };
 
 // What the program shows of a language itself: the code of cgcalc-cli's
 // --language, and the toolbar button that switches to it (object name,
-// caption and hint, as they always stood).
+// caption, hint and width in pixels, as they always stood; the buttons stand
+// side by side in this order).
 struct LanguageEntry {
   Language language;
   std::string_view code;
   std::string_view buttonName;
   std::string_view buttonCaption;
   std::string_view buttonHint;
+  int buttonWidth;
 };
 
 inline constexpr LanguageEntry kLanguages[] = {
-    {Language::German, "de", "Button1", "deutsch", "english version"},
-    {Language::English, "en", "Button2", "english", "german version"},
+    {Language::German, "de", "Button1", "deutsch", "english version", 55},
+    {Language::English, "en", "Button2", "english", "german version", 56},
 };
 inline constexpr std::size_t kLanguageCount = std::size(kLanguages);
 

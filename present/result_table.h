@@ -8,51 +8,26 @@
 
 #include "calc/stability.h"
 #include "present/language.h"
+#include "present/result_rows.h"
 
 namespace present {
 
-// The result table of the main window, the one description that the window,
-// `cgcalc-cli --labels`, `--json` and the readable table all follow. A row
-// has a caption per language and up to four cells; a cell is one result
-// label. A new result is one more cell (and a new row one more row); the
-// window also needs the label's place on the screen.
-
-enum class Column : std::size_t { Wing, Tailplane, Total };
-inline constexpr std::size_t kColumnCount = 3;
-
-// Which stage of the recalculation produces a value: the window writes the
-// wing's labels as soon as the wing is computed, the others after the
-// tailplane and the totals, so a failure of the second stage leaves them
-// as they were.
-enum class Stage { Wing, Totals };
-
-struct ResultCell {
-  std::string_view name;  // the label's object name and its key in --labels and --json; empty: no cell
-  std::size_t order = 0;  // its place in the label order (the order --labels lists and the window writes)
-  Column column = Column::Wing;
-  Stage stage = Stage::Totals;
-  long double (*value)(const calc::TStabilityData&) = nullptr;
-  int width = 5;  // FormatFixed's width and decimals
-  int decimals = 1;
-  bool aspectRatioColoured = false;  // turns red while the aspect-ratio warning stands
-  std::string_view unit;             // printed after the value in the readable table ("%:"); empty for none
-
-  constexpr bool Present() const { return !name.empty(); }
-};
-
-inline constexpr std::size_t kMaxCellsPerRow = 4;
-
-struct ResultRow {
-  std::string_view captionName;  // the row caption's object name (Label4 ...)
-  Caption caption;
-  std::array<ResultCell, kMaxCellsPerRow> cells;  // the unused ones have no name
-};
+// What follows from the result rows (result_rows.h): the labels in their
+// order, their texts, and the aspect-ratio warning.
 
 // The rows from top to bottom.
-std::span<const ResultRow> ResultRows();
+constexpr std::span<const ResultRow> ResultRows() { return kResultRows; }
+
+constexpr std::size_t CountCells(std::span<const ResultRow> rows) {
+  std::size_t count = 0;
+  for (const ResultRow& row : rows) {
+    for (const ResultCell& cell : row.cells) count += cell.Present() ? 1 : 0;
+  }
+  return count;
+}
+inline constexpr std::size_t kResultLabelCount = CountCells(kResultRows);
 
 // Every cell once, in label order.
-inline constexpr std::size_t kResultLabelCount = 20;
 std::span<const ResultCell* const> CellsInLabelOrder();
 
 // The cell named `name`, or nullptr.

@@ -24,7 +24,7 @@ class ActivationTest : public WindowTest {
     QFile::remove(ModelPath());  // else Save as would ask before replacing it
     SaveModelAs(ModelPath());
     Button(QStringLiteral("Button1")).click();  // "deutsch"
-    ASSERT_FALSE(Main().LanguageEnglish());
+    ASSERT_EQ(Main().Language(), present::Language::German);
     EditFieldUnnoticed(QStringLiteral("B"), QStringLiteral("1000"));
     ASSERT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), ExpectedLabelText("default", "Lab_St"));
   }
@@ -36,7 +36,7 @@ class ActivationTest : public WindowTest {
     EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), QStringLiteral(" 21.5"));
     EXPECT_EQ(Main().CurrentFileName(), ModelPath());
     EXPECT_EQ(NamedLabel(QStringLiteral("Lab_fname")).text(), ModelPath());
-    EXPECT_FALSE(Main().LanguageEnglish());
+    EXPECT_EQ(Main().Language(), present::Language::German);
   }
 
   // start would have taken in the span edited unnoticed.
@@ -61,7 +61,7 @@ TEST_F(ActivationTest, NothingIsComputedBeforeTheFirstActivation) {
   CreateWindows();
   SetField(QStringLiteral("B"), QStringLiteral("1000"));
   EXPECT_FALSE(Main().RecalcEnabled());
-  EXPECT_FALSE(Main().LanguageEnglish());
+  EXPECT_EQ(Main().Language(), present::Language::German);
   EXPECT_TRUE(Main().CurrentFileName().isEmpty());
   for (const QString& text : Values()) EXPECT_TRUE(text.isEmpty());
   EXPECT_TRUE(NamedLabel(QStringLiteral("Lab_fname")).text().isEmpty());
@@ -77,7 +77,7 @@ TEST_F(ActivationTest, FirstShowingRunsStart) {
   EXPECT_EQ(windows->Tracker().FocusedWindow(), &Main());
   EXPECT_EQ(Main().CurrentFileName(), QStringLiteral("NoName"));
   EXPECT_EQ(NamedLabel(QStringLiteral("Lab_fname")).text(), QStringLiteral("NoName"));
-  EXPECT_TRUE(Main().LanguageEnglish());
+  EXPECT_EQ(Main().Language(), present::Language::English);
   EXPECT_EQ(NamedLabel(QStringLiteral("Lab_St")).text(), ExpectedLabelText("default", "Lab_St"));
   EXPECT_NE(Diagram().DrawnCanvas(), nullptr);
   EXPECT_TRUE(TakeReports().isEmpty());
@@ -183,7 +183,7 @@ TEST_F(ActivationTest, FailingFirstStartIsReportedOnce) {
   EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("Invalid floating point operation.")});
   EXPECT_TRUE(Main().RecalcEnabled());
   EXPECT_EQ(NamedLabel(QStringLiteral("Lab_fname")).text(), QStringLiteral("NoName"));
-  EXPECT_FALSE(Main().LanguageEnglish());
+  EXPECT_EQ(Main().Language(), present::Language::German);
   for (const QString& text : Values()) EXPECT_TRUE(text.isEmpty());
 }
 
@@ -198,7 +198,7 @@ TEST_F(ActivationTest, LaterStartCompletesWhatAFailedFirstStartLeftUndone) {
   SetField(QStringLiteral("B"), QStringLiteral("1300"));
   VisitAboutWindow();
   OkButton().click();
-  EXPECT_TRUE(Main().LanguageEnglish());
+  EXPECT_EQ(Main().Language(), present::Language::English);
   EXPECT_EQ(Values(), kDefaultTable);
   EXPECT_TRUE(TakeReports().isEmpty());
 }

@@ -67,8 +67,10 @@ void MainWindow::connectHandlers() {
   connect(printAction_, &QAction::triggered, this, Guarded(&MainWindow::printClientArea));
   connect(quitAction_, &QAction::triggered, this, &QWidget::close);
   connect(aboutAction_, &QAction::triggered, this, Guarded(&MainWindow::showAbout));
-  connect(germanButton_, &QPushButton::clicked, this, Guarded(&MainWindow::switchToGerman));
-  connect(englishButton_, &QPushButton::clicked, this, Guarded(&MainWindow::switchToEnglish));
+  for (const present::LanguageEntry& entry : present::kLanguages) {
+    connect(languageButtons_[static_cast<std::size_t>(entry.language)], &QPushButton::clicked, this,
+            Guarded(&MainWindow::switchLanguage, entry.language));
+  }
   connect(balanceAction_, &QAction::triggered, this, &MainWindow::openBalanceCheck);
   connect(whatIfAction_, &QAction::triggered, this, &MainWindow::openWhatIf);
   connect(toolWindows_, &ToolWindows::measuredCgChanged, this, &MainWindow::redrawMeasuredCg);

@@ -95,7 +95,7 @@ class MainWindow : public QMainWindow {
   const QString& CurrentFileName() const { return currentFileName_; }
   bool RecalcEnabled() const { return recalcEnabled_; }
   // The language of the captions' last switch and of the warning line.
-  bool LanguageEnglish() const { return language_ == present::Language::English; }
+  present::Language Language() const { return language_; }
 
   const calc::TModelData& Model() const { return model_; }
   const calc::TStabilityData& Results() const { return results_; }
@@ -152,12 +152,6 @@ class MainWindow : public QMainWindow {
   // Help / About: runs the About command.
   void showAbout();
 
-  // The language buttons (main_window_language.cpp), "deutsch" (Button1) and "english"
-  // (Button2): switch the title, the units line, the column heads and the
-  // row captions, set the warning language and, while the stored wing aspect
-  // ratio is not at least 5, rewrite the warning line. Nothing is recalculated.
-  void switchToGerman();
-  void switchToEnglish();
   // The Tools menu: the balance check and the what-if plot, each built when
   // first opened, then following every recalculation and language switch.
   void openBalanceCheck();
@@ -189,12 +183,16 @@ class MainWindow : public QMainWindow {
   void buildToolBar();
   void arrangeTabOrder();
   void connectHandlers();
-  QLabel* addCaption(std::string_view name, const QString& text);
+  // A caption at (left, top) that takes the width of its text.
+  QLabel* addCaption(std::string_view name, int left, int top, const QString& text);
+  ValueLabel addValue(const present::ResultCell& cell, int top);
 
-  // A slot that runs `handler` through the boundary.
-  template <class Handler>
-  auto Guarded(Handler handler) {
-    return [this, handler] { boundary_.Run([this, handler] { (this->*handler)(); }); };
+  // A slot that runs `handler` with `arguments` through the boundary.
+  template <class Handler, class... Arguments>
+  auto Guarded(Handler handler, Arguments... arguments) {
+    return [this, handler, arguments...] {
+      boundary_.Run([this, handler, arguments...] { (this->*handler)(arguments...); });
+    };
   }
 
   void writeValues(present::Stage stage);
@@ -207,7 +205,13 @@ class MainWindow : public QMainWindow {
   // positions. Throws at a zero scale, after the centre line.
   void drawDiagram();
   void applyAspectRatioRule();
-  void showLanguage(present::Language language);
+  // What a language button runs (main_window_language.cpp; one button per
+  // present::kLanguages entry: "deutsch", Button1; "english", Button2):
+  // switches the title, the units line, the column heads and the row
+  // captions, sets the warning language and, while the stored wing aspect
+  // ratio is not at least 5, rewrites the warning line. Nothing is
+  // recalculated.
+  void switchLanguage(present::Language language);
   void showTitle(present::Language language);
 
   // The file commands' steps (main_window_files.cpp).
@@ -259,7 +263,7 @@ class MainWindow : public QMainWindow {
   QLabel* dimensionSketch_ = nullptr;  // Image1
   DiagramImage* diagramImage_ = nullptr;                       // Image2
   std::array<QLineEdit*, calc::kModelFieldCount> fields_{};     // Bot_B .. Bot_Rh in file order
-  std::vector<ValueLabel> valueLabels_;                         // Lab_St .. Lab_Stabh in label order
+  std::array<ValueLabel, present::kResultLabelCount> valueLabels_{};  // Lab_St .. Lab_Stabh in label order
   std::vector<SwitchedCaption> switchedCaptions_;               // column heads, row captions, units line
   QLabel* warningLine_ = nullptr;                               // Label17
   QLabel* fileNameLine_ = nullptr;                              // Lab_fname
@@ -267,8 +271,7 @@ class MainWindow : public QMainWindow {
   QWidget* toolBar_ = nullptr;                                  // ToolBar1
   QToolButton* loadButton_ = nullptr;                           // LoadButton
   QToolButton* saveAsButton_ = nullptr;                         // SaveButton
-  QPushButton* germanButton_ = nullptr;                         // Button1, "deutsch"
-  QPushButton* englishButton_ = nullptr;                        // Button2, "english"
+  std::array<QPushButton*, present::kLanguageCount> languageButtons_{};  // Button1 .. by present::Language
   QMenuBar* menuBar_ = nullptr;                                 // MainMenu1
   QAction* loadAction_ = nullptr;                               // Load1
   QAction* saveAction_ = nullptr;                               // Save1

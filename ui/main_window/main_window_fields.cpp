@@ -42,8 +42,10 @@ void MainWindow::arrangeTabOrder() {
     if (previous) setTabOrder(previous, field);
     previous = field;
   }
-  setTabOrder(previous, germanButton_);
-  setTabOrder(germanButton_, englishButton_);
+  for (QWidget* button : languageButtons_) {
+    setTabOrder(previous, button);
+    previous = button;
+  }
 }
 
 }  // namespace ui

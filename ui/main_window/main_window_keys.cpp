@@ -40,7 +40,7 @@ void MainWindow::watchKeys() {
   for (QLineEdit* field : fields_) field->installEventFilter(this);
   // Outside a dialog a push button takes only Space; on a desktop Enter
   // presses the focused button too.
-  for (QPushButton* button : {germanButton_, englishButton_}) button->installEventFilter(this);
+  for (QPushButton* button : languageButtons_) button->installEventFilter(this);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -1,4 +1,4 @@
-// The language buttons "deutsch" and "english".
+// The language buttons.
 #include <QLabel>
 
 #include "ui/main_window/main_window.h"
@@ -7,13 +7,8 @@
 
 namespace ui {
 
-void MainWindow::switchToGerman() { showLanguage(present::Language::German); }
-
-void MainWindow::switchToEnglish() { showLanguage(present::Language::English); }
-
-// Switches the captions to one language and makes the warning line follow.
 // The results stay as the last recalculation left them; nothing is computed.
-void MainWindow::showLanguage(present::Language language) {
+void MainWindow::switchLanguage(present::Language language) {
   showTitle(language);
   for (const SwitchedCaption& caption : switchedCaptions_) {
     SetCaptionFitted(*caption.label, Text(present::In(caption.caption, language)));

@@ -1,8 +1,7 @@
 // The main window's controls: where they sit, how they look, what they start with.
 #include <algorithm>
-#include <optional>
-#include <stdexcept>
-#include <string>
+#include <array>
+#include <span>
 #include <string_view>
 
 #include <QAction>
@@ -14,80 +13,85 @@
 #include <QScrollArea>
 #include <QToolButton>
 
-#include "ui/pictures/diagram_image.h"
+#include "diagram/planform.h"
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/tool_bar.h"
+#include "ui/pictures/diagram_image.h"
+#include "ui/pictures/dimension_sketch.h"
 #include "ui/pictures/icons.h"
 #include "ui/platform/appearance.h"
-#include "ui/pictures/dimension_sketch.h"
-#include "ui/main_window/tool_bar.h"
 
 namespace ui {
 namespace {
 
 constexpr int kClientWidth = 616;
-constexpr int kClientHeight = 425;
 constexpr int kToolBarHeight = 33;
+constexpr auto kStartLanguage = present::Language::English;
+
+// The toolbar's buttons stand side by side from its left edge: the two tool
+// buttons, then a push button per language.
+constexpr int kToolBarFirstLeft = 4;
+constexpr int kToolButtonWidth = 23;
+constexpr int kToolBarButtonTop = 2;
+constexpr int kToolBarButtonHeight = 22;
+
+constexpr int kSketchTop = 56;
+constexpr int kUnitsLineLeft = 96, kUnitsLineTop = 64;
+constexpr std::string_view kUnitsLineName = "Label14";
+constexpr int kFileNameLineLeft = 11, kFileNameLineTop = 32;
+constexpr std::string_view kFileNameLineName = "Lab_fname";
 // The least room between the end of the file-name line and the column heads
 // on its row.
 constexpr int kFileNameGap = 8;
-constexpr auto kStartLanguage = present::Language::English;
 
+// The result table: the column heads on one line, then a line per row with
+// its caption at the left and its values in their columns.
+constexpr int kHeadTop = 32;
+constexpr int kFirstRowTop = 48;
+constexpr int kRowPitch = 16;
+constexpr int kRowCaptionLeft = 304;
+constexpr int kValueWidth = 35;
 
-// The captions, by object name: each keeps its left edge and top and takes
-// the width of its text.
-struct CaptionPlace {
-  std::string_view name;
-  int left, top;
-  std::optional<QRgb> colour = std::nullopt;  // none: the window's text colour
+constexpr int RowTop(std::size_t row) { return kFirstRowTop + kRowPitch * static_cast<int>(row); }
+
+// The columns, by present::Column: the head (its caption and left edge), and
+// where and in which colour the column's values stand.
+struct ColumnPlace {
+  std::string_view headName;
+  int headLeft;
+  int valueLeft;
+  QRgb colour;
 };
-constexpr CaptionPlace kCaptionPlaces[] = {
-    {"Label1", 416, 32},   {"Label2", 480, 32},   {"Label3", 560, 32},  // column heads
-    {"Label4", 304, 48},   {"Label5", 304, 64},   {"Label6", 304, 80},  // row captions
-    {"Label7", 304, 96},   {"Label8", 304, 112},  {"Label9", 304, 128},
-    {"Label10", 304, 144}, {"Label11", 304, 160}, {"Label12", 304, 176},
-    {"Label13", 304, 192},
-    {"Label14", 96, 64},                                                // units line
-    {"Label15", 464, 176}, {"Label16", 464, 192},                       // units after values
-    {"Label17", 315, 400, kRed},                                        // warning line
-    {"Lab_fname", 11, 32, kMaroon},                                     // file-name line
-};
+constexpr std::array<ColumnPlace, present::kColumnCount> kColumnPlaces = {{
+    {"Label1", 416, 416, kBlue},
+    {"Label2", 480, 488, kGreen},
+    {"Label3", 560, 560, kBlack},
+}};
 
-// The column heads' names, by present::Column.
-constexpr std::array<std::string_view, present::kColumnCount> kColumnHeadNames = {"Label1", "Label2", "Label3"};
-constexpr std::string_view kUnitsLineName = "Label14";
-constexpr std::string_view kFileNameLineName = "Lab_fname";
+// A margin stands narrow and black between the wing and tailplane columns,
+// whatever column the readable table gives it, its unit right after it.
+constexpr int kMarginLeft = 440, kMarginWidth = 17, kMarginUnitLeft = 464;
 
-// The result values by their cell's name. Columns are wing (blue),
-// tailplane (green) and total (black); the two margins and the centres of
-// gravity they give are bold. A cell with a unit shows it in its own caption.
-struct ValuePlace {
-  std::string_view name;
-  int left, top, width;
+// Below the table the diagram, and below that the warning line and some room.
+constexpr int kDiagramLeft = 312;
+constexpr int kDiagramTop = RowTop(present::kResultRows.size());
+constexpr int kWarningLineLeft = 315;
+constexpr int kWarningLineTop = kDiagramTop + diagram::kDiagramHeight;
+constexpr int kBottomRoom = 12;
+constexpr int kClientHeight =
+    std::max(kWarningLineTop + kLineHeight + kBottomRoom, kSketchTop + kSketchHeight + kBottomRoom);
+
+// Where a value stands and how it looks, from its column and its kind.
+struct ValueLook {
+  int left, width;
   QRgb colour;
   bool bold;
-  std::string_view unitCaption = {};
 };
-constexpr ValuePlace kValuePlaces[] = {
-    {"Lab_St", 416, 48, 35, kBlue, false},     {"Lab_Lmt", 416, 64, 35, kBlue, false},
-    {"Lab_Lamt", 416, 80, 35, kBlue, false},   {"Lab_Caalt", 416, 96, 35, kBlue, false},
-    {"Lab_Rnpt", 416, 112, 35, kBlue, false},  {"Lab_Sh", 488, 48, 35, kGreen, false},
-    {"Lab_Lmh", 488, 64, 35, kGreen, false},   {"Lab_Lamh", 488, 80, 35, kGreen, false},
-    {"Lab_Caalh", 488, 96, 35, kGreen, false}, {"Lab_Rnph", 488, 112, 35, kGreen, false},
-    {"Lab_S", 560, 48, 35, kBlack, false},     {"Lab_Caal", 560, 96, 35, kBlack, false},
-    {"Lab_Rnp", 560, 112, 35, kBlack, false},  {"Lab_Xnplm", 560, 128, 35, kBlack, false},
-    {"Lab_Rhe", 560, 144, 35, kBlack, false},  {"Lab_Emdeda", 488, 160, 35, kGreen, false},
-    {"Lab_Rsp2", 560, 176, 35, kBlack, true},  {"Lab_Rsp1", 560, 192, 35, kBlack, true},
-    {"Lab_Stabv", 440, 176, 17, kBlack, true, "Label15"},
-    {"Lab_Stabh", 440, 192, 17, kBlack, true, "Label16"}};
-
-// The place of a control; a name without one is a mistake in these tables.
-template <class Place, std::size_t Count>
-const Place& PlaceOf(const Place (&places)[Count], std::string_view name) {
-  const auto found = std::ranges::find(places, name, &Place::name);
-  if (found == std::end(places)) throw std::logic_error("no place for " + std::string(name));
-  return *found;
+ValueLook LookOf(const present::ResultCell& cell) {
+  if (cell.kind == present::CellKind::Margin) return {kMarginLeft, kMarginWidth, kBlack, true};
+  const ColumnPlace& column = kColumnPlaces[static_cast<std::size_t>(cell.column)];
+  return {column.valueLeft, kValueWidth, column.colour, cell.kind == present::CellKind::CentreOfGravity};
 }
-
 
 }  // namespace
 
@@ -110,95 +114,101 @@ void MainWindow::buildClientArea() {
   dimensionSketch_ = new QLabel(client_);
   dimensionSketch_->setObjectName(QStringLiteral("Image1"));
   dimensionSketch_->setPixmap(DimensionSketch());
-  dimensionSketch_->setGeometry(0, 56, kSketchWidth, kSketchHeight);
+  dimensionSketch_->setGeometry(0, kSketchTop, kSketchWidth, kSketchHeight);
 
   diagramImage_ = new DiagramImage(client_);
   diagramImage_->setObjectName(QStringLiteral("Image2"));
-  diagramImage_->move(312, 208);
+  diagramImage_->move(kDiagramLeft, kDiagramTop);
 }
 
-QLabel* MainWindow::addCaption(std::string_view name, const QString& text) {
-  const CaptionPlace& place = PlaceOf(kCaptionPlaces, name);
+QLabel* MainWindow::addCaption(std::string_view name, int left, int top, const QString& text) {
   auto* label = new QLabel(client_);
   label->setObjectName(Text(name));
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  label->move(place.left, place.top);
-  if (place.colour) SetTextColour(*label, *place.colour);
+  label->move(left, top);
   SetCaptionFitted(*label, text);
   return label;
 }
 
 void MainWindow::buildResultTable() {
   // The captions the language buttons switch start in English.
-  const auto addSwitched = [this](std::string_view name, const present::Caption& caption) {
-    switchedCaptions_.push_back({addCaption(name, Text(present::In(caption, kStartLanguage))), caption});
+  const auto addSwitched = [this](std::string_view name, int left, int top, const present::Caption& caption) {
+    switchedCaptions_.push_back({addCaption(name, left, top, Text(present::In(caption, kStartLanguage))), caption});
   };
   const present::WindowCaptions& window = present::kWindowCaptions;
-  for (std::size_t column = 0; column < present::kColumnCount; ++column)
-    addSwitched(kColumnHeadNames[column], window.columnHeads[column]);
-  for (const present::ResultRow& row : present::ResultRows()) addSwitched(row.captionName, row.caption);
-  addSwitched(kUnitsLineName, window.units);
-  for (const present::ResultRow& row : present::ResultRows()) {
-    for (const present::ResultCell& cell : row.cells) {
-      if (!cell.Present() || cell.unit.empty()) continue;
-      addCaption(PlaceOf(kValuePlaces, cell.name).unitCaption, Text(cell.unit));
+  for (std::size_t column = 0; column < present::kColumnCount; ++column) {
+    const ColumnPlace& place = kColumnPlaces[column];
+    addSwitched(place.headName, place.headLeft, kHeadTop, window.columnHeads[column]);
+  }
+  const std::span<const present::ResultRow> rows = present::ResultRows();
+  for (std::size_t row = 0; row < rows.size(); ++row)
+    addSwitched(rows[row].captionName, kRowCaptionLeft, RowTop(row), rows[row].caption);
+  addSwitched(kUnitsLineName, kUnitsLineLeft, kUnitsLineTop, window.units);
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    for (const present::ResultCell& cell : rows[row].cells) {
+      if (cell.kind == present::CellKind::Margin)
+        addCaption(cell.unitCaptionName, kMarginUnitLeft, RowTop(row), Text(cell.unit));
     }
   }
-  warningLine_ = addCaption(present::kWarningLabelName, QString());
-  fileNameLine_ = addCaption(kFileNameLineName, QString());
+  warningLine_ = addCaption(present::kWarningLabelName, kWarningLineLeft, kWarningLineTop, QString());
+  SetTextColour(*warningLine_, kRed);
+  fileNameLine_ = addCaption(kFileNameLineName, kFileNameLineLeft, kFileNameLineTop, QString());
+  SetTextColour(*fileNameLine_, kMaroon);
   // The column heads start with the wing's, the leftmost.
-  fileNameRoom_ = PlaceOf(kCaptionPlaces, kColumnHeadNames[0]).left - PlaceOf(kCaptionPlaces, kFileNameLineName).left -
-                  kFileNameGap;
+  fileNameRoom_ = kColumnPlaces[0].headLeft - kFileNameLineLeft - kFileNameGap;
 
-  // The values keep their size whatever they show, centred on silver.
-  for (const present::ResultCell* cell : present::CellsInLabelOrder()) {
-    const ValuePlace& place = PlaceOf(kValuePlaces, cell->name);
-    auto* label = new QLabel(client_);
-    label->setObjectName(Text(place.name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignCenter);
-    label->setFixedSize(place.width, kLineHeight);
-    label->move(place.left, place.top);
-    SetSilverBackground(*label);
-    SetTextColour(*label, place.colour);
-    if (place.bold) label->setFont(BoldWindowFont());
-    valueLabels_.push_back({cell, label, place.colour});
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    for (const present::ResultCell& cell : rows[row].cells) {
+      if (cell.Present()) valueLabels_[cell.order] = addValue(cell, RowTop(row));
+    }
   }
+}
+
+MainWindow::ValueLabel MainWindow::addValue(const present::ResultCell& cell, int top) {
+  const ValueLook look = LookOf(cell);
+  // The values keep their size whatever they show, centred on silver.
+  auto* label = new QLabel(client_);
+  label->setObjectName(Text(cell.name));
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignCenter);
+  label->setFixedSize(look.width, kLineHeight);
+  label->move(look.left, top);
+  SetSilverBackground(*label);
+  SetTextColour(*label, look.colour);
+  if (look.bold) label->setFont(BoldWindowFont());
+  return {&cell, label, look.colour};
 }
 
 void MainWindow::buildToolBar() {
   toolBar_ = new ToolBarStrip(client_, kToolBarHeight);
   toolBar_->setObjectName(QStringLiteral("ToolBar1"));
 
-  const auto addToolButton = [this](const QString& name, int left, const QIcon& icon, const QString& hint) {
+  int left = kToolBarFirstLeft;
+  const auto addToolButton = [this, &left](const QString& name, const QIcon& icon, const QString& hint) {
     auto* button = new QToolButton(toolBar_);
     button->setObjectName(name);
-    button->setGeometry(left, 2, 23, 22);
+    button->setGeometry(left, kToolBarButtonTop, kToolButtonWidth, kToolBarButtonHeight);
+    left += kToolButtonWidth;
     button->setIcon(icon);
     button->setIconSize(QSize(16, 16));
     button->setToolTip(hint);
     button->setFocusPolicy(Qt::NoFocus);
     return button;
   };
-  loadButton_ = addToolButton(QStringLiteral("LoadButton"), 4, OpenFolderIcon(), QStringLiteral("File open"));
-  saveAsButton_ = addToolButton(QStringLiteral("SaveButton"), 27, DiskIcon(), QStringLiteral("File save as"));
+  loadButton_ = addToolButton(QStringLiteral("LoadButton"), OpenFolderIcon(), QStringLiteral("File open"));
+  saveAsButton_ = addToolButton(QStringLiteral("SaveButton"), DiskIcon(), QStringLiteral("File save as"));
 
-  const auto addPushButton = [this](const QString& name, int left, int width, const QString& caption,
-                                    const QString& hint) {
-    auto* button = new QPushButton(caption, toolBar_);
-    button->setObjectName(name);
-    button->setGeometry(left, 2, width, 22);
-    button->setToolTip(hint);
+  for (const present::LanguageEntry& entry : present::kLanguages) {
+    auto* button = new QPushButton(Text(entry.buttonCaption), toolBar_);
+    button->setObjectName(Text(entry.buttonName));
+    button->setGeometry(left, kToolBarButtonTop, entry.buttonWidth, kToolBarButtonHeight);
+    left += entry.buttonWidth;
+    button->setToolTip(Text(entry.buttonHint));
     button->setAutoDefault(false);
-    return button;
-  };
-  germanButton_ =
-      addPushButton(QStringLiteral("Button1"), 50, 55, QStringLiteral("deutsch"), QStringLiteral("english version"));
-  englishButton_ =
-      addPushButton(QStringLiteral("Button2"), 105, 56, QStringLiteral("english"), QStringLiteral("german version"));
+    languageButtons_[static_cast<std::size_t>(entry.language)] = button;
+  }
 }
-
 
 void MainWindow::buildMenu() {
   menuBar_ = menuBar();
