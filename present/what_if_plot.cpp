@@ -1,4 +1,4 @@
-#include "ui/tools/what_if_plot.h"
+#include "present/what_if_plot.h"
 
 #include <cmath>
 #include <cstdio>
@@ -8,7 +8,7 @@
 #include "calc/failure.h"
 #include "calc/number_text.h"
 
-namespace ui {
+namespace present {
 namespace {
 
 // `magnitude` (> 0, finite) rounded to three significant digits, with "-"
@@ -84,4 +84,4 @@ std::vector<PointRun> SuccessfulRuns(const WhatIfPlot& plot) {
   return runs;
 }
 
-}  // namespace ui
+}  // namespace present

@@ -9,7 +9,7 @@
 #include "calc/stability.h"
 #include "calc/sweep.h"
 
-namespace ui {
+namespace present {
 
 // The numbers behind the what-if plot, without Qt: one dimension varied over
 // a range, each point computed by the sweep that `cgcalc-cli --sweep` runs,
@@ -61,4 +61,4 @@ struct PointRun {
 };
 std::vector<PointRun> SuccessfulRuns(const WhatIfPlot& plot);
 
-}  // namespace ui
+}  // namespace present
