@@ -11,7 +11,7 @@
 #include "calc/balance.h"
 #include "calc/fields.h"
 #include "calc/sweep.h"
-#include "ui/tools/what_if_plot.h"
+#include "present/what_if_plot.h"
 #include "ui/tools/what_if_window.h"
 
 namespace {
@@ -58,10 +58,10 @@ BENCHMARK(BM_WhatIfKeystrokeRedraw)->Unit(benchmark::kMillisecond)->Repetitions(
 // The points alone: the sweep over the span's default range, 1001 points.
 void BM_WhatIfPoints(benchmark::State& state) {
   const KeystrokeStates states = TailKeystroke();
-  const ui::RangeTexts range = ui::DefaultRange(1300);
-  const std::string rangeText = ui::WhatIfRangeText(range.From, range.To);
+  const present::RangeTexts range = present::DefaultRange(1300);
+  const std::string rangeText = present::WhatIfRangeText(range.From, range.To);
   for (auto _ : state) {
-    const ui::WhatIfPlot plot = ui::ComputeWhatIf(states.before, 0, rangeText);
+    const present::WhatIfPlot plot = present::ComputeWhatIf(states.before, 0, rangeText);
     benchmark::DoNotOptimize(plot.Points.data());
   }
 }

@@ -7,11 +7,11 @@ namespace {
 
 double MeasuredCg(const TBalanceInput& input) {
   if (input.Cg) return *input.Cg;
-  if (!input.Supports) throw BalanceInputError(kNoCgText);
+  if (!input.Supports) throw BalanceInputError(BalanceInputKind::NoCg);
   const TSupports& s = *input.Supports;
   const double mass = ToDouble(Ext(s.Ma) + s.Mb);
-  if (mass == 0) throw BalanceInputError(kNoSupportMassText);
-  if (s.Xa == s.Xb) throw BalanceInputError(kSameSupportText);
+  if (mass == 0) throw BalanceInputError(BalanceInputKind::NoSupportMass);
+  if (s.Xa == s.Xb) throw BalanceInputError(BalanceInputKind::SameSupport);
   return ToDouble((Ext(s.Ma) * s.Xa + Ext(s.Mb) * s.Xb) / mass);
 }
 

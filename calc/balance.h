@@ -55,16 +55,31 @@ struct TBalanceData {
   double NewMass = 0;       // Mass + Ballast, when Advice is Ballast
 };
 
-// The inputs cannot give a centre of gravity; what() is the message.
+// Why the inputs give no centre of gravity.
+enum class BalanceInputKind { NoCg, NoSupportMass, SameSupport };
+
+// The message of each kind, in English; the window shows its translation.
+constexpr const char* BalanceInputText(BalanceInputKind kind) {
+  switch (kind) {
+    case BalanceInputKind::NoCg:
+      return "no centre of gravity entered";
+    case BalanceInputKind::NoSupportMass:
+      return "the supports carry no mass";
+    case BalanceInputKind::SameSupport:
+      return "both supports stand at the same place";
+  }
+  return "no centre of gravity entered";
+}
+
+// The inputs cannot give a centre of gravity; what() is BalanceInputText(kind).
 class BalanceInputError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
-};
+  explicit BalanceInputError(BalanceInputKind kind) : std::runtime_error(BalanceInputText(kind)), kind_(kind) {}
+  BalanceInputKind Kind() const { return kind_; }
 
-// Error messages, in English; the window shows their translations.
-inline constexpr const char* kNoCgText = "no centre of gravity entered";
-inline constexpr const char* kNoSupportMassText = "the supports carry no mass";
-inline constexpr const char* kSameSupportText = "both supports stand at the same place";
+ private:
+  BalanceInputKind kind_;
+};
 
 // Computes the balance check from the aircraft's results. Throws
 // BalanceInputError for inputs that give no centre of gravity (none entered,

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "extended.h"
+#include "failure.h"
 #include "powers_of_ten.h"
 
 namespace calc {
@@ -35,21 +36,25 @@ void NumberScanner::Put(char c) {
     case State::Mantissa:
       if (IsDigit(c)) {
         mantissa_ = mantissa_ * 10.0L + static_cast<long double>(c - '0');
+        mantissaDigits_ = true;
         state_ = State::Mantissa;
       } else if (c == '.') {
         state_ = State::Fraction;
       } else if (IsExponentLetter(c)) {
         state_ = State::ExponentLetter;
       } else {
-        state_ = State::Invalid;
+        Stop(c);
       }
       return;
     case State::Fraction:
       if (IsDigit(c)) {
         mantissa_ = mantissa_ * 10.0L + static_cast<long double>(c - '0');
+        mantissaDigits_ = true;
         ++fraction_;
+      } else if (IsExponentLetter(c)) {
+        state_ = State::ExponentLetter;
       } else {
-        state_ = IsExponentLetter(c) ? State::ExponentLetter : State::Invalid;
+        Stop(c);
       }
       return;
     case State::ExponentLetter:
@@ -65,12 +70,44 @@ void NumberScanner::Put(char c) {
         exponent_ = std::min(exponent_ * 10 + (c - '0'), kExponentCeiling);
         state_ = State::Exponent;
       } else {
-        state_ = State::Invalid;
+        Stop(c);
       }
+      return;
+    case State::Trailing:
+      if (c != ' ') state_ = State::Invalid;
       return;
     case State::Invalid:
       return;
   }
+}
+
+void NumberScanner::Stop(char c) {
+  // Spaces after a number are told apart only for Form(); the value is that
+  // of any invalid text.
+  state_ = c == ' ' && Form() == NumberForm::Number ? State::Trailing : State::Invalid;
+}
+
+NumberForm NumberScanner::Form() const {
+  switch (state_) {
+    case State::Blanks:
+      return NumberForm::Blank;
+    case State::AfterSign:
+      return NumberForm::Unfinished;
+    case State::Mantissa:
+      return NumberForm::Number;
+    case State::Fraction:
+      return mantissaDigits_ ? NumberForm::Number : NumberForm::Unfinished;
+    case State::ExponentLetter:
+    case State::ExponentSign:
+      return mantissaDigits_ ? NumberForm::Unfinished : NumberForm::NoNumber;
+    case State::Exponent:
+      return mantissaDigits_ ? NumberForm::Number : NumberForm::NoNumber;
+    case State::Trailing:
+      return NumberForm::NumberAndBlanks;
+    case State::Invalid:
+      break;
+  }
+  return NumberForm::NoNumber;
 }
 
 double NumberScanner::Finish() const {
@@ -99,6 +136,25 @@ double ParseNumber(std::string_view text) {
   NumberScanner scanner;
   for (char c : text) scanner.Put(c);
   return scanner.Finish();
+}
+
+NumberForm NumberFormOf(std::string_view text) {
+  NumberScanner scanner;
+  for (char c : text) scanner.Put(c);
+  return scanner.Form();
+}
+
+std::optional<double> WholeNumber(std::string_view text) {
+  NumberScanner scanner;
+  for (char c : text) scanner.Put(c);
+  if (scanner.Form() != NumberForm::Number) return std::nullopt;
+  try {
+    const double value = scanner.Finish();
+    if (std::isfinite(value)) return value;
+  } catch (const ArithmeticFailure&) {
+    // Beyond the range: no usable value either.
+  }
+  return std::nullopt;
 }
 
 }  // namespace calc

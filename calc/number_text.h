@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,22 +17,52 @@ namespace calc {
 // ten of 5120 or more gives infinity or zero without a failure.
 double ParseNumber(std::string_view text);
 
+// How much of a text is a number by the rule above. A number here has at
+// least one digit before its exponent ("." and "E5" read as 0 but are none).
+enum class NumberForm : std::uint8_t {
+  Blank,            // empty, or spaces only
+  Number,           // wholly one number
+  NumberAndBlanks,  // a number with spaces after it, which make the text
+                    // invalid: "-1.5 " reads as 15
+  Unfinished,       // the start of a number: "-", ".", "1e", "2e+"
+  NoNumber,         // no more characters make it a number: "8O", "inf", "1e5x"
+};
+
 // The same rule fed one character at a time, for reading model file lines of
 // any length without keeping them. Finish() may throw as ParseNumber does.
 class NumberScanner {
  public:
   void Put(char c);
   double Finish() const;
+  // The form of the characters put so far.
+  NumberForm Form() const;
 
  private:
-  enum class State : std::uint8_t { Blanks, AfterSign, Mantissa, Fraction, ExponentLetter, ExponentSign, Exponent, Invalid };
+  enum class State : std::uint8_t {
+    Blanks, AfterSign, Mantissa, Fraction, ExponentLetter, ExponentSign, Exponent,
+    Trailing,  // invalid, but only spaces after a number so far
+    Invalid
+  };
+  // Ends the number at the character `c` that does not continue it.
+  void Stop(char c);
+
   State state_ = State::Blanks;
   bool negative_ = false;
+  bool mantissaDigits_ = false;
   long double mantissa_ = 0;    // M, every digit seen so far
   std::int64_t fraction_ = 0;   // f, digits after the point
   std::int64_t exponent_ = 0;   // |X|, saturated far beyond any meaningful power
   bool exponentNegative_ = false;
 };
+
+// The form of a whole text.
+NumberForm NumberFormOf(std::string_view text);
+
+// The value of a text that is wholly a number (NumberForm::Number) and reads
+// as a finite value, as ParseNumber reads it; nothing for any other text.
+// Never throws. For values given where a wrong reading must not pass
+// silently, as on the command line.
+std::optional<double> WholeNumber(std::string_view text);
 
 // Number to fixed-point text, right-aligned in `width` characters (never cut),
 // rounded half away from zero at the first dropped digit of 17 places after
@@ -40,5 +71,16 @@ class NumberScanner {
 // keeps its sign. Widths above 255 count as 255, decimals above 216 as 216,
 // negative ones as 0. Never fails.
 std::string FormatFixed(long double value, int width, int decimals);
+
+// Number to plain decimal text: no exponent, no zeros after the point that
+// add nothing, no point for a whole number ("437.5", "-30", "0.005", "1200").
+
+// The value ±digits · 10^exponent; `digits` are decimal digits without
+// leading zeros ("0" for zero, then `negative` false).
+std::string PlainDecimal(bool negative, std::string digits, int exponent);
+
+// The shortest text that reads back as `value` (finite; the largest doubles
+// take 309 digits).
+std::string PlainDecimal(double value);
 
 }  // namespace calc

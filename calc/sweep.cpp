@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "failure.h"
+#include "number_text.h"
 
 namespace calc {
 namespace {
@@ -18,30 +19,26 @@ struct Decimal {
 constexpr int kMaxSignificantDigits = 15;
 constexpr int kMaxScale = 15;
 
+// Which texts are numbers is the rule of ParseNumber; a plain decimal is
+// one without exponent, read here exactly instead of rounded to a double.
 std::optional<Decimal> ParseDecimal(std::string_view text) {
+  if (NumberFormOf(text) != NumberForm::Number || text.find_first_of("eE") != std::string_view::npos) {
+    return std::nullopt;
+  }
   Decimal decimal;
   bool negative = false;
-  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
   bool point = false;
-  int digitCount = 0;
   int significant = 0;
   for (const char c : text) {
-    if (c == '.' && !point) {
-      point = true;
-    } else if (c >= '0' && c <= '9') {
-      ++digitCount;
-      if (significant > 0 || c != '0') ++significant;
-      if (significant > kMaxSignificantDigits) return std::nullopt;
-      decimal.digits = decimal.digits * 10 + (c - '0');
-      if (point) ++decimal.decimals;
-    } else {
-      return std::nullopt;
-    }
+    if (c == '-') negative = true;
+    if (c == '.') point = true;
+    if (c < '0' || c > '9') continue;  // blanks, sign and point, placed by the rule
+    if (significant > 0 || c != '0') ++significant;
+    if (significant > kMaxSignificantDigits) return std::nullopt;
+    decimal.digits = decimal.digits * 10 + (c - '0');
+    if (point) ++decimal.decimals;
   }
-  if (digitCount == 0 || decimal.decimals > kMaxScale) return std::nullopt;
+  if (decimal.decimals > kMaxScale) return std::nullopt;
   if (negative) decimal.digits = -decimal.digits;
   return decimal;
 }
@@ -69,14 +66,7 @@ std::string WideText(Wide value) {
 
 std::string DecimalRange::ValueText(std::int64_t i) const {
   const Wide value = static_cast<Wide>(From) + static_cast<Wide>(i) * Step;
-  std::string digits = WideText(value < 0 ? -value : value);
-  if (Scale > 0) {
-    if (digits.size() <= static_cast<std::size_t>(Scale)) digits.insert(0, Scale + 1 - digits.size(), '0');
-    digits.insert(digits.size() - static_cast<std::size_t>(Scale), 1, '.');
-    digits.erase(digits.find_last_not_of('0') + 1);
-    if (digits.back() == '.') digits.pop_back();
-  }
-  return value < 0 ? "-" + digits : digits;
+  return PlainDecimal(value < 0, WideText(value < 0 ? -value : value), -Scale);
 }
 
 std::optional<DecimalRange> ParseDecimalRange(std::string_view text, std::string& error) {

@@ -27,17 +27,18 @@ struct DecimalRange {
   std::int64_t Count = 1;  // how many values
   int Scale = 0;           // decimals
 
-  // The i-th value (0 <= i < Count) as its shortest decimal text: no
-  // trailing zeros after the point, no point for whole numbers, "-" only for
-  // negative values ("-30", "0.5", "437.5").
+  // The i-th value (0 <= i < Count) as its PlainDecimal text ("-30", "0.5",
+  // "437.5").
   std::string ValueText(std::int64_t i) const;
 };
 
 // The most points one sweep may have, a grid's product included.
 inline constexpr std::int64_t kMaxSweepPoints = 1'000'000;
 
-// Reads "FROM:TO:STEP", each a plain decimal (optional sign, digits with at
-// most one point, at most 15 significant digits). On a bad range returns
+// Reads "FROM:TO:STEP", each a plain decimal: wholly a number by
+// ParseNumber's rule but without exponent (leading blanks, optional sign,
+// digits with at most one point), at most 15 significant digits and 15
+// decimals. On a bad range returns
 // nothing and puts the reason into `error`: which part is not a number,
 // a step of 0, a step whose sign points away from TO, or more than
 // kMaxSweepPoints values.

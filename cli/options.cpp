@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
+
+#include "calc/number_text.h"
 
 #include "calc/model.h"
 
@@ -18,16 +19,14 @@ void ChooseFormat(Options& options, ReportFormat format) {
   options.formatChosen = true;
 }
 
-// A plain number for the balance options; an unusable one is remembered
-// and reported once all arguments are read.
+// A number for the balance options, read as the balance window reads it,
+// but only a text that is wholly a number and stays in range: a value the
+// window would read differently ("1.5 " as 15) must not pass unnoticed.
+// An unusable one is remembered and reported once all arguments are read.
 std::optional<double> BalanceNumber(Options& options, std::string_view option, std::string_view text) {
-  double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
-    if (options.balanceError.empty()) {
-      options.balanceError = std::string(option) + ": '" + std::string(text) + "' is not a number";
-    }
-    return std::nullopt;
+  const std::optional<double> value = calc::WholeNumber(text);
+  if (!value && options.balanceError.empty()) {
+    options.balanceError = std::string(option) + ": '" + std::string(text) + "' is not a number";
   }
   return value;
 }

@@ -3,21 +3,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "diagram/palette.h"
+
 namespace diagram {
-
-// A colour as red, green and blue components.
-struct Colour {
-  std::uint8_t Red = 0, Green = 0, Blue = 0;
-  friend bool operator==(Colour, Colour) = default;
-};
-
-inline constexpr Colour kSilver{192, 192, 192};
-inline constexpr Colour kRed{255, 0, 0};
-inline constexpr Colour kBlue{0, 0, 255};
-inline constexpr Colour kGreen{0, 128, 0};
-inline constexpr Colour kBlack{0, 0, 0};
-inline constexpr Colour kWhite{255, 255, 255};
-inline constexpr Colour kMagenta{255, 0, 255};
 
 // A surface of whole pixels, origin top left, x to the right, y down, whose
 // pen, brush and current position persist between drawings, so that one

@@ -92,7 +92,7 @@ PlanformDrawing PlanformOps(const calc::TModelData& model, double cgSmallMargin,
     out.Stroke(kMarkLeft, row, kMarkEnd, row);
   }
   if (measuredCg) {
-    out.Pen(kMagenta);
+    out.Pen(kFuchsia);
     const long double row = baseRow - out.R(static_cast<long double>(model.Li) - *measuredCg);
     out.Stroke(kMarkLeft, row, kMarkEnd, row);
     out.Pen(kBlack);

@@ -46,46 +46,10 @@ void ModelLookCheck::Put(char c) {
     if (!LineFits()) Refuse();
     afterData_ = true;
   } else {
-    number_ = Step(number_, c, mantissaDigits_);
-    if (c >= '0' && c <= '9' && (number_ == Number::Integer || number_ == Number::Fraction)) mantissaDigits_ = true;
-    if (number_ == Number::Bad) Refuse();
+    number_.Put(c);
+    if (number_.Form() == calc::NumberForm::NoNumber) Refuse();
   }
   if (refused_ && lineText_.size() >= kLookTextLength) complete_ = true;
-}
-
-ModelLookCheck::Number ModelLookCheck::Step(Number state, char c, bool mantissaDigits) {
-  const bool digit = c >= '0' && c <= '9';
-  const bool sign = c == '+' || c == '-';
-  const bool blank = c == kBlank;
-  switch (state) {
-    case Number::Leading:
-      if (blank) return Number::Leading;
-      if (sign) return Number::Sign;
-      [[fallthrough]];
-    case Number::Sign:
-      if (digit) return Number::Integer;
-      return c == '.' ? Number::Fraction : Number::Bad;
-    case Number::Integer:
-    case Number::Fraction:
-      if (digit) return state;
-      if (c == '.' && state == Number::Integer) return Number::Fraction;
-      if (!mantissaDigits) return Number::Bad;  // a point alone is no number
-      if (c == 'e' || c == 'E') return Number::ExponentLetter;
-      return blank ? Number::Trailing : Number::Bad;
-    case Number::ExponentLetter:
-      if (sign) return Number::ExponentSign;
-      [[fallthrough]];
-    case Number::ExponentSign:
-      return digit ? Number::Exponent : Number::Bad;
-    case Number::Exponent:
-      if (digit) return Number::Exponent;
-      [[fallthrough]];
-    case Number::Trailing:
-      return blank ? Number::Trailing : Number::Bad;
-    case Number::Bad:
-      break;
-  }
-  return Number::Bad;
 }
 
 void ModelLookCheck::EndLine() {
@@ -96,23 +60,17 @@ void ModelLookCheck::EndLine() {
   }
   ++line_;
   lineText_.clear();
-  number_ = Number::Leading;
-  mantissaDigits_ = false;
+  number_ = calc::NumberScanner();
   if (line_ > calc::kModelFieldCount) afterData_ = true;
 }
 
 bool ModelLookCheck::LineFits() const {
-  switch (number_) {
-    case Number::Leading:  // empty, or blanks only
-    case Number::Integer:
-    case Number::Exponent:
-    case Number::Trailing:
-      return true;
-    case Number::Fraction:
-      return mantissaDigits_;
-    default:
-      return false;
-  }
+  // Whether this is a model file at all is the question: blanks after a
+  // number (the reader then takes its digits alone) do not make it another
+  // kind of file.
+  const calc::NumberForm form = number_.Form();
+  return form == calc::NumberForm::Blank || form == calc::NumberForm::Number ||
+         form == calc::NumberForm::NumberAndBlanks;
 }
 
 void ModelLookCheck::Refuse() { refused_ = true; }

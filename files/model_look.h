@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "calc/number_text.h"
 #include "line_ends.h"
 
 namespace files {
@@ -14,14 +14,14 @@ namespace files {
 //
 // A model file looks like one when each of its first fifteen lines is empty
 // or holds one plain number text, and nothing but blanks, line ends and
-// byte 26 (Ctrl-Z) follows line 15. A plain number text is an optional sign,
-// digits with at most one point (at least one digit), and an optional
-// exponent (E or e, optional sign, digits); blanks (spaces only, as for the
-// numbers themselves) may stand before and after it. Lines end as the reader
-// splits them (see LineEnds). Byte 26 ends the data as for the reader: the
-// line it stands in and the missing lines up to the fifteenth are fine as
-// far as they go, and everything after it must again be blanks, line ends
-// or byte 26 - numbers after it would silently be ignored.
+// byte 26 (Ctrl-Z) follows line 15. A plain number text is a number by
+// calc::ParseNumber's rule with at least one digit (calc::NumberForm::Number);
+// blanks (spaces only, as for the numbers themselves) may stand before and
+// after it. Lines end as the reader splits them (see LineEnds). Byte 26
+// ends the data as for the reader: the line it stands in and the missing
+// lines up to the fifteenth are fine as far as they go, and everything after
+// it must again be blanks, line ends or byte 26 - numbers after it would
+// silently be ignored.
 struct ModelFileLook {
   bool looksLikeModel = true;
   // The first line that does not fit, counted from 1; a number above 15
@@ -55,12 +55,7 @@ class ModelLookCheck {
   ModelFileLook Finish();
 
  private:
-  // Where the current line stands in a plain number text.
-  enum class Number : std::uint8_t { Leading, Sign, Integer, Fraction, ExponentLetter, ExponentSign, Exponent, Trailing, Bad };
-
   void Put(char c);
-  // The state after byte `c` of a line's number text.
-  static Number Step(Number state, char c, bool mantissaDigits);
   void EndLine();
   bool LineFits() const;
   void Refuse();
@@ -68,8 +63,7 @@ class ModelLookCheck {
   LineEnds lineEnds_;
   int line_ = 1;
   std::string lineText_;
-  Number number_ = Number::Leading;
-  bool mantissaDigits_ = false;
+  calc::NumberScanner number_;  // the current line's number text
   bool afterData_ = false;   // past line 15 or a byte 26: only blanks may follow
   bool refused_ = false;     // the current line does not fit
   bool complete_ = false;    // ... and its text is complete

@@ -27,11 +27,31 @@ constexpr std::array<Caption, 5> kAdvice = {{
     {"Ballastposition fehlt", "no ballast station"},
 }};
 
-constexpr std::array<std::pair<std::string_view, Caption>, 3> kErrors = {{
-    {calc::kNoCgText, {"kein Schwerpunkt eingegeben", calc::kNoCgText}},
-    {calc::kNoSupportMassText, {"die Auflagen tragen keine Masse", calc::kNoSupportMassText}},
-    {calc::kSameSupportText, {"beide Auflagen stehen an derselben Stelle", calc::kSameSupportText}},
+using calc::BalanceInputKind;
+using calc::BalanceInputText;
+
+struct BalanceError {
+  BalanceInputKind kind;
+  Caption caption;
+};
+
+constexpr BalanceError Error(BalanceInputKind kind, std::string_view german) {
+  return {kind, {german, BalanceInputText(kind)}};
+}
+
+constexpr std::array<BalanceError, 3> kErrors = {{
+    Error(BalanceInputKind::NoCg, "kein Schwerpunkt eingegeben"),
+    Error(BalanceInputKind::NoSupportMass, "die Auflagen tragen keine Masse"),
+    Error(BalanceInputKind::SameSupport, "beide Auflagen stehen an derselben Stelle"),
 }};
+
+constexpr bool ErrorsInKindOrder() {
+  for (std::size_t i = 0; i < kErrors.size(); ++i) {
+    if (static_cast<std::size_t>(kErrors[i].kind) != i) return false;
+  }
+  return true;
+}
+static_assert(ErrorsInKindOrder(), "kErrors is indexed by BalanceInputKind");
 
 std::string Length(double millimetres) { return calc::FormatFixed(millimetres, 5, 1); }
 std::string Grams(double grams) { return calc::FormatFixed(grams, 6, 1); }
@@ -67,11 +87,8 @@ std::string_view AdviceText(BalanceAdvice advice, Language language) {
   return In(kAdvice[static_cast<std::size_t>(advice)], language);
 }
 
-std::string_view BalanceErrorText(std::string_view englishMessage, Language language) {
-  for (const auto& [english, caption] : kErrors) {
-    if (english == englishMessage) return In(caption, language);
-  }
-  return englishMessage;
+std::string_view BalanceErrorText(BalanceInputKind kind, Language language) {
+  return In(kErrors[static_cast<std::size_t>(kind)].caption, language);
 }
 
 }  // namespace present

@@ -30,8 +30,8 @@ std::string_view VerdictText(calc::BalanceVerdict verdict, Language language);
 std::string_view AdviceText(calc::BalanceAdvice advice, Language language);
 
 // A balance input error's message in `language` (the English texts are
-// those of calc/balance.h).
-std::string_view BalanceErrorText(std::string_view englishMessage, Language language);
+// calc::BalanceInputText's).
+std::string_view BalanceErrorText(calc::BalanceInputKind kind, Language language);
 
 // The window's and the table's heading for the balance rows.
 inline constexpr Caption kBalanceTitle = {"Schwerpunktkontrolle", "Balance check"};

@@ -114,15 +114,19 @@ TEST(Balance, LimitsOfTheRange) {
 }
 
 TEST(Balance, InputsWithoutACentreOfGravityAreErrors) {
+  using Kind = calc::BalanceInputKind;
   const struct {
     const char* name;
     calc::TBalanceInput input;
+    calc::BalanceInputKind kind;
     const char* message;
   } rows[] = {
-      {"nothing entered", {}, "no centre of gravity entered"},
-      {"supports carry nothing", {{}, calc::TSupports{-50, 0, 150, 0}, {}, {}}, "the supports carry no mass"},
-      {"masses cancel", {{}, calc::TSupports{-50, 300, 150, -300}, {}, {}}, "the supports carry no mass"},
-      {"supports at one place", {{}, calc::TSupports{80, 300, 80, 1700}, {}, {}},
+      {"nothing entered", {}, Kind::NoCg, "no centre of gravity entered"},
+      {"supports carry nothing", {{}, calc::TSupports{-50, 0, 150, 0}, {}, {}}, Kind::NoSupportMass,
+       "the supports carry no mass"},
+      {"masses cancel", {{}, calc::TSupports{-50, 300, 150, -300}, {}, {}}, Kind::NoSupportMass,
+       "the supports carry no mass"},
+      {"supports at one place", {{}, calc::TSupports{80, 300, 80, 1700}, {}, {}}, Kind::SameSupport,
        "both supports stand at the same place"},
   };
   for (const auto& row : rows) {
@@ -131,6 +135,7 @@ TEST(Balance, InputsWithoutACentreOfGravityAreErrors) {
       calc::CalcBalance(row.input, DefaultModel());
       ADD_FAILURE() << "no error";
     } catch (const calc::BalanceInputError& error) {
+      EXPECT_EQ(error.Kind(), row.kind);
       EXPECT_STREQ(error.what(), row.message);
     }
   }

@@ -105,6 +105,28 @@ TEST(NumberScanner, FedByCharactersEqualsParseNumber) {
   }
 }
 
+TEST(NumberForm, HowMuchOfATextIsANumber) {
+  using calc::NumberForm;
+  const struct {
+    const char* text;
+    NumberForm form;
+  } rows[] = {
+      {"  ", NumberForm::Blank},
+      {" -1.5e+3", NumberForm::Number},
+      {"5.", NumberForm::Number},
+      {"-1.5 ", NumberForm::NumberAndBlanks},
+      {"1 5", NumberForm::NoNumber},
+      {"1e ", NumberForm::NoNumber},
+      {"E5", NumberForm::NoNumber},
+      {"-.", NumberForm::Unfinished},
+      {"2e+", NumberForm::Unfinished},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.text);
+    EXPECT_EQ(calc::NumberFormOf(row.text), row.form);
+  }
+}
+
 struct FormatCase {
   const char* Name;
   long double Value;

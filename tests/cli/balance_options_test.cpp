@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "calc/number_text.h"
+#include "cli/options.h"
 #include "cli/program.h"
+#include "files/model_look.h"
 
 namespace cli {
 namespace {
@@ -74,6 +77,37 @@ TEST(BalanceOptions, UnusableValuesAreUsageErrors) {
     EXPECT_EQ(outcome.status, kExitUsage);
     EXPECT_EQ(outcome.out, "");
     EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n') + 1), row.message);
+  }
+}
+
+// One scanner decides whether a text is a number, for a model file's line
+// and for an option alike; an accepted option reads as the balance window
+// reads the same text. Blanks after a number only the file check lets pass:
+// the reader then takes the digits alone ("1.5 " as 15), a value the
+// command line must not take silently. Nor does it take a value beyond the
+// range.
+TEST(BalanceOptions, NumbersReadAsInTheWindowAndTheFileCheck) {
+  const struct {
+    const char* text;
+    bool lineFits;
+    bool accepted;
+  } rows[] = {
+      {"+80", true, true},    {" 80", true, true},    {"-.5e1", true, true},   {"80 ", true, false},
+      {"1.5 ", true, false},  {"1e400", true, false}, {"1e5120", true, false}, {"", true, false},
+      {"8O", false, false},   {"inf", false, false},  {".", false, false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string("'") + row.text + "'");
+    files::ModelLookCheck look;
+    look.Feed(std::string(row.text) + "\n");
+    EXPECT_EQ(look.Finish().looksLikeModel, row.lineFits);
+    const ParsedArguments parsed = ParseArguments({"--cg", row.text, "m.dat"});
+    EXPECT_EQ(parsed.error.empty(), row.accepted) << parsed.error;
+    if (row.accepted) {
+      EXPECT_EQ(parsed.options.balance.Cg, calc::ParseNumber(row.text));
+    } else {
+      EXPECT_EQ(parsed.error, std::string("--cg: '") + row.text + "' is not a number");
+    }
   }
 }
 

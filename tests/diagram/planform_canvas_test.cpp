@@ -245,7 +245,7 @@ TEST(MeasuredCentreOfGravity, MarkFollowsTheSameRules) {
     for (int y = 0; y < kDiagramHeight; ++y) {
       for (int x = 0; x < kDiagramWidth; ++x) {
         if (plain.Pixel(x, y) == marked.Pixel(x, y)) continue;
-        EXPECT_EQ(marked.Pixel(x, y), kMagenta) << x << "," << y;
+        EXPECT_EQ(marked.Pixel(x, y), kFuchsia) << x << "," << y;
         EXPECT_EQ(plain.Pixel(x, y), kBlack) << x << "," << y;
         ++recoloured;
       }

@@ -3,10 +3,12 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
 #include "calc/surface.h"
+#include "diagram/line.h"
 #include "ui/pictures/dimension_fields.h"
 #include "ui/pictures/palette.h"
 
@@ -64,10 +66,10 @@ HalfPicture Placed(const SurfacePicture& s) {
 // The fuselage centre line: x 19..28, y 5..310.
 constexpr QRect kFuselage(19, 5, 10, 306);
 
-// Every line is plotted point by point (Bresenham), so slanted edges and
-// dots land on the same pixels whatever the rasteriser would choose.
-// The pen writes the pixels itself: a painter call per point would make the
-// sketch a noticeable part of the program's start-up.
+// Every line is plotted point by point with the diagram's line walk, so
+// slanted edges and dots land on the same pixels whatever the rasteriser
+// would choose. The pen writes the pixels itself: a painter call per point
+// would make the sketch a noticeable part of the program's start-up.
 class PixelPen {
  public:
   explicit PixelPen(QImage& image) : image_(image) {}
@@ -76,6 +78,8 @@ class PixelPen {
   void Point(int x, int y) {
     if (image_.valid(x, y)) image_.setPixel(x, y, color_);
   }
+  // Both end points included; a dotted line has every other pixel, its
+  // start among them.
   void Line(QPoint from, QPoint to, Stroke stroke = Stroke::Solid);
 
  private:
@@ -84,26 +88,16 @@ class PixelPen {
 };
 
 void PixelPen::Line(QPoint from, QPoint to, Stroke stroke) {
-  const int dx = std::abs(to.x() - from.x());
-  const int dy = -std::abs(to.y() - from.y());
-  const int stepX = from.x() < to.x() ? 1 : -1;
-  const int stepY = from.y() < to.y() ? 1 : -1;
-  int error = dx + dy;
-  int x = from.x();
-  int y = from.y();
-  for (int step = 0;; ++step) {
-    if (stroke == Stroke::Solid || step % 2 == 0) Point(x, y);
-    if (x == to.x() && y == to.y()) return;
-    const int doubled = 2 * error;
-    if (doubled >= dy) {
-      error += dy;
-      x += stepX;
-    }
-    if (doubled <= dx) {
-      error += dx;
-      y += stepY;
-    }
+  // The walk leaves the end out; each of its steps is one along the major axis.
+  const auto onStroke = [&](int x, int y) {
+    return stroke == Stroke::Solid || std::max(std::abs(x - from.x()), std::abs(y - from.y())) % 2 == 0;
+  };
+  diagram::VisibleLinePixels line(from.x(), from.y(), to.x(), to.y(), image_.width(), image_.height());
+  int x = 0, y = 0;
+  while (line.Next(x, y)) {
+    if (onStroke(x, y)) Point(x, y);
   }
+  if (onStroke(to.x(), to.y())) Point(to.x(), to.y());
 }
 
 // Filled arrow heads: half widths by distance from the tip. A line too

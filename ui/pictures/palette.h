@@ -2,25 +2,29 @@
 
 #include <QColor>
 
+#include "diagram/palette.h"
+
 namespace ui {
 
-// The standard sixteen-colour palette the windows, the dimension sketch and
-// the icons are drawn in.
-inline constexpr QRgb kBlack = qRgb(0, 0, 0);
-inline constexpr QRgb kMaroon = qRgb(128, 0, 0);
-inline constexpr QRgb kGreen = qRgb(0, 128, 0);
-inline constexpr QRgb kOlive = qRgb(128, 128, 0);
-inline constexpr QRgb kNavy = qRgb(0, 0, 128);
-inline constexpr QRgb kPurple = qRgb(128, 0, 128);
-inline constexpr QRgb kTeal = qRgb(0, 128, 128);
-inline constexpr QRgb kGrey = qRgb(128, 128, 128);
-inline constexpr QRgb kSilver = qRgb(192, 192, 192);
-inline constexpr QRgb kRed = qRgb(255, 0, 0);
-inline constexpr QRgb kBrightGreen = qRgb(0, 255, 0);
-inline constexpr QRgb kYellow = qRgb(255, 255, 0);
-inline constexpr QRgb kBlue = qRgb(0, 0, 255);
-inline constexpr QRgb kFuchsia = qRgb(255, 0, 255);
-inline constexpr QRgb kCyan = qRgb(0, 255, 255);
-inline constexpr QRgb kWhite = qRgb(255, 255, 255);
+constexpr QRgb Rgb(diagram::Colour colour) { return qRgb(colour.Red, colour.Green, colour.Blue); }
+
+// The program's palette (diagram/palette.h) as the windows, the dimension
+// sketch and the icons draw it.
+inline constexpr QRgb kBlack = Rgb(diagram::kBlack);
+inline constexpr QRgb kMaroon = Rgb(diagram::kMaroon);
+inline constexpr QRgb kGreen = Rgb(diagram::kGreen);
+inline constexpr QRgb kOlive = Rgb(diagram::kOlive);
+inline constexpr QRgb kNavy = Rgb(diagram::kNavy);
+inline constexpr QRgb kPurple = Rgb(diagram::kPurple);
+inline constexpr QRgb kTeal = Rgb(diagram::kTeal);
+inline constexpr QRgb kGrey = Rgb(diagram::kGrey);
+inline constexpr QRgb kSilver = Rgb(diagram::kSilver);
+inline constexpr QRgb kRed = Rgb(diagram::kRed);
+inline constexpr QRgb kBrightGreen = Rgb(diagram::kBrightGreen);
+inline constexpr QRgb kYellow = Rgb(diagram::kYellow);
+inline constexpr QRgb kBlue = Rgb(diagram::kBlue);
+inline constexpr QRgb kFuchsia = Rgb(diagram::kFuchsia);
+inline constexpr QRgb kCyan = Rgb(diagram::kCyan);
+inline constexpr QRgb kWhite = Rgb(diagram::kWhite);
 
 }  // namespace ui

@@ -219,7 +219,7 @@ void BalanceWindow::recompute() {
     try {
       balance = calc::CalcBalance(readInput(), *results_);
     } catch (const calc::BalanceInputError& inputError) {
-      error = Text(present::BalanceErrorText(inputError.what(), language_));
+      error = Text(present::BalanceErrorText(inputError.Kind(), language_));
     } catch (const calc::ArithmeticFailure& failure) {
       error = Text(failure.what());
     }

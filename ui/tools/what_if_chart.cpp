@@ -130,11 +130,11 @@ void WhatIfChart::fitSegmentCount(std::size_t curve, std::size_t count) {
   }
 }
 
-void WhatIfChart::Show(WhatIfPlot plot, int field, const Marks& marks) {
+void WhatIfChart::Show(present::WhatIfPlot plot, int field, const Marks& marks) {
   plot_ = std::move(plot);
   field_ = field;
   marks_ = marks;
-  const std::vector<PointRun> runs = SuccessfulRuns(plot_);
+  const std::vector<present::PointRun> runs = present::SuccessfulRuns(plot_);
   for (std::size_t curve = 0; curve < kCurveCount; ++curve) {
     fitSegmentCount(curve, runs.size());
     for (std::size_t r = 0; r < segments_[curve].size(); ++r) {
@@ -159,7 +159,7 @@ void WhatIfChart::SetMarks(const Marks& marks) {
 void WhatIfChart::updateAxesAndMarks() {
   double xLow = std::numeric_limits<double>::infinity(), xHigh = -xLow;
   double yLow = xLow, yHigh = -xLow;
-  for (const WhatIfPoint& point : plot_.Points) {
+  for (const present::WhatIfPoint& point : plot_.Points) {
     xLow = std::min(xLow, point.X);
     xHigh = std::max(xHigh, point.X);
   }
@@ -208,8 +208,8 @@ void WhatIfChart::updateTexts() {
 }
 
 QString WhatIfChart::ToolTipNear(double x) const {
-  const WhatIfPoint* nearest = nullptr;
-  for (const WhatIfPoint& point : plot_.Points) {
+  const present::WhatIfPoint* nearest = nullptr;
+  for (const present::WhatIfPoint& point : plot_.Points) {
     if (point.Results && (!nearest || std::fabs(point.X - x) < std::fabs(nearest->X - x))) nearest = &point;
   }
   if (!nearest) return {};

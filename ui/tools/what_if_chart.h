@@ -9,7 +9,7 @@
 #include <QString>
 
 #include "present/language.h"
-#include "ui/tools/what_if_plot.h"
+#include "present/what_if_plot.h"
 
 class QLineSeries;
 class QValueAxis;
@@ -45,8 +45,8 @@ class WhatIfChart : public QChartView {
 
   // Draws `plot`, field `field` varied (0..14), with `marks`, and keeps the
   // plot for the tooltips.
-  void Show(WhatIfPlot plot, int field, const Marks& marks);
-  const WhatIfPlot& Plot() const { return plot_; }
+  void Show(present::WhatIfPlot plot, int field, const Marks& marks);
+  const present::WhatIfPlot& Plot() const { return plot_; }
 
   // Moves the marks, the plot staying as it is.
   void SetMarks(const Marks& marks);
@@ -73,7 +73,7 @@ class WhatIfChart : public QChartView {
   void showToolTip(const QPointF& value, bool entered);
 
   present::Language language_ = present::Language::English;
-  WhatIfPlot plot_;
+  present::WhatIfPlot plot_;
   int field_ = 0;
   Marks marks_;
   // The vertical axis's range before it was rounded to nice numbers: the

@@ -16,7 +16,7 @@
 #include "calc/number_text.h"
 #include "ui/platform/appearance.h"
 #include "ui/tools/what_if_chart.h"
-#include "ui/tools/what_if_plot.h"
+#include "present/what_if_plot.h"
 
 namespace ui {
 namespace {
@@ -120,7 +120,7 @@ void WhatIfWindow::fieldChosen() {
 void WhatIfWindow::setDefaultRange() {
   rangeSet_ = state_.has_value();
   if (!rangeSet_) return;
-  const RangeTexts range = DefaultRange(currentValue().value_or(0));
+  const present::RangeTexts range = present::DefaultRange(currentValue().value_or(0));
   const QSignalBlocker blockFrom(fromField_);
   const QSignalBlocker blockTo(toField_);
   fromField_->setText(QString::fromStdString(range.From));
@@ -139,7 +139,7 @@ std::optional<double> WhatIfWindow::currentValue() const {
 
 // Blanks around a number are no part of it.
 std::string WhatIfWindow::rangeText() const {
-  return WhatIfRangeText(Utf8(fromField_->text().trimmed()), Utf8(toField_->text().trimmed()));
+  return present::WhatIfRangeText(Utf8(fromField_->text().trimmed()), Utf8(toField_->text().trimmed()));
 }
 
 QString WhatIfWindow::SweepArgument() const {
@@ -154,8 +154,8 @@ void WhatIfWindow::refresh() {
     return;
   }
   stale_ = false;
-  WhatIfPlot plot;
-  if (state_) plot = ComputeWhatIf(*state_, fieldChoice_->currentIndex(), rangeText());
+  present::WhatIfPlot plot;
+  if (state_) plot = present::ComputeWhatIf(*state_, fieldChoice_->currentIndex(), rangeText());
   errorLine_->setText(QString::fromStdString(plot.Error));
   chart_->Show(std::move(plot), fieldChoice_->currentIndex(), {currentValue(), measuredCg_});
 }

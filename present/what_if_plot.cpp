@@ -1,42 +1,24 @@
-#include "ui/tools/what_if_plot.h"
+#include "present/what_if_plot.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <span>
 
 #include "calc/failure.h"
 #include "calc/number_text.h"
 
-namespace ui {
+namespace present {
 namespace {
 
-// Removes zeros after the point that add nothing, and the point itself when
-// nothing follows it.
-void TrimFraction(std::string& text) {
-  if (text.find('.') == std::string::npos) return;
-  text.erase(text.find_last_not_of('0') + 1);
-  if (text.back() == '.') text.pop_back();
-}
-
-// `magnitude` (> 0, finite) rounded to three significant digits, as a plain
-// decimal. printf rounds the binary value correctly to those digits; only the
-// exponent form is rewritten.
-std::string ThreeSignificantDigits(double magnitude) {
+// `magnitude` (> 0, finite) rounded to three significant digits, with "-"
+// before it when `negative`. printf rounds the binary value correctly to
+// those digits.
+std::string ThreeSignificantDigits(bool negative, double magnitude) {
   char scientific[32];
   std::snprintf(scientific, sizeof scientific, "%.2e", magnitude);  // "d.dde±x"
   const std::string digits = {scientific[0], scientific[2], scientific[3]};
-  const int exponent = std::atoi(scientific + 5) - 2;  // value = digits · 10^exponent
-  std::string text;
-  if (exponent >= 0) {
-    text = digits + std::string(static_cast<std::size_t>(exponent), '0');
-  } else {
-    const std::size_t decimals = static_cast<std::size_t>(-exponent);
-    const std::string padded = decimals >= digits.size() ? std::string(decimals - digits.size() + 1, '0') + digits : digits;
-    text = padded.substr(0, padded.size() - decimals) + "." + padded.substr(padded.size() - decimals);
-  }
-  TrimFraction(text);
-  return text;
+  return calc::PlainDecimal(negative, digits, std::atoi(scientific + 5) - 2);
 }
 
 bool Plottable(const WhatIfPoint& point) {
@@ -48,20 +30,13 @@ bool Plottable(const WhatIfPoint& point) {
 
 }  // namespace
 
-std::string PlainDecimal(double value) {
-  // Long enough for the largest double written out in full.
-  char text[400];
-  const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
-  return std::string(text, written.ptr);
-}
-
 RangeTexts DefaultRange(double current) {
   if (current == 0 || !std::isfinite(current)) return {"-100", "100"};
   const double half = current / 2;
   const double twice = current * 2;
   // Always from the smaller to the larger value.
-  if (current > 0) return {PlainDecimal(half), PlainDecimal(twice)};
-  return {PlainDecimal(twice), PlainDecimal(half)};
+  if (current > 0) return {calc::PlainDecimal(half), calc::PlainDecimal(twice)};
+  return {calc::PlainDecimal(twice), calc::PlainDecimal(half)};
 }
 
 std::string WhatIfRangeText(std::string_view from, std::string_view to) {
@@ -72,7 +47,7 @@ std::string WhatIfRangeText(std::string_view from, std::string_view to) {
   } catch (const calc::ArithmeticFailure&) {
     // Such a text is no plain decimal either; the range reports it.
   }
-  if (step != 0 && std::isfinite(step)) stepText = (step < 0 ? "-" : "") + ThreeSignificantDigits(std::fabs(step));
+  if (step != 0 && std::isfinite(step)) stepText = ThreeSignificantDigits(step < 0, std::fabs(step));
   return std::string(from) + ":" + std::string(to) + ":" + stepText;
 }
 
@@ -109,4 +84,4 @@ std::vector<PointRun> SuccessfulRuns(const WhatIfPlot& plot) {
   return runs;
 }
 
-}  // namespace ui
+}  // namespace present

@@ -9,7 +9,7 @@
 #include "calc/stability.h"
 #include "calc/sweep.h"
 
-namespace ui {
+namespace present {
 
 // The numbers behind the what-if plot, without Qt: one dimension varied over
 // a range, each point computed by the sweep that `cgcalc-cli --sweep` runs,
@@ -18,17 +18,14 @@ namespace ui {
 // About this many points make one plot.
 inline constexpr int kWhatIfPointCount = 1000;
 
-// The range a dimension of value `current` starts with, as plain decimals:
-// half to twice the value, twice to half for a negative one, -100 to 100
-// for 0 (and for a value that is not finite).
+// The range a dimension of value `current` starts with, as plain decimals
+// (calc::PlainDecimal): half to twice the value, twice to half for a
+// negative one, -100 to 100 for 0 (and for a value that is not finite).
 struct RangeTexts {
   std::string From;
   std::string To;
 };
 RangeTexts DefaultRange(double current);
-
-// The shortest plain decimal (no exponent) that reads back as `value`.
-std::string PlainDecimal(double value);
 
 // "FROM:TO:STEP" for the texts `from` and `to` as typed, with a step of
 // (TO - FROM) / (kWhatIfPointCount - 1) rounded to three significant digits,
@@ -64,4 +61,4 @@ struct PointRun {
 };
 std::vector<PointRun> SuccessfulRuns(const WhatIfPlot& plot);
 
-}  // namespace ui
+}  // namespace present
