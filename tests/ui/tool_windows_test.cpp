@@ -64,7 +64,7 @@ PixelSet MagentaPixels(const diagram::Canvas& canvas) {
   PixelSet pixels;
   for (int y = 0; y < canvas.Height(); ++y)
     for (int x = 0; x < canvas.Width(); ++x)
-      if (canvas.Pixel(x, y) == diagram::kMagenta) pixels.insert({x, y});
+      if (canvas.Pixel(x, y) == diagram::kFuchsia) pixels.insert({x, y});
   return pixels;
 }
 
