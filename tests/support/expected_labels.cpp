@@ -1,6 +1,7 @@
 #include "expected_labels.h"
 
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace test_support {
@@ -40,6 +41,13 @@ std::string ExpectedText(std::string_view model, std::string_view name) {
     if (label.name == name) return label.text;
   }
   throw std::runtime_error("no label " + std::string(name) + " in " + PathOf(model));
+}
+
+std::string ExpectedFile(std::string_view name) {
+  const std::string path = std::string(CGCALC_TEST_DATA_DIR) + "/expected/" + std::string(name);
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw std::runtime_error("cannot read " + path);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace test_support

@@ -26,4 +26,9 @@ std::vector<std::string> ExpectedValueTexts(std::string_view model);
 // has no such line.
 std::string ExpectedText(std::string_view model, std::string_view name);
 
+// The whole of tests/data/expected/<name> (for example "default.table", what
+// cgcalc-cli prints for tests/data/default.dat). Throws std::runtime_error
+// when it cannot be read.
+std::string ExpectedFile(std::string_view name);
+
 }  // namespace test_support

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QRegularExpression>
 #include <QAbstractButton>
 #include <QAction>
 #include <QFile>
@@ -161,6 +162,17 @@ QStringList ListControls(const QWidget& window) {
   }
   lines << TabOrder(window);
   return lines;
+}
+
+QRect ListedGeometry(const QStringList& listing, const QString& name) {
+  static const QRegularExpression place(QStringLiteral(" at (-?\\d+),(-?\\d+) size (\\d+)x(\\d+)"));
+  for (const QString& line : listing) {
+    if (line.section(QLatin1Char(' '), 0, 0) != name) continue;
+    const QRegularExpressionMatch found = place.match(line);
+    if (!found.hasMatch()) return {};
+    return {found.captured(1).toInt(), found.captured(2).toInt(), found.captured(3).toInt(), found.captured(4).toInt()};
+  }
+  return {};
 }
 
 QStringList ReadLines(const QString& path) {

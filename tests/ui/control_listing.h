@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,10 @@ namespace ui_test {
 // is the order in which Tab visits the controls, as the focus chain gives
 // it. Qt's own helpers (names beginning "qt_") are left out.
 QStringList ListControls(const QWidget& window);
+
+// The place and size a listing gives the control `name` ("NAME ... at X,Y
+// size WxH"); an empty rectangle when it lists no such control.
+QRect ListedGeometry(const QStringList& listing, const QString& name);
 
 // The lines of a UTF-8 text file, without line ends; empty when it cannot be read.
 QStringList ReadLines(const QString& path);

@@ -30,6 +30,12 @@ void ExpectListing(const QStringList& listed, const QStringList& expected) {
   }
 }
 
+// Where the listing of the main window at start-up puts the control `name`.
+QRect Listed(const char* name) {
+  static const QStringList listing = ReadLines(DataFile("windows/main_window_at_start.txt"));
+  return ListedGeometry(listing, QString::fromLatin1(name));
+}
+
 class LayoutTest : public WindowTest {
  protected:
   void SetUp() override { ShowWindows(); }
@@ -107,10 +113,11 @@ TEST_F(LayoutTest, CaptionsEndBeforeTheirValues) {
   EXPECT_EQ(QFontInfo(Main().font()).styleHint(), QFont::SansSerif);
 }
 
-// The silver client area of exactly 616 x 425 below the menu.
+// The silver client area of exactly its listed size (616 x 425) below the menu.
 TEST_F(LayoutTest, Window) {
-  EXPECT_EQ(ScrollBox().viewport()->size(), QSize(616, 425));
-  EXPECT_EQ(Client().size(), QSize(616, 425));
+  ASSERT_FALSE(Listed("Client").isEmpty());
+  EXPECT_EQ(ScrollBox().viewport()->size(), Listed("Client").size());
+  EXPECT_EQ(Client().size(), Listed("Client").size());
   EXPECT_EQ(ScrollBox().y(), ChildOf<QMenuBar>(Main(), QStringLiteral("MainMenu1")).height());
   const QImage client = Client().grab().toImage();
   for (const QPoint empty : {QPoint(610, 300), QPoint(300, 410), QPoint(5, 48)}) {
@@ -127,15 +134,15 @@ TEST_F(LayoutTest, ResizingMovesNoControl) {
   Main().resize(900, 700);
   QApplication::processEvents();
   EXPECT_EQ(Field(QStringLiteral("Vah")).pos(), fieldPlace);
-  EXPECT_EQ(Diagram().pos(), QPoint(312, 208));
-  EXPECT_GT(Client().width(), 616);
+  EXPECT_EQ(Diagram().pos(), Listed("Image2").topLeft());
+  EXPECT_GT(Client().width(), Listed("Client").width());
   EXPECT_EQ(toolBar.width(), Client().width());
   EXPECT_EQ(Client().grab().toImage().pixel(850, 600), kSilver);
   EXPECT_FALSE(ScrollBox().horizontalScrollBar()->isVisible());
 
   Main().resize(300, 200);
   QApplication::processEvents();
-  EXPECT_EQ(Client().size(), QSize(616, 425));
+  EXPECT_EQ(Client().size(), Listed("Client").size());
   EXPECT_TRUE(ScrollBox().horizontalScrollBar()->isVisible());
   EXPECT_TRUE(ScrollBox().verticalScrollBar()->isVisible());
   EXPECT_EQ(Field(QStringLiteral("Vah")).pos(), fieldPlace);
@@ -164,9 +171,10 @@ TEST(DiagramArea, SilverUntilFirstDrawn) {
   ScriptedDialogs dialogs;
   ui::ProgramWindows windows(dialogs, kTitle);
   QWidget& client = ChildOf<QWidget>(windows.Main(), QStringLiteral("Client"));
-  client.resize(616, 425);
+  client.resize(Listed("Client").size());
   const QImage picture = client.grab().toImage();
-  for (const QPoint p : {QPoint(312, 208), QPoint(448, 304), QPoint(583, 399)}) {
+  const QRect diagram = Listed("Image2");
+  for (const QPoint p : {diagram.topLeft(), diagram.center(), diagram.bottomRight()}) {
     SCOPED_TRACE(p.x());
     EXPECT_EQ(picture.pixel(p), kSilver);
   }

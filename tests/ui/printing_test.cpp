@@ -1,5 +1,6 @@
 // Printing: the size of the image on paper, the image itself (the client area
 // as its widgets paint it), and the print command with its dialog and job.
+#include <cmath>
 #include <climits>
 #include <stdexcept>
 
@@ -130,15 +131,19 @@ class PrintingTest : public WindowTest {
   QTemporaryDir directory;
 };
 
-// At 600 dpi the 616 x 425 client area covers exactly 3850 x 2656 pixels
-// from the top left corner; nothing beyond is touched.
+// At 600 dpi the client area covers 6.25 times its size (616 x 425 makes
+// 3850 x 2656) from the top left corner; nothing beyond is touched.
 TEST_F(PrintingTest, DrawnAreaIsScaledByResolution) {
-  QImage page = Target(QSize(4000, 3000), 600);
-  ASSERT_EQ(ui::DeviceDpi(page), (ui::Dpi{600, 600}));
-  EXPECT_EQ(PaintOnto(page, Client()), QRect(0, 0, 3850, 2656));
-  EXPECT_EQ(CountPixels(page, QRect(0, 0, 3850, 2656), kMagenta), 0);
-  EXPECT_EQ(CountPixels(page, QRect(3850, 0, 150, 3000), kMagenta), 150 * 3000);
-  EXPECT_EQ(CountPixels(page, QRect(0, 2656, 4000, 344), kMagenta), 4000 * 344);
+  const QSize page(4000, 3000);
+  QImage target = Target(page, 600);
+  ASSERT_EQ(ui::DeviceDpi(target), (ui::Dpi{600, 600}));
+  const QSize drawn(static_cast<int>(std::lrint(Client().width() * 6.25)),
+                    static_cast<int>(std::lrint(Client().height() * 6.25)));
+  EXPECT_EQ(PaintOnto(target, Client()), QRect(QPoint(0, 0), drawn));
+  EXPECT_EQ(CountPixels(target, QRect(QPoint(0, 0), drawn), kMagenta), 0);
+  const int right = page.width() - drawn.width(), below = page.height() - drawn.height();
+  EXPECT_EQ(CountPixels(target, QRect(drawn.width(), 0, right, page.height()), kMagenta), right * page.height());
+  EXPECT_EQ(CountPixels(target, QRect(0, drawn.height(), page.width(), below), kMagenta), page.width() * below);
 }
 
 // An enlarged window prints its larger client area, silver where no control is.
@@ -170,7 +175,7 @@ TEST_F(PrintingTest, PrintShowsCurrentCaptionsAndWarning) {
   EXPECT_EQ(german, Rendered());
   EXPECT_NE(german.copy(label4), english.copy(label4));
 
-  const QRect warningLine(315, 400, 300, 13);
+  const QRect warningLine(NamedLabel(QStringLiteral("Label17")).pos(), QSize(300, 13));
   EXPECT_EQ(CountPixels(german, warningLine, Reddish), 0);
   SetField(QStringLiteral("B"), QStringLiteral("1000"));  // aspect ratio below 5
   ASSERT_FALSE(Caption(17).text().isEmpty());
@@ -207,7 +212,7 @@ QByteArray Contents(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Print through the menu into a PDF file: one page with the 616 x 425 image,
+// Print through the menu into a PDF file: one page with the client's image,
 // even when three copies are asked for, and no document name.
 TEST_F(PrintingTest, PrintsOnePageToPdfFile) {
   ConfirmPdfPrint(QStringLiteral("page.pdf"));
@@ -223,8 +228,8 @@ TEST_F(PrintingTest, PrintsOnePageToPdfFile) {
   ASSERT_TRUE(pdf.startsWith("%PDF"));
   EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
   EXPECT_EQ(PageCount(pdf), 1);
-  EXPECT_TRUE(pdf.contains("/Width 616"));
-  EXPECT_TRUE(pdf.contains("/Height 425"));
+  EXPECT_TRUE(pdf.contains("/Width " + QByteArray::number(Client().width())));
+  EXPECT_TRUE(pdf.contains("/Height " + QByteArray::number(Client().height())));
   EXPECT_TRUE(pdf.contains("/Title"));
   EXPECT_FALSE(pdf.contains(PdfText(QStringLiteral("left over"))));
 }
