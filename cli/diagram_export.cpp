@@ -8,6 +8,7 @@
 #include "diagram/png_image.h"
 #include "files/atomic_file.h"
 #include "files/file_error.h"
+#include "messages.h"
 #include "options.h"
 
 namespace cli {
@@ -15,7 +16,7 @@ namespace cli {
 void WriteDiagramImage(const std::string& path, const calc::TModelData& model, const calc::TStabilityData& results) {
   diagram::Canvas canvas(diagram::kDiagramWidth, diagram::kDiagramHeight);
   diagram::DrawPlanform(canvas, model, results.CgSmallMargin, results.CgLargeMargin);
-  const std::string failure = "cannot write the diagram to " + path + ": ";
+  const std::string failure = "cannot write the diagram to " + DisplayName(path) + ": ";
   std::string png;
   try {
     png = diagram::EncodePng(canvas);

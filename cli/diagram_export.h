@@ -22,7 +22,8 @@ class DiagramExportError : public std::runtime_error {
 // saved model is: when writing fails, a file already at `path` keeps its old
 // contents. Throws calc::ArithmeticFailure where the drawing fails (a zero
 // scale), and DiagramExportError when the image cannot be encoded or the file
-// cannot be written; its what() is "cannot write the diagram to PATH: " and
+// cannot be written; its what() is "cannot write the diagram to PATH: " (PATH
+// as DisplayName in messages.h shows it) and
 // the reason (a file error text such as "File access denied").
 void WriteDiagramImage(const std::string& path, const calc::TModelData& model, const calc::TStabilityData& results);
 

@@ -22,8 +22,8 @@ int PrintText(const std::string& text, std::ostream& out, std::ostream& err) {
 std::string DiagramClash(const Options& options) {
   const std::optional<std::string> input = InputReplacedBy(options.diagramPath, options.modelPaths);
   if (!input) return "";
-  const std::string model = *input == kStandardInput ? "read from standard input" : std::string(DisplayName(*input));
-  return "--diagram " + std::string(DisplayName(options.diagramPath)) + " would replace the model file " + model;
+  const std::string model = *input == kStandardInput ? "read from standard input" : DisplayName(*input);
+  return "--diagram " + DisplayName(options.diagramPath) + " would replace the model file " + model;
 }
 
 }  // namespace
