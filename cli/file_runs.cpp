@@ -1,4 +1,6 @@
 // Several model files in one run, each evaluated on its own.
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -31,10 +33,18 @@ class PathListError : public std::runtime_error {
 // written on another system) is not part of the name.
 class PathList {
  public:
-  // Throws files::FileError when the list cannot be opened.
+  // Throws files::FileError when the list cannot be opened, PathListError
+  // when it is a folder.
   explicit PathList(const std::string& list) : owned_(list != kStandardInput) {
     file_ = owned_ ? std::fopen(list.c_str(), "rb") : stdin;
     if (file_ == nullptr) throw files::FileErrorFromErrno(errno, files::FileOperation::Open);
+    // A folder opens, and only its first read fails, with a text that does
+    // not say what is wrong ("File access denied").
+    struct stat status {};
+    if (::fstat(::fileno(file_), &status) == 0 && S_ISDIR(status.st_mode)) {
+      if (owned_) std::fclose(file_);
+      throw PathListError(DisplayName(list) + " is a folder, not a list of files");
+    }
   }
   ~PathList() {
     if (owned_) std::fclose(file_);

@@ -100,6 +100,8 @@ const ProgramRow kProgramRows[] = {
     {"table", {DataFile("default.dat")}, kNoInput, 0, "", "                                 wing:"},
     {"endless list", {"--files-from", "-"}, "/dev/zero", 1,
      "cgcalc-cli: standard input: line 1 holds a NUL byte.\n", ""},
+    {"list is a folder", {"--files-from", CGCALC_TEST_DATA_DIR}, kNoInput, 1,
+     "cgcalc-cli: " CGCALC_TEST_DATA_DIR " is a folder, not a list of files.\n", ""},
     {"list line too long", {"--files-from", DataFile("lists/long_line.txt")}, kNoInput, 1,
      "cgcalc-cli: " CGCALC_TEST_DATA_DIR "/lists/long_line.txt: line 2 is too long.\n", ""},
     {"list line with NUL", {"--files-from", DataFile("lists/nul_byte.txt")}, kNoInput, 1,
