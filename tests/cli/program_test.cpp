@@ -1,10 +1,12 @@
 #include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -139,32 +141,72 @@ INSTANTIATE_TEST_SUITE_P(Runs, Program, ::testing::ValuesIn(kProgramRows),
                            return name;
                          });
 
-// Runs cgcalc-cli with its standard output on `stdoutFd` and returns the
-// exit status and standard error.
-ProcessResult RunWithOutput(const std::vector<std::string>& arguments, int stdoutFd) {
-  const std::string errPath =
-      (std::filesystem::temp_directory_path() / ("cgcalc-cli-test-err-" + std::to_string(::getpid()))).string();
+std::string ErrPath() {
+  return (std::filesystem::temp_directory_path() / ("cgcalc-cli-test-err-" + std::to_string(::getpid()))).string();
+}
+
+// Starts cgcalc-cli with its standard output on `stdoutFd` and its standard
+// error in ErrPath(); returns its process id, or 0.
+pid_t Spawn(const std::vector<std::string>& arguments, int stdoutFd) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
   posix_spawn_file_actions_adddup2(&actions, stdoutFd, STDOUT_FILENO);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, ErrPath().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   std::vector<std::string> all = {CGCALC_CLI_PATH};
   all.insert(all.end(), arguments.begin(), arguments.end());
   std::vector<char*> argv;
   for (std::string& argument : all) argv.push_back(argument.data());
   argv.push_back(nullptr);
-  ProcessResult result;
   pid_t child = 0;
-  if (posix_spawn(&child, CGCALC_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0) {
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
+  if (posix_spawn(&child, CGCALC_CLI_PATH, &actions, nullptr, argv.data(), environ) != 0) child = 0;
   posix_spawn_file_actions_destroy(&actions);
-  result.err = ReadAll(errPath);
-  std::filesystem::remove(errPath);
+  return child;
+}
+
+// The exit status of a spawned program that has ended, and its standard error.
+ProcessResult Ended(int status) {
+  ProcessResult result;
+  result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.err = ReadAll(ErrPath());
+  std::filesystem::remove(ErrPath());
   return result;
+}
+
+// Runs cgcalc-cli with its standard output on `stdoutFd` and returns the
+// exit status and standard error.
+ProcessResult RunWithOutput(const std::vector<std::string>& arguments, int stdoutFd) {
+  const pid_t child = Spawn(arguments, stdoutFd);
+  int status = 0;
+  if (child != 0) ::waitpid(child, &status, 0);
+  return Ended(child != 0 ? status : -1);
+}
+
+// A non-blocking standard output that its reader empties only once it is
+// full makes the program wait, not fail with "Resource temporarily
+// unavailable".
+TEST(ProgramOutput, NonBlockingOutputReadLateIsWaitedFor) {
+  int ends[2];
+  ASSERT_EQ(::pipe(ends), 0);
+  ::fcntl(ends[1], F_SETFL, ::fcntl(ends[1], F_GETFL) | O_NONBLOCK);
+  const pid_t child = Spawn({"--sweep", "Rh=0:2000:1", DataFile("default.dat")}, ends[1]);
+  ASSERT_NE(child, 0);
+  // Nothing is read until the pipe takes no more bytes (or the program has
+  // ended): its next write finds the output full.
+  int status = 0;
+  bool ended = false;
+  pollfd room{ends[1], POLLOUT, 0};
+  while (!(ended = ::waitpid(child, &status, WNOHANG) == child) && ::poll(&room, 1, 0) == 1) ::usleep(1000);
+  ::close(ends[1]);
+  std::string out;
+  char buffer[4096];
+  for (ssize_t count; (count = ::read(ends[0], buffer, sizeof buffer)) > 0;) out.append(buffer, count);
+  ::close(ends[0]);
+  if (!ended) ::waitpid(child, &status, 0);
+  const ProcessResult result = Ended(status);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 2002);  // the header and 2001 points
 }
 
 // Output that cannot be written ends the run with a message and status 1,
