@@ -96,6 +96,8 @@ const ProgramRow kProgramRows[] = {
      "cgcalc-cli: " CGCALC_TEST_DATA_DIR "/empty.dat: Invalid floating point operation.\n", ""},
     {"overflow on standard input", {"-"}, DataFile("overflow_1e400.dat"), 1,
      "cgcalc-cli: standard input: Floating point overflow.\n", ""},
+    {"junk after the model on standard input", {"--labels", "-"}, DataFile("junk_after_line15.dat"), 0, "",
+     "Lab_St\t"},
     {"default model", {"--labels", DataFile("default.dat")}, kNoInput, 0, "", "Lab_St\t 28.0\nLab_Lmt\t215.0\n"},
     {"standard input", {"--labels", "-"}, DataFile("flying_wing.dat"), 0, "", "Lab_St\t 28.0\nLab_Lmt\t215.0\n"},
     {"json", {"--json", DataFile("default.dat")}, kNoInput, 0, "", "{\n  \"Lab_St\": \" 28.0\",\n"},
@@ -240,6 +242,45 @@ TEST(ProgramInput, StandardInputEqualsFile) {
   const ProcessResult fromInput = RunProgram({"-"}, DataFile("default.dat"));
   EXPECT_EQ(fromInput.exitStatus, 0);
   EXPECT_EQ(fromInput.out, fromFile.out);
+}
+
+// Fifteen lines on standard input are a whole model: the program answers
+// without waiting for the end of the input, which a writer that stays (a
+// terminal, a pipe kept open) may never send.
+TEST(ProgramInput, StandardInputEndsAfterFifteenLines) {
+  int input[2];
+  int output[2];
+  ASSERT_EQ(::pipe(input), 0);
+  ASSERT_EQ(::pipe(output), 0);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, input[0], STDIN_FILENO);
+  posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+  posix_spawn_file_actions_addclose(&actions, input[1]);
+  posix_spawn_file_actions_addclose(&actions, output[0]);
+  std::string program = CGCALC_CLI_PATH, option = "--labels", dash = "-";
+  char* argv[] = {program.data(), option.data(), dash.data(), nullptr};
+  pid_t child = 0;
+  ASSERT_EQ(posix_spawn(&child, CGCALC_CLI_PATH, &actions, nullptr, argv, environ), 0);
+  posix_spawn_file_actions_destroy(&actions);
+  ::close(input[0]);
+  ::close(output[1]);
+  const std::string model = ReadAll(DataFile("default.dat"));
+  ASSERT_EQ(::write(input[1], model.data(), model.size()), static_cast<ssize_t>(model.size()));
+  // The output ends when the program does; the input stays open meanwhile.
+  std::string out;
+  char buffer[4096];
+  pollfd answer{output[0], POLLIN, 0};
+  while (::poll(&answer, 1, 20000) == 1) {
+    const ssize_t count = ::read(output[0], buffer, sizeof buffer);
+    if (count <= 0) break;
+    out.append(buffer, static_cast<std::size_t>(count));
+  }
+  ::close(input[1]);
+  ::close(output[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_EQ(out.rfind("Lab_St\t 28.0\n", 0), 0u) << "no answer before the input ended: " << out;
 }
 
 TEST(RunCli, FailureWritesNothingToTheReport) {
