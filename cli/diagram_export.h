@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 
@@ -20,8 +22,19 @@ class DiagramExportError : public std::runtime_error {
 // saved model is: when writing fails, a file already at `path` keeps its old
 // contents. Throws calc::ArithmeticFailure where the drawing fails (a zero
 // scale), and DiagramExportError when the image cannot be encoded or the file
-// cannot be written; its what() is "cannot write the diagram to PATH: " and
+// cannot be written; its what() is "cannot write the diagram to PATH: " (PATH
+// as DisplayName in messages.h shows it) and
 // the reason (a file error text such as "File access denied").
 void WriteDiagramImage(const std::string& path, const calc::TModelData& model, const calc::TStabilityData& results);
+
+}  // namespace cli
+
+namespace cli {
+
+// The model file among `inputs` ("-": standard input) that the image at
+// `imagePath` would replace: the same file by device and inode, so that a
+// link or another spelling of the path counts too. Nothing when the image
+// replaces none of them (or is not there yet).
+std::optional<std::string> InputReplacedBy(const std::string& imagePath, std::span<const std::string> inputs);
 
 }  // namespace cli

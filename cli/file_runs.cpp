@@ -1,7 +1,12 @@
 // Several model files in one run, each evaluated on its own.
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <optional>
 #include <ostream>
+#include <stdexcept>
 
 #include "calc/failure.h"
 #include "diagram_export.h"
@@ -16,44 +21,63 @@
 namespace cli {
 namespace {
 
+// A line of --files-from that names no file; what() says why, without the
+// list's name.
+class PathListError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 // The paths of --files-from, read a line at a time so that a long list is
 // never held whole. An empty line names no file; a CR before the LF (a list
 // written on another system) is not part of the name.
 class PathList {
  public:
-  // Throws files::FileError when the list cannot be opened.
+  // Throws files::FileError when the list cannot be opened, PathListError
+  // when it is a folder.
   explicit PathList(const std::string& list) : owned_(list != kStandardInput) {
     file_ = owned_ ? std::fopen(list.c_str(), "rb") : stdin;
     if (file_ == nullptr) throw files::FileErrorFromErrno(errno, files::FileOperation::Open);
+    // A folder opens, and only its first read fails, with a text that does
+    // not say what is wrong ("File access denied").
+    struct stat status {};
+    if (::fstat(::fileno(file_), &status) == 0 && S_ISDIR(status.st_mode)) {
+      if (owned_) std::fclose(file_);
+      throw PathListError(DisplayName(list) + " is a folder, not a list of files");
+    }
   }
   ~PathList() {
-    std::free(line_);
     if (owned_) std::fclose(file_);
   }
   PathList(const PathList&) = delete;
   PathList& operator=(const PathList&) = delete;
 
   // The next path, or nothing at the end. Throws files::FileError when
-  // reading fails.
+  // reading fails, and PathListError for a line that cannot be a path: one
+  // longer than any path (a binary file, /dev/zero: the line would grow
+  // without bound), or one with a NUL byte (which would end the name early).
   std::optional<std::string> Next() {
     for (;;) {
-      errno = 0;
-      ssize_t length = ::getline(&line_, &capacity_, file_);
-      if (length < 0) {
-        if (std::ferror(file_)) throw files::FileErrorFromErrno(errno, files::FileOperation::Read);
-        return std::nullopt;
+      ++lineNumber_;
+      std::string line;
+      int c = 0;
+      while ((c = getc_unlocked(file_)) != EOF && c != '\n') {
+        if (c == '\0') throw PathListError("line " + std::to_string(lineNumber_) + " holds a NUL byte");
+        // PATH_MAX counts the terminating NUL; the room left is for a CR.
+        if (line.size() == PATH_MAX) throw PathListError("line " + std::to_string(lineNumber_) + " is too long");
+        line += static_cast<char>(c);
       }
-      if (length > 0 && line_[length - 1] == '\n') --length;
-      if (length > 0 && line_[length - 1] == '\r') --length;
-      if (length > 0) return std::string(line_, static_cast<std::size_t>(length));
+      if (c == EOF && std::ferror(file_)) throw files::FileErrorFromErrno(errno, files::FileOperation::Read);
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (!line.empty()) return line;
+      if (c == EOF) return std::nullopt;
     }
   }
 
  private:
   std::FILE* file_ = nullptr;
   bool owned_;
-  char* line_ = nullptr;
-  std::size_t capacity_ = 0;
+  long lineNumber_ = 0;
 };
 
 struct FileOutcome {
@@ -155,6 +179,9 @@ int RunFiles(const Options& options, std::ostream& out, std::ostream& err) {
       }
     } catch (const files::FileError& error) {
       ReportFailure(options.filesFrom, FailureMessage(options.filesFrom, error), err);
+      allSucceeded = false;
+    } catch (const PathListError& error) {
+      ReportFailure(options.filesFrom, error.what(), err);
       allSucceeded = false;
     }
   }

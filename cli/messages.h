@@ -18,8 +18,12 @@ int UsageError(const std::string& message, std::ostream& err);
 // Reports that `out` cannot be written and returns the failure status.
 int WriteError(const std::ostream& out, std::ostream& err);
 
-// How a model path is named in messages and headings: "standard input" for "-".
-std::string_view DisplayName(std::string_view path);
+// How a path is named in messages and headings: "standard input" for "-";
+// a name with control characters or bytes that are not UTF-8 quoted for
+// the shell, as GNU tools quote names in their messages ('a'$'\n''b',
+// 'caf'$'\351'), so that it can neither forge a line nor drive the
+// terminal; any other name as it is.
+std::string DisplayName(std::string_view path);
 
 // "cgcalc-cli: NAME: message." on `err`; a message that begins with the
 // name already ("NAME is a folder, not a model file") is not named twice.

@@ -24,6 +24,9 @@ calc::TModelData LoadAndWarn(const std::string& path, std::ostream& err) {
 
 std::string FailureMessage(std::string_view path, const std::exception& failure) {
   if (const auto* refused = dynamic_cast<const files::ModelFileRefused*>(&failure)) {
+    // What the file is comes with its name ("NAME is a folder, ..."); its
+    // size is a failure like any other, after "NAME: ".
+    if (refused->Reason() == files::Refusal::TooLarge) return "too large for a model file";
     return refused->MessageFor(DisplayName(path));
   }
   return failure.what();

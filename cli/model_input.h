@@ -19,7 +19,9 @@ files::ModelFileReading LoadModel(const std::string& path);
 // number" on `err` when the file does not look like a model file.
 calc::TModelData LoadAndWarn(const std::string& path, std::ostream& err);
 
-// The message of a failure while loading `path`: a refused file's names it.
+// The message of a failure while loading `path`: a file refused for what it
+// is names it ("NAME is a folder, not a model file"); one too large does not
+// ("too large for a model file"), and is reported as "NAME: message".
 std::string FailureMessage(std::string_view path, const std::exception& failure);
 
 }  // namespace cli

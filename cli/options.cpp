@@ -150,6 +150,11 @@ std::string CombinationError(const Options& options) {
     return "--json takes one model file; use --jsonl for several";
   }
   if (!options.diagramPath.empty() && severalFiles) return "--diagram takes one model file";
+  // Rows of results have no one model to draw; an option is never ignored.
+  if (!options.diagramPath.empty() && (!options.sweeps.empty() || options.format == ReportFormat::Csv ||
+                                       options.format == ReportFormat::JsonLines)) {
+    return "--diagram cannot be combined with --csv, --jsonl or --sweep";
+  }
   if (options.sweeps.empty()) return "";
   if (options.sweeps.size() > kMaxSweeps) return "at most two --sweep options may be given";
   if (severalFiles) return "--sweep takes exactly one model file";

@@ -62,7 +62,8 @@ struct ParsedArguments {
 // that is not an option is a model file; "-" is standard input and "--"
 // ends the options. Errors: an unknown option, a missing value, no model
 // file and no --files-from, two report formats, --json or --diagram with
-// more than one model file, --sweep with other than exactly one model file,
+// more than one model file, --diagram with --csv, --jsonl or --sweep,
+// --sweep with other than exactly one model file,
 // more than two sweeps, or with a format other than --csv and --jsonl, a
 // --language code that is not in present::kLanguages.
 // --help and --version need no model file.

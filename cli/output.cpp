@@ -1,5 +1,6 @@
 #include "output.h"
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -17,6 +18,9 @@ bool FdStreamBuffer::WriteAll(const char* data, std::size_t size) {
     const ssize_t written = ::write(fd_, data, size);
     if (written < 0) {
       if (errno == EINTR) continue;
+      // A non-blocking output (shared with a process that set it so) is full
+      // until its reader catches up: wait for room as a blocking one would.
+      if ((errno == EAGAIN || errno == EWOULDBLOCK) && WaitForRoom()) continue;
       error_ = errno;
       return false;
     }
@@ -24,6 +28,14 @@ bool FdStreamBuffer::WriteAll(const char* data, std::size_t size) {
     size -= static_cast<std::size_t>(written);
   }
   return true;
+}
+
+bool FdStreamBuffer::WaitForRoom() const {
+  pollfd output{fd_, POLLOUT, 0};
+  for (;;) {
+    if (::poll(&output, 1, -1) >= 0) return true;
+    if (errno != EINTR) return false;
+  }
 }
 
 bool FdStreamBuffer::Drain() {

@@ -28,6 +28,9 @@ class FdStreamBuffer : public std::streambuf {
 
  private:
   bool WriteAll(const char* data, std::size_t size);
+  // Waits until the descriptor takes bytes again (or its reader is gone);
+  // false when waiting fails.
+  bool WaitForRoom() const;
   bool Drain();
 
   int fd_;

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "diagram_export.h"
 #include "file_runs.h"
 #include "options.h"
 #include "sweep_run.h"
@@ -16,6 +17,15 @@ int PrintText(const std::string& text, std::ostream& out, std::ostream& err) {
   return out ? kExitSuccess : WriteError(out, err);
 }
 
+// The image is written after the model is read: over the model itself it
+// would leave a picture where the user's only copy of the model was.
+std::string DiagramClash(const Options& options) {
+  const std::optional<std::string> input = InputReplacedBy(options.diagramPath, options.modelPaths);
+  if (!input) return "";
+  const std::string model = *input == kStandardInput ? "read from standard input" : DisplayName(*input);
+  return "--diagram " + DisplayName(options.diagramPath) + " would replace the model file " + model;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
@@ -24,6 +34,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
   if (parsed.options.showHelp) return PrintText(UsageText(), out, err);
   if (parsed.options.showVersion) return PrintText(VersionText(), out, err);
   if (!parsed.options.sweeps.empty()) return RunSweep(parsed.options, out, err);
+  if (const std::string clash = DiagramClash(parsed.options); !clash.empty()) return UsageError(clash, err);
   return RunFiles(parsed.options, out, err);
 }
 

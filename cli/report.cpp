@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "utf8.h"
+
 namespace cli {
 
 std::string FormatLabelList(const ResultTexts& texts) {
@@ -12,25 +14,27 @@ std::string FormatLabelList(const ResultTexts& texts) {
 
 std::string JsonString(std::string_view text) {
   std::string literal = "\"";
-  for (const char c : text) {
-    switch (c) {
-      case '"': literal += "\\\""; break;
-      case '\\': literal += "\\\\"; break;
-      case '\b': literal += "\\b"; break;
-      case '\f': literal += "\\f"; break;
-      case '\n': literal += "\\n"; break;
-      case '\r': literal += "\\r"; break;
-      case '\t': literal += "\\t"; break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escaped[7];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-          literal += escaped;
-        } else {
-          literal += c;
-        }
+  ForEachUnit(text, [&](const TextUnit& unit) {
+    if (unit.valid && !IsControl(unit.codePoint)) {
+      if (unit.codePoint == '"' || unit.codePoint == '\\') literal += '\\';
+      literal += unit.bytes;
+      return;
     }
-  }
+    switch (unit.codePoint) {
+      case '\b': literal += "\\b"; return;
+      case '\f': literal += "\\f"; return;
+      case '\n': literal += "\\n"; return;
+      case '\r': literal += "\\r"; return;
+      case '\t': literal += "\\t"; return;
+      default: {
+        // A byte that is not UTF-8 is read as Latin-1: the line stays valid
+        // JSON, and a name written in that older encoding stays legible.
+        char escaped[7];
+        std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(unit.codePoint));
+        literal += escaped;
+      }
+    }
+  });
   return literal + "\"";
 }
 

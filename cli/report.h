@@ -29,8 +29,10 @@ std::string FormatLabelList(const ResultTexts& texts);
 // The same pairs as one JSON object, keys in the same order, texts UTF-8.
 std::string FormatJson(const ResultTexts& texts);
 
-// A JSON string literal, quotes included: quotation mark, backslash and
-// control characters escaped, other bytes (UTF-8) kept.
+// A JSON string literal, quotes included, valid whatever the bytes of
+// `text`: quotation mark, backslash and control characters (C0, DEL, C1)
+// escaped, valid UTF-8 kept, and each byte that is not part of valid UTF-8
+// written as the \u00XX escape of its Latin-1 reading (0xE9 as \u00e9).
 std::string JsonString(std::string_view text);
 
 // The report the options ask for, in their language.

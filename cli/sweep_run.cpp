@@ -68,6 +68,19 @@ std::optional<calc::TBalanceData> BalanceOf(const calc::TStabilityData& results,
   return std::nullopt;
 }
 
+// The model loaded as the window would hold it; on failure nothing, with
+// the message in `error`.
+std::optional<calc::LoadedState> LoadForSweep(const std::string& path, std::ostream& err, std::string& error) {
+  try {
+    return calc::LoadState(LoadAndWarn(path, err));
+  } catch (const files::FileError& failure) {
+    error = FailureMessage(path, failure);
+  } catch (const calc::ArithmeticFailure& failure) {
+    error = failure.what();
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 int RunSweep(const Options& options, std::ostream& out, std::ostream& err) {
@@ -76,20 +89,21 @@ int RunSweep(const Options& options, std::ostream& out, std::ostream& err) {
   if (!plan) return UsageError(usage, err);
 
   const std::string& path = options.modelPaths.front();
-  std::optional<calc::LoadedState> loaded;
-  try {
-    loaded = calc::LoadState(LoadAndWarn(path, err));
-  } catch (const files::FileError& error) {
-    ReportFailure(path, FailureMessage(path, error), err);
-    return kExitFailure;
-  } catch (const calc::ArithmeticFailure& failure) {
-    ReportFailure(path, failure.what(), err);
-    return kExitFailure;
-  }
-
   const bool csv = options.format != ReportFormat::JsonLines;
   const CsvTable table(plan->codes, options.WithBalance());
   if (csv) out << table.Header();
+  std::string loadError;
+  const std::optional<calc::LoadedState> loaded = LoadForSweep(path, err, loadError);
+  if (!loaded) {
+    // As a plain --csv or --jsonl run reports a failed file: a row with the
+    // error, with no swept values since there are no points.
+    ReportFailure(path, loadError, err);
+    const std::vector<std::string> noValues(csv ? plan->codes.size() : 0);
+    out << (csv ? table.Row({{}, noValues, path, nullptr, loadError}) : JsonLine({{}, {}, path, nullptr, loadError}));
+    out.flush();
+    return out ? kExitFailure : WriteError(out, err);
+  }
+
   const std::int64_t count = calc::SweepPointCount(plan->fields);
   for (std::int64_t i = 0; i < count && out; ++i) {
     const calc::SweepPoint point = calc::EvaluateSweepPoint(*loaded, plan->fields, i);

@@ -81,9 +81,9 @@ ModelFileReading ReadFile(const std::string& path, ModelTextReader::Reading read
 }  // namespace
 
 bool ModelTextReader::Feed(std::string_view bytes) {
-  if (!look_.Decided()) look_.Feed(bytes);
-  for (const char c : bytes) {
-    if (ended_) break;
+  std::size_t used = 0;
+  for (; used < bytes.size() && !ended_; ++used) {
+    const char c = bytes[used];
     switch (lineEnds_.Classify(c)) {
       case LineEnds::Byte::Ignored:
         break;
@@ -100,6 +100,9 @@ bool ModelTextReader::Feed(std::string_view bytes) {
         break;
     }
   }
+  // Reading only the values, the look judges just the lines they came from,
+  // so that it never depends on how much input arrived with the last one.
+  if (!look_.Decided()) look_.Feed(reading_ == Reading::ValuesOnly ? bytes.substr(0, used) : bytes);
   return !ended_ || (reading_ == Reading::ValuesAndLook && !look_.Decided());
 }
 
@@ -135,7 +138,7 @@ calc::TModelData ParseModelText(std::string_view bytes) {
 }
 
 ModelFileReading ReadModelStreamWithLook(int fd) {
-  return ReadDescriptor(fd, kStreamName, ModelTextReader::Reading::ValuesAndLook);
+  return ReadDescriptor(fd, kStreamName, ModelTextReader::Reading::ValuesOnly);
 }
 
 calc::TModelData ReadModelStream(int fd) {

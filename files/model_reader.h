@@ -50,7 +50,7 @@ class ModelTextReader {
   bool Feed(std::string_view bytes);
 
   // Ends the data and returns the fifteen values and the look of the bytes
-  // fed (for ValuesOnly possibly not all of the file). Throws as Feed does
+  // fed (for ValuesOnly of the lines the values came from). Throws as Feed does
   // for the last, unterminated line.
   ModelFileReading Finish();
 
@@ -73,7 +73,7 @@ ModelFileReading ParseModelTextWithLook(std::string_view bytes);
 calc::TModelData ParseModelText(std::string_view bytes);
 
 // Each reading function below comes in two forms: ...WithLook reads until
-// the look is settled too, the plain form stops as soon as the values are
+// the look is settled too (a stream: see there), the plain form stops as soon as the values are
 // complete, as it always did (so fifteen lines typed on a terminal need no
 // Ctrl-D). Either form fails the same way on the bytes it reads.
 
@@ -91,7 +91,10 @@ inline constexpr std::size_t kReadChunkSize = 4 * 1024;
 inline constexpr std::size_t kModelFileSizeLimit = 1024 * 1024;
 
 // Reads a model from an open descriptor (standard input, for instance, which
-// may be a pipe) up to the end of the data or of the input. The descriptor
+// may be a pipe) up to the end of the data or of the input. Both forms stop
+// after the fifteenth line (or a Ctrl-Z), since on a terminal or a pipe
+// whose writer stays the rest may never come; ReadModelStreamWithLook gives
+// the look of the lines read, whatever follows them. The descriptor
 // stays open and belongs to the caller. Throws FileError
 // (FileOperation::Read), ModelFileRefused (Refusal::TooLarge, named
 // "standard input" in what()) or calc::ArithmeticFailure.

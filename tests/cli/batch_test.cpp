@@ -231,5 +231,20 @@ TEST(Sweep, FailingPointIsARowWithItsError) {
   EXPECT_NE(lines[2].find("\"error\": \"\"}"), std::string::npos);
 }
 
+// A sweep over a file that cannot be read reports it as a plain run does:
+// the header, then a row with the error (its swept columns empty).
+TEST(Sweep, UnreadableFileIsAnErrorRowLikeAPlainRun) {
+  for (const char* format : {"--csv", "--jsonl"}) {
+    SCOPED_TRACE(format);
+    const RunOutcome plain = RunWith({format, "no-such-model.dat"});
+    const RunOutcome sweep = RunWith({format, "--sweep", "Rh=1:2:1", "no-such-model.dat"});
+    EXPECT_EQ(sweep.status, kExitFailure);
+    EXPECT_EQ(sweep.err, plain.err);
+    const bool csv = std::string(format) == "--csv";
+    const std::string header = plain.out.substr(0, plain.out.find('\n') + 1);
+    EXPECT_EQ(sweep.out, csv ? "Rh," + header + "," + WithoutFirstLine(plain.out) : plain.out);
+  }
+}
+
 }  // namespace
 }  // namespace cli

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
+
+#include "present/balance_rows.h"
 
 namespace cli {
 namespace {
@@ -47,6 +51,12 @@ const ArgumentRow kArgumentRows[] = {
     {"json of two files", {"--json", "a.dat", "b.dat"}, "--json takes one model file; use --jsonl for several"},
     {"json of a list", {"--json", "--files-from", "l"}, "--json takes one model file; use --jsonl for several"},
     {"diagram of two files", {"--diagram", "x.png", "a.dat", "b.dat"}, "--diagram takes one model file"},
+    {"diagram with csv", {"--diagram", "x.png", "--csv", "a.dat"},
+     "--diagram cannot be combined with --csv, --jsonl or --sweep"},
+    {"diagram with jsonl", {"--jsonl", "--diagram=x.png", "a.dat"},
+     "--diagram cannot be combined with --csv, --jsonl or --sweep"},
+    {"diagram with sweep", {"--diagram", "x.png", "--sweep", "B=1:2:1", "a.dat"},
+     "--diagram cannot be combined with --csv, --jsonl or --sweep"},
     {"sweep of two files", {"--sweep", "B=1:2:1", "a.dat", "b.dat"}, "--sweep takes exactly one model file"},
     {"three sweeps", {"--sweep", "B=1:2:1", "--sweep", "Li=1:2:1", "--sweep", "Lk=1:2:1", "a.dat"},
      "at most two --sweep options may be given"},
@@ -135,6 +145,27 @@ TEST(UsageText, ListsEveryOption) {
 
 TEST(UsageText, ShowsValueNames) {
   EXPECT_NE(UsageText(kValueOptions).find("  --out FILE "), std::string::npos);
+}
+
+// The manual page describes every option of the help and every balance row
+// the outputs may carry (in roff, each '-' of a name is written "\-").
+TEST(ManualPage, DescribesEveryOptionAndBalanceRow) {
+  std::ifstream in(CGCALC_MAN_PAGE, std::ios::binary);
+  const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_FALSE(page.empty());
+  const auto roff = [](std::string_view name) {
+    std::string text;
+    for (const char c : name) text += c == '-' ? std::string("\\-") : std::string(1, c);
+    return text;
+  };
+  for (const OptionDefinition& option : ProgramOptions()) {
+    EXPECT_NE(page.find("\n.B" + std::string(option.valueName.empty() ? " " : "I ") + roff(option.name)),
+              std::string::npos)
+        << option.name;
+  }
+  for (const present::BalanceRow& row : present::BalanceRows()) {
+    EXPECT_NE(page.find("\n.B " + std::string(row.name) + "\n"), std::string::npos) << row.name;
+  }
 }
 
 TEST(VersionText, NamesTheProjectVersion) {

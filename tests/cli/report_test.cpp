@@ -125,7 +125,14 @@ TEST(JsonString, Escapes) {
       {"line ends and tab", "\r\n\t", "\"\\r\\n\\t\""},
       {"other control characters", std::string("\x01\x1f\x00", 3), "\"\\u0001\\u001f\\u0000\""},
       {"umlaut", "f\xC3\xBCr", "\"f\xC3\xBCr\""},
-      {"delete", "\x7f", "\"\x7f\""},
+      {"delete and C1 controls", "\x7f\xc2\x9b", "\"\\u007f\\u009b\""},
+      {"four-byte character", "\xf0\x9f\x98\x80", "\"\xf0\x9f\x98\x80\""},
+      {"Latin-1 byte", "caf\xe9", "\"caf\\u00e9\""},
+      {"sequence cut short", "\xc3.dat", "\"\\u00c3.dat\""},
+      {"stray continuation byte", "\xbc", "\"\\u00bc\""},
+      {"overlong slash", "\xc0\xaf", "\"\\u00c0\\u00af\""},
+      {"surrogate", "\xed\xa0\x80", "\"\\u00ed\\u00a0\\u0080\""},
+      {"beyond U+10FFFF", "\xf4\x90\x80\x80", "\"\\u00f4\\u0090\\u0080\\u0080\""},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
