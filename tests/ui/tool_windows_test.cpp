@@ -41,6 +41,12 @@ class ToolWindowsTest : public WindowTest {
   QWidget& WhatIf() { return ChildOf<QWidget>(Main(), QStringLiteral("WhatIfWindow")); }
   QString BalanceText(const QString& name) { return ChildOf<QLabel>(Balance(), name).text(); }
   void EnterCg(const QString& text) { ChildOf<QLineEdit>(Balance(), kCgInput).setText(text); }
+  // Replaces a field's text key by key, as the user does.
+  static void TypeInto(QLineEdit& field, const QString& text) {
+    field.selectAll();
+    QTest::keyClick(&field, Qt::Key_Delete);
+    QTest::keyClicks(&field, text);
+  }
 
   // Where the what-if plot's current-value line stands; nothing without one.
   std::optional<double> CurrentValueLine() {
@@ -94,6 +100,27 @@ TEST_F(ToolWindowsTest, FieldEditIsFollowedByBothToolWindows) {
   EXPECT_NE(BalanceText(QStringLiteral("Bal_Margin")), QString());
   EXPECT_EQ(CurrentValueLine(), 1500.0);
   EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+// A span of 0 leaves the main window without a model: every figure of the
+// balance check turns to a dash and its error line says why, in the current
+// language; the next good span brings the figures back.
+TEST_F(ToolWindowsTest, FailedRecalculationLeavesTheBalanceCheckWithoutFigures) {
+  TypeInto(ChildOf<QLineEdit>(Balance(), kCgInput), QStringLiteral("80"));
+  const QString margin = BalanceText(QStringLiteral("Bal_Margin"));
+  TypeInto(Field(QStringLiteral("B")), QStringLiteral("0"));
+  EXPECT_FALSE(TakeReports().isEmpty());
+  for (const present::BalanceRow& row : present::BalanceRows())
+    EXPECT_EQ(BalanceText(ui::Text(row.name)), QStringLiteral("\u2013")) << row.name;
+  EXPECT_EQ(BalanceText(QStringLiteral("Bal_Error")),
+            QStringLiteral("no valid model: the main window's last recalculation failed"));
+  Button(QStringLiteral("Button1")).click();
+  EXPECT_TRUE(BalanceText(QStringLiteral("Bal_Error")).startsWith(QStringLiteral("kein g\u00fcltiges Modell")));
+  Button(QStringLiteral("Button2")).click();
+
+  TypeInto(Field(QStringLiteral("B")), QStringLiteral("1300"));
+  EXPECT_EQ(BalanceText(QStringLiteral("Bal_Margin")), margin);
+  EXPECT_EQ(BalanceText(QStringLiteral("Bal_Error")), QString());
 }
 
 // A centre of gravity typed into the balance check is the magenta mark of

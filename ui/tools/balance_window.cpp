@@ -47,6 +47,7 @@ struct BalanceCaptions {
   Caption cgMode;
   Caption supportsMode;
   Caption positions;
+  Caption noModel;
 };
 
 constexpr BalanceCaptions kCaptions = {
@@ -54,7 +55,12 @@ constexpr BalanceCaptions kCaptions = {
     .supportsMode = {"zwei Auflagen (Waagen)", "two supports (scales)"},
     .positions = {"Positionen in mm hinter der Nasenleiste der Fl\u00fcgelwurzel",
                   "positions in mm behind the wing root's leading edge"},
+    .noModel = {"kein g\u00fcltiges Modell: die letzte Berechnung im Hauptfenster ist fehlgeschlagen",
+                "no valid model: the main window's last recalculation failed"},
 };
+
+// What a figure shows while there is no valid model.
+const QString kNoFigure = QStringLiteral("\u2013");
 
 const QString kSettingsGroup = QStringLiteral("BalanceCheck");
 const QString kModeKey = QStringLiteral("mode");
@@ -176,6 +182,12 @@ void BalanceWindow::modeChosen() {
 
 void BalanceWindow::SetResults(const calc::TStabilityData& results) {
   results_ = results;
+  modelValid_ = true;
+  recompute();
+}
+
+void BalanceWindow::Invalidate() {
+  modelValid_ = false;
   recompute();
 }
 
@@ -225,9 +237,14 @@ void BalanceWindow::recompute() {
     }
   }
   const std::span<const present::BalanceRow> rows = present::BalanceRows();
-  for (std::size_t i = 0; i < rows.size(); ++i)
-    outputValues_[i]->setText(balance ? Text(rows[i].text(*balance, language_)) : QString());
-  errorLine_->setText(error);
+  // Figures of an earlier model must never pass for the current one's.
+  const bool stale = results_ && !modelValid_;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    outputValues_[i]->setText(stale     ? kNoFigure
+                              : balance ? Text(rows[i].text(*balance, language_))
+                                        : QString());
+  }
+  errorLine_->setText(stale ? Text(In(kCaptions.noModel, language_)) : error);
 
   const std::optional<double> measuredCg = balance ? std::optional(balance->Cg) : std::nullopt;
   if (Same(measuredCg, measuredCg_)) return;

@@ -48,8 +48,15 @@ class BalanceWindow : public QWidget {
   explicit BalanceWindow(QSettings& settings, QWidget* parent = nullptr);
   ~BalanceWindow() override;
 
-  // The aircraft's results after a successful recalculation.
+  // The aircraft's results after a successful recalculation; the figures
+  // rest on them again.
   void SetResults(const calc::TStabilityData& results);
+
+  // The main window's last recalculation failed: its fields describe no
+  // model, so every figure shows a dash and the error line says why, until
+  // the next SetResults. The measured centre of gravity stays (it rests on
+  // the inputs, and the diagram keeps the last model drawn).
+  void Invalidate();
 
   // Title, captions, choice texts and the words among the outputs.
   void SetLanguage(present::Language language);
@@ -77,6 +84,7 @@ class BalanceWindow : public QWidget {
   QSettings& settings_;
   present::Language language_ = present::Language::English;
   std::optional<calc::TStabilityData> results_;
+  bool modelValid_ = true;
   std::optional<double> measuredCg_;
   QRadioButton* cgMode_;
   QRadioButton* supportsMode_;

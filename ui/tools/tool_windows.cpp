@@ -27,6 +27,7 @@ void ToolWindows::OpenBalanceCheck() {
     balance_ = new BalanceWindow(settings_, parent_);
     balance_->SetLanguage(language_);
     if (results_) balance_->SetResults(*results_);
+    if (!modelValid_) balance_->Invalidate();
     connect(balance_, &BalanceWindow::measuredCgChanged, this, [this] {
       if (whatIf_ != nullptr) whatIf_->SetMeasuredCg(MeasuredCg());
       emit measuredCgChanged();
@@ -50,8 +51,14 @@ void ToolWindows::Follow(const calc::FieldTexts& texts, const calc::TModelData& 
                          const calc::TStabilityData& results) {
   state_ = calc::LoadedState{texts, model};
   results_ = results;
+  modelValid_ = true;
   if (balance_ != nullptr) balance_->SetResults(results);
   if (whatIf_ != nullptr) whatIf_->SetModelState(*state_);
+}
+
+void ToolWindows::Invalidate() {
+  modelValid_ = false;
+  if (balance_ != nullptr) balance_->Invalidate();
 }
 
 void ToolWindows::SetLanguage(present::Language language) {

@@ -35,6 +35,11 @@ class ToolWindows : public QObject {
   // After a recalculation that completed: the fifteen field texts, the model
   // record and the results it left.
   void Follow(const calc::FieldTexts& texts, const calc::TModelData& model, const calc::TStabilityData& results);
+  // After a recalculation that failed: the fields describe no model, so the
+  // figures resting on the last good one must not pass for current ones.
+  // Follow makes them valid again. (The what-if plot does not listen yet;
+  // this is where it would be told.)
+  void Invalidate();
   void SetLanguage(present::Language language);
 
   // The balance check's centre of gravity while its window exists and holds
@@ -51,6 +56,7 @@ class ToolWindows : public QObject {
   WhatIfWindow* whatIf_ = nullptr;
   std::optional<calc::LoadedState> state_;
   std::optional<calc::TStabilityData> results_;
+  bool modelValid_ = true;
   present::Language language_ = present::Language::English;
 };
 
