@@ -218,9 +218,19 @@ TEST_F(BalanceWindowTest, UnusableInputsShowTheirError) {
        "both supports stand at the same place"},
       {"support B's mass missing", true, {{"Bal_Xa", "0"}, {"Bal_Ma", "500"}, {"Bal_Xb", "300"}},
        "no centre of gravity entered"},
-      {"cg 1e400", false, {{"Bal_CgInput", "1e400"}}, "Floating point overflow"},
+      {"cg 1e400", false, {{"Bal_CgInput", "1e400"}}, "centre of gravity: not a number"},
       {"ballast station 1e400", false, {{"Bal_CgInput", "90"}, {"Bal_StationInput", "1e400"}},
-       "Floating point overflow"},
+       "ballast station: not a number"},
+      {"cg abc", false, {{"Bal_CgInput", "abc"}}, "centre of gravity: not a number"},
+      {"cg 95,5", false, {{"Bal_CgInput", "95,5"}}, "centre of gravity: not a number"},
+      {"cg 95 with a blank after", false, {{"Bal_CgInput", "95 "}}, "centre of gravity: not a number"},
+      {"mass 1.8kg", false, {{"Bal_CgInput", "95"}, {"Bal_MassInput", "1.8kg"}},
+       "mass by g (empty: from the supports): not a number"},
+      {"tail-heavy model of 0 g", false,
+       {{"Bal_CgInput", "100"}, {"Bal_MassInput", "0"}, {"Bal_StationInput", "-100"}}, "a mass must be more than 0 g"},
+      {"support A pulling up", true,
+       {{"Bal_Xa", "0"}, {"Bal_Ma", "-1000"}, {"Bal_Xb", "200"}, {"Bal_Mb", "2000"}, {"Bal_StationInput", "-100"}},
+       "a mass must be more than 0 g"},
   };
   for (const BadInputs& inputs : cases) {
     SCOPED_TRACE(inputs.name);
@@ -236,7 +246,7 @@ TEST_F(BalanceWindowTest, UnusableInputsShowTheirError) {
 
 // A correction clears the error line at once.
 TEST_F(BalanceWindowTest, CorrectionClearsTheError) {
-  Type("Bal_CgInput", "1e400");
+  Type("Bal_CgInput", "9O");
   ASSERT_NE(ErrorLine(), QString());
   Type("Bal_CgInput", "95");
   EXPECT_EQ(ErrorLine(), QString());
@@ -255,6 +265,8 @@ TEST_F(BalanceWindowTest, LanguageSwitchesTitleCaptionsAndWords) {
   EXPECT_EQ(Outputs(), CliBalanceLabels({"--german", "--cg", "100", "--ballast-at", "-100"}));
   EXPECT_EQ(Output("Bal_Verdict").text(), QStringLiteral("schwanzlastig"));
 
+  Type("Bal_CgInput", "8O");
+  EXPECT_EQ(ErrorLine(), QStringLiteral("Schwerpunkt: keine Zahl"));
   Type("Bal_CgInput", "");
   EXPECT_EQ(ErrorLine(), QStringLiteral("kein Schwerpunkt eingegeben"));
   window->SetLanguage(present::Language::English);

@@ -10,6 +10,7 @@
 #include "calc/balance.h"
 #include "calc/stability.h"
 #include "present/language.h"
+#include "ui/tools/balance_inputs.h"
 
 class QLabel;
 class QLineEdit;
@@ -23,8 +24,8 @@ namespace ui {
 // gravity into the recommended range. A non-modal tool window, objectName
 // "BalanceWindow", titled present::kBalanceTitle.
 //
-// Inputs (line edits, read with the program's number rule; an empty field is
-// not entered): either the centre of gravity itself ("Bal_CgInput", radio
+// Inputs (line edits; a blank field is not entered, any other text must be
+// wholly a number, else the error line names the field as "not a number"): either the centre of gravity itself ("Bal_CgInput", radio
 // button "Bal_ModeCg") or what two supports carry ("Bal_Xa", "Bal_Ma",
 // "Bal_Xb", "Bal_Mb", radio button "Bal_ModeSupports"; the fields of the
 // other choice are disabled), the model's mass ("Bal_MassInput"; empty: the
@@ -71,14 +72,14 @@ class BalanceWindow : public QWidget {
   void measuredCgChanged();
 
  private:
-  static constexpr std::size_t kInputCount = 7;
 
   void buildControls();
   void restoreInputs();
   void connectInputs();
   void modeChosen();
   void updateTexts();
-  calc::TBalanceInput readInput() const;
+  // The inputs' texts or the choice changed.
+  void inputsChanged();
   void recompute();
 
   QSettings& settings_;
@@ -86,11 +87,12 @@ class BalanceWindow : public QWidget {
   std::optional<calc::TStabilityData> results_;
   bool modelValid_ = true;
   std::optional<double> measuredCg_;
+  BalanceTexts texts_;  // what the inputs show
   QRadioButton* cgMode_;
   QRadioButton* supportsMode_;
   QLabel* positionsNote_;
-  std::array<QLineEdit*, kInputCount> inputs_{};
-  std::array<QLabel*, kInputCount> inputCaptions_{};
+  std::array<QLineEdit*, kBalanceInputCount> inputs_{};
+  std::array<QLabel*, kBalanceInputCount> inputCaptions_{};
   std::vector<QLabel*> outputCaptions_;
   std::vector<QLabel*> outputValues_;
   QLabel* errorLine_;
