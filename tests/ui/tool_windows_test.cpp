@@ -123,6 +123,23 @@ TEST_F(ToolWindowsTest, FailedRecalculationLeavesTheBalanceCheckWithoutFigures) 
   EXPECT_EQ(BalanceText(QStringLiteral("Bal_Error")), QString());
 }
 
+// In the active balance check a key with Alt, Meta or Ctrl never types into
+// a field (95 stays the CG), and the main window's Ctrl+S runs its Save.
+TEST_F(ToolWindowsTest, CommandKeysInTheBalanceCheckNeverType) {
+  QLineEdit& cg = ChildOf<QLineEdit>(Balance(), kCgInput);
+  Activate(Balance());
+  TypeInto(cg, QStringLiteral("95"));
+  for (const Qt::KeyboardModifier modifier : {Qt::AltModifier, Qt::MetaModifier, Qt::ControlModifier}) {
+    SCOPED_TRACE(modifier);
+    QTest::keyClick(&cg, '1', modifier);
+    EXPECT_EQ(cg.text(), QStringLiteral("95"));
+  }
+  dialogs.saveAnswers = {std::nullopt};
+  QTest::keyClick(&cg, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_TRUE(dialogs.saveAnswers.empty()) << "Save was not run";
+  EXPECT_EQ(cg.text(), QStringLiteral("95"));
+}
+
 // A centre of gravity typed into the balance check is the magenta mark of
 // the main diagram, where the diagram library puts it for the model shown.
 TEST_F(ToolWindowsTest, MeasuredCgIsMarkedInTheMainDiagram) {

@@ -13,6 +13,7 @@
 #include "present/balance_rows.h"
 #include "ui/tools/balance_inputs.h"
 #include "ui/platform/appearance.h"
+#include "ui/platform/shortcut_keys.h"
 
 namespace ui {
 namespace {
@@ -71,6 +72,7 @@ void BalanceWindow::buildControls() {
     inputCaptions_[index] = new QLabel(this);
     inputs_[index] = new QLineEdit(this);
     inputs_[index]->setObjectName(Text(kBalanceInputFields[index].name));
+    KeepCommandKeysFromTyping(*inputs_[index]);
     grid->addWidget(inputCaptions_[index], row, 0);
     grid->addWidget(inputs_[index], row, 1);
     ++row;
