@@ -80,6 +80,14 @@ class BalanceWindowTest : public ::testing::Test {
     window->show();
   }
 
+  // A new window on settings holding no inputs; the old window writes its
+  // own first, as it closes.
+  void OpenWindowWithoutInputs() {
+    window.reset();
+    settings.clear();
+    OpenWindow();
+  }
+
   QLineEdit& Input(const char* name) { return ChildOf<QLineEdit>(*window, QString::fromLatin1(name)); }
   QLabel& Output(std::string_view name) { return ChildOf<QLabel>(*window, QString::fromUtf8(name)); }
   QRadioButton& Choice(const char* name) { return ChildOf<QRadioButton>(*window, QString::fromLatin1(name)); }
@@ -163,8 +171,7 @@ TEST_F(BalanceWindowTest, TypedInputsShowWhatTheCommandLinePrints) {
   };
   for (const TypedInputs& inputs : cases) {
     SCOPED_TRACE(inputs.name);
-    settings.clear();
-    OpenWindow();
+    OpenWindowWithoutInputs();
     if (inputs.supports) Choice("Bal_ModeSupports").click();
     for (const auto& [field, text] : inputs.typed) Type(field, text);
     EXPECT_EQ(Outputs(), CliBalanceLabels(inputs.cliOptions));
@@ -234,8 +241,7 @@ TEST_F(BalanceWindowTest, UnusableInputsShowTheirError) {
   };
   for (const BadInputs& inputs : cases) {
     SCOPED_TRACE(inputs.name);
-    settings.clear();
-    OpenWindow();
+    OpenWindowWithoutInputs();
     if (inputs.supports) Choice("Bal_ModeSupports").click();
     for (const auto& [field, text] : inputs.typed) Type(field, text);
     EXPECT_EQ(ErrorLine(), QString::fromLatin1(inputs.error));
@@ -304,6 +310,23 @@ TEST(BalanceWindowWithoutResults, ShowsNothing) {
   window.SetResults(DefaultModelResults());
   EXPECT_EQ(ChildOf<QLabel>(window, QStringLiteral("Bal_Cg")).text(), QStringLiteral(" 90.0"));
   EXPECT_EQ(window.MeasuredCg(), 90.0);
+}
+
+// Typing keeps the inputs in memory: the settings learn them once typing
+// pauses, and at the latest when the window closes.
+TEST_F(BalanceWindowTest, InputsAreWrittenWhenTypingPausesOrTheWindowCloses) {
+  const auto stored = [this] {
+    return QSettings(folder.filePath(QStringLiteral("cgcalc.ini")), QSettings::IniFormat)
+        .value(QStringLiteral("BalanceCheck/Bal_CgInput"))
+        .toString();
+  };
+  Type("Bal_CgInput", "95");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(stored(), QString());
+  EXPECT_TRUE(QTest::qWaitFor([&stored] { return stored() == QStringLiteral("95"); }));
+  Type("Bal_CgInput", "96");
+  window->close();
+  EXPECT_EQ(stored(), QStringLiteral("96"));
 }
 
 // The choice and every typed field are there again in a new window, also

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTimer>
 
 #include "calc/failure.h"
 #include "present/balance_rows.h"
@@ -57,13 +58,20 @@ BalanceWindow::BalanceWindow(QSettings& settings, QWidget* parent)
   setAttribute(Qt::WA_QuitOnClose, false);
   setFont(WindowFont());
   buildControls();
+  rememberTimer_ = new QTimer(this);
+  rememberTimer_->setObjectName(QStringLiteral("BalanceRememberTimer"));
+  rememberTimer_->setSingleShot(true);
+  rememberTimer_->setInterval(kRememberDelay);
+  connect(rememberTimer_, &QTimer::timeout, this, &BalanceWindow::rememberInputs);
   restoreInputs();
   connectInputs();
   updateTexts();
   recompute();
 }
 
-BalanceWindow::~BalanceWindow() = default;
+BalanceWindow::~BalanceWindow() {
+  if (rememberTimer_->isActive()) rememberInputs();
+}
 
 void BalanceWindow::buildControls() {
   auto* grid = new QGridLayout(this);
@@ -131,9 +139,22 @@ void BalanceWindow::connectInputs() {
   });
 }
 
+// Writing the settings at every keystroke syncs the file to disk each time
+// and stalls the typing; the texts wait in memory until typing pauses or
+// the window closes.
 void BalanceWindow::inputsChanged() {
-  RememberBalanceTexts(settings_, texts_);
+  rememberTimer_->start();
   recompute();
+}
+
+void BalanceWindow::rememberInputs() {
+  rememberTimer_->stop();
+  RememberBalanceTexts(settings_, texts_);
+}
+
+void BalanceWindow::closeEvent(QCloseEvent* event) {
+  if (rememberTimer_->isActive()) rememberInputs();
+  QWidget::closeEvent(event);
 }
 
 void BalanceWindow::modeChosen() {

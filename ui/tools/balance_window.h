@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <optional>
 #include <vector>
 
@@ -16,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QSettings;
+class QTimer;
 
 namespace ui {
 
@@ -40,11 +42,15 @@ namespace ui {
 // leaves the window. Before the first SetResults everything is empty.
 //
 // The inputs and the choice are kept in the QSettings given (group
-// "BalanceCheck"), so that they are there again in the next run.
+// "BalanceCheck"), so that they are there again in the next run: written
+// kRememberDelay after the last keystroke, when the window closes and when
+// it is destroyed, never at every keystroke.
 class BalanceWindow : public QWidget {
   Q_OBJECT
 
  public:
+  static constexpr std::chrono::milliseconds kRememberDelay{1000};
+
   // `settings` must outlive the window. The inputs start as it keeps them.
   explicit BalanceWindow(QSettings& settings, QWidget* parent = nullptr);
   ~BalanceWindow() override;
@@ -80,6 +86,8 @@ class BalanceWindow : public QWidget {
   void updateTexts();
   // The inputs' texts or the choice changed.
   void inputsChanged();
+  void rememberInputs();
+  void closeEvent(QCloseEvent* event) override;
   void recompute();
 
   QSettings& settings_;
@@ -96,6 +104,7 @@ class BalanceWindow : public QWidget {
   std::vector<QLabel*> outputCaptions_;
   std::vector<QLabel*> outputValues_;
   QLabel* errorLine_;
+  QTimer* rememberTimer_;  // runs while typed inputs are not yet in the settings
 };
 
 }  // namespace ui

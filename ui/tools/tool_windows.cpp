@@ -20,7 +20,9 @@ void BringToFront(QWidget& window) {
 ToolWindows::ToolWindows(QWidget* parent)
     : QObject(parent), parent_(parent), settings_(QStringLiteral("cgcalc"), QStringLiteral("cgcalc")) {}
 
-ToolWindows::~ToolWindows() = default;
+// The balance check writes inputs still in memory into settings_, which
+// goes with this object; the main window would destroy it only later.
+ToolWindows::~ToolWindows() { delete balance_; }
 
 void ToolWindows::OpenBalanceCheck() {
   if (balance_ == nullptr) {
