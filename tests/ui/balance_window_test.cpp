@@ -281,6 +281,20 @@ TEST_F(BalanceWindowTest, LanguageSwitchesTitleCaptionsAndWords) {
   EXPECT_EQ(ErrorLine(), QStringLiteral("no centre of gravity entered"));
 }
 
+// After the wider German advice the window takes the size its English texts
+// need again.
+TEST_F(BalanceWindowTest, LanguageSwitchLeavesTheSizeTheTextsNeed) {
+  Type("Bal_CgInput", "100");
+  Type("Bal_MassInput", "2000");
+  Type("Bal_StationInput", "200");  // the wrong side
+  window->SetLanguage(present::Language::English);
+  const QSize english = window->size();
+  window->SetLanguage(present::Language::German);
+  ASSERT_GT(window->width(), english.width());
+  window->SetLanguage(present::Language::English);
+  EXPECT_EQ(window->size(), english);
+}
+
 // The measured centre of gravity follows the typing and is announced once
 // per change: not for other fields, nor for new results that keep it.
 TEST_F(BalanceWindowTest, MeasuredCgAnnouncedWhenItChanges) {

@@ -140,21 +140,48 @@ TEST_F(ToolWindowsTest, CommandKeysInTheBalanceCheckNeverType) {
   EXPECT_EQ(cg.text(), QStringLiteral("95"));
 }
 
-// A centre of gravity typed into the balance check is the magenta mark of
-// the main diagram, where the diagram library puts it for the model shown.
-TEST_F(ToolWindowsTest, MeasuredCgIsMarkedInTheMainDiagram) {
-  EXPECT_TRUE(MagentaPixels(Diagram().Shown()).empty());
-  EnterCg(QStringLiteral("80"));
+// The magenta pixels of the mark at `cg` on the default model, where the
+// diagram library puts it.
+PixelSet MarkAt(double cg) {
   calc::TModelData model;
   calc::TStabilityData results;
   calc::Recalculate(calc::DefaultFieldTexts(), model, results);
   diagram::Canvas expected(diagram::kDiagramWidth, diagram::kDiagramHeight);
-  diagram::DrawPlanform(expected, model, results.CgSmallMargin, results.CgLargeMargin, 80.0);
-  const PixelSet mark = MagentaPixels(expected);
+  diagram::DrawPlanform(expected, model, results.CgSmallMargin, results.CgLargeMargin, cg);
+  return MagentaPixels(expected);
+}
+
+// A centre of gravity typed into the balance check is the magenta mark of
+// the main diagram.
+TEST_F(ToolWindowsTest, MeasuredCgIsMarkedInTheMainDiagram) {
+  EXPECT_TRUE(MagentaPixels(Diagram().Shown()).empty());
+  EnterCg(QStringLiteral("80"));
+  const PixelSet mark = MarkAt(80.0);
   ASSERT_FALSE(mark.empty());
   EXPECT_EQ(MagentaPixels(Diagram().Shown()), mark);
   EnterCg(QString());
   EXPECT_TRUE(MagentaPixels(Diagram().Shown()).empty());
+}
+
+// The CG typed in one run is marked at the next start before the balance
+// check is built, and its window shows the typed text again. Closing the
+// window takes the mark away, also in the run after; opening brings it back.
+TEST_F(ToolWindowsTest, RememberedCgIsMarkedUntilTheBalanceCheckCloses) {
+  TypeInto(ChildOf<QLineEdit>(Balance(), kCgInput), QStringLiteral("80"));
+  windows.reset();
+  ShowWindows();
+  EXPECT_EQ(Main().findChild<QWidget*>(QStringLiteral("BalanceWindow")), nullptr);
+  EXPECT_EQ(MagentaPixels(Diagram().Shown()), MarkAt(80.0));
+  Action(QStringLiteral("Balance1")).trigger();
+  EXPECT_EQ(ChildOf<QLineEdit>(Balance(), kCgInput).text(), QStringLiteral("80"));
+
+  Balance().close();
+  EXPECT_TRUE(MagentaPixels(Diagram().Shown()).empty());
+  windows.reset();
+  ShowWindows();
+  EXPECT_TRUE(MagentaPixels(Diagram().Shown()).empty());
+  Action(QStringLiteral("Balance1")).trigger();
+  EXPECT_EQ(MagentaPixels(Diagram().Shown()), MarkAt(80.0));
 }
 
 }  // namespace

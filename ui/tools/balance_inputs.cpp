@@ -1,5 +1,7 @@
 #include "ui/tools/balance_inputs.h"
 
+#include <cmath>
+
 #include <QSettings>
 
 #include "calc/failure.h"
@@ -67,6 +69,11 @@ std::optional<double> MeasuredCgOf(const BalanceTexts& inputs, const calc::TStab
   } catch (const calc::ArithmeticFailure&) {
   }
   return std::nullopt;
+}
+
+bool SameMeasuredCg(std::optional<double> a, std::optional<double> b) {
+  if (!a || !b) return a.has_value() == b.has_value();
+  return *a == *b || (std::isnan(*a) && std::isnan(*b));
 }
 
 }  // namespace ui

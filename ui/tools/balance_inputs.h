@@ -75,4 +75,8 @@ calc::TBalanceInput ReadBalanceTexts(const BalanceTexts& inputs);
 // `results`; nothing when it fails in any way.
 std::optional<double> MeasuredCgOf(const BalanceTexts& inputs, const calc::TStabilityData& results);
 
+// Equal centres of gravity, a NaN equal to a NaN, so that a NaN does not
+// count as a change at every keystroke.
+bool SameMeasuredCg(std::optional<double> a, std::optional<double> b);
+
 }  // namespace ui

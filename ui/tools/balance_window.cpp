@@ -3,6 +3,7 @@
 #include <cmath>
 #include <span>
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,12 +43,6 @@ constexpr BalanceCaptions kCaptions = {
 // What a figure shows while there is no valid model.
 const QString kNoFigure = QStringLiteral("\u2013");
 
-// Equal values, and NaN equal to NaN, so that a NaN does not count as a
-// change at every keystroke.
-bool Same(std::optional<double> a, std::optional<double> b) {
-  if (!a || !b) return a.has_value() == b.has_value();
-  return *a == *b || (std::isnan(*a) && std::isnan(*b));
-}
 
 }  // namespace
 
@@ -155,6 +150,7 @@ void BalanceWindow::rememberInputs() {
 void BalanceWindow::closeEvent(QCloseEvent* event) {
   if (rememberTimer_->isActive()) rememberInputs();
   QWidget::closeEvent(event);
+  if (event->isAccepted()) emit closed();
 }
 
 void BalanceWindow::modeChosen() {
@@ -182,6 +178,9 @@ void BalanceWindow::SetLanguage(present::Language language) {
   language_ = language;
   updateTexts();
   recompute();
+  // The German texts are wider; back in English the window would keep
+  // their width.
+  adjustSize();
 }
 
 void BalanceWindow::updateTexts() {
@@ -222,7 +221,7 @@ void BalanceWindow::recompute() {
   errorLine_->setText(stale ? Text(In(kCaptions.noModel, language_)) : error);
 
   const std::optional<double> measuredCg = balance ? std::optional(balance->Cg) : std::nullopt;
-  if (Same(measuredCg, measuredCg_)) return;
+  if (SameMeasuredCg(measuredCg, measuredCg_)) return;
   measuredCg_ = measuredCg;
   emit measuredCgChanged();
 }

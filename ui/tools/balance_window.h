@@ -76,6 +76,8 @@ class BalanceWindow : public QWidget {
  signals:
   // MeasuredCg() has changed (appeared, gone or moved).
   void measuredCgChanged();
+  // The user closed the window (it is hidden, not destroyed).
+  void closed();
 
  private:
 

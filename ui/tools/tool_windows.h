@@ -10,6 +10,7 @@
 #include "calc/stability.h"
 #include "calc/sweep.h"
 #include "present/language.h"
+#include "ui/tools/balance_inputs.h"
 
 class QWidget;
 
@@ -42,14 +43,19 @@ class ToolWindows : public QObject {
   void Invalidate();
   void SetLanguage(present::Language language);
 
-  // The balance check's centre of gravity while its window exists and holds
-  // one; the diagram shows it as a third mark.
+  // The balance check's centre of gravity; the diagram shows it as a third
+  // mark. Before the window is built it comes from the inputs remembered
+  // from the last run; while the user has closed the window (also in an
+  // earlier run) there is none.
   std::optional<double> MeasuredCg() const;
 
  signals:
   void measuredCgChanged();
 
  private:
+  // Tells the what-if plot and the main window that MeasuredCg() changed.
+  void measuredCgMoved();
+
   QWidget* parent_;
   QSettings settings_;
   BalanceWindow* balance_ = nullptr;
@@ -57,6 +63,8 @@ class ToolWindows : public QObject {
   std::optional<calc::LoadedState> state_;
   std::optional<calc::TStabilityData> results_;
   bool modelValid_ = true;
+  BalanceTexts remembered_;  // the balance check's inputs at start
+  bool balanceClosed_;
   present::Language language_ = present::Language::English;
 };
 
