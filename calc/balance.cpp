@@ -11,11 +11,13 @@ double MeasuredCg(const TBalanceInput& input) {
   const TSupports& s = *input.Supports;
   const double mass = ToDouble(Ext(s.Ma) + s.Mb);
   if (mass == 0) throw BalanceInputError(BalanceInputKind::NoSupportMass);
+  if (!IsUsableMass(s.Ma) || !IsUsableMass(s.Mb)) throw BalanceInputError(BalanceInputKind::MassNotPositive);
   if (s.Xa == s.Xb) throw BalanceInputError(BalanceInputKind::SameSupport);
   return ToDouble((Ext(s.Ma) * s.Xa + Ext(s.Mb) * s.Xb) / mass);
 }
 
 std::optional<double> ModelMass(const TBalanceInput& input) {
+  if (input.Mass && !IsUsableMass(*input.Mass)) throw BalanceInputError(BalanceInputKind::MassNotPositive);
   if (input.Mass) return input.Mass;
   if (input.Supports) return ToDouble(Ext(input.Supports->Ma) + input.Supports->Mb);
   return std::nullopt;

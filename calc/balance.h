@@ -55,8 +55,12 @@ struct TBalanceData {
   double NewMass = 0;       // Mass + Ballast, when Advice is Ballast
 };
 
-// Why the inputs give no centre of gravity.
-enum class BalanceInputKind { NoCg, NoSupportMass, SameSupport };
+// Why the inputs give no centre of gravity, or no mass to advise with.
+enum class BalanceInputKind { NoCg, NoSupportMass, SameSupport, MassNotPositive };
+
+// Whether `grams` can be what a model or one support carries: more than 0
+// (a NaN is not). A mass of 0 or less would give confident advice on nothing.
+constexpr bool IsUsableMass(double grams) { return grams > 0; }
 
 // The message of each kind, in English; the window shows its translation.
 constexpr const char* BalanceInputText(BalanceInputKind kind) {
@@ -67,6 +71,8 @@ constexpr const char* BalanceInputText(BalanceInputKind kind) {
       return "the supports carry no mass";
     case BalanceInputKind::SameSupport:
       return "both supports stand at the same place";
+    case BalanceInputKind::MassNotPositive:
+      return "a mass must be more than 0 g";
   }
   return "no centre of gravity entered";
 }
@@ -83,7 +89,8 @@ class BalanceInputError : public std::runtime_error {
 
 // Computes the balance check from the aircraft's results. Throws
 // BalanceInputError for inputs that give no centre of gravity (none entered,
-// supports carrying 0 in all, both supports at one place) and
+// supports carrying 0 in all, both supports at one place), for a support's
+// or the model's mass that is not IsUsableMass, and
 // ArithmeticFailure where the arithmetic fails (a wing of zero mean chord,
 // values beyond the range).
 TBalanceData CalcBalance(const TBalanceInput& input, const TStabilityData& results);

@@ -144,6 +144,9 @@ std::string CombinationError(const Options& options) {
       return std::string("--supports: ") + failure.what();
     }
   }
+  if (options.balance.Mass && !calc::IsUsableMass(*options.balance.Mass)) {
+    return std::string("--mass: ") + calc::BalanceInputText(calc::BalanceInputKind::MassNotPositive);
+  }
   const bool severalFiles = options.modelPaths.size() > 1 || !options.filesFrom.empty();
   if (options.modelPaths.empty() && options.filesFrom.empty()) return "no model file given";
   if (options.format == ReportFormat::Json && severalFiles) {

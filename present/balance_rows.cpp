@@ -39,10 +39,11 @@ constexpr BalanceError Error(BalanceInputKind kind, std::string_view german) {
   return {kind, {german, BalanceInputText(kind)}};
 }
 
-constexpr std::array<BalanceError, 3> kErrors = {{
+constexpr std::array<BalanceError, 4> kErrors = {{
     Error(BalanceInputKind::NoCg, "kein Schwerpunkt eingegeben"),
     Error(BalanceInputKind::NoSupportMass, "die Auflagen tragen keine Masse"),
     Error(BalanceInputKind::SameSupport, "beide Auflagen stehen an derselben Stelle"),
+    Error(BalanceInputKind::MassNotPositive, "eine Masse muss mehr als 0 g sein"),
 }};
 
 constexpr bool ErrorsInKindOrder() {

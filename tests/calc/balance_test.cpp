@@ -128,6 +128,11 @@ TEST(Balance, InputsWithoutACentreOfGravityAreErrors) {
        "the supports carry no mass"},
       {"supports at one place", {{}, calc::TSupports{80, 300, 80, 1700}, {}, {}}, Kind::SameSupport,
        "both supports stand at the same place"},
+      {"support A pulls up", {{}, calc::TSupports{0, -1000, 200, 2000}, {}, {}}, Kind::MassNotPositive,
+       "a mass must be more than 0 g"},
+      {"model of 0 g", {100.0, {}, 0.0, -100.0}, Kind::MassNotPositive, "a mass must be more than 0 g"},
+      {"model of -5 g beside good supports", {{}, calc::TSupports{0, 500, 200, 1500}, -5.0, {}},
+       Kind::MassNotPositive, "a mass must be more than 0 g"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

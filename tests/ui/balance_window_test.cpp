@@ -80,6 +80,14 @@ class BalanceWindowTest : public ::testing::Test {
     window->show();
   }
 
+  // A new window on settings holding no inputs; the old window writes its
+  // own first, as it closes.
+  void OpenWindowWithoutInputs() {
+    window.reset();
+    settings.clear();
+    OpenWindow();
+  }
+
   QLineEdit& Input(const char* name) { return ChildOf<QLineEdit>(*window, QString::fromLatin1(name)); }
   QLabel& Output(std::string_view name) { return ChildOf<QLabel>(*window, QString::fromUtf8(name)); }
   QRadioButton& Choice(const char* name) { return ChildOf<QRadioButton>(*window, QString::fromLatin1(name)); }
@@ -163,8 +171,7 @@ TEST_F(BalanceWindowTest, TypedInputsShowWhatTheCommandLinePrints) {
   };
   for (const TypedInputs& inputs : cases) {
     SCOPED_TRACE(inputs.name);
-    settings.clear();
-    OpenWindow();
+    OpenWindowWithoutInputs();
     if (inputs.supports) Choice("Bal_ModeSupports").click();
     for (const auto& [field, text] : inputs.typed) Type(field, text);
     EXPECT_EQ(Outputs(), CliBalanceLabels(inputs.cliOptions));
@@ -218,14 +225,23 @@ TEST_F(BalanceWindowTest, UnusableInputsShowTheirError) {
        "both supports stand at the same place"},
       {"support B's mass missing", true, {{"Bal_Xa", "0"}, {"Bal_Ma", "500"}, {"Bal_Xb", "300"}},
        "no centre of gravity entered"},
-      {"cg 1e400", false, {{"Bal_CgInput", "1e400"}}, "Floating point overflow"},
+      {"cg 1e400", false, {{"Bal_CgInput", "1e400"}}, "centre of gravity: not a number"},
       {"ballast station 1e400", false, {{"Bal_CgInput", "90"}, {"Bal_StationInput", "1e400"}},
-       "Floating point overflow"},
+       "ballast station: not a number"},
+      {"cg abc", false, {{"Bal_CgInput", "abc"}}, "centre of gravity: not a number"},
+      {"cg 95,5", false, {{"Bal_CgInput", "95,5"}}, "centre of gravity: not a number"},
+      {"cg 95 with a blank after", false, {{"Bal_CgInput", "95 "}}, "centre of gravity: not a number"},
+      {"mass 1.8kg", false, {{"Bal_CgInput", "95"}, {"Bal_MassInput", "1.8kg"}},
+       "mass by g (empty: from the supports): not a number"},
+      {"tail-heavy model of 0 g", false,
+       {{"Bal_CgInput", "100"}, {"Bal_MassInput", "0"}, {"Bal_StationInput", "-100"}}, "a mass must be more than 0 g"},
+      {"support A pulling up", true,
+       {{"Bal_Xa", "0"}, {"Bal_Ma", "-1000"}, {"Bal_Xb", "200"}, {"Bal_Mb", "2000"}, {"Bal_StationInput", "-100"}},
+       "a mass must be more than 0 g"},
   };
   for (const BadInputs& inputs : cases) {
     SCOPED_TRACE(inputs.name);
-    settings.clear();
-    OpenWindow();
+    OpenWindowWithoutInputs();
     if (inputs.supports) Choice("Bal_ModeSupports").click();
     for (const auto& [field, text] : inputs.typed) Type(field, text);
     EXPECT_EQ(ErrorLine(), QString::fromLatin1(inputs.error));
@@ -236,7 +252,7 @@ TEST_F(BalanceWindowTest, UnusableInputsShowTheirError) {
 
 // A correction clears the error line at once.
 TEST_F(BalanceWindowTest, CorrectionClearsTheError) {
-  Type("Bal_CgInput", "1e400");
+  Type("Bal_CgInput", "9O");
   ASSERT_NE(ErrorLine(), QString());
   Type("Bal_CgInput", "95");
   EXPECT_EQ(ErrorLine(), QString());
@@ -255,12 +271,28 @@ TEST_F(BalanceWindowTest, LanguageSwitchesTitleCaptionsAndWords) {
   EXPECT_EQ(Outputs(), CliBalanceLabels({"--german", "--cg", "100", "--ballast-at", "-100"}));
   EXPECT_EQ(Output("Bal_Verdict").text(), QStringLiteral("schwanzlastig"));
 
+  Type("Bal_CgInput", "8O");
+  EXPECT_EQ(ErrorLine(), QStringLiteral("Schwerpunkt: keine Zahl"));
   Type("Bal_CgInput", "");
   EXPECT_EQ(ErrorLine(), QStringLiteral("kein Schwerpunkt eingegeben"));
   window->SetLanguage(present::Language::English);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Balance check"));
   EXPECT_EQ(Choice("Bal_ModeCg").text(), englishCaption);
   EXPECT_EQ(ErrorLine(), QStringLiteral("no centre of gravity entered"));
+}
+
+// After the wider German advice the window takes the size its English texts
+// need again.
+TEST_F(BalanceWindowTest, LanguageSwitchLeavesTheSizeTheTextsNeed) {
+  Type("Bal_CgInput", "100");
+  Type("Bal_MassInput", "2000");
+  Type("Bal_StationInput", "200");  // the wrong side
+  window->SetLanguage(present::Language::English);
+  const QSize english = window->size();
+  window->SetLanguage(present::Language::German);
+  ASSERT_GT(window->width(), english.width());
+  window->SetLanguage(present::Language::English);
+  EXPECT_EQ(window->size(), english);
 }
 
 // The measured centre of gravity follows the typing and is announced once
@@ -292,6 +324,23 @@ TEST(BalanceWindowWithoutResults, ShowsNothing) {
   window.SetResults(DefaultModelResults());
   EXPECT_EQ(ChildOf<QLabel>(window, QStringLiteral("Bal_Cg")).text(), QStringLiteral(" 90.0"));
   EXPECT_EQ(window.MeasuredCg(), 90.0);
+}
+
+// Typing keeps the inputs in memory: the settings learn them once typing
+// pauses, and at the latest when the window closes.
+TEST_F(BalanceWindowTest, InputsAreWrittenWhenTypingPausesOrTheWindowCloses) {
+  const auto stored = [this] {
+    return QSettings(folder.filePath(QStringLiteral("cgcalc.ini")), QSettings::IniFormat)
+        .value(QStringLiteral("BalanceCheck/Bal_CgInput"))
+        .toString();
+  };
+  Type("Bal_CgInput", "95");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(stored(), QString());
+  EXPECT_TRUE(QTest::qWaitFor([&stored] { return stored() == QStringLiteral("95"); }));
+  Type("Bal_CgInput", "96");
+  window->close();
+  EXPECT_EQ(stored(), QStringLiteral("96"));
 }
 
 // The choice and every typed field are there again in a new window, also

@@ -41,6 +41,12 @@ class ToolWindowsTest : public WindowTest {
   QWidget& WhatIf() { return ChildOf<QWidget>(Main(), QStringLiteral("WhatIfWindow")); }
   QString BalanceText(const QString& name) { return ChildOf<QLabel>(Balance(), name).text(); }
   void EnterCg(const QString& text) { ChildOf<QLineEdit>(Balance(), kCgInput).setText(text); }
+  // Replaces a field's text key by key, as the user does.
+  static void TypeInto(QLineEdit& field, const QString& text) {
+    field.selectAll();
+    QTest::keyClick(&field, Qt::Key_Delete);
+    QTest::keyClicks(&field, text);
+  }
 
   // Where the what-if plot's current-value line stands; nothing without one.
   std::optional<double> CurrentValueLine() {
@@ -96,21 +102,86 @@ TEST_F(ToolWindowsTest, FieldEditIsFollowedByBothToolWindows) {
   EXPECT_TRUE(TakeReports().isEmpty());
 }
 
-// A centre of gravity typed into the balance check is the magenta mark of
-// the main diagram, where the diagram library puts it for the model shown.
-TEST_F(ToolWindowsTest, MeasuredCgIsMarkedInTheMainDiagram) {
-  EXPECT_TRUE(MagentaPixels(Diagram().Shown()).empty());
-  EnterCg(QStringLiteral("80"));
+// A span of 0 leaves the main window without a model: every figure of the
+// balance check turns to a dash and its error line says why, in the current
+// language; the next good span brings the figures back.
+TEST_F(ToolWindowsTest, FailedRecalculationLeavesTheBalanceCheckWithoutFigures) {
+  TypeInto(ChildOf<QLineEdit>(Balance(), kCgInput), QStringLiteral("80"));
+  const QString margin = BalanceText(QStringLiteral("Bal_Margin"));
+  TypeInto(Field(QStringLiteral("B")), QStringLiteral("0"));
+  EXPECT_FALSE(TakeReports().isEmpty());
+  for (const present::BalanceRow& row : present::BalanceRows())
+    EXPECT_EQ(BalanceText(ui::Text(row.name)), QStringLiteral("\u2013")) << row.name;
+  EXPECT_EQ(BalanceText(QStringLiteral("Bal_Error")),
+            QStringLiteral("no valid model: the main window's last recalculation failed"));
+  Button(QStringLiteral("Button1")).click();
+  EXPECT_TRUE(BalanceText(QStringLiteral("Bal_Error")).startsWith(QStringLiteral("kein g\u00fcltiges Modell")));
+  Button(QStringLiteral("Button2")).click();
+
+  TypeInto(Field(QStringLiteral("B")), QStringLiteral("1300"));
+  EXPECT_EQ(BalanceText(QStringLiteral("Bal_Margin")), margin);
+  EXPECT_EQ(BalanceText(QStringLiteral("Bal_Error")), QString());
+}
+
+// In the active balance check a key with Alt, Meta or Ctrl never types into
+// a field (95 stays the CG), and the main window's Ctrl+S runs its Save.
+TEST_F(ToolWindowsTest, CommandKeysInTheBalanceCheckNeverType) {
+  QLineEdit& cg = ChildOf<QLineEdit>(Balance(), kCgInput);
+  Activate(Balance());
+  TypeInto(cg, QStringLiteral("95"));
+  for (const Qt::KeyboardModifier modifier : {Qt::AltModifier, Qt::MetaModifier, Qt::ControlModifier}) {
+    SCOPED_TRACE(modifier);
+    QTest::keyClick(&cg, '1', modifier);
+    EXPECT_EQ(cg.text(), QStringLiteral("95"));
+  }
+  dialogs.saveAnswers = {std::nullopt};
+  QTest::keyClick(&cg, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_TRUE(dialogs.saveAnswers.empty()) << "Save was not run";
+  EXPECT_EQ(cg.text(), QStringLiteral("95"));
+}
+
+// The magenta pixels of the mark at `cg` on the default model, where the
+// diagram library puts it.
+PixelSet MarkAt(double cg) {
   calc::TModelData model;
   calc::TStabilityData results;
   calc::Recalculate(calc::DefaultFieldTexts(), model, results);
   diagram::Canvas expected(diagram::kDiagramWidth, diagram::kDiagramHeight);
-  diagram::DrawPlanform(expected, model, results.CgSmallMargin, results.CgLargeMargin, 80.0);
-  const PixelSet mark = MagentaPixels(expected);
+  diagram::DrawPlanform(expected, model, results.CgSmallMargin, results.CgLargeMargin, cg);
+  return MagentaPixels(expected);
+}
+
+// A centre of gravity typed into the balance check is the magenta mark of
+// the main diagram.
+TEST_F(ToolWindowsTest, MeasuredCgIsMarkedInTheMainDiagram) {
+  EXPECT_TRUE(MagentaPixels(Diagram().Shown()).empty());
+  EnterCg(QStringLiteral("80"));
+  const PixelSet mark = MarkAt(80.0);
   ASSERT_FALSE(mark.empty());
   EXPECT_EQ(MagentaPixels(Diagram().Shown()), mark);
   EnterCg(QString());
   EXPECT_TRUE(MagentaPixels(Diagram().Shown()).empty());
+}
+
+// The CG typed in one run is marked at the next start before the balance
+// check is built, and its window shows the typed text again. Closing the
+// window takes the mark away, also in the run after; opening brings it back.
+TEST_F(ToolWindowsTest, RememberedCgIsMarkedUntilTheBalanceCheckCloses) {
+  TypeInto(ChildOf<QLineEdit>(Balance(), kCgInput), QStringLiteral("80"));
+  windows.reset();
+  ShowWindows();
+  EXPECT_EQ(Main().findChild<QWidget*>(QStringLiteral("BalanceWindow")), nullptr);
+  EXPECT_EQ(MagentaPixels(Diagram().Shown()), MarkAt(80.0));
+  Action(QStringLiteral("Balance1")).trigger();
+  EXPECT_EQ(ChildOf<QLineEdit>(Balance(), kCgInput).text(), QStringLiteral("80"));
+
+  Balance().close();
+  EXPECT_TRUE(MagentaPixels(Diagram().Shown()).empty());
+  windows.reset();
+  ShowWindows();
+  EXPECT_TRUE(MagentaPixels(Diagram().Shown()).empty());
+  Action(QStringLiteral("Balance1")).trigger();
+  EXPECT_EQ(MagentaPixels(Diagram().Shown()), MarkAt(80.0));
 }
 
 }  // namespace

@@ -121,6 +121,7 @@ void MainWindow::recalculate() {
     computeAndShow();
   } catch (...) {
     showStaleValues();
+    toolWindows_->Invalidate();
     throw;
   }
 }

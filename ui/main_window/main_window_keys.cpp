@@ -6,28 +6,10 @@
 #include <QPushButton>
 
 #include "ui/main_window/main_window.h"
+#include "ui/platform/shortcut_keys.h"
 
 namespace ui {
 namespace {
-
-// Whether the line edit would take the key as one of its editing commands
-// (select all, copy, undo, a word to the left ...): those keep working.
-bool IsEditingCommand(const QKeyEvent& event) {
-  for (int key = QKeySequence::UnknownKey + 1; key <= QKeySequence::Cancel; ++key) {
-    if (event.matches(static_cast<QKeySequence::StandardKey>(key))) return true;
-  }
-  return false;
-}
-
-// A key with Alt, Ctrl or Meta held down that carries text: a line edit
-// would type that text (Alt+F puts an "f" into the number), although the
-// user meant a menu or a shortcut.
-bool TypesWithModifier(const QKeyEvent& event) {
-  constexpr Qt::KeyboardModifiers kCommandModifiers = Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier;
-  if (!(event.modifiers() & kCommandModifiers)) return false;
-  const QString text = event.text();
-  return !text.isEmpty() && text.front().isPrint() && !IsEditingCommand(event);
-}
 
 bool IsEnter(const QKeyEvent& event) {
   const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;

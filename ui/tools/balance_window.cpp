@@ -3,50 +3,31 @@
 #include <cmath>
 #include <span>
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTimer>
 
 #include "calc/failure.h"
-#include "calc/number_text.h"
 #include "present/balance_rows.h"
+#include "ui/tools/balance_inputs.h"
 #include "ui/platform/appearance.h"
+#include "ui/platform/shortcut_keys.h"
 
 namespace ui {
 namespace {
 
 using present::Caption;
 
-// Which choice an input belongs to: the centre of gravity entered directly,
-// the two supports, or both.
-enum class InputGroup { Direct, Supports, Both };
-
-struct BalanceInputField {
-  std::string_view name;  // object name and settings key
-  Caption caption;
-  InputGroup group;
-};
-
-// The order of the window's rows.
-constexpr std::array<BalanceInputField, 7> kInputFields = {{
-    {"Bal_CgInput", {"Schwerpunkt:", "centre of gravity:"}, InputGroup::Direct},
-    {"Bal_Xa", {"Auflage A bei:", "support A at:"}, InputGroup::Supports},
-    {"Bal_Ma", {"Auflage A tr\u00e4gt in g:", "support A carries by g:"}, InputGroup::Supports},
-    {"Bal_Xb", {"Auflage B bei:", "support B at:"}, InputGroup::Supports},
-    {"Bal_Mb", {"Auflage B tr\u00e4gt in g:", "support B carries by g:"}, InputGroup::Supports},
-    {"Bal_MassInput", {"Masse in g (leer: aus den Auflagen):", "mass by g (empty: from the supports):"},
-     InputGroup::Both},
-    {"Bal_StationInput", {"Ballastposition:", "ballast station:"}, InputGroup::Both},
-}};
-
-enum InputIndex : std::size_t { kCg, kXa, kMa, kXb, kMb, kMass, kStation };
-
 struct BalanceCaptions {
   Caption cgMode;
   Caption supportsMode;
   Caption positions;
+  Caption noModel;
+  Caption notANumber;
 };
 
 constexpr BalanceCaptions kCaptions = {
@@ -54,26 +35,14 @@ constexpr BalanceCaptions kCaptions = {
     .supportsMode = {"zwei Auflagen (Waagen)", "two supports (scales)"},
     .positions = {"Positionen in mm hinter der Nasenleiste der Fl\u00fcgelwurzel",
                   "positions in mm behind the wing root's leading edge"},
+    .noModel = {"kein g\u00fcltiges Modell: die letzte Berechnung im Hauptfenster ist fehlgeschlagen",
+                "no valid model: the main window's last recalculation failed"},
+    .notANumber = {"keine Zahl", "not a number"},
 };
 
-const QString kSettingsGroup = QStringLiteral("BalanceCheck");
-const QString kModeKey = QStringLiteral("mode");
-const QString kSupportsMode = QStringLiteral("supports");
-const QString kCgMode = QStringLiteral("cg");
+// What a figure shows while there is no valid model.
+const QString kNoFigure = QStringLiteral("\u2013");
 
-// A field's number, or nothing when the field is empty (blanks only). May
-// throw ArithmeticFailure(Overflow) as ParseNumber does.
-std::optional<double> Entered(const QLineEdit& field) {
-  if (field.text().trimmed().isEmpty()) return std::nullopt;
-  return calc::ParseNumber(field.text().toStdString());
-}
-
-// Equal values, and NaN equal to NaN, so that a NaN does not count as a
-// change at every keystroke.
-bool Same(std::optional<double> a, std::optional<double> b) {
-  if (!a || !b) return a.has_value() == b.has_value();
-  return *a == *b || (std::isnan(*a) && std::isnan(*b));
-}
 
 }  // namespace
 
@@ -84,13 +53,20 @@ BalanceWindow::BalanceWindow(QSettings& settings, QWidget* parent)
   setAttribute(Qt::WA_QuitOnClose, false);
   setFont(WindowFont());
   buildControls();
+  rememberTimer_ = new QTimer(this);
+  rememberTimer_->setObjectName(QStringLiteral("BalanceRememberTimer"));
+  rememberTimer_->setSingleShot(true);
+  rememberTimer_->setInterval(kRememberDelay);
+  connect(rememberTimer_, &QTimer::timeout, this, &BalanceWindow::rememberInputs);
   restoreInputs();
   connectInputs();
   updateTexts();
   recompute();
 }
 
-BalanceWindow::~BalanceWindow() = default;
+BalanceWindow::~BalanceWindow() {
+  if (rememberTimer_->isActive()) rememberInputs();
+}
 
 void BalanceWindow::buildControls() {
   auto* grid = new QGridLayout(this);
@@ -98,7 +74,8 @@ void BalanceWindow::buildControls() {
   const auto addInput = [&](std::size_t index) {
     inputCaptions_[index] = new QLabel(this);
     inputs_[index] = new QLineEdit(this);
-    inputs_[index]->setObjectName(Text(kInputFields[index].name));
+    inputs_[index]->setObjectName(Text(kBalanceInputFields[index].name));
+    KeepCommandKeysFromTyping(*inputs_[index]);
     grid->addWidget(inputCaptions_[index], row, 0);
     grid->addWidget(inputs_[index], row, 1);
     ++row;
@@ -106,11 +83,11 @@ void BalanceWindow::buildControls() {
   cgMode_ = new QRadioButton(this);
   cgMode_->setObjectName(QStringLiteral("Bal_ModeCg"));
   grid->addWidget(cgMode_, row++, 0, 1, 2);
-  addInput(kCg);
+  addInput(kCgField);
   supportsMode_ = new QRadioButton(this);
   supportsMode_->setObjectName(QStringLiteral("Bal_ModeSupports"));
   grid->addWidget(supportsMode_, row++, 0, 1, 2);
-  for (std::size_t index : {kXa, kMa, kXb, kMb, kMass, kStation}) addInput(index);
+  for (std::size_t index : {kXaField, kMaField, kXbField, kMbField, kMassField, kStationField}) addInput(index);
   positionsNote_ = new QLabel(this);
   grid->addWidget(positionsNote_, row++, 0, 1, 2);
   grid->setRowMinimumHeight(row++, kLineHeight);
@@ -135,39 +112,51 @@ void BalanceWindow::buildControls() {
 }
 
 void BalanceWindow::restoreInputs() {
-  settings_.beginGroup(kSettingsGroup);
-  const bool supports = settings_.value(kModeKey).toString() == kSupportsMode;
-  (supports ? supportsMode_ : cgMode_)->setChecked(true);
-  for (std::size_t i = 0; i < kInputCount; ++i)
-    inputs_[i]->setText(settings_.value(Text(kInputFields[i].name)).toString());
-  settings_.endGroup();
+  texts_ = RememberedBalanceTexts(settings_);
+  (texts_.supports ? supportsMode_ : cgMode_)->setChecked(true);
+  for (std::size_t i = 0; i < kBalanceInputCount; ++i) inputs_[i]->setText(texts_.texts[i]);
   modeChosen();
 }
 
 // Connected after the inputs are restored, so that restoring them neither
 // writes them back nor computes once per field.
 void BalanceWindow::connectInputs() {
-  for (std::size_t i = 0; i < kInputCount; ++i) {
+  for (std::size_t i = 0; i < kBalanceInputCount; ++i) {
     connect(inputs_[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
-      settings_.beginGroup(kSettingsGroup);
-      settings_.setValue(Text(kInputFields[i].name), text);
-      settings_.endGroup();
-      recompute();
+      texts_.texts[i] = text;
+      inputsChanged();
     });
   }
   connect(supportsMode_, &QRadioButton::toggled, this, [this] {
-    settings_.beginGroup(kSettingsGroup);
-    settings_.setValue(kModeKey, supportsMode_->isChecked() ? kSupportsMode : kCgMode);
-    settings_.endGroup();
+    texts_.supports = supportsMode_->isChecked();
     modeChosen();
-    recompute();
+    inputsChanged();
   });
+}
+
+// Writing the settings at every keystroke syncs the file to disk each time
+// and stalls the typing; the texts wait in memory until typing pauses or
+// the window closes.
+void BalanceWindow::inputsChanged() {
+  rememberTimer_->start();
+  recompute();
+}
+
+void BalanceWindow::rememberInputs() {
+  rememberTimer_->stop();
+  RememberBalanceTexts(settings_, texts_);
+}
+
+void BalanceWindow::closeEvent(QCloseEvent* event) {
+  if (rememberTimer_->isActive()) rememberInputs();
+  QWidget::closeEvent(event);
+  if (event->isAccepted()) emit closed();
 }
 
 void BalanceWindow::modeChosen() {
   const bool supports = supportsMode_->isChecked();
-  for (std::size_t i = 0; i < kInputCount; ++i) {
-    const InputGroup group = kInputFields[i].group;
+  for (std::size_t i = 0; i < kBalanceInputCount; ++i) {
+    const InputGroup group = kBalanceInputFields[i].group;
     const bool enabled = group == InputGroup::Both || (group == InputGroup::Supports) == supports;
     inputs_[i]->setEnabled(enabled);
     inputCaptions_[i]->setEnabled(enabled);
@@ -176,6 +165,12 @@ void BalanceWindow::modeChosen() {
 
 void BalanceWindow::SetResults(const calc::TStabilityData& results) {
   results_ = results;
+  modelValid_ = true;
+  recompute();
+}
+
+void BalanceWindow::Invalidate() {
+  modelValid_ = false;
   recompute();
 }
 
@@ -183,6 +178,9 @@ void BalanceWindow::SetLanguage(present::Language language) {
   language_ = language;
   updateTexts();
   recompute();
+  // The German texts are wider; back in English the window would keep
+  // their width.
+  adjustSize();
 }
 
 void BalanceWindow::updateTexts() {
@@ -190,24 +188,9 @@ void BalanceWindow::updateTexts() {
   cgMode_->setText(Text(In(kCaptions.cgMode, language_)));
   supportsMode_->setText(Text(In(kCaptions.supportsMode, language_)));
   positionsNote_->setText(Text(In(kCaptions.positions, language_)));
-  for (std::size_t i = 0; i < kInputCount; ++i) inputCaptions_[i]->setText(Text(In(kInputFields[i].caption, language_)));
+  for (std::size_t i = 0; i < kBalanceInputCount; ++i) inputCaptions_[i]->setText(Text(In(kBalanceInputFields[i].caption, language_)));
   const std::span<const present::BalanceRow> rows = present::BalanceRows();
   for (std::size_t i = 0; i < rows.size(); ++i) outputCaptions_[i]->setText(Text(In(rows[i].caption, language_)));
-}
-
-calc::TBalanceInput BalanceWindow::readInput() const {
-  calc::TBalanceInput input;
-  if (supportsMode_->isChecked()) {
-    const std::optional<double> xa = Entered(*inputs_[kXa]), ma = Entered(*inputs_[kMa]);
-    const std::optional<double> xb = Entered(*inputs_[kXb]), mb = Entered(*inputs_[kMb]);
-    // All four belong together; without one of them there is no centre of gravity.
-    if (xa && ma && xb && mb) input.Supports = calc::TSupports{*xa, *ma, *xb, *mb};
-  } else {
-    input.Cg = Entered(*inputs_[kCg]);
-  }
-  input.Mass = Entered(*inputs_[kMass]);
-  input.BallastStation = Entered(*inputs_[kStation]);
-  return input;
 }
 
 // The one place that computes: every failure ends here, shown in the error
@@ -217,7 +200,10 @@ void BalanceWindow::recompute() {
   QString error;
   if (results_) {
     try {
-      balance = calc::CalcBalance(readInput(), *results_);
+      balance = calc::CalcBalance(ReadBalanceTexts(texts_), *results_);
+    } catch (const NotANumberError& notANumber) {
+      error = Text(In(kBalanceInputFields[notANumber.Field()].caption, language_)) + QLatin1Char(' ') +
+              Text(In(kCaptions.notANumber, language_));
     } catch (const calc::BalanceInputError& inputError) {
       error = Text(present::BalanceErrorText(inputError.Kind(), language_));
     } catch (const calc::ArithmeticFailure& failure) {
@@ -225,12 +211,17 @@ void BalanceWindow::recompute() {
     }
   }
   const std::span<const present::BalanceRow> rows = present::BalanceRows();
-  for (std::size_t i = 0; i < rows.size(); ++i)
-    outputValues_[i]->setText(balance ? Text(rows[i].text(*balance, language_)) : QString());
-  errorLine_->setText(error);
+  // Figures of an earlier model must never pass for the current one's.
+  const bool stale = results_ && !modelValid_;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    outputValues_[i]->setText(stale     ? kNoFigure
+                              : balance ? Text(rows[i].text(*balance, language_))
+                                        : QString());
+  }
+  errorLine_->setText(stale ? Text(In(kCaptions.noModel, language_)) : error);
 
   const std::optional<double> measuredCg = balance ? std::optional(balance->Cg) : std::nullopt;
-  if (Same(measuredCg, measuredCg_)) return;
+  if (SameMeasuredCg(measuredCg, measuredCg_)) return;
   measuredCg_ = measuredCg;
   emit measuredCgChanged();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <optional>
 #include <vector>
 
@@ -10,11 +11,13 @@
 #include "calc/balance.h"
 #include "calc/stability.h"
 #include "present/language.h"
+#include "ui/tools/balance_inputs.h"
 
 class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QSettings;
+class QTimer;
 
 namespace ui {
 
@@ -23,8 +26,8 @@ namespace ui {
 // gravity into the recommended range. A non-modal tool window, objectName
 // "BalanceWindow", titled present::kBalanceTitle.
 //
-// Inputs (line edits, read with the program's number rule; an empty field is
-// not entered): either the centre of gravity itself ("Bal_CgInput", radio
+// Inputs (line edits; a blank field is not entered, any other text must be
+// wholly a number, else the error line names the field as "not a number"): either the centre of gravity itself ("Bal_CgInput", radio
 // button "Bal_ModeCg") or what two supports carry ("Bal_Xa", "Bal_Ma",
 // "Bal_Xb", "Bal_Mb", radio button "Bal_ModeSupports"; the fields of the
 // other choice are disabled), the model's mass ("Bal_MassInput"; empty: the
@@ -39,17 +42,28 @@ namespace ui {
 // leaves the window. Before the first SetResults everything is empty.
 //
 // The inputs and the choice are kept in the QSettings given (group
-// "BalanceCheck"), so that they are there again in the next run.
+// "BalanceCheck"), so that they are there again in the next run: written
+// kRememberDelay after the last keystroke, when the window closes and when
+// it is destroyed, never at every keystroke.
 class BalanceWindow : public QWidget {
   Q_OBJECT
 
  public:
+  static constexpr std::chrono::milliseconds kRememberDelay{1000};
+
   // `settings` must outlive the window. The inputs start as it keeps them.
   explicit BalanceWindow(QSettings& settings, QWidget* parent = nullptr);
   ~BalanceWindow() override;
 
-  // The aircraft's results after a successful recalculation.
+  // The aircraft's results after a successful recalculation; the figures
+  // rest on them again.
   void SetResults(const calc::TStabilityData& results);
+
+  // The main window's last recalculation failed: its fields describe no
+  // model, so every figure shows a dash and the error line says why, until
+  // the next SetResults. The measured centre of gravity stays (it rests on
+  // the inputs, and the diagram keeps the last model drawn).
+  void Invalidate();
 
   // Title, captions, choice texts and the words among the outputs.
   void SetLanguage(present::Language language);
@@ -62,30 +76,37 @@ class BalanceWindow : public QWidget {
  signals:
   // MeasuredCg() has changed (appeared, gone or moved).
   void measuredCgChanged();
+  // The user closed the window (it is hidden, not destroyed).
+  void closed();
 
  private:
-  static constexpr std::size_t kInputCount = 7;
 
   void buildControls();
   void restoreInputs();
   void connectInputs();
   void modeChosen();
   void updateTexts();
-  calc::TBalanceInput readInput() const;
+  // The inputs' texts or the choice changed.
+  void inputsChanged();
+  void rememberInputs();
+  void closeEvent(QCloseEvent* event) override;
   void recompute();
 
   QSettings& settings_;
   present::Language language_ = present::Language::English;
   std::optional<calc::TStabilityData> results_;
+  bool modelValid_ = true;
   std::optional<double> measuredCg_;
+  BalanceTexts texts_;  // what the inputs show
   QRadioButton* cgMode_;
   QRadioButton* supportsMode_;
   QLabel* positionsNote_;
-  std::array<QLineEdit*, kInputCount> inputs_{};
-  std::array<QLabel*, kInputCount> inputCaptions_{};
+  std::array<QLineEdit*, kBalanceInputCount> inputs_{};
+  std::array<QLabel*, kBalanceInputCount> inputCaptions_{};
   std::vector<QLabel*> outputCaptions_;
   std::vector<QLabel*> outputValues_;
   QLabel* errorLine_;
+  QTimer* rememberTimer_;  // runs while typed inputs are not yet in the settings
 };
 
 }  // namespace ui

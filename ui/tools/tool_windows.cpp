@@ -15,25 +15,46 @@ void BringToFront(QWidget& window) {
   window.activateWindow();
 }
 
+// Whether the user closed the balance check, kept for the next run so that
+// its mark stays away until the window is opened again.
+const QString kBalanceClosedKey = QStringLiteral("BalanceCheck/closed");
+
 }  // namespace
 
 ToolWindows::ToolWindows(QWidget* parent)
-    : QObject(parent), parent_(parent), settings_(QStringLiteral("cgcalc"), QStringLiteral("cgcalc")) {}
+    : QObject(parent),
+      parent_(parent),
+      settings_(QStringLiteral("cgcalc"), QStringLiteral("cgcalc")),
+      remembered_(RememberedBalanceTexts(settings_)),
+      balanceClosed_(settings_.value(kBalanceClosedKey, false).toBool()) {}
 
-ToolWindows::~ToolWindows() = default;
+// The balance check writes inputs still in memory into settings_, which
+// goes with this object; the main window would destroy it only later.
+ToolWindows::~ToolWindows() { delete balance_; }
 
 void ToolWindows::OpenBalanceCheck() {
+  const std::optional<double> before = MeasuredCg();
   if (balance_ == nullptr) {
     balance_ = new BalanceWindow(settings_, parent_);
     balance_->SetLanguage(language_);
     if (results_) balance_->SetResults(*results_);
-    connect(balance_, &BalanceWindow::measuredCgChanged, this, [this] {
-      if (whatIf_ != nullptr) whatIf_->SetMeasuredCg(MeasuredCg());
-      emit measuredCgChanged();
+    if (!modelValid_) balance_->Invalidate();
+    connect(balance_, &BalanceWindow::measuredCgChanged, this, &ToolWindows::measuredCgMoved);
+    connect(balance_, &BalanceWindow::closed, this, [this] {
+      balanceClosed_ = true;
+      settings_.setValue(kBalanceClosedKey, true);
+      measuredCgMoved();
     });
-    if (balance_->MeasuredCg()) emit measuredCgChanged();
   }
+  if (balanceClosed_) settings_.remove(kBalanceClosedKey);
+  balanceClosed_ = false;
   BringToFront(*balance_);
+  if (!SameMeasuredCg(before, MeasuredCg())) measuredCgMoved();
+}
+
+void ToolWindows::measuredCgMoved() {
+  if (whatIf_ != nullptr) whatIf_->SetMeasuredCg(MeasuredCg());
+  emit measuredCgChanged();
 }
 
 void ToolWindows::OpenWhatIf() {
@@ -48,10 +69,18 @@ void ToolWindows::OpenWhatIf() {
 
 void ToolWindows::Follow(const calc::FieldTexts& texts, const calc::TModelData& model,
                          const calc::TStabilityData& results) {
+  const std::optional<double> before = MeasuredCg();
   state_ = calc::LoadedState{texts, model};
   results_ = results;
-  if (balance_ != nullptr) balance_->SetResults(results);
+  modelValid_ = true;
+  if (balance_ != nullptr) balance_->SetResults(results);  // announces its own changes
+  else if (!SameMeasuredCg(before, MeasuredCg())) measuredCgMoved();
   if (whatIf_ != nullptr) whatIf_->SetModelState(*state_);
+}
+
+void ToolWindows::Invalidate() {
+  modelValid_ = false;
+  if (balance_ != nullptr) balance_->Invalidate();
 }
 
 void ToolWindows::SetLanguage(present::Language language) {
@@ -61,7 +90,9 @@ void ToolWindows::SetLanguage(present::Language language) {
 }
 
 std::optional<double> ToolWindows::MeasuredCg() const {
-  return balance_ != nullptr ? balance_->MeasuredCg() : std::nullopt;
+  if (balanceClosed_) return std::nullopt;
+  if (balance_ != nullptr) return balance_->MeasuredCg();
+  return results_ ? MeasuredCgOf(remembered_, *results_) : std::nullopt;
 }
 
 }  // namespace ui

@@ -10,6 +10,7 @@
 #include "calc/stability.h"
 #include "calc/sweep.h"
 #include "present/language.h"
+#include "ui/tools/balance_inputs.h"
 
 class QWidget;
 
@@ -35,22 +36,35 @@ class ToolWindows : public QObject {
   // After a recalculation that completed: the fifteen field texts, the model
   // record and the results it left.
   void Follow(const calc::FieldTexts& texts, const calc::TModelData& model, const calc::TStabilityData& results);
+  // After a recalculation that failed: the fields describe no model, so the
+  // figures resting on the last good one must not pass for current ones.
+  // Follow makes them valid again. (The what-if plot does not listen yet;
+  // this is where it would be told.)
+  void Invalidate();
   void SetLanguage(present::Language language);
 
-  // The balance check's centre of gravity while its window exists and holds
-  // one; the diagram shows it as a third mark.
+  // The balance check's centre of gravity; the diagram shows it as a third
+  // mark. Before the window is built it comes from the inputs remembered
+  // from the last run; while the user has closed the window (also in an
+  // earlier run) there is none.
   std::optional<double> MeasuredCg() const;
 
  signals:
   void measuredCgChanged();
 
  private:
+  // Tells the what-if plot and the main window that MeasuredCg() changed.
+  void measuredCgMoved();
+
   QWidget* parent_;
   QSettings settings_;
   BalanceWindow* balance_ = nullptr;
   WhatIfWindow* whatIf_ = nullptr;
   std::optional<calc::LoadedState> state_;
   std::optional<calc::TStabilityData> results_;
+  bool modelValid_ = true;
+  BalanceTexts remembered_;  // the balance check's inputs at start
+  bool balanceClosed_;
   present::Language language_ = present::Language::English;
 };
 

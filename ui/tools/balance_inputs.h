@@ -1,0 +1,82 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <stdexcept>
+#include <string_view>
+
+#include <QString>
+
+#include "calc/balance.h"
+#include "calc/stability.h"
+#include "present/language.h"
+
+class QSettings;
+
+namespace ui {
+
+// The balance check's inputs as the user typed them, kept apart from its
+// window: the main diagram marks the measured centre of gravity from them
+// before the window was ever built.
+
+// Which choice an input belongs to: the centre of gravity entered directly,
+// the two supports, or both.
+enum class InputGroup { Direct, Supports, Both };
+
+struct BalanceInputField {
+  std::string_view name;  // object name and settings key
+  present::Caption caption;
+  InputGroup group;
+};
+
+// The window's rows, in order; BalanceField indexes them.
+inline constexpr std::array<BalanceInputField, 7> kBalanceInputFields = {{
+    {"Bal_CgInput", {"Schwerpunkt:", "centre of gravity:"}, InputGroup::Direct},
+    {"Bal_Xa", {"Auflage A bei:", "support A at:"}, InputGroup::Supports},
+    {"Bal_Ma", {"Auflage A tr\u00e4gt in g:", "support A carries by g:"}, InputGroup::Supports},
+    {"Bal_Xb", {"Auflage B bei:", "support B at:"}, InputGroup::Supports},
+    {"Bal_Mb", {"Auflage B tr\u00e4gt in g:", "support B carries by g:"}, InputGroup::Supports},
+    {"Bal_MassInput", {"Masse in g (leer: aus den Auflagen):", "mass by g (empty: from the supports):"},
+     InputGroup::Both},
+    {"Bal_StationInput", {"Ballastposition:", "ballast station:"}, InputGroup::Both},
+}};
+inline constexpr std::size_t kBalanceInputCount = kBalanceInputFields.size();
+
+enum BalanceField : std::size_t { kCgField, kXaField, kMaField, kXbField, kMbField, kMassField, kStationField };
+
+struct BalanceTexts {
+  bool supports = false;  // the two supports give the centre of gravity
+  std::array<QString, kBalanceInputCount> texts;
+};
+
+// The inputs kept in `settings` (group "BalanceCheck"); empty ones when none are.
+BalanceTexts RememberedBalanceTexts(QSettings& settings);
+// Keeps them there; the settings write them to disk in their own time.
+void RememberBalanceTexts(QSettings& settings, const BalanceTexts& inputs);
+
+// A text that is not wholly a number, in the field `Field()`.
+class NotANumberError : public std::runtime_error {
+ public:
+  explicit NotANumberError(std::size_t field) : std::runtime_error("not a number"), field_(field) {}
+  std::size_t Field() const { return field_; }
+
+ private:
+  std::size_t field_;
+};
+
+// The calculation's input from the texts of the chosen group and of both:
+// a blank field is not given, a text is read only when it is wholly a
+// finite number (calc::WholeNumber). Throws NotANumberError for the first
+// field that is not.
+calc::TBalanceInput ReadBalanceTexts(const BalanceTexts& inputs);
+
+// The centre of gravity the texts give when the check succeeds with
+// `results`; nothing when it fails in any way.
+std::optional<double> MeasuredCgOf(const BalanceTexts& inputs, const calc::TStabilityData& results);
+
+// Equal centres of gravity, a NaN equal to a NaN, so that a NaN does not
+// count as a change at every keystroke.
+bool SameMeasuredCg(std::optional<double> a, std::optional<double> b);
+
+}  // namespace ui
