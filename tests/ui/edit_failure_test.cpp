@@ -1,8 +1,10 @@
 // A failure report never eats typing: the report of a recalculation after an
 // edit waits until the user has stopped typing (or left the field), and is
-// dropped when a later edit recalculates without failure. Failures of other
-// handlers are reported at once.
+// dropped when a later edit recalculates without failure. It comes only
+// while the main window has the user: not in a menu, a dialog or another
+// window. Failures of other handlers are reported at once.
 #include <chrono>
+#include <functional>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -99,6 +101,59 @@ TEST_F(EditFailureTest, LaterEditsDecideTheReport) {
   ASSERT_TRUE(WaitForReport());
   QTest::qWait(int(kTestReportDelay.count()) * 2);
   EXPECT_EQ(TakeReports(), QStringList{QStringLiteral("Floating point overflow.")});
+}
+
+// A report held back waits while the user is in a menu, in another window of
+// the program or in a dialog, and comes once they are back.
+TEST_F(EditFailureTest, ReportWaitsWhileTheUserIsElsewhere) {
+  const auto stayAway = [] { QTest::qWait(int(kTestReportDelay.count()) * 3); };
+  const struct {
+    const char* place;
+    std::function<void()> go, back;
+  } rows[] = {
+      {"File menu", [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier), stayAway(); },
+       [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape); }},
+      {"About window",
+       [&] {
+         Action(QStringLiteral("about1")).trigger();
+         ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &About(); }));
+         stayAway();
+       },
+       [&] { QTest::mouseClick(&OkButton(), Qt::LeftButton); }},
+      {"Save as dialog",
+       [&] {
+         dialogs.whileOpen = stayAway;
+         QTest::mouseClick(&Button(QStringLiteral("SaveButton")), Qt::LeftButton);
+       },
+       [] {}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.place);
+    ShowWindows();
+    TypeOverSpan(QStringLiteral("-"));
+    row.go();
+    EXPECT_TRUE(dialogs.reports.empty()) << "reported while away";
+    row.back();
+    ASSERT_TRUE(WaitForReport());
+    EXPECT_EQ(TakeReports(), QStringList{kInvalid});
+  }
+}
+
+// Keystrokes that change nothing are typing too, and no report comes while a
+// key is down: the box never takes the release of a key pressed in the field.
+TEST_F(EditFailureTest, NoReportWhileKeysArePressed) {
+  ShowWindows();
+  QLineEdit& span = TypeOverSpan(QStringLiteral("-"));
+  for (int i = 0; i < 6; ++i) {
+    QTest::qWait(int(kTestReportDelay.count()) / 2);
+    QTest::keyClick(&span, Qt::Key_Left);
+  }
+  QTest::keyPress(&span, Qt::Key_Shift);
+  QTest::qWait(int(kTestReportDelay.count()) * 3);
+  EXPECT_TRUE(dialogs.reports.empty()) << "reported while typing";
+  QTest::keyRelease(&span, Qt::Key_Shift);
+  ASSERT_TRUE(WaitForReport());
+  EXPECT_EQ(TakeReports(), QStringList{kInvalid});
 }
 
 // Failures of the start, of Load and of the commands are reported at once,

@@ -2,12 +2,15 @@
 // while reading or computing the wing no value changes; in the tailplane and
 // totals only the five wing values are new; in the redraw all values are new
 // but colours and warning stay. The values the cycle did not rewrite turn
-// grey until a cycle succeeds again. Each failure is reported once.
+// grey until a cycle succeeds again, and a diagram the cycle did not begin to
+// redraw is blank. Each failure is reported once.
 #include <algorithm>
 
 #include <QApplication>
+#include <QTest>
 
-#include "window_test.h"
+#include "calc/fields.h"
+#include "file_test.h"
 
 namespace ui_test {
 namespace {
@@ -87,6 +90,8 @@ class FailureTest : public WindowTest {
 };
 
 TEST_F(FailureTest, EachStageLeavesWhatItShould) {
+  CreateWindows();
+  const QImage blank = Diagram().grab().toImage();  // as before the first drawing
   for (const FailureRow& row : kRows) {
     SCOPED_TRACE(row.name);
     ShowWindows();
@@ -115,10 +120,11 @@ TEST_F(FailureTest, EachStageLeavesWhatItShould) {
       }
     }
     EXPECT_EQ(after.warning, before.warning);
+    // The planform before is never left as if it were the new model's.
     if (row.stage == Stage::Redraw) {
       EXPECT_NE(after.diagram, before.diagram);
     } else {
-      EXPECT_EQ(after.diagram, before.diagram);
+      EXPECT_EQ(after.diagram, blank);
     }
   }
 }
@@ -173,6 +179,26 @@ TEST_F(FailureTest, ColoursReturnWithTheNextSuccess) {
   SetField(QStringLiteral("Lih"), QStringLiteral("160"));
   EXPECT_EQ(Capture().colours, warning.colours);
   EXPECT_EQ(TakeReports(), QStringList{}) << "the failure was dropped when the next edit succeeded";
+}
+
+// Loading an empty file fails at the zero wing: the diagram is blank, not the
+// planform before; entering the default texts again draws it again.
+TEST_F(FailureTest, EmptyFileBlanksTheDiagram) {
+  CreateWindows();
+  const QImage blank = Diagram().grab().toImage();
+  ShowWindows();
+  const QImage drawn = Diagram().grab().toImage();
+  ASSERT_NE(drawn, blank);
+  dialogs.openAnswers = {DataFile("empty.dat")};
+  QTest::mouseClick(&Button(QStringLiteral("LoadButton")), Qt::LeftButton);
+  ASSERT_EQ(TakeReports().size(), 1);
+  EXPECT_EQ(Diagram().grab().toImage(), blank);
+  for (std::size_t i = 0; i < calc::kModelFieldCodes.size(); ++i) {
+    const std::string_view code = calc::kModelFieldCodes[i];
+    SetField(QString::fromLatin1(code.data(), qsizetype(code.size())),
+             QString::fromLatin1(calc::kDefaultFieldTexts[i].data()));
+  }
+  EXPECT_EQ(Diagram().grab().toImage(), drawn);
 }
 
 // A wing field beyond the range stops the reading there: the fields before

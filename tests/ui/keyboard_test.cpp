@@ -160,5 +160,16 @@ TEST_F(KeyboardTest, EnterPressesTheFocusedButton) {
   }
 }
 
+// A click on a language button leaves the focus in the field: the digits
+// typed next still go into the span.
+TEST_F(KeyboardTest, ClickOnALanguageButtonKeepsTheFocus) {
+  QLineEdit& span = FocusedSpan();
+  const QString english = Main().windowTitle();
+  QTest::mouseClick(&Button(QStringLiteral("Button1")), Qt::LeftButton);
+  ASSERT_NE(Main().windowTitle(), english) << "the click missed the button";
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5"));
+  EXPECT_EQ(span.text(), QStringLiteral("13500"));
+}
+
 }  // namespace
 }  // namespace ui_test

@@ -42,6 +42,9 @@ class ScriptedDialogs final : public ui::Dialogs {
   // What the user picks in a confirmed print dialog: gets the printer the
   // dialog was opened with (and so sees its current settings).
   std::function<void(QPrinter&)> choosePrinter;
+  // What happens while a question or a file or print dialog is open, before
+  // it is answered (the user taking their time, say).
+  std::function<void()> whileOpen;
 };
 
 }  // namespace ui_test

@@ -1,5 +1,7 @@
 #include "ui/main_window/main_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,6 +85,8 @@ void MainWindow::openWhatIf() { toolWindows_->OpenWhatIf(); }
 void MainWindow::redrawMeasuredCg() {
   // Only the mark moves; a model whose diagram cannot be drawn has already
   // been reported by its recalculation, and its diagram stays as it was.
+  // A blank diagram stays blank: the model of a failed cycle is half read.
+  if (!diagramImage_->ShowsDrawing()) return;
   try {
     drawDiagram();
   } catch (const calc::ArithmeticFailure&) {
@@ -148,6 +152,10 @@ void MainWindow::showStaleValues() {
   // Grey, so that numbers of an earlier model are never taken for results
   // of the fields as they are now.
   for (const ValueLabel& value : valueLabels_) SetTextColour(*value.label, value.current ? valueColour(value) : kGrey);
+  // Nor is the planform of an earlier model shown as this one's. The values
+  // are all new only once the redraw has begun, and a redraw that stopped
+  // has already painted over the old planform.
+  if (!std::ranges::all_of(valueLabels_, &ValueLabel::current)) diagramImage_->ShowBlank();
 }
 
 void MainWindow::writeValues(present::Stage stage) {

@@ -114,7 +114,8 @@ class MainWindow : public QMainWindow {
   // the result labels stage by stage, redraws the diagram and applies the
   // aspect-ratio warning. A failure stops it at the failing step with
   // everything written before it left in place, and greys the result labels
-  // it did not rewrite until a later cycle succeeds. Any cycle drops a
+  // it did not rewrite until a later cycle succeeds; stopped before the
+  // redraw, it blanks the diagram until a later redraw. Any cycle drops a
   // failure report still held back.
   void recalculate();
 
@@ -198,7 +199,8 @@ class MainWindow : public QMainWindow {
   void writeValues(present::Stage stage);
   // The cycle itself, without the bookkeeping around it.
   void computeAndShow();
-  // After a failed cycle: the labels it did not rewrite turn grey.
+  // After a failed cycle: the labels it did not rewrite turn grey, and the
+  // diagram is blank unless the redraw had begun.
   void showStaleValues();
   QRgb valueColour(const ValueLabel& value) const;
   // Redraws the planform diagram from the model and the two centre-of-gravity

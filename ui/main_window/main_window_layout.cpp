@@ -206,6 +206,8 @@ void MainWindow::buildToolBar() {
     left += entry.buttonWidth;
     button->setToolTip(Text(entry.buttonHint));
     button->setAutoDefault(false);
+    // Reached by Tab, but a click leaves the focus in the field being typed in.
+    button->setFocusPolicy(Qt::TabFocus);
     languageButtons_[static_cast<std::size_t>(entry.language)] = button;
   }
 }

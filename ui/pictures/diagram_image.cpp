@@ -11,15 +11,20 @@ DiagramImage::DiagramImage(QWidget* parent) : QWidget(parent) {
 }
 
 diagram::Canvas& DiagramImage::Canvas() {
-  if (!canvas_) {
-    canvas_.emplace(width(), height());
-    // From now on every pixel is painted from the surface.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-  }
+  if (!canvas_) canvas_.emplace(width(), height());
+  blank_ = false;
+  // Every pixel is painted from the surface while it is shown.
+  setAttribute(Qt::WA_OpaquePaintEvent);
   // A repaint happens only back in the event loop, after the drawing, also
   // when the drawing stops half way.
   update();
   return *canvas_;
+}
+
+void DiagramImage::ShowBlank() {
+  blank_ = true;
+  setAttribute(Qt::WA_OpaquePaintEvent, false);
+  update();
 }
 
 QImage DiagramImage::Shown() const {
@@ -31,7 +36,7 @@ QImage DiagramImage::Shown() const {
 }
 
 void DiagramImage::paintEvent(QPaintEvent*) {
-  if (!canvas_) return;
+  if (!ShowsDrawing()) return;
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.drawImage(QPoint(0, 0), Shown());

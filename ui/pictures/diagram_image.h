@@ -13,7 +13,8 @@ namespace ui {
 // pixels. It has no drawing surface until the first drawing; until then its
 // area shows the window's background. Afterwards it shows the surface one
 // image pixel to one screen pixel, unscaled and unsmoothed, and repaints from
-// it without redrawing the diagram.
+// it without redrawing the diagram, or, after ShowBlank, the window's
+// background again until the next drawing.
 class DiagramImage : public QWidget {
   Q_OBJECT
 
@@ -22,8 +23,14 @@ class DiagramImage : public QWidget {
 
   // The drawing surface, created at the first call with the image's size and
   // kept, with its pen and brush, for the life of the image. Schedules a
-  // repaint, since the caller is about to draw.
+  // repaint, since the caller is about to draw, and ends ShowBlank.
   diagram::Canvas& Canvas();
+
+  // Shows the window's background, as before the first drawing, until the
+  // next drawing; the surface keeps its pixels, pen and brush.
+  void ShowBlank();
+  // Whether the image shows the surface: drawn, and no ShowBlank since.
+  bool ShowsDrawing() const { return canvas_ && !blank_; }
 
   // The surface, or null before the first drawing.
   const diagram::Canvas* DrawnCanvas() const { return canvas_ ? &*canvas_ : nullptr; }
@@ -38,6 +45,7 @@ class DiagramImage : public QWidget {
 
  private:
   std::optional<diagram::Canvas> canvas_;
+  bool blank_ = false;
 };
 
 }  // namespace ui

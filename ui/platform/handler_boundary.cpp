@@ -9,6 +9,44 @@ namespace ui {
 HandlerBoundary::HandlerBoundary(Dialogs& dialogs, QString applicationTitle)
     : dialogs_(dialogs), applicationTitle_(std::move(applicationTitle)) {}
 
+template <class Call>
+auto HandlerBoundary::CountedDialogs::Counted(Call&& call) {
+  // Closed also when the call throws.
+  struct Closing {
+    int& count;
+    ~Closing() { --count; }
+  } const closing{++open};
+  return std::forward<Call>(call)();
+}
+
+void HandlerBoundary::CountedDialogs::ShowError(const QString& title, const QString& text) {
+  Counted([&] { dialogs_.ShowError(title, text); });
+}
+
+std::optional<QString> HandlerBoundary::CountedDialogs::ChooseFileToOpen() {
+  return Counted([&] { return dialogs_.ChooseFileToOpen(); });
+}
+
+std::optional<QString> HandlerBoundary::CountedDialogs::ChooseFileToSave() {
+  return Counted([&] { return dialogs_.ChooseFileToSave(); });
+}
+
+bool HandlerBoundary::CountedDialogs::ConfirmReplace(const QString& title, const QString& path) {
+  return Counted([&] { return dialogs_.ConfirmReplace(title, path); });
+}
+
+Dialogs::UnsavedChanges HandlerBoundary::CountedDialogs::SaveChanges(const QString& title, const QString& question) {
+  return Counted([&] { return dialogs_.SaveChanges(title, question); });
+}
+
+bool HandlerBoundary::CountedDialogs::ConfirmLoadAnyway(const QString& title, const QString& question) {
+  return Counted([&] { return dialogs_.ConfirmLoadAnyway(title, question); });
+}
+
+bool HandlerBoundary::CountedDialogs::ChoosePrinter(QPrinter& printer) {
+  return Counted([&] { return dialogs_.ChoosePrinter(printer); });
+}
+
 std::string HandlerBoundary::MessageOf(const std::exception& failure) noexcept {
   try {
     return failure.what();

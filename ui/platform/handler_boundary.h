@@ -32,6 +32,11 @@ class HandlerBoundary {
   // through the same ones.
   Dialogs& UserDialogs() const { return dialogs_; }
 
+  // Whether one of those dialogs (a report, a question, a file or print
+  // dialog) is open: asked through UserDialogs or Report, not yet answered.
+  // A report held back must not come over it.
+  bool DialogOpen() const { return dialogs_.open > 0; }
+
   // Runs `handler()`; returns when it has ended, normally or by a failure,
   // and the report (if any) has been confirmed. A handler may run further
   // handlers through Run; each failure is reported once, by the innermost Run.
@@ -71,7 +76,31 @@ class HandlerBoundary {
  private:
   static std::string MessageOf(const std::exception& failure) noexcept;
 
-  Dialogs& dialogs_;
+  // The user's dialogs, counting the calls that have not returned yet. A
+  // dialog runs its own event loop, so timers fire while it is open; and
+  // not every dialog is a modal widget Qt knows of (a native one, or the
+  // tests' scripted answers).
+  class CountedDialogs final : public Dialogs {
+   public:
+    explicit CountedDialogs(Dialogs& dialogs) : dialogs_(dialogs) {}
+    void ShowError(const QString& title, const QString& text) override;
+    std::optional<QString> ChooseFileToOpen() override;
+    std::optional<QString> ChooseFileToSave() override;
+    bool ConfirmReplace(const QString& title, const QString& path) override;
+    UnsavedChanges SaveChanges(const QString& title, const QString& question) override;
+    bool ConfirmLoadAnyway(const QString& title, const QString& question) override;
+    bool ChoosePrinter(QPrinter& printer) override;
+
+    int open = 0;
+
+   private:
+    template <class Call>
+    auto Counted(Call&& call);
+
+    Dialogs& dialogs_;
+  };
+
+  mutable CountedDialogs dialogs_;
   QString applicationTitle_;
 };
 
