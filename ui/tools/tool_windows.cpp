@@ -1,5 +1,6 @@
 #include "ui/tools/tool_windows.h"
 
+#include <QAction>
 #include <QWidget>
 
 #include "calc/sweep.h"
@@ -42,6 +43,9 @@ void ToolWindows::OpenWhatIf() {
     whatIf_->SetLanguage(language_);
     whatIf_->SetMeasuredCg(MeasuredCg());
     if (state_) whatIf_->SetModelState(*state_);
+    if (failed_) whatIf_->ShowOutdated();
+    // The main window's keys work over the plot too.
+    if (auto* load = parent_->findChild<QAction*>(QStringLiteral("Load1"))) whatIf_->addAction(load);
   }
   BringToFront(*whatIf_);
 }
@@ -50,8 +54,14 @@ void ToolWindows::Follow(const calc::FieldTexts& texts, const calc::TModelData& 
                          const calc::TStabilityData& results) {
   state_ = calc::LoadedState{texts, model};
   results_ = results;
+  failed_ = false;
   if (balance_ != nullptr) balance_->SetResults(results);
   if (whatIf_ != nullptr) whatIf_->SetModelState(*state_);
+}
+
+void ToolWindows::FollowFailure() {
+  failed_ = true;
+  if (whatIf_ != nullptr) whatIf_->ShowOutdated();
 }
 
 void ToolWindows::SetLanguage(present::Language language) {

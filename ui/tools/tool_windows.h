@@ -35,6 +35,9 @@ class ToolWindows : public QObject {
   // After a recalculation that completed: the fifteen field texts, the model
   // record and the results it left.
   void Follow(const calc::FieldTexts& texts, const calc::TModelData& model, const calc::TStabilityData& results);
+  // After a recalculation that failed: the what-if plot shows that its
+  // model is no longer current, until the next recalculation completes.
+  void FollowFailure();
   void SetLanguage(present::Language language);
 
   // The balance check's centre of gravity while its window exists and holds
@@ -51,6 +54,7 @@ class ToolWindows : public QObject {
   WhatIfWindow* whatIf_ = nullptr;
   std::optional<calc::LoadedState> state_;
   std::optional<calc::TStabilityData> results_;
+  bool failed_ = false;  // the last recalculation failed
   present::Language language_ = present::Language::English;
 };
 
