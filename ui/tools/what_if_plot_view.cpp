@@ -212,8 +212,9 @@ QRectF WhatIfPlotView::plotArea() const {
   return QRectF(left, top, std::max(1.0, width() - left - 2 * kMargin), std::max(1.0, height() - top - bottom));
 }
 
-QPointF WhatIfPlotView::PixelOf(QPointF value) const {
-  const QRectF area = plotArea();
+QPointF WhatIfPlotView::PixelOf(QPointF value) const { return pixelIn(plotArea(), value); }
+
+QPointF WhatIfPlotView::pixelIn(const QRectF& area, QPointF value) const {
   return {area.left() + (value.x() - xAxis_.Low) / (xAxis_.High - xAxis_.Low) * area.width(),
           area.bottom() - (value.y() - yAxis_.Low) / (yAxis_.High - yAxis_.Low) * area.height()};
 }
@@ -268,12 +269,14 @@ void WhatIfPlotView::paintCurvesAndMarks(QPainter& painter, const QRectF& area) 
   painter.setClipRect(area);
   painter.setRenderHint(QPainter::Antialiasing);
   for (std::size_t curve = 0; curve < kCurveCount; ++curve) {
-    QPen pen{QColor(outdated_ ? kGrey : kCurves[curve].colour), 1.5};
+    // A cosmetic pen one pixel wide takes Qt's fast antialiased stroker; a
+    // wider one strokes the 1000-point outline anew on every repaint.
+    QPen pen{QColor(outdated_ ? kGrey : kCurves[curve].colour), 1};
     pen.setCosmetic(true);
     painter.setPen(pen);
     for (const QPolygonF& piece : pieces_[curve]) {
       QPolygonF pixels(piece.size());
-      std::transform(piece.begin(), piece.end(), pixels.begin(), [this](QPointF value) { return PixelOf(value); });
+      std::transform(piece.begin(), piece.end(), pixels.begin(), [&](QPointF value) { return pixelIn(area, value); });
       painter.drawPolyline(pixels);
     }
   }
@@ -296,7 +299,7 @@ void WhatIfPlotView::paintLegend(QPainter& painter, const QRectF& area) const {
   const QFontMetricsF metrics(font());
   const QStringList entries = LegendEntries();
   std::vector<QPen> pens;
-  for (const Curve& curve : kCurves) pens.emplace_back(QColor(outdated_ ? kGrey : curve.colour), 1.5);
+  for (const Curve& curve : kCurves) pens.emplace_back(QColor(outdated_ ? kGrey : curve.colour), 1);
   if (marks_.currentValue) pens.push_back(CurrentValuePen());
   if (marks_.measuredCg) pens.push_back(MeasuredCgPen());
   constexpr double kStroke = 24;

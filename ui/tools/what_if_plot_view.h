@@ -97,6 +97,7 @@ class WhatIfPlotView : public QWidget {
 
  private:
   QRectF plotArea() const;
+  QPointF pixelIn(const QRectF& area, QPointF value) const;
   void updateAxes();
   void requestFrame();
   void frameDue();
