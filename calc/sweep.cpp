@@ -69,48 +69,74 @@ std::string DecimalRange::ValueText(std::int64_t i) const {
   return PlainDecimal(value < 0, WideText(value < 0 ? -value : value), -Scale);
 }
 
+std::string RangeErrorText(const RangeError& error) {
+  if (error.Fault != RangeFault::NotPlainDecimal) return RangeFaultText(error.Fault);
+  return std::string(kRangePartNames[error.Part]) + " '" + error.PartText + "' " +
+         RangeFaultText(RangeFault::NotPlainDecimal);
+}
+
 std::optional<DecimalRange> ParseDecimalRange(std::string_view text, std::string& error) {
+  RangeError fault;
+  std::optional<DecimalRange> range = ParseDecimalRange(text, fault);
+  if (!range) error = RangeErrorText(fault);
+  return range;
+}
+
+std::optional<DecimalRange> ParseDecimalRange(std::string_view text, RangeError& error) {
   const std::size_t first = text.find(':');
   const std::size_t second = first == std::string_view::npos ? first : text.find(':', first + 1);
   if (second == std::string_view::npos || text.find(':', second + 1) != std::string_view::npos) {
-    error = "a range is FROM:TO:STEP";
+    error = {RangeFault::Form, 0, {}};
     return std::nullopt;
   }
   const std::string_view parts[] = {text.substr(0, first), text.substr(first + 1, second - first - 1),
                                     text.substr(second + 1)};
-  const char* names[] = {"FROM", "TO", "STEP"};
   Decimal values[3];
   int scale = 0;
   for (int i = 0; i < 3; ++i) {
     const std::optional<Decimal> value = ParseDecimal(parts[i]);
     if (!value) {
-      error = std::string(names[i]) + " '" + std::string(parts[i]) +
-              "' is not a plain decimal number of at most 15 digits";
+      error = {RangeFault::NotPlainDecimal, i, std::string(parts[i])};
       return std::nullopt;
     }
     values[i] = *value;
     scale = std::max(scale, value->decimals);
   }
   const Wide from = Scaled(values[0], scale), to = Scaled(values[1], scale), step = Scaled(values[2], scale);
-  if (step == 0) {
-    error = "the step is 0";
-    return std::nullopt;
-  }
-  if ((to - from) * (step < 0 ? -1 : 1) < 0) {
-    error = "the step goes away from TO";
-    return std::nullopt;
-  }
-  const Wide count = (to - from) / step + 1;
-  if (count > kMaxSweepPoints) {
-    error = "more than 1000000 points";
-    return std::nullopt;
-  }
-  if (!FitsInt64(from) || !FitsInt64(step)) {
-    error = "the range has too many digits";
+  const std::optional<RangeFault> fault = step == 0                                    ? RangeFault::ZeroStep
+                                          : (to - from) * (step < 0 ? -1 : 1) < 0      ? RangeFault::AwayFromTo
+                                          : (to - from) / step + 1 > kMaxSweepPoints   ? RangeFault::TooManyPoints
+                                          : !FitsInt64(from) || !FitsInt64(step)       ? RangeFault::TooManyDigits
+                                                                                       : std::optional<RangeFault>();
+  if (fault) {
+    error = {*fault, 0, {}};
     return std::nullopt;
   }
   return DecimalRange{static_cast<std::int64_t>(from), static_cast<std::int64_t>(step),
-                      static_cast<std::int64_t>(count), scale};
+                      static_cast<std::int64_t>((to - from) / step + 1), scale};
+}
+
+std::optional<std::string> ExactStep(std::string_view from, std::string_view to, int parts) {
+  const std::optional<Decimal> low = ParseDecimal(from), high = ParseDecimal(to);
+  if (!low || !high || parts <= 0) return std::nullopt;
+  int scale = std::max(low->decimals, high->decimals);
+  Wide span = Scaled(*high, scale) - Scaled(*low, scale);
+  if (span == 0) return std::nullopt;
+  // Each further decimal multiplies by 10; a divisor made of 2s and 5s
+  // (1000 steps) divides after a few.
+  while (span % parts != 0 && scale < kMaxScale) {
+    span *= 10;
+    ++scale;
+  }
+  if (span % parts != 0) return std::nullopt;
+  Wide step = span / parts;
+  while (scale > 0 && step % 10 == 0) {
+    step /= 10;
+    --scale;
+  }
+  const std::string digits = WideText(step < 0 ? -step : step);
+  if (digits.size() > kMaxSignificantDigits) return std::nullopt;
+  return PlainDecimal(step < 0, digits, -scale);
 }
 
 std::optional<int> FieldIndexOfCode(std::string_view code) {

@@ -35,14 +35,56 @@ struct DecimalRange {
 // The most points one sweep may have, a grid's product included.
 inline constexpr std::int64_t kMaxSweepPoints = 1'000'000;
 
+// Why a range "FROM:TO:STEP" is refused.
+enum class RangeFault { Form, NotPlainDecimal, ZeroStep, AwayFromTo, TooManyPoints, TooManyDigits };
+
+// The message of each fault, in English; a part that is no plain decimal is
+// named before it ("FROM '1e3' is not ..."). The window shows translations.
+constexpr const char* RangeFaultText(RangeFault fault) {
+  switch (fault) {
+    case RangeFault::Form:
+      return "a range is FROM:TO:STEP";
+    case RangeFault::NotPlainDecimal:
+      return "is not a plain decimal number of at most 15 digits";
+    case RangeFault::ZeroStep:
+      return "the step is 0";
+    case RangeFault::AwayFromTo:
+      return "the step goes away from TO";
+    case RangeFault::TooManyPoints:
+      return "more than 1000000 points";
+    case RangeFault::TooManyDigits:
+      return "the range has too many digits";
+  }
+  return "a range is FROM:TO:STEP";
+}
+
+// The parts of a range, as the messages name them.
+inline constexpr const char* kRangePartNames[] = {"FROM", "TO", "STEP"};
+
+struct RangeError {
+  RangeFault Fault = RangeFault::Form;
+  int Part = 0;          // for NotPlainDecimal: 0 FROM, 1 TO, 2 STEP
+  std::string PartText;  // for NotPlainDecimal: the part as given
+};
+
+// The English message of `error`, as cgcalc-cli prints it.
+std::string RangeErrorText(const RangeError& error);
+
 // Reads "FROM:TO:STEP", each a plain decimal: wholly a number by
 // ParseNumber's rule but without exponent (leading blanks, optional sign,
 // digits with at most one point), at most 15 significant digits and 15
-// decimals. On a bad range returns
-// nothing and puts the reason into `error`: which part is not a number,
-// a step of 0, a step whose sign points away from TO, or more than
-// kMaxSweepPoints values.
+// decimals. On a bad range returns nothing and puts the reason into
+// `error`: which part is not a number, a step of 0, a step whose sign points
+// away from TO, or more than kMaxSweepPoints values. The second form gives
+// the reason as RangeErrorText.
+std::optional<DecimalRange> ParseDecimalRange(std::string_view text, RangeError& error);
 std::optional<DecimalRange> ParseDecimalRange(std::string_view text, std::string& error);
+
+// The step that divides FROM..TO (plain decimals as above) into exactly
+// `parts` (> 0) equal steps, as a plain decimal: nothing when either end is
+// no plain decimal, both are equal, or the step needs more than 15
+// significant digits or decimals.
+std::optional<std::string> ExactStep(std::string_view from, std::string_view to, int parts);
 
 // One varied dimension: its index in file order and its values.
 struct SweptField {

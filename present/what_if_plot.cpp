@@ -1,5 +1,6 @@
 #include "present/what_if_plot.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,8 @@
 
 namespace present {
 namespace {
+
+using present::Caption;
 
 // `magnitude` (> 0, finite) rounded to three significant digits, with "-"
 // before it when `negative`. printf rounds the binary value correctly to
@@ -28,7 +31,51 @@ bool Plottable(const WhatIfPoint& point) {
          std::isfinite(r.CgLargeMargin);
 }
 
+using calc::RangeFault;
+
+struct RangeFaultCaption {
+  RangeFault fault;
+  Caption caption;
+};
+
+constexpr RangeFaultCaption Fault(RangeFault fault, std::string_view german) {
+  return {fault, {german, calc::RangeFaultText(fault)}};
+}
+
+constexpr RangeFaultCaption kRangeFaults[] = {
+    Fault(RangeFault::Form, "ein Bereich ist VON:BIS:SCHRITT"),
+    Fault(RangeFault::NotPlainDecimal, "ist keine einfache Dezimalzahl mit h\u00f6chstens 15 Ziffern"),
+    Fault(RangeFault::ZeroStep, "der Schritt ist 0"),
+    Fault(RangeFault::AwayFromTo, "der Schritt f\u00fchrt von BIS weg"),
+    Fault(RangeFault::TooManyPoints, "mehr als 1000000 Punkte"),
+    Fault(RangeFault::TooManyDigits, "der Bereich hat zu viele Ziffern"),
+};
+
+constexpr bool FaultsInKindOrder() {
+  for (std::size_t i = 0; i < std::size(kRangeFaults); ++i) {
+    if (static_cast<std::size_t>(kRangeFaults[i].fault) != i) return false;
+  }
+  return true;
+}
+static_assert(FaultsInKindOrder(), "kRangeFaults is indexed by RangeFault");
+
+constexpr Caption kRangeParts[] = {
+    {"VON", calc::kRangePartNames[0]}, {"BIS", calc::kRangePartNames[1]}, {"SCHRITT", calc::kRangePartNames[2]}};
+static_assert(std::size(kRangeParts) == std::size(calc::kRangePartNames));
+
+constexpr Caption kEqualEnds = {"von und bis sind gleich: kein Bereich zu zeichnen",
+                                "from and to are equal: no range to plot"};
+
 }  // namespace
+
+std::string WhatIfErrorText(const WhatIfPlot& plot, Language language) {
+  if (plot.EqualEnds) return std::string(In(kEqualEnds, language));
+  if (!plot.RangeError) return {};
+  const calc::RangeError& error = *plot.RangeError;
+  const std::string fault(In(kRangeFaults[static_cast<std::size_t>(error.Fault)].caption, language));
+  if (error.Fault != RangeFault::NotPlainDecimal) return fault;
+  return std::string(In(kRangeParts[error.Part], language)) + " '" + error.PartText + "' " + fault;
+}
 
 RangeTexts DefaultRange(double current) {
   if (current == 0 || !std::isfinite(current)) return {"-100", "100"};
@@ -40,10 +87,12 @@ RangeTexts DefaultRange(double current) {
 }
 
 std::string WhatIfRangeText(std::string_view from, std::string_view to) {
+  if (const std::optional<std::string> exact = calc::ExactStep(from, to, kWhatIfStepCount))
+    return std::string(from) + ":" + std::string(to) + ":" + *exact;
   std::string stepText = "1";
   double step = 0;
   try {
-    step = (calc::ParseNumber(to) - calc::ParseNumber(from)) / (kWhatIfPointCount - 1);
+    step = (calc::ParseNumber(to) - calc::ParseNumber(from)) / (kWhatIfStepCount - 1);
   } catch (const calc::ArithmeticFailure&) {
     // Such a text is no plain decimal either; the range reports it.
   }
@@ -53,8 +102,11 @@ std::string WhatIfRangeText(std::string_view from, std::string_view to) {
 
 WhatIfPlot ComputeWhatIf(const calc::LoadedState& state, int field, std::string_view rangeText) {
   WhatIfPlot plot;
-  const std::optional<calc::DecimalRange> range = calc::ParseDecimalRange(rangeText, plot.Error);
-  if (!range) return plot;
+  calc::RangeError error;
+  const std::optional<calc::DecimalRange> range = calc::ParseDecimalRange(rangeText, error);
+  if (!range) plot.RangeError = error;
+  plot.EqualEnds = range && range->Count == 1;
+  if (!range || plot.EqualEnds) return plot;
   const calc::SweptField swept[] = {{field, *range}};
   plot.Points.reserve(static_cast<std::size_t>(range->Count));
   for (std::int64_t i = 0; i < range->Count; ++i) {
@@ -82,6 +134,41 @@ std::vector<PointRun> SuccessfulRuns(const WhatIfPlot& plot) {
     i = run.End;
   }
   return runs;
+}
+
+
+PlotAxis NiceAxis(double low, double high, bool extend) {
+  if (!(low <= high) || !std::isfinite(low) || !std::isfinite(high)) return NiceAxis(0, 100, extend);
+  if (low == high) return NiceAxis(low - 1, high + 1, extend);
+  // The smallest step of 1, 2 or 5 times a power of ten that needs at most
+  // ten intervals.
+  const double rough = (high - low) / 10;
+  int exponent = static_cast<int>(std::floor(std::log10(rough)));
+  double step = 0;
+  for (;; ++exponent) {
+    for (const double mantissa : {1.0, 2.0, 5.0}) {
+      step = mantissa * std::pow(10.0, exponent);
+      if (step >= rough) break;
+    }
+    if (step >= rough) break;
+  }
+  PlotAxis axis{low, high, step, std::max(0, -exponent)};
+  if (extend) {
+    // A value a rounding error off a multiple keeps that multiple.
+    axis.Low = std::floor(low / step + 1e-9) * step + 0.0;
+    axis.High = std::ceil(high / step - 1e-9) * step + 0.0;
+  }
+  return axis;
+}
+
+std::vector<double> AxisTicks(const PlotAxis& axis) {
+  std::vector<double> ticks;
+  // Each tick from its own index, so that no error adds up; a little slack
+  // keeps the ends that are multiples of the step.
+  const double slack = axis.Step * 1e-9;
+  for (double index = std::ceil((axis.Low - slack) / axis.Step); index * axis.Step <= axis.High + slack; ++index)
+    ticks.push_back(index * axis.Step + 0.0);  // + 0.0: no tick reads "-0"
+  return ticks;
 }
 
 }  // namespace present

@@ -8,6 +8,7 @@
 
 #include "calc/stability.h"
 #include "calc/sweep.h"
+#include "present/language.h"
 
 namespace present {
 
@@ -15,8 +16,9 @@ namespace present {
 // a range, each point computed by the sweep that `cgcalc-cli --sweep` runs,
 // so that the plot and the command line give the same digits.
 
-// About this many points make one plot.
-inline constexpr int kWhatIfPointCount = 1000;
+// A plot's range is cut into this many steps, 1001 points where the step
+// can be said exactly.
+inline constexpr int kWhatIfStepCount = 1000;
 
 // The range a dimension of value `current` starts with, as plain decimals
 // (calc::PlainDecimal): half to twice the value, twice to half for a
@@ -27,12 +29,14 @@ struct RangeTexts {
 };
 RangeTexts DefaultRange(double current);
 
-// "FROM:TO:STEP" for the texts `from` and `to` as typed, with a step of
-// (TO - FROM) / (kWhatIfPointCount - 1) rounded to three significant digits,
-// written as a plain decimal; a step of 1 when both are equal. The texts are
-// read with the program's number rule only to choose the step; whether the
-// range is usable is ParseDecimalRange's decision. Never throws: a value
-// beyond the double range gets a step of 1 (and is no plain decimal anyway).
+// "FROM:TO:STEP" for the texts `from` and `to` as typed. The step is a
+// kWhatIfStepCount-th of the range exactly (calc::ExactStep), so that the
+// last point is TO; where no plain decimal of 15 digits says it, (TO - FROM)
+// / (kWhatIfStepCount - 1) rounded to three significant digits; 1 when both
+// are equal. The texts are read with the program's number rule only to
+// choose the step; whether the range is usable is ParseDecimalRange's
+// decision. Never throws: a value beyond the double range gets a step of 1
+// (and is no plain decimal anyway).
 std::string WhatIfRangeText(std::string_view from, std::string_view to);
 
 // One point of the plot: the value typed into the varied field, the value
@@ -45,9 +49,15 @@ struct WhatIfPoint {
 };
 
 struct WhatIfPlot {
-  std::vector<WhatIfPoint> Points;  // in the order of the range, FROM first
-  std::string Error;                // why there are no points: the range is not usable
+  std::vector<WhatIfPoint> Points;            // in the order of the range, FROM first
+  std::optional<calc::RangeError> RangeError;  // why there are no points: the range is not usable
+  bool EqualEnds = false;                      // FROM = TO: a single value, no curve and no points
 };
+
+// Why `plot` shows no curve, in `language`: the range's error (in English
+// exactly as cgcalc-cli says it), or that both ends are equal; empty for a
+// usable range.
+std::string WhatIfErrorText(const WhatIfPlot& plot, Language language);
 
 // The plot of `state` with field `field` (0..14, file order) varied over
 // `rangeText` ("FROM:TO:STEP"). Never throws a failure of the calculation.
@@ -60,5 +70,24 @@ struct PointRun {
   std::size_t End = 0;
 };
 std::vector<PointRun> SuccessfulRuns(const WhatIfPlot& plot);
+
+// An axis from `Low` to `High` with a tick at every multiple of `Step`
+// between them; `Decimals` is how many the tick labels need.
+struct PlotAxis {
+  double Low = 0;
+  double High = 1;
+  double Step = 1;
+  int Decimals = 0;
+};
+
+// The axis for values from `low` to `high`, from these alone: a step of 1, 2
+// or 5 times a power of ten giving about five to ten ticks. `extend` widens
+// the axis to the ticks around the values (the vertical axis); otherwise it
+// spans the values exactly. An empty interval (low > high, or not finite)
+// gives 0 to 100, a single value one unit around it.
+PlotAxis NiceAxis(double low, double high, bool extend);
+
+// The ticks of `axis`, from the lowest to the highest.
+std::vector<double> AxisTicks(const PlotAxis& axis);
 
 }  // namespace present

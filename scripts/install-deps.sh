@@ -12,11 +12,9 @@ set -euo pipefail
 build_packages=(
   # compilers and build tools
   build-essential cmake g++
-  # Qt 6 widgets, printing, charts and SVG; Qt6Gui's CMake package needs the
-  # GL headers; the window needs a platform plugin to open on a desktop
-  qt6-base-dev qt6-charts-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libopengl-dev
-  # Qt Charts' CMake package asks for Qt OpenGL's
-  libqt6opengl6-dev
+  # Qt 6 widgets, printing, concurrency and SVG; Qt6Gui's CMake package needs
+  # the GL headers; the window needs a platform plugin to open on a desktop
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libopengl-dev
   # cgcalc-cli writes PNG images
   libpng-dev
   # fonts: the window's captions are set in Liberation Sans, whose widths fit

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -105,3 +106,27 @@ TEST(EvaluateSweepPoint, GridOrderAndFreshStart) {
 }
 
 }  // namespace
+
+// The step that cuts a range into equal parts exactly, or nothing where no
+// plain decimal of 15 digits says it.
+TEST(ExactStep, DividesTheRangeExactly) {
+  const struct {
+    const char* from;
+    const char* to;
+    int parts;
+    std::optional<std::string> step;
+  } rows[] = {
+      {"180", "720", 1000, "0.54"},
+      {"400", "150", 1000, "-0.25"},
+      {"-100", "100", 1000, "0.2"},
+      {"0.5", "2.25", 1000, "0.00175"},
+      {"0", "1", 3, std::nullopt},
+      {"5", "5", 1000, std::nullopt},
+      {"1e3", "2000", 1000, std::nullopt},
+      {"0", "0.000000000000001", 1000, std::nullopt},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.from) + ":" + row.to);
+    EXPECT_EQ(calc::ExactStep(row.from, row.to, row.parts), row.step);
+  }
+}

@@ -4,9 +4,7 @@
 #include <set>
 #include <utility>
 
-#include <QChartView>
 #include <QComboBox>
-#include <QLineSeries>
 #include <QSettings>
 #include <QTest>
 
@@ -16,6 +14,7 @@
 #include "diagram/planform.h"
 #include "present/balance_rows.h"
 #include "ui/platform/appearance.h"
+#include "ui/tools/what_if_plot_view.h"
 #include "window_test.h"
 
 namespace ui_test {
@@ -50,11 +49,9 @@ class ToolWindowsTest : public WindowTest {
 
   // Where the what-if plot's current-value line stands; nothing without one.
   std::optional<double> CurrentValueLine() {
-    for (QAbstractSeries* series : ChildOf<QChartView>(WhatIf(), QStringLiteral("WhatIf_Chart")).chart()->series()) {
-      const auto* line = qobject_cast<QLineSeries*>(series);
-      if (line && line->objectName() == QLatin1String("WhatIf_Current") && line->count() > 0) return line->at(0).x();
-    }
-    return std::nullopt;
+    auto& plot = ChildOf<ui::WhatIfPlotView>(WhatIf(), QStringLiteral("WhatIf_Chart"));
+    EXPECT_TRUE(QTest::qWaitFor([&plot] { return !plot.IsUpdating(); }));
+    return plot.CurrentMarks().currentValue;
   }
 };
 

@@ -10,23 +10,19 @@
 #include <string>
 #include <vector>
 
-#include <QChart>
-#include <QChartView>
+#include <QAction>
+#include <QMenu>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
-#include <QLegend>
-#include <QLegendMarker>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolTip>
-#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +31,8 @@
 #include "cli/model_input.h"
 #include "cli/program.h"
 #include "qstring_printer.h"
+#include "ui/tools/tool_windows.h"
+#include "ui/tools/what_if_plot_view.h"
 #include "window_test.h"
 
 namespace ui_test {
@@ -89,7 +87,12 @@ class WhatIfWindowTest : public ::testing::Test {
 
   QLineEdit& Input(const char* name) { return ChildOf<QLineEdit>(*window, QString::fromLatin1(name)); }
   QComboBox& FieldChoice() { return ChildOf<QComboBox>(*window, QStringLiteral("WhatIf_Field")); }
-  QChart& Chart() { return *ChildOf<QChartView>(*window, QStringLiteral("WhatIf_Chart")).chart(); }
+  // The plot as drawn, once it shows the window's current inputs.
+  ui::WhatIfPlotView& Plot() {
+    auto& view = ChildOf<ui::WhatIfPlotView>(*window, QStringLiteral("WhatIf_Chart"));
+    EXPECT_TRUE(QTest::qWaitFor([&view] { return !view.IsUpdating(); }));
+    return view;
+  }
   QString ErrorLine() { return ChildOf<QLabel>(*window, QStringLiteral("WhatIf_Error")).text(); }
 
   void Choose(const char* code) {
@@ -105,31 +108,17 @@ class WhatIfWindowTest : public ::testing::Test {
     QTest::keyClicks(&field, QString::fromUtf8(text));
   }
 
-  // The series named `name`, in the chart's order.
-  std::vector<QLineSeries*> Series(const char* name) {
-    std::vector<QLineSeries*> found;
-    for (QAbstractSeries* series : Chart().series())
-      if (series->objectName() == QLatin1String(name)) found.push_back(qobject_cast<QLineSeries*>(series));
-    return found;
-  }
-
-  // x -> y of every point of a curve, over all of its series.
-  std::map<double, double> CurvePoints(const char* cell) {
+  // x -> y of every point of a curve, over all of its pieces.
+  std::map<double, double> CurvePoints(std::size_t curve) {
     std::map<double, double> points;
-    for (QLineSeries* series : Series(cell))
-      for (const QPointF& point : series->points()) points[point.x()] = point.y();
+    for (const QPolygonF& piece : Plot().Pieces(curve))
+      for (const QPointF& point : piece) points[point.x()] = point.y();
     return points;
-  }
-
-  int NonEmptySeries(const char* cell) {
-    int count = 0;
-    for (QLineSeries* series : Series(cell)) count += series->count() > 0;
-    return count;
   }
 
   // Each plotted point shows the digits cgcalc-cli prints for the window's
   // sweep argument; a failing point is a gap, and each run of successful
-  // points is one series. Returns how many rows failed.
+  // points is one piece. Returns how many rows failed.
   int ExpectPlotMatchesCommandLine(const std::string& model, const char* code) {
     const QString sweep = window->SweepArgument();
     EXPECT_TRUE(sweep.startsWith(QString::fromLatin1(code) + QLatin1Char('='))) << sweep.toStdString();
@@ -137,9 +126,10 @@ class WhatIfWindowTest : public ::testing::Test {
     EXPECT_GE(rows.size(), 990u);
     EXPECT_LE(rows.size(), 1010u);
     int failed = 0;
-    for (const char* cell : kCurveCells) {
+    for (std::size_t curve = 0; curve < std::size(kCurveCells); ++curve) {
+      const char* cell = kCurveCells[curve];
       SCOPED_TRACE(cell);
-      const std::map<double, double> points = CurvePoints(cell);
+      const std::map<double, double> points = CurvePoints(curve);
       std::size_t successful = 0;
       int runs = 0;
       bool inRun = false;
@@ -164,7 +154,7 @@ class WhatIfWindowTest : public ::testing::Test {
         EXPECT_EQ(Trimmed(calc::FormatFixed(point->second, 5, 1)), row.at(cell)) << value;
       }
       EXPECT_EQ(points.size(), successful);
-      EXPECT_EQ(NonEmptySeries(cell), runs);
+      EXPECT_EQ(static_cast<int>(Plot().Pieces(curve).size()), runs);
     }
     return failed;
   }
@@ -209,22 +199,17 @@ TEST_F(WhatIfWindowTest, PointsEqualTheCommandLineSweep) {
   }
 }
 
-// The legend names each curve once, however many pieces a gap breaks it into.
+// The legend names each curve once, however many pieces a gap breaks it
+// into, and a mark only while it is shown.
 TEST_F(WhatIfWindowTest, LegendNamesEachCurveOnce) {
   window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
   Type("WhatIf_From", "-100");
   Type("WhatIf_To", "100");
-  // The legend shows its markers when it is laid out, on the event loop's next pass.
-  QCoreApplication::processEvents();
-  for (const char* cell : kCurveCells) {
-    SCOPED_TRACE(cell);
-    const std::vector<QLineSeries*> pieces = Series(cell);
-    ASSERT_GT(pieces.size(), 1u);
-    int shown = 0;
-    for (QLineSeries* piece : pieces)
-      for (QLegendMarker* marker : Chart().legend()->markers(piece)) shown += marker->isVisible();
-    EXPECT_EQ(shown, 1);
-  }
+  ASSERT_GT(Plot().Pieces(0).size(), 1u);
+  const QStringList curvesAndCurrent = {"neutral point", "rearmost CG", "foremost CG", "current value"};
+  EXPECT_EQ(Plot().LegendEntries(), curvesAndCurrent);
+  window->SetMeasuredCg(90.0);
+  EXPECT_EQ(Plot().LegendEntries(), curvesAndCurrent + QStringList{"measured CG"});
 }
 
 struct DefaultRangeCase {
@@ -256,86 +241,150 @@ TEST_F(WhatIfWindowTest, NewModelStateRedrawsForTheTypedRange) {
   Choose("Li");
   Type("WhatIf_From", "150");
   Type("WhatIf_To", "300");
-  const std::map<double, double> before = CurvePoints("Lab_Rnp");
+  const std::map<double, double> before = CurvePoints(0);
 
   const std::string changed = folder.filePath(QStringLiteral("longer-tail.dat")).toStdString();
   std::ofstream(changed) << "1300\n0\n250\n210\n0\n-30\n0\n415\n50\n160\n110\n40\n20\n30\n480\n";
   window->SetModelState(LoadedFrom(changed));
   EXPECT_EQ(Input("WhatIf_From").text(), QStringLiteral("150"));
   EXPECT_EQ(Input("WhatIf_To").text(), QStringLiteral("300"));
-  EXPECT_NE(CurvePoints("Lab_Rnp"), before);
+  EXPECT_NE(CurvePoints(0), before);
   ExpectPlotMatchesCommandLine(changed, "Li");
-  const std::vector<QLineSeries*> current = Series("WhatIf_Current");
-  ASSERT_EQ(current.size(), 1u);
-  ASSERT_EQ(current[0]->count(), 2);
-  EXPECT_EQ(current[0]->at(0).x(), 250.0);
-  EXPECT_EQ(current[0]->at(1).x(), 250.0);
+  EXPECT_EQ(Plot().CurrentMarks().currentValue, 250.0);
 }
 
 // A hidden window only keeps the state; showing it draws the plot.
 TEST_F(WhatIfWindowTest, HiddenWindowDrawsWhenShown) {
   window->hide();
   window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
-  EXPECT_TRUE(CurvePoints("Lab_Rnp").empty());
+  EXPECT_TRUE(CurvePoints(0).empty());
   window->show();
   ExpectPlotMatchesCommandLine(ExampleFile("default.dat"), "B");
 }
 
-// The measured centre of gravity is a horizontal line across the range,
-// inside the vertical axis; without one the line goes.
+// The measured centre of gravity is a horizontal line inside the vertical
+// axis; without one the line goes.
 TEST_F(WhatIfWindowTest, MeasuredCgIsAHorizontalLine) {
   window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
-  const std::vector<QLineSeries*> line = Series("WhatIf_MeasuredCg");
-  ASSERT_EQ(line.size(), 1u);
-  EXPECT_EQ(line[0]->count(), 0);
+  EXPECT_EQ(Plot().CurrentMarks().measuredCg, std::nullopt);
   window->SetMeasuredCg(-40.0);
-  ASSERT_EQ(line[0]->count(), 2);
-  EXPECT_EQ(line[0]->at(0).y(), -40.0);
-  EXPECT_EQ(line[0]->at(1).y(), -40.0);
-  EXPECT_LE(line[0]->at(0).x(), 650.0);
-  EXPECT_GE(line[0]->at(1).x(), 2600.0);
-  const auto* yAxis = qobject_cast<QValueAxis*>(Chart().axes(Qt::Vertical).front());
-  ASSERT_NE(yAxis, nullptr);
-  EXPECT_LT(yAxis->min(), -40.0);
+  EXPECT_EQ(Plot().CurrentMarks().measuredCg, -40.0);
+  EXPECT_LE(Plot().YAxis().Low, -40.0);
   window->SetMeasuredCg(std::nullopt);
-  EXPECT_EQ(line[0]->count(), 0);
+  EXPECT_EQ(Plot().CurrentMarks().measuredCg, std::nullopt);
 }
 
-// Hovering over a curve shows the nearest point's value and its three
-// result labels as cgcalc-cli prints them.
+// The vertical axis's ticks follow from the plot alone: the same model
+// gets the same ticks whatever was shown before.
+TEST_F(WhatIfWindowTest, TicksDependOnThePlotAlone) {
+  window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
+  const present::PlotAxis first = Plot().YAxis();
+  Choose("Rh");
+  window->SetMeasuredCg(-400.0);
+  window->SetMeasuredCg(std::nullopt);
+  Choose("B");
+  EXPECT_EQ(Plot().YAxis().Low, first.Low);
+  EXPECT_EQ(Plot().YAxis().High, first.High);
+  EXPECT_EQ(Plot().YAxis().Step, first.Step);
+}
+
+// Hovering over a curve, up to six pixels above or below it, shows the
+// nearest point's value and its three result labels as cgcalc-cli prints
+// them; farther away nothing.
 TEST_F(WhatIfWindowTest, HoverShowsThePointsLabels) {
   window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
   const auto rows = SweepRows(ExampleFile("default.dat"), window->SweepArgument());
   const auto& row = rows.at(rows.size() / 3);
   const double x = calc::ParseNumber(row.at("B"));
-  for (const char* cell : kCurveCells) {
-    SCOPED_TRACE(cell);
-    QLineSeries* series = Series(cell).front();
-    emit series->hovered(QPointF(x + 0.1, 100), true);
-    const QStringList lines = QToolTip::text().split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 4) << QToolTip::text().toStdString();
+  for (std::size_t curve = 0; curve < std::size(kCurveCells); ++curve) {
+    SCOPED_TRACE(kCurveCells[curve]);
+    const QPointF pixel = Plot().PixelOf({x, CurvePoints(curve).at(x)});
+    const QStringList lines = Plot().ToolTipAt(pixel + QPointF(0, 5.5)).split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 4) << lines.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(lines[0], QStringLiteral("B = ") + QString::fromStdString(row.at("B")));
     for (int i = 0; i < 3; ++i)
       EXPECT_TRUE(lines[i + 1].endsWith(QLatin1Char(' ') + QString::fromStdString(row.at(kCurveCells[i]))))
           << lines[i + 1].toStdString();
-    emit series->hovered(QPointF(x, 100), false);
   }
+  const QPointF rearmost = Plot().PixelOf({x, CurvePoints(1).at(x)});
+  const QPointF foremost = Plot().PixelOf({x, CurvePoints(2).at(x)});
+  ASSERT_GT(std::abs(rearmost.y() - foremost.y()), 30);
+  EXPECT_EQ(Plot().ToolTipAt((rearmost + foremost) / 2), QString());
 }
 
-// A range that cannot be used says why, as cgcalc-cli does, and plots nothing.
+// A range that cannot be used says why, as cgcalc-cli does, in the
+// window's language, and plots nothing; equal ends say so too.
 TEST_F(WhatIfWindowTest, UnusableRangeSaysWhy) {
   window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
   Type("WhatIf_From", "1e3");
+  EXPECT_TRUE(CurvePoints(0).empty());
   EXPECT_TRUE(ErrorLine().contains(QStringLiteral("FROM '1e3'"))) << ErrorLine().toStdString();
-  EXPECT_TRUE(CurvePoints("Lab_Rnp").empty());
   std::ostringstream out, err;
   EXPECT_EQ(cli::RunCli({"--csv", "--sweep", window->SweepArgument().toStdString(), ExampleFile("default.dat")}, out,
                         err),
             2);
   EXPECT_NE(err.str().find(ErrorLine().toStdString()), std::string::npos) << err.str();
+  window->SetLanguage(present::Language::German);
+  EXPECT_EQ(ErrorLine(), QString::fromUtf8("VON '1e3' ist keine einfache Dezimalzahl mit h\u00f6chstens 15 Ziffern"));
+  Type("WhatIf_From", "2600");
+  EXPECT_TRUE(CurvePoints(0).empty());
+  EXPECT_EQ(ErrorLine(), QStringLiteral("von und bis sind gleich: kein Bereich zu zeichnen"));
   Type("WhatIf_From", "1000");
+  EXPECT_FALSE(CurvePoints(0).empty());
   EXPECT_EQ(ErrorLine(), QString());
-  EXPECT_FALSE(CurvePoints("Lab_Rnp").empty());
+}
+
+// The default range ends on its end value exactly: 180 to 720 for Rh 360.
+TEST_F(WhatIfWindowTest, DefaultRangeEndsOnItsEnd) {
+  calc::LoadedState state = LoadedFrom(ExampleFile("default.dat"));
+  state.Texts.back() = "360";
+  window->SetModelState(state);
+  Choose("Rh");
+  ASSERT_FALSE(Plot().Plot().Points.empty());
+  EXPECT_EQ(Plot().Plot().Points.back().ValueText, "720");
+}
+
+// Alt, Ctrl or Meta with a letter never types into a range field.
+TEST_F(WhatIfWindowTest, CommandKeysDoNotType) {
+  window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
+  for (const Qt::KeyboardModifier modifier : {Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier}) {
+    SCOPED_TRACE(modifier);
+    QTest::keyClick(&Input("WhatIf_From"), Qt::Key_F, modifier);
+    EXPECT_EQ(Input("WhatIf_From").text(), QStringLiteral("650"));
+  }
+}
+
+// After the main window's recalculation fails, the plot of the last good
+// model is marked as not current until the next one completes; Ctrl+O over
+// the plot is the main window's Load.
+TEST_F(WhatIfWindowTest, FailedRecalculationMarksThePlotOutdated) {
+  QWidget mainWindow;
+  auto* fileMenu = new QMenu(&mainWindow);
+  fileMenu->setObjectName(QStringLiteral("File1"));
+  QAction* load = fileMenu->addAction(QStringLiteral("&Load"));
+  load->setObjectName(QStringLiteral("Load1"));
+  load->setShortcut(QKeySequence::Open);
+  int loads = 0;
+  QObject::connect(load, &QAction::triggered, [&loads] { ++loads; });
+  ui::ToolWindows tools(&mainWindow);
+  const calc::LoadedState state = LoadedFrom(ExampleFile("default.dat"));
+  calc::TStabilityData results;
+  tools.Follow(state.Texts, state.Model, results);
+  tools.Invalidate();
+  tools.OpenWhatIf();
+  auto* whatIf = mainWindow.findChild<ui::WhatIfWindow*>();
+  ASSERT_NE(whatIf, nullptr);
+  whatIf->setParent(nullptr);  // the fixture owns it from here
+  window.reset(whatIf);
+  window->show();
+  EXPECT_TRUE(Plot().IsOutdated());
+  EXPECT_TRUE(Plot().Note().startsWith(QStringLiteral("The model cannot be calculated")));
+  QApplication::setActiveWindow(window.get());
+  QTest::keyClick(&Input("WhatIf_From"), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(loads, 1);
+  tools.Follow(state.Texts, state.Model, results);
+  EXPECT_FALSE(Plot().IsOutdated());
+  EXPECT_EQ(Plot().Note(), QString());
 }
 
 // The texts follow the language; the field stays chosen.
@@ -353,12 +402,12 @@ TEST_F(WhatIfWindowTest, LanguageSwitchesTexts) {
   EXPECT_EQ(FieldChoice().currentText(), english);
 }
 
-// The exports write images that load back at the chart's size; a folder
+// The exports write images that load back at the plot's size; a folder
 // that does not exist gives false and no file.
 TEST_F(WhatIfWindowTest, ExportsLoadBack) {
   window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
   window->SetMeasuredCg(90.0);
-  const QSize chartSize = ChildOf<QChartView>(*window, QStringLiteral("WhatIf_Chart")).size();
+  const QSize chartSize = Plot().size();
   const QString png = folder.filePath(QStringLiteral("plot.png"));
   const QString svg = folder.filePath(QStringLiteral("plot.svg"));
   ASSERT_TRUE(window->ExportPng(png));

@@ -1,5 +1,7 @@
 #include "ui/tools/tool_windows.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QWidget>
 
 #include "calc/sweep.h"
@@ -63,6 +65,9 @@ void ToolWindows::OpenWhatIf() {
     whatIf_->SetLanguage(language_);
     whatIf_->SetMeasuredCg(MeasuredCg());
     if (state_) whatIf_->SetModelState(*state_);
+    if (!modelValid_) whatIf_->ShowOutdated();
+    // The main window's file commands and their keys work over the plot too.
+    if (auto* fileMenu = parent_->findChild<QMenu*>(QStringLiteral("File1"))) whatIf_->addActions(fileMenu->actions());
   }
   BringToFront(*whatIf_);
 }
@@ -81,6 +86,7 @@ void ToolWindows::Follow(const calc::FieldTexts& texts, const calc::TModelData& 
 void ToolWindows::Invalidate() {
   modelValid_ = false;
   if (balance_ != nullptr) balance_->Invalidate();
+  if (whatIf_ != nullptr) whatIf_->ShowOutdated();
 }
 
 void ToolWindows::SetLanguage(present::Language language) {

@@ -37,9 +37,8 @@ class ToolWindows : public QObject {
   // record and the results it left.
   void Follow(const calc::FieldTexts& texts, const calc::TModelData& model, const calc::TStabilityData& results);
   // After a recalculation that failed: the fields describe no model, so the
-  // figures resting on the last good one must not pass for current ones.
-  // Follow makes them valid again. (The what-if plot does not listen yet;
-  // this is where it would be told.)
+  // figures resting on the last good one (the balance check's, the what-if
+  // plot's) must not pass for current ones. Follow makes them valid again.
   void Invalidate();
   void SetLanguage(present::Language language);
 

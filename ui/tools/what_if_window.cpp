@@ -11,12 +11,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "calc/failure.h"
 #include "calc/number_text.h"
 #include "ui/platform/appearance.h"
-#include "ui/tools/what_if_chart.h"
-#include "present/what_if_plot.h"
+#include "ui/platform/shortcut_keys.h"
+#include "ui/tools/what_if_plot_view.h"
 
 namespace ui {
 namespace {
@@ -56,7 +57,12 @@ WhatIfWindow::WhatIfWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   resize(760, 520);
 }
 
-WhatIfWindow::~WhatIfWindow() = default;
+// A computation still running works on copies; it only must not report to
+// a window that is gone.
+WhatIfWindow::~WhatIfWindow() {
+  computation_.disconnect();
+  computation_.waitForFinished();
+}
 
 void WhatIfWindow::buildControls() {
   fieldChoice_ = new QComboBox(this);
@@ -69,7 +75,9 @@ void WhatIfWindow::buildControls() {
   fromField_->setObjectName(QStringLiteral("WhatIf_From"));
   toField_ = new QLineEdit(this);
   toField_->setObjectName(QStringLiteral("WhatIf_To"));
-  chart_ = new WhatIfChart(this);
+  KeepCommandKeysFromTyping(*fromField_);
+  KeepCommandKeysFromTyping(*toField_);
+  plotView_ = new WhatIfPlotView(this);
   errorLine_ = new QLabel(this);
   errorLine_->setObjectName(QStringLiteral("WhatIf_Error"));
   errorLine_->setTextFormat(Qt::PlainText);
@@ -90,25 +98,29 @@ void WhatIfWindow::buildControls() {
   bottom->addWidget(exportSvgButton_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(inputs);
-  layout->addWidget(chart_, 1);
+  layout->addWidget(plotView_, 1);
   layout->addLayout(bottom);
 
   connect(fieldChoice_, &QComboBox::currentIndexChanged, this, &WhatIfWindow::fieldChosen);
   connect(fromField_, &QLineEdit::textChanged, this, &WhatIfWindow::refresh);
   connect(toField_, &QLineEdit::textChanged, this, &WhatIfWindow::refresh);
+  connect(&computation_, &QFutureWatcher<Computed>::finished, this, &WhatIfWindow::computationFinished);
   connect(exportPngButton_, &QPushButton::clicked, this, [this] { exportChosen(false); });
   connect(exportSvgButton_, &QPushButton::clicked, this, [this] { exportChosen(true); });
 }
 
 void WhatIfWindow::SetModelState(const calc::LoadedState& state) {
   state_ = state;
+  plotView_->SetOutdated(false);
   if (!rangeSet_) setDefaultRange();
   refresh();
 }
 
+void WhatIfWindow::ShowOutdated() { plotView_->SetOutdated(true); }
+
 void WhatIfWindow::SetMeasuredCg(std::optional<double> measuredCg) {
   measuredCg_ = measuredCg;
-  chart_->SetMarks({currentValue(), measuredCg_});
+  plotView_->SetMarks({currentValue(), measuredCg_});
 }
 
 void WhatIfWindow::fieldChosen() {
@@ -154,10 +166,33 @@ void WhatIfWindow::refresh() {
     return;
   }
   stale_ = false;
-  present::WhatIfPlot plot;
-  if (state_) plot = present::ComputeWhatIf(*state_, fieldChoice_->currentIndex(), rangeText());
-  errorLine_->setText(QString::fromStdString(plot.Error));
-  chart_->Show(std::move(plot), fieldChoice_->currentIndex(), {currentValue(), measuredCg_});
+  ++generation_;
+  plotView_->SetUpdating(true);
+  // One computation at a time: when it ends, the newest inputs are started.
+  if (!computation_.isRunning()) startComputation();
+}
+
+void WhatIfWindow::startComputation() {
+  // The worker gets copies: the inputs may change while it runs.
+  const std::uint64_t generation = generation_;
+  const std::optional<calc::LoadedState> state = state_;
+  const int field = fieldChoice_->currentIndex();
+  const std::string range = rangeText();
+  computation_.setFuture(QtConcurrent::run([generation, state, field, range] {
+    Computed computed{generation, {}};
+    if (state) computed.plot = present::ComputeWhatIf(*state, field, range);
+    return computed;
+  }));
+}
+
+void WhatIfWindow::computationFinished() {
+  Computed computed = computation_.result();
+  if (computed.generation != generation_) {
+    startComputation();
+    return;
+  }
+  errorLine_->setText(Text(present::WhatIfErrorText(computed.plot, language_)));
+  plotView_->Show(std::move(computed.plot), fieldChoice_->currentIndex(), {currentValue(), measuredCg_});
 }
 
 void WhatIfWindow::showEvent(QShowEvent* event) {
@@ -179,12 +214,13 @@ void WhatIfWindow::updateTexts() {
   toCaption_->setText(Text(In(kCaptions.to, language_)));
   exportPngButton_->setText(Text(In(kCaptions.exportPng, language_)));
   exportSvgButton_->setText(Text(In(kCaptions.exportSvg, language_)));
-  chart_->SetLanguage(language_);
+  plotView_->SetLanguage(language_);
+  errorLine_->setText(Text(present::WhatIfErrorText(plotView_->Plot(), language_)));
 }
 
-bool WhatIfWindow::ExportPng(const QString& path) { return chart_->SavePng(path); }
+bool WhatIfWindow::ExportPng(const QString& path) { return plotView_->SavePng(path); }
 
-bool WhatIfWindow::ExportSvg(const QString& path) { return chart_->SaveSvg(path); }
+bool WhatIfWindow::ExportSvg(const QString& path) { return plotView_->SaveSvg(path); }
 
 void WhatIfWindow::exportChosen(bool svg) {
   const QString suffix = svg ? QStringLiteral("svg") : QStringLiteral("png");

@@ -1,13 +1,16 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
+#include <QFutureWatcher>
 #include <QString>
 #include <QWidget>
 
 #include "calc/sweep.h"
 #include "present/language.h"
+#include "present/what_if_plot.h"
 
 class QComboBox;
 class QLabel;
@@ -16,7 +19,7 @@ class QPushButton;
 
 namespace ui {
 
-class WhatIfChart;
+class WhatIfPlotView;
 
 // The what-if window: how the total neutral point and the two centre-of-
 // gravity positions move when one dimension of the current model is varied
@@ -24,7 +27,7 @@ class WhatIfChart;
 // FIELD=FROM:TO:STEP` computes them (SweepArgument gives that argument).
 // A non-modal tool window, objectName "WhatIfWindow". Its controls: the field
 // choice "WhatIf_Field" (the fifteen dimensions in file order), the range
-// "WhatIf_From" / "WhatIf_To", the chart "WhatIf_Chart" (a WhatIfChart), the
+// "WhatIf_From" / "WhatIf_To", the plot "WhatIf_Chart" (a WhatIfPlotView), the
 // line "WhatIf_Error" for a range that cannot be used, and the buttons
 // "WhatIf_ExportPng" / "WhatIf_ExportSvg".
 //
@@ -32,7 +35,11 @@ class WhatIfChart;
 // to half for a negative value, -100 to 100 for 0). Every change of the
 // field, the range, the model state or the measured centre of gravity
 // redraws the plot while the window is shown; while it is hidden the state is
-// only kept, and the plot follows when the window is shown again.
+// only kept, and the plot follows when the window is shown again. The points
+// are computed on a worker thread, so that the main window never waits for
+// them; a result that newer inputs have overtaken is dropped, and the plot
+// says "updating…" until the newest one has arrived. Keys with Alt, Ctrl or
+// Meta never type into the range fields.
 class WhatIfWindow : public QWidget {
   Q_OBJECT
 
@@ -44,6 +51,11 @@ class WhatIfWindow : public QWidget {
   // and the model record, as the sweep starts from them. The first state
   // also sets the range of the chosen field.
   void SetModelState(const calc::LoadedState& state);
+
+  // The main window's last recalculation failed: the plot, of the last
+  // model that calculated, shows that it is no longer current until the
+  // next state arrives.
+  void ShowOutdated();
 
   // The measured centre of gravity (mm behind the wing root's leading edge)
   // for the horizontal mark; nothing removes the mark.
@@ -73,6 +85,8 @@ class WhatIfWindow : public QWidget {
   std::optional<double> currentValue() const;
   std::string rangeText() const;
   void refresh();
+  void startComputation();
+  void computationFinished();
   void updateTexts();
   void exportChosen(bool svg);
 
@@ -81,13 +95,21 @@ class WhatIfWindow : public QWidget {
   std::optional<double> measuredCg_;
   bool rangeSet_ = false;  // the range belongs to the chosen field
   bool stale_ = false;     // the plot lags behind the inputs (while hidden)
+  // Counts the inputs' changes; a result computed for an older count is
+  // dropped.
+  std::uint64_t generation_ = 0;
+  struct Computed {
+    std::uint64_t generation = 0;
+    present::WhatIfPlot plot;
+  };
+  QFutureWatcher<Computed> computation_;
   QComboBox* fieldChoice_;
   QLabel* fieldCaption_;
   QLabel* fromCaption_;
   QLabel* toCaption_;
   QLineEdit* fromField_;
   QLineEdit* toField_;
-  WhatIfChart* chart_;
+  WhatIfPlotView* plotView_;
   QLabel* errorLine_;
   QPushButton* exportPngButton_;
   QPushButton* exportSvgButton_;

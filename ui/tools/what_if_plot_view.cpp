@@ -1,0 +1,380 @@
+#include "ui/tools/what_if_plot_view.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include <QBuffer>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QToolTip>
+
+#include "calc/model.h"
+#include "present/field_captions.h"
+#include "present/result_table.h"
+#include "ui/platform/appearance.h"
+
+namespace ui {
+namespace {
+
+using present::Caption;
+
+// A plotted curve: the result label it follows (its value and its text).
+struct Curve {
+  std::string_view cell;
+  Caption name;
+  QRgb colour;
+};
+
+constexpr std::array<Curve, WhatIfPlotView::kCurveCount> kCurves = {{
+    {"Lab_Rnp", {"Neutralpunkt", "neutral point"}, kBlue},
+    {"Lab_Rsp1", {"Schwerpunkt hinten", "rearmost CG"}, kRed},
+    {"Lab_Rsp2", {"Schwerpunkt vorn", "foremost CG"}, kGreen},
+}};
+
+struct PlotCaptions {
+  Caption yAxis;
+  Caption currentValue;
+  Caption measuredCg;
+  Caption updating;
+  Caption outdated;
+};
+
+constexpr PlotCaptions kPlotCaptions = {
+    .yAxis = {"mm hinter der Wurzel-Nasenleiste", "mm behind the wing root's leading edge"},
+    .currentValue = {"aktueller Wert", "current value"},
+    .measuredCg = {"Schwerpunkt gemessen", "measured CG"},
+    .updating = {"wird berechnet\u2026", "updating\u2026"},
+    .outdated = {"Das Modell l\u00e4sst sich nicht berechnen: Kurven des letzten berechneten Modells",
+                 "The model cannot be calculated: curves of the last model that could"},
+};
+
+constexpr int kFrameMilliseconds = 16;
+constexpr double kMargin = 8;  // pixels around the plot and between its parts
+
+const present::ResultCell& CellOf(const Curve& curve) { return *present::FindCell(curve.cell); }
+
+double CurveValue(const Curve& curve, const calc::TStabilityData& results) {
+  return static_cast<double>(CellOf(curve).value(results));
+}
+
+QPen MarkPen(QRgb colour, Qt::PenStyle style) {
+  QPen pen{QColor(colour), 1.5, style};
+  pen.setCosmetic(true);
+  return pen;
+}
+
+QPen CurrentValuePen() { return MarkPen(kGrey, Qt::DashLine); }
+// Magenta, as the diagram marks the measured centre of gravity.
+QPen MeasuredCgPen() { return MarkPen(kFuchsia, Qt::DashDotLine); }
+
+QString TickText(double value, const present::PlotAxis& axis) { return QString::number(value, 'f', axis.Decimals); }
+
+// Replaces `path` with `bytes` only when all of them are written.
+bool WriteWhole(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+}  // namespace
+
+QString FieldTitle(int field, present::Language language) {
+  const std::string_view code = calc::kModelFieldCodes.at(static_cast<std::size_t>(field));
+  return Text(code) + QStringLiteral(" \u2013 ") + Text(In(*present::FindFieldDescription(code), language));
+}
+
+WhatIfPlotView::WhatIfPlotView(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("WhatIf_Chart"));
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(320, 240);
+  frameTimer_.setSingleShot(true);
+  frameTimer_.setInterval(kFrameMilliseconds);
+  connect(&frameTimer_, &QTimer::timeout, this, &WhatIfPlotView::frameDue);
+  updateAxes();
+}
+
+void WhatIfPlotView::Show(present::WhatIfPlot plot, int field, const Marks& marks) {
+  plot_ = std::move(plot);
+  field_ = field;
+  marks_ = marks;
+  updating_ = false;
+  const std::vector<present::PointRun> runs = present::SuccessfulRuns(plot_);
+  for (std::size_t curve = 0; curve < kCurveCount; ++curve) {
+    pieces_[curve].clear();
+    for (const present::PointRun& run : runs) {
+      QPolygonF& piece = pieces_[curve].emplace_back();
+      piece.reserve(static_cast<qsizetype>(run.End - run.First));
+      for (std::size_t i = run.First; i < run.End; ++i)
+        piece.append({plot_.Points[i].X, CurveValue(kCurves[curve], *plot_.Points[i].Results)});
+    }
+  }
+  updateAxes();
+  requestFrame();
+}
+
+void WhatIfPlotView::SetMarks(const Marks& marks) {
+  marks_ = marks;
+  updateAxes();
+  requestFrame();
+}
+
+void WhatIfPlotView::SetLanguage(present::Language language) {
+  language_ = language;
+  requestFrame();
+}
+
+// The note appears only when the plot has not caught up within a frame, so
+// that quick updates do not flicker.
+void WhatIfPlotView::SetUpdating(bool updating) {
+  updating_ = updating;
+  framePending_ = true;
+  if (!frameTimer_.isActive()) frameTimer_.start();
+}
+
+void WhatIfPlotView::SetOutdated(bool outdated) {
+  if (outdated == outdated_) return;
+  outdated_ = outdated;
+  requestFrame();
+}
+
+void WhatIfPlotView::requestFrame() {
+  if (frameTimer_.isActive()) {
+    framePending_ = true;
+    return;
+  }
+  update();
+  frameTimer_.start();
+}
+
+void WhatIfPlotView::frameDue() {
+  if (!framePending_) return;
+  framePending_ = false;
+  update();
+  frameTimer_.start();
+}
+
+// The axes follow the curves and the measured centre of gravity alone: the
+// same plot always gets the same ticks.
+void WhatIfPlotView::updateAxes() {
+  constexpr double kNone = std::numeric_limits<double>::infinity();
+  double xLow = kNone, xHigh = -kNone, yLow = kNone, yHigh = -kNone;
+  for (const present::WhatIfPoint& point : plot_.Points) {
+    xLow = std::min(xLow, point.X);
+    xHigh = std::max(xHigh, point.X);
+  }
+  for (const std::vector<QPolygonF>& pieces : pieces_)
+    for (const QPolygonF& piece : pieces)
+      for (const QPointF& point : piece) {
+        yLow = std::min(yLow, point.y());
+        yHigh = std::max(yHigh, point.y());
+      }
+  if (marks_.measuredCg && std::isfinite(*marks_.measuredCg)) {
+    yLow = std::min(yLow, *marks_.measuredCg);
+    yHigh = std::max(yHigh, *marks_.measuredCg);
+  }
+  xAxis_ = present::NiceAxis(xLow, xHigh, false);
+  yAxis_ = present::NiceAxis(yLow, yHigh, true);
+}
+
+QStringList WhatIfPlotView::LegendEntries() const {
+  QStringList entries;
+  for (const Curve& curve : kCurves) entries << Text(In(curve.name, language_));
+  if (marks_.currentValue) entries << Text(In(kPlotCaptions.currentValue, language_));
+  if (marks_.measuredCg) entries << Text(In(kPlotCaptions.measuredCg, language_));
+  return entries;
+}
+
+QString WhatIfPlotView::Note() const {
+  if (updating_) return Text(In(kPlotCaptions.updating, language_));
+  if (outdated_) return Text(In(kPlotCaptions.outdated, language_));
+  return {};
+}
+
+// Room on the left for the tick labels and the vertical title, below for
+// the tick labels, the horizontal title and the legend, above for the note.
+QRectF WhatIfPlotView::plotArea() const {
+  const QFontMetricsF metrics(font());
+  double tickWidth = 0;
+  for (const double tick : present::AxisTicks(yAxis_))
+    tickWidth = std::max(tickWidth, metrics.horizontalAdvance(TickText(tick, yAxis_)));
+  const double line = metrics.height();
+  const double left = kMargin + line + kMargin + tickWidth + kMargin / 2;
+  const double top = kMargin + line + kMargin / 2;
+  const double bottom = kMargin / 2 + line + kMargin / 2 + line + kMargin + line + kMargin;
+  return QRectF(left, top, std::max(1.0, width() - left - 2 * kMargin), std::max(1.0, height() - top - bottom));
+}
+
+QPointF WhatIfPlotView::PixelOf(QPointF value) const { return pixelIn(plotArea(), value); }
+
+QPointF WhatIfPlotView::pixelIn(const QRectF& area, QPointF value) const {
+  return {area.left() + (value.x() - xAxis_.Low) / (xAxis_.High - xAxis_.Low) * area.width(),
+          area.bottom() - (value.y() - yAxis_.Low) / (yAxis_.High - yAxis_.Low) * area.height()};
+}
+
+void WhatIfPlotView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  paint(painter);
+}
+
+void WhatIfPlotView::paint(QPainter& painter) const {
+  painter.fillRect(rect(), Qt::white);
+  painter.setFont(font());
+  const QRectF area = plotArea();
+  paintAxes(painter, area);
+  paintCurvesAndMarks(painter, area);
+  paintLegend(painter, area);
+  painter.setPen(QColor(outdated_ && !updating_ ? kRed : kGrey));
+  painter.drawText(QRectF(area.left(), kMargin, area.width(), area.top() - kMargin), Qt::AlignRight | Qt::AlignTop,
+                   Note());
+}
+
+void WhatIfPlotView::paintAxes(QPainter& painter, const QRectF& area) const {
+  const QFontMetricsF metrics(font());
+  painter.setPen(QColor(0xe0, 0xe0, 0xe0));
+  const std::vector<double> xTicks = present::AxisTicks(xAxis_), yTicks = present::AxisTicks(yAxis_);
+  for (const double x : xTicks) painter.drawLine(QLineF(PixelOf({x, 0}).x(), area.top(), PixelOf({x, 0}).x(), area.bottom()));
+  for (const double y : yTicks) painter.drawLine(QLineF(area.left(), PixelOf({0, y}).y(), area.right(), PixelOf({0, y}).y()));
+  painter.setPen(Qt::black);
+  painter.drawRect(area);
+  const double line = metrics.height();
+  for (const double x : xTicks) {
+    const QString text = TickText(x, xAxis_);
+    const double middle = PixelOf({x, 0}).x();
+    painter.drawText(QRectF(middle - 100, area.bottom() + kMargin / 2, 200, line), Qt::AlignHCenter, text);
+  }
+  for (const double y : yTicks) {
+    const double middle = PixelOf({0, y}).y();
+    painter.drawText(QRectF(0, middle - line / 2, area.left() - kMargin / 2, line), Qt::AlignRight, TickText(y, yAxis_));
+  }
+  painter.drawText(QRectF(area.left(), area.bottom() + kMargin / 2 + line + kMargin / 2, area.width(), line),
+                   Qt::AlignHCenter, FieldTitle(field_, language_));
+  painter.save();
+  painter.translate(kMargin, area.center().y());
+  painter.rotate(-90);
+  painter.drawText(QRectF(-area.height() / 2, 0, area.height(), line), Qt::AlignHCenter,
+                   Text(In(kPlotCaptions.yAxis, language_)));
+  painter.restore();
+}
+
+void WhatIfPlotView::paintCurvesAndMarks(QPainter& painter, const QRectF& area) const {
+  painter.save();
+  painter.setClipRect(area);
+  painter.setRenderHint(QPainter::Antialiasing);
+  for (std::size_t curve = 0; curve < kCurveCount; ++curve) {
+    // A cosmetic pen one pixel wide takes Qt's fast antialiased stroker; a
+    // wider one strokes the 1000-point outline anew on every repaint.
+    QPen pen{QColor(outdated_ ? kGrey : kCurves[curve].colour), 1};
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    for (const QPolygonF& piece : pieces_[curve]) {
+      QPolygonF pixels(piece.size());
+      std::transform(piece.begin(), piece.end(), pixels.begin(), [&](QPointF value) { return pixelIn(area, value); });
+      painter.drawPolyline(pixels);
+    }
+  }
+  if (marks_.currentValue && std::isfinite(*marks_.currentValue)) {
+    painter.setPen(CurrentValuePen());
+    const double x = PixelOf({*marks_.currentValue, 0}).x();
+    painter.drawLine(QLineF(x, area.top(), x, area.bottom()));
+  }
+  if (marks_.measuredCg && std::isfinite(*marks_.measuredCg)) {
+    painter.setPen(MeasuredCgPen());
+    const double y = PixelOf({0, *marks_.measuredCg}).y();
+    painter.drawLine(QLineF(area.left(), y, area.right(), y));
+  }
+  painter.restore();
+}
+
+// One row under the axis title: a short stroke in each entry's pen, then
+// its name.
+void WhatIfPlotView::paintLegend(QPainter& painter, const QRectF& area) const {
+  const QFontMetricsF metrics(font());
+  const QStringList entries = LegendEntries();
+  std::vector<QPen> pens;
+  for (const Curve& curve : kCurves) pens.emplace_back(QColor(outdated_ ? kGrey : curve.colour), 1);
+  if (marks_.currentValue) pens.push_back(CurrentValuePen());
+  if (marks_.measuredCg) pens.push_back(MeasuredCgPen());
+  constexpr double kStroke = 24;
+  double total = 0;
+  for (const QString& entry : entries) total += kStroke + kMargin / 2 + metrics.horizontalAdvance(entry) + 2 * kMargin;
+  double x = area.center().x() - total / 2;
+  const double y = height() - kMargin - metrics.height();
+  for (qsizetype i = 0; i < entries.size(); ++i) {
+    painter.setPen(pens[static_cast<std::size_t>(i)]);
+    painter.drawLine(QLineF(x, y + metrics.height() / 2, x + kStroke, y + metrics.height() / 2));
+    x += kStroke + kMargin / 2;
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(x, y + metrics.ascent()), entries[i]);
+    x += metrics.horizontalAdvance(entries[i]) + 2 * kMargin;
+  }
+}
+
+QString WhatIfPlotView::ToolTipAt(QPointF pixel) const {
+  const QRectF area = plotArea();
+  if (!area.adjusted(-kHoverPixels, -kHoverPixels, kHoverPixels, kHoverPixels).contains(pixel)) return {};
+  const double x = xAxis_.Low + (pixel.x() - area.left()) / area.width() * (xAxis_.High - xAxis_.Low);
+  const present::WhatIfPoint* nearest = nullptr;
+  for (const present::WhatIfPoint& point : plot_.Points) {
+    if (point.Results && (!nearest || std::fabs(point.X - x) < std::fabs(nearest->X - x))) nearest = &point;
+  }
+  if (!nearest) return {};
+  for (const Curve& curve : kCurves) {
+    const double y = PixelOf({nearest->X, CurveValue(curve, *nearest->Results)}).y();
+    if (std::fabs(y - pixel.y()) <= kHoverPixels) return toolTipFor(*nearest);
+  }
+  return {};
+}
+
+QString WhatIfPlotView::toolTipFor(const present::WhatIfPoint& point) const {
+  QString text = Text(calc::kModelFieldCodes.at(static_cast<std::size_t>(field_))) + QStringLiteral(" = ") +
+                 Text(point.ValueText);
+  for (const Curve& curve : kCurves) {
+    text += QLatin1Char('\n') + Text(In(curve.name, language_)) + QStringLiteral(": ") +
+            Text(present::CellText(CellOf(curve), *point.Results)).trimmed();
+  }
+  return text;
+}
+
+void WhatIfPlotView::mouseMoveEvent(QMouseEvent* event) {
+  const QString text = ToolTipAt(event->position());
+  if (text.isEmpty())
+    QToolTip::hideText();
+  else
+    QToolTip::showText(event->globalPosition().toPoint(), text, this);
+}
+
+bool WhatIfPlotView::SavePng(const QString& path) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!grab().save(&buffer, "PNG")) return false;
+  return WriteWhole(path, bytes);
+}
+
+// The same drawing as on screen, through Qt Svg's paint device.
+bool WhatIfPlotView::SaveSvg(const QString& path) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QSvgGenerator generator;
+  generator.setOutputDevice(&buffer);
+  generator.setSize(size());
+  generator.setViewBox(rect());
+  generator.setResolution(logicalDpiX());
+  generator.setTitle(window()->windowTitle());
+  QPainter painter;
+  if (!painter.begin(&generator)) return false;
+  paint(painter);
+  if (!painter.end()) return false;
+  return WriteWhole(path, bytes);
+}
+
+}  // namespace ui

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include <QPolygonF>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include "present/language.h"
+#include "present/what_if_plot.h"
+
+class QPainter;
+
+namespace ui {
+
+// A dimension's code and a short description ("B – wing span"), for the
+// what-if window's field choice and the plot's axis. `field` is 0..14 in
+// file order.
+QString FieldTitle(int field, present::Language language);
+
+// The what-if plot, drawn with QPainter: the total neutral point and the two
+// centre-of-gravity positions (mm behind the wing root's leading edge)
+// against one dimension, broken where points failed, with a dashed vertical
+// line at the dimension's current value, a magenta horizontal one at the
+// measured centre of gravity, axes with ticks from the data alone and a
+// legend. Hovering within kHoverPixels of a curve shows the nearest point's
+// value and its result labels in a tooltip. objectName "WhatIf_Chart".
+//
+// The plot repaints at most once per frame, however often it changes; while
+// it lags behind the inputs it says "updating…", and a plot of a model that
+// no longer calculates is grey with a note.
+class WhatIfPlotView : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr std::size_t kCurveCount = 3;
+  static constexpr int kHoverPixels = 6;
+
+  explicit WhatIfPlotView(QWidget* parent = nullptr);
+
+  // The marks: the varied field's current value and the measured centre of
+  // gravity; nothing hides a mark.
+  struct Marks {
+    std::optional<double> currentValue;
+    std::optional<double> measuredCg;
+  };
+
+  // Draws `plot`, field `field` varied (0..14), with `marks`; it is no
+  // longer updating.
+  void Show(present::WhatIfPlot plot, int field, const Marks& marks);
+  const present::WhatIfPlot& Plot() const { return plot_; }
+
+  // Moves the marks, the plot staying as it is.
+  void SetMarks(const Marks& marks);
+  const Marks& CurrentMarks() const { return marks_; }
+
+  void SetLanguage(present::Language language);
+
+  // The plot lags behind the inputs: a newer one is being computed.
+  void SetUpdating(bool updating);
+  bool IsUpdating() const { return updating_; }
+
+  // The plot belongs to a model that no longer calculates: grey, with a note.
+  void SetOutdated(bool outdated);
+  bool IsOutdated() const { return outdated_; }
+
+  // What the plot draws: each curve's pieces (in plot units, one per run of
+  // successful points; curves in the order neutral point, rearmost CG,
+  // foremost CG), the axes, the legend's entries and the note over the plot
+  // (empty when it shows its current model).
+  const std::vector<QPolygonF>& Pieces(std::size_t curve) const { return pieces_[curve]; }
+  const present::PlotAxis& XAxis() const { return xAxis_; }
+  const present::PlotAxis& YAxis() const { return yAxis_; }
+  QStringList LegendEntries() const;
+  QString Note() const;
+
+  // Where the plot point `value` is drawn, in widget pixels.
+  QPointF PixelOf(QPointF value) const;
+
+  // The tooltip at widget pixel `pixel`: that of the nearest point when a
+  // curve passes within kHoverPixels above or below; empty elsewhere.
+  QString ToolTipAt(QPointF pixel) const;
+
+  // Writes the plot as shown, at the widget's size, replacing `path` only
+  // when the whole image has been written. False when the file cannot be
+  // written.
+  bool SavePng(const QString& path);
+  bool SaveSvg(const QString& path);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  QRectF plotArea() const;
+  QPointF pixelIn(const QRectF& area, QPointF value) const;
+  void updateAxes();
+  void requestFrame();
+  void frameDue();
+  void paint(QPainter& painter) const;
+  void paintAxes(QPainter& painter, const QRectF& area) const;
+  void paintCurvesAndMarks(QPainter& painter, const QRectF& area) const;
+  void paintLegend(QPainter& painter, const QRectF& area) const;
+  QString toolTipFor(const present::WhatIfPoint& point) const;
+
+  present::Language language_ = present::Language::English;
+  present::WhatIfPlot plot_;
+  int field_ = 0;
+  Marks marks_;
+  bool updating_ = false;
+  bool outdated_ = false;
+  std::array<std::vector<QPolygonF>, kCurveCount> pieces_;
+  present::PlotAxis xAxis_;
+  present::PlotAxis yAxis_;
+  // Repaints wait for the next frame once one has been painted in this one.
+  QTimer frameTimer_;
+  bool framePending_ = false;
+};
+
+}  // namespace ui
