@@ -383,7 +383,7 @@ TEST_F(WhatIfWindowTest, FailedRecalculationMarksThePlotOutdated) {
   QTest::keyClick(&Input("WhatIf_From"), Qt::Key_O, Qt::ControlModifier);
   EXPECT_EQ(loads, 1);
   tools.Follow(state.Texts, state.Model, results);
-  EXPECT_FALSE(Plot().IsOutdated());
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !Plot().IsOutdated(); }));
   EXPECT_EQ(Plot().Note(), QString());
 }
 

@@ -80,7 +80,16 @@ void ToolWindows::Follow(const calc::FieldTexts& texts, const calc::TModelData& 
   modelValid_ = true;
   if (balance_ != nullptr) balance_->SetResults(results);  // announces its own changes
   else if (!SameMeasuredCg(before, MeasuredCg())) measuredCgMoved();
-  if (whatIf_ != nullptr) whatIf_->SetModelState(*state_);
+  if (whatIf_ != nullptr && !whatIfHandOverQueued_) {
+    whatIfHandOverQueued_ = true;
+    QMetaObject::invokeMethod(this, &ToolWindows::handModelToWhatIf, Qt::QueuedConnection);
+  }
+}
+
+void ToolWindows::handModelToWhatIf() {
+  whatIfHandOverQueued_ = false;
+  // A failure since the keystroke has already marked the plot outdated.
+  if (whatIf_ != nullptr && state_ && modelValid_) whatIf_->SetModelState(*state_);
 }
 
 void ToolWindows::Invalidate() {

@@ -54,6 +54,10 @@ class ToolWindows : public QObject {
  private:
   // Tells the what-if plot and the main window that MeasuredCg() changed.
   void measuredCgMoved();
+  // Hands the latest model to the what-if plot. Queued behind the main
+  // window's own repaint, so that its labels are painted first; a burst of
+  // keystrokes hands over only the last model.
+  void handModelToWhatIf();
 
   QWidget* parent_;
   QSettings settings_;
@@ -62,6 +66,7 @@ class ToolWindows : public QObject {
   std::optional<calc::LoadedState> state_;
   std::optional<calc::TStabilityData> results_;
   bool modelValid_ = true;
+  bool whatIfHandOverQueued_ = false;
   BalanceTexts remembered_;  // the balance check's inputs at start
   bool balanceClosed_;
   present::Language language_ = present::Language::English;
