@@ -9,10 +9,8 @@ double MeasuredCg(const TBalanceInput& input) {
   if (input.Cg) return *input.Cg;
   if (!input.Supports) throw BalanceInputError(BalanceInputKind::NoCg);
   const TSupports& s = *input.Supports;
+  CheckSupports(s);
   const double mass = ToDouble(Ext(s.Ma) + s.Mb);
-  if (mass == 0) throw BalanceInputError(BalanceInputKind::NoSupportMass);
-  if (!IsUsableMass(s.Ma) || !IsUsableMass(s.Mb)) throw BalanceInputError(BalanceInputKind::MassNotPositive);
-  if (s.Xa == s.Xb) throw BalanceInputError(BalanceInputKind::SameSupport);
   return ToDouble((Ext(s.Ma) * s.Xa + Ext(s.Mb) * s.Xb) / mass);
 }
 
@@ -59,6 +57,15 @@ void AdviseBallast(const TBalanceInput& input, const TStabilityData& results, TB
 }
 
 }  // namespace
+
+void CheckSupports(const TSupports& supports) {
+  // Summed in the wider type, where two finite masses cannot overflow.
+  if ((Ext(supports.Ma) + supports.Mb).Value() == 0) throw BalanceInputError(BalanceInputKind::NoSupportMass);
+  if (!IsUsableMass(supports.Ma) || !IsUsableMass(supports.Mb)) {
+    throw BalanceInputError(BalanceInputKind::MassNotPositive);
+  }
+  if (supports.Xa == supports.Xb) throw BalanceInputError(BalanceInputKind::SameSupport);
+}
 
 TBalanceData CalcBalance(const TBalanceInput& input, const TStabilityData& results) {
   TBalanceData balance;
