@@ -21,10 +21,15 @@ std::optional<double> ModelMass(const TBalanceInput& input) {
   return std::nullopt;
 }
 
-BalanceVerdict Judge(double staticMargin, const TStabilityData& results) {
+// The margin judges; but a centre of gravity on a limit, or inside it, is in
+// range even where the margin, rounded on its way back from the position,
+// lands a hair outside: it needs no ballast (and 0 g would read as -0.0).
+BalanceVerdict Judge(double cg, double staticMargin, const TStabilityData& results) {
   if (staticMargin < 0) return BalanceVerdict::Unstable;
-  if (staticMargin < results.SmallMargin) return BalanceVerdict::TailHeavy;
-  if (staticMargin <= results.LargeMargin) return BalanceVerdict::InRange;
+  if (staticMargin < results.SmallMargin) {
+    return cg <= results.CgSmallMargin ? BalanceVerdict::InRange : BalanceVerdict::TailHeavy;
+  }
+  if (staticMargin <= results.LargeMargin || cg >= results.CgLargeMargin) return BalanceVerdict::InRange;
   return BalanceVerdict::NoseHeavy;
 }
 
@@ -73,7 +78,7 @@ TBalanceData CalcBalance(const TBalanceInput& input, const TStabilityData& resul
   balance.Mass = ModelMass(input);
   balance.StaticMargin =
       ToDouble((Ext(results.TotalNeutralPoint) - balance.Cg) / results.Wing.Mac * 100.0L);
-  balance.Verdict = Judge(balance.StaticMargin, results);
+  balance.Verdict = Judge(balance.Cg, balance.StaticMargin, results);
   AdviseBallast(input, results, balance);
   return balance;
 }
