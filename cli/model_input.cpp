@@ -14,6 +14,7 @@ namespace {
 
 // What is doubtful about a file that does not look like a model file.
 std::string Doubt(const files::ModelFileLook& look) {
+  if (look.line > calc::kModelFieldCount) return "data after line " + std::to_string(calc::kModelFieldCount);
   const std::string line = "line " + std::to_string(look.line);
   if (look.readsAs) {
     return line + " \"" + files::ShownLineText(look.text) + "\" reads as " + files::ShownValueText(*look.readsAs);
