@@ -9,10 +9,8 @@ double MeasuredCg(const TBalanceInput& input) {
   if (input.Cg) return *input.Cg;
   if (!input.Supports) throw BalanceInputError(BalanceInputKind::NoCg);
   const TSupports& s = *input.Supports;
+  CheckSupports(s);
   const double mass = ToDouble(Ext(s.Ma) + s.Mb);
-  if (mass == 0) throw BalanceInputError(BalanceInputKind::NoSupportMass);
-  if (!IsUsableMass(s.Ma) || !IsUsableMass(s.Mb)) throw BalanceInputError(BalanceInputKind::MassNotPositive);
-  if (s.Xa == s.Xb) throw BalanceInputError(BalanceInputKind::SameSupport);
   return ToDouble((Ext(s.Ma) * s.Xa + Ext(s.Mb) * s.Xb) / mass);
 }
 
@@ -23,10 +21,15 @@ std::optional<double> ModelMass(const TBalanceInput& input) {
   return std::nullopt;
 }
 
-BalanceVerdict Judge(double staticMargin, const TStabilityData& results) {
+// The margin judges; but a centre of gravity on a limit, or inside it, is in
+// range even where the margin, rounded on its way back from the position,
+// lands a hair outside: it needs no ballast (and 0 g would read as -0.0).
+BalanceVerdict Judge(double cg, double staticMargin, const TStabilityData& results) {
   if (staticMargin < 0) return BalanceVerdict::Unstable;
-  if (staticMargin < results.SmallMargin) return BalanceVerdict::TailHeavy;
-  if (staticMargin <= results.LargeMargin) return BalanceVerdict::InRange;
+  if (staticMargin < results.SmallMargin) {
+    return cg <= results.CgSmallMargin ? BalanceVerdict::InRange : BalanceVerdict::TailHeavy;
+  }
+  if (staticMargin <= results.LargeMargin || cg >= results.CgLargeMargin) return BalanceVerdict::InRange;
   return BalanceVerdict::NoseHeavy;
 }
 
@@ -60,13 +63,22 @@ void AdviseBallast(const TBalanceInput& input, const TStabilityData& results, TB
 
 }  // namespace
 
+void CheckSupports(const TSupports& supports) {
+  // Summed in the wider type, where two finite masses cannot overflow.
+  if ((Ext(supports.Ma) + supports.Mb).Value() == 0) throw BalanceInputError(BalanceInputKind::NoSupportMass);
+  if (!IsUsableMass(supports.Ma) || !IsUsableMass(supports.Mb)) {
+    throw BalanceInputError(BalanceInputKind::MassNotPositive);
+  }
+  if (supports.Xa == supports.Xb) throw BalanceInputError(BalanceInputKind::SameSupport);
+}
+
 TBalanceData CalcBalance(const TBalanceInput& input, const TStabilityData& results) {
   TBalanceData balance;
   balance.Cg = MeasuredCg(input);
   balance.Mass = ModelMass(input);
   balance.StaticMargin =
       ToDouble((Ext(results.TotalNeutralPoint) - balance.Cg) / results.Wing.Mac * 100.0L);
-  balance.Verdict = Judge(balance.StaticMargin, results);
+  balance.Verdict = Judge(balance.Cg, balance.StaticMargin, results);
   AdviseBallast(input, results, balance);
   return balance;
 }

@@ -87,6 +87,11 @@ class BalanceInputError : public std::runtime_error {
   BalanceInputKind kind_;
 };
 
+// Whether two supports can give a centre of gravity, whatever the model:
+// throws BalanceInputError when they carry 0 in all, when one's mass is not
+// IsUsableMass, or when both stand at one place. Computes nothing else.
+void CheckSupports(const TSupports& supports);
+
 // Computes the balance check from the aircraft's results. Throws
 // BalanceInputError for inputs that give no centre of gravity (none entered,
 // supports carrying 0 in all, both supports at one place), for a support's

@@ -4,11 +4,25 @@
 
 #include <ostream>
 
+#include "calc/model.h"
 #include "files/file_error.h"
 #include "messages.h"
 #include "options.h"
 
 namespace cli {
+namespace {
+
+// What is doubtful about a file that does not look like a model file.
+std::string Doubt(const files::ModelFileLook& look) {
+  if (look.line > calc::kModelFieldCount) return "data after line " + std::to_string(calc::kModelFieldCount);
+  const std::string line = "line " + std::to_string(look.line);
+  if (look.readsAs) {
+    return line + " \"" + files::ShownLineText(look.text) + "\" reads as " + files::ShownValueText(*look.readsAs);
+  }
+  return line + " is not a number";
+}
+
+}  // namespace
 
 files::ModelFileReading LoadModel(const std::string& path) {
   return path == kStandardInput ? files::ReadModelStreamWithLook(STDIN_FILENO) : files::ReadModelFileWithLook(path);
@@ -17,7 +31,7 @@ files::ModelFileReading LoadModel(const std::string& path) {
 calc::TModelData LoadAndWarn(const std::string& path, std::ostream& err) {
   const files::ModelFileReading reading = LoadModel(path);
   if (!reading.look.looksLikeModel) {
-    err << "cgcalc-cli: " << DisplayName(path) << ": warning: line " << reading.look.line << " is not a number\n";
+    err << "cgcalc-cli: " << DisplayName(path) << ": warning: " << Doubt(reading.look) << "\n";
   }
   return reading.model;
 }

@@ -133,15 +133,12 @@ std::string CombinationError(const Options& options) {
     return "--mass and --ballast-at need --cg or --supports";
   }
   if (options.balance.Supports) {
-    // The supports alone decide whether they give a centre of gravity.
-    calc::TStabilityData anyModel;
-    anyModel.Wing.Mac = 1;
+    // Only what the supports alone decide is theirs to refuse; an arithmetic
+    // failure of the balance belongs to the model it is computed for.
     try {
-      calc::CalcBalance(options.balance, anyModel);
+      calc::CheckSupports(*options.balance.Supports);
     } catch (const calc::BalanceInputError& error) {
       return std::string("--supports: ") + error.what();
-    } catch (const calc::ArithmeticFailure& failure) {
-      return std::string("--supports: ") + failure.what();
     }
   }
   if (options.balance.Mass && !calc::IsUsableMass(*options.balance.Mass)) {

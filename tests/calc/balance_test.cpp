@@ -158,4 +158,18 @@ TEST(Balance, ArithmeticFailuresKeepTheirTexts) {
   }
 }
 
+// A centre of gravity exactly on a limit, as the results give it, is in
+// range: the margin worked back from it may land a hair outside, yet no
+// ballast (not even 0 g) is advised.
+TEST(Balance, ACentreOfGravityOnALimitIsInRange) {
+  for (const calc::TStabilityData* model : {&DefaultModel(), &FlyingWing()}) {
+    for (const double limit : {model->CgLargeMargin, model->CgSmallMargin}) {
+      SCOPED_TRACE(limit);
+      const calc::TBalanceData balance = calc::CalcBalance({limit, {}, 2000.0, -100.0}, *model);
+      EXPECT_EQ(balance.Verdict, BalanceVerdict::InRange);
+      EXPECT_EQ(balance.Advice, BalanceAdvice::NotNeeded);
+    }
+  }
+}
+
 }  // namespace

@@ -82,12 +82,32 @@ TEST(BalanceOptions, UnusableValuesAreUsageErrors) {
   }
 }
 
+// The options are judged on their own; where the balance of a model then
+// fails, that model fails, as any arithmetic failure of it does.
+TEST(BalanceOptions, ArithmeticFailuresBelongToTheModel) {
+  const struct {
+    std::vector<std::string> arguments;
+    int status;
+    const char* message;
+  } rows[] = {
+      {{"--supports", "0:1000,200:1000", "--ballast-at", "1e-303"}, kExitSuccess, ""},
+      {{"--cg", "1e300", "--mass", "1e300", "--ballast-at", "1e-300"}, kExitFailure, "Floating point overflow.\n"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.arguments[1]);
+    const Outcome outcome = RunWithModel(row.arguments);
+    EXPECT_EQ(outcome.status, row.status);
+    const std::string prefix = std::string("cgcalc-cli: ") + CGCALC_EXAMPLES_DIR + "/default.dat: ";
+    EXPECT_EQ(outcome.err, *row.message ? prefix + row.message : "");
+  }
+}
+
 // One scanner decides whether a text is a number, for a model file's line
 // and for an option alike; an accepted option reads as the balance window
-// reads the same text. Blanks after a number only the file check lets pass:
-// the reader then takes the digits alone ("1.5 " as 15), a value the
-// command line must not take silently. Nor does it take a value beyond the
-// range.
+// reads the same text. Blanks after a number only the file check lets pass,
+// and only where the reader, which then takes the digits alone, reads the
+// same value ("80 ", not "1.5 " as 15); the command line takes neither. Nor
+// does it take a value beyond the range.
 TEST(BalanceOptions, NumbersReadAsInTheWindowAndTheFileCheck) {
   const struct {
     const char* text;
@@ -95,7 +115,7 @@ TEST(BalanceOptions, NumbersReadAsInTheWindowAndTheFileCheck) {
     bool accepted;
   } rows[] = {
       {"+80", true, true},    {" 80", true, true},    {"-.5e1", true, true},   {"80 ", true, false},
-      {"1.5 ", true, false},  {"1e400", true, false}, {"1e5120", true, false}, {"", true, false},
+      {"1.5 ", false, false},  {"1e400", true, false}, {"1e5120", true, false}, {"", true, false},
       {"8O", false, false},   {"inf", false, false},  {".", false, false},
   };
   for (const auto& row : rows) {

@@ -108,7 +108,7 @@ TEST_F(HostileInput, MessagesQuoteTheName) {
       {{odd + "/none.dat"}, "cgcalc-cli: " + shown + "/none.dat': File not found.\n"},
       {{odd}, "cgcalc-cli: " + shown + "' is a folder, not a model file.\n"},
       {{"--labels", odd + "/j\x1b.dat"},
-       "cgcalc-cli: " + shown + "/j'$'\\033''.dat': warning: line 16 is not a number\n"},
+       "cgcalc-cli: " + shown + "/j'$'\\033''.dat': warning: data after line 15\n"},
       {{"--diagram", odd + "/no/d.png", kModel},
        "cgcalc-cli: cannot write the diagram to " + shown + "/no/d.png': Invalid filename.\n"},
   };

@@ -91,7 +91,7 @@ const ProgramRow kProgramRows[] = {
     {"device", {"/dev/zero"}, kNoInput, 1, "cgcalc-cli: /dev/zero is a device, not a model file.\n", ""},
     {"endless standard input", {"-"}, "/dev/zero", 1, "cgcalc-cli: standard input: too large for a model file.\n", ""},
     {"junk after the model", {"--labels", DataFile("junk_after_line15.dat")}, kNoInput, 0,
-     "cgcalc-cli: " CGCALC_TEST_DATA_DIR "/junk_after_line15.dat: warning: line 16 is not a number\n", "Lab_St\t"},
+     "cgcalc-cli: " CGCALC_TEST_DATA_DIR "/junk_after_line15.dat: warning: data after line 15\n", "Lab_St\t"},
     {"zero wing", {"--json", DataFile("empty.dat")}, kNoInput, 1,
      "cgcalc-cli: " CGCALC_TEST_DATA_DIR "/empty.dat: Invalid floating point operation.\n", ""},
     {"overflow on standard input", {"-"}, DataFile("overflow_1e400.dat"), 1,

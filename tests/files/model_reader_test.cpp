@@ -71,8 +71,8 @@ const QuirkRow kQuirkRows[] = {
     {"five_lines.dat", Leading({1300, 0, 220, 210, 0})},
     {"no_final_line_end.dat", Leading({1300, 0, 220})},
     {"empty.dat", Values{}},
-    // Blanks after a number look fine, although they make the line invalid.
-    {"trailing_blank.dat", Leading({125, 7})},
+    // Blanks after a number make the line invalid: 12.5 reads as 125.
+    {"trailing_blank.dat", Leading({125, 7}), 1, "12.5 "},
     {"decimal_comma.dat", Leading({12, 7}), 1, "-12,5"},
     {"decimals_and_exponent.dat", Leading({12.5, -0.015, 5000})},
     {"blank_and_empty_lines.dat", Leading({0, 0, 220})},

@@ -185,7 +185,7 @@ TEST_F(FileCommandsTest, ReadingRulesThroughLoad) {
   const QuirkRow rows[] = {
       {"ctrl_z_after_line3.dat", 4, padded({"1300", zero, " 220"}), {}},
       {"five_lines.dat", 0, padded({"1300", zero, " 220", " 210", zero}), {}},
-      {"trailing_blank.dat", 0, padded({" 125", "   7"}), zeroWing},
+      {"trailing_blank.dat", 1, padded({" 125", "   7"}), zeroWing},
       {"empty.dat", 0, padded({}), zeroWing},
       {"cr_line_ends.dat", 0, kLoadedDefaultTexts, {}},
       {"junk_after_line15.dat", 16, kLoadedDefaultTexts, {}},

@@ -66,11 +66,13 @@ TEST_F(ModelFileChecksTest, UnlikeModelFileAsksFirst) {
     int line;
     const char* text;
     double span;  // what B becomes when loaded anyway
+    const char* readsAs = "";  // a blank after the number changed it
   } rows[] = {
       {"notes.txt", 1, "Building notes for the two-panel glider,", 0},
       {"sixteen_lines.dat", 16, " 500", 1300},
       // In two pieces: "??>" in one literal would be a trigraph.
       {"program.bin", 1, "?ELF??????????????" ">?????@???????@???????", 0},
+      {"blank_changes_sign.dat", 6, " -30 ", 1300, ", which reads as 30"},
   };
   for (const auto& row : rows) {
     for (const bool answer : {false, true}) {
@@ -86,9 +88,9 @@ TEST_F(ModelFileChecksTest, UnlikeModelFileAsksFirst) {
       ASSERT_EQ(dialogs.loadAnywayQuestions.size(), 1u);
       EXPECT_EQ(dialogs.loadAnywayQuestions[0].title, kTitle);
       EXPECT_EQ(dialogs.loadAnywayQuestions[0].text,
-                path + QStringLiteral(" does not look like a model file: line %1 reads \"%2\". Load it anyway?")
+                path + QStringLiteral(" does not look like a model file: line %1 reads \"%2\"%3. Load it anyway?")
                            .arg(row.line)
-                           .arg(QString::fromLatin1(row.text)));
+                           .arg(QString::fromLatin1(row.text), QString::fromLatin1(row.readsAs)));
       dialogs.loadAnywayQuestions.clear();
       EXPECT_EQ(Main().CurrentFileName(), answer ? path : PathIn(QStringLiteral("before.dat")));
       EXPECT_EQ(Main().Model().B, answer ? row.span : 1500);

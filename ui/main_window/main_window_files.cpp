@@ -95,7 +95,10 @@ void MainWindow::readModelFile(const QString& path) {
   // good as a cancelled dialog.
   if (!reading.look.looksLikeModel) {
     const QString shownLine = QString::fromStdString(files::ShownLineText(reading.look.text));
-    const QString question = UnlikeModelQuestion(path, reading.look.line, shownLine);
+    const QString readsAs = reading.look.readsAs
+                                ? QString::fromStdString(files::ShownValueText(*reading.look.readsAs))
+                                : QString();
+    const QString question = UnlikeModelQuestion(path, reading.look.line, shownLine, readsAs);
     if (!boundary_.UserDialogs().ConfirmLoadAnyway(boundary_.ApplicationTitle(), question)) return;
   }
   model_ = reading.model;

@@ -30,10 +30,11 @@ QString SaveChangesQuestion(const QString& path) {
   return QStringLiteral("Save changes to %1?").arg(ShownFileName(path));
 }
 
-QString UnlikeModelQuestion(const QString& path, int line, const QString& lineText) {
+QString UnlikeModelQuestion(const QString& path, int line, const QString& lineText, const QString& readsAs) {
   // Built piece by piece: the name or the line may hold "%1" themselves.
+  const QString value = readsAs.isEmpty() ? QString() : QStringLiteral(", which reads as ") + readsAs;
   return ShownFileName(path) + QStringLiteral(" does not look like a model file: line ") + QString::number(line) +
-         QStringLiteral(" reads \"") + lineText + QStringLiteral("\". Load it anyway?");
+         QStringLiteral(" reads \"") + lineText + QStringLiteral("\"") + value + QStringLiteral(". Load it anyway?");
 }
 
 }  // namespace ui

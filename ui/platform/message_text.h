@@ -29,7 +29,10 @@ QString SaveChangesQuestion(const QString& path);
 // The question before a file that does not look like a model file is
 // loaded: "NAME does not look like a model file: line N reads "TEXT". Load
 // it anyway?". `lineText` is the line as it is to be shown (already cut and
-// cleaned by the reader's rules).
-QString UnlikeModelQuestion(const QString& path, int line, const QString& lineText);
+// cleaned by the reader's rules). A line that fits but for the blanks after
+// its number names the value it loads as: `readsAs` (empty for any other
+// line) adds ", which reads as VALUE" after the quoted text.
+QString UnlikeModelQuestion(const QString& path, int line, const QString& lineText,
+                            const QString& readsAs = QString());
 
 }  // namespace ui
