@@ -77,6 +77,18 @@ bool PlainNumberOrEmpty(std::string_view text) {
   return at == text.size();
 }
 
+// Whether the blanks after a line's number change what it reads as (by the
+// reading rule "-30 " reads as 30): the value, or the overflow, with and
+// without them differ. A line that overflows either way is left as it was.
+bool BlanksChangeTheValue(std::string_view text) {
+  const std::size_t last = text.find_last_not_of(' ');
+  if (last == std::string_view::npos || last + 1 == text.size()) return false;
+  const fuzz::Parsed with = fuzz::Parse(text);
+  const fuzz::Parsed without = fuzz::Parse(text.substr(0, last + 1));
+  if (with.overflow && without.overflow) return false;
+  return with.overflow != without.overflow || !fuzz::SameBits(with.value, without.value);
+}
+
 // The first line that does not fit and its first 40 bytes, or line 0.
 files::ModelFileLook ReferenceLook(std::string_view text) {
   const std::vector<std::string> lines = PhysicalLines(text);
@@ -87,7 +99,8 @@ files::ModelFileLook ReferenceLook(std::string_view text) {
     if (!dataEnded && index < calc::kModelFieldCount) {
       const std::size_t end = line.find('\x1A');
       dataEnded = end != std::string::npos;
-      fits = PlainNumberOrEmpty(std::string_view(line).substr(0, end)) &&
+      const std::string_view data = std::string_view(line).substr(0, end);
+      fits = PlainNumberOrEmpty(data) && !BlanksChangeTheValue(data) &&
              (!dataEnded || OnlyBlanksAndCtrlZ(std::string_view(line).substr(end + 1)));
     } else {
       fits = OnlyBlanksAndCtrlZ(line);
