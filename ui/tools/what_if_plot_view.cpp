@@ -48,7 +48,7 @@ constexpr PlotCaptions kPlotCaptions = {
     .measuredCg = {"Schwerpunkt gemessen", "measured CG"},
     .updating = {"wird berechnet\u2026", "updating\u2026"},
     .outdated = {"Das Modell l\u00e4sst sich nicht berechnen: Kurven des letzten berechneten Modells",
-                 "The model cannot be calculated: curves of the last model that could"},
+                 "The model cannot be calculated: the curves are the last model's"},
 };
 
 constexpr int kFrameMilliseconds = 16;
@@ -232,8 +232,10 @@ void WhatIfPlotView::paint(QPainter& painter) const {
   paintCurvesAndMarks(painter, area);
   paintLegend(painter, area);
   painter.setPen(QColor(outdated_ && !updating_ ? kRed : kGrey));
+  // A narrow window shortens the note at its end rather than losing its start.
+  const QString note = QFontMetricsF(font()).elidedText(Note(), Qt::ElideRight, area.width());
   painter.drawText(QRectF(area.left(), kMargin, area.width(), area.top() - kMargin), Qt::AlignRight | Qt::AlignTop,
-                   Note());
+                   note);
 }
 
 void WhatIfPlotView::paintAxes(QPainter& painter, const QRectF& area) const {
