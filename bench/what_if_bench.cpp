@@ -75,6 +75,8 @@ class FieldEdit {
   // Until the plot shows the newest model: the worker's result is delivered
   // through the event loop.
   void WaitForPlot() {
+    // The model reaches What if through the event loop, after the labels.
+    QCoreApplication::processEvents();
     const QDeadlineTimer deadline(5000);
     while (plot_ != nullptr && plot_->IsUpdating() && !deadline.hasExpired())
       QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
