@@ -7,11 +7,13 @@
 #include <QBuffer>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSaveFile>
+#include <QFile>
 #include <QSvgGenerator>
 #include <QToolTip>
 
 #include "calc/model.h"
+#include "files/atomic_file.h"
+#include "files/file_error.h"
 #include "present/field_captions.h"
 #include "present/result_table.h"
 #include "ui/platform/appearance.h"
@@ -73,14 +75,17 @@ QPen MeasuredCgPen() { return MarkPen(kFuchsia, Qt::DashDotLine); }
 QString TickText(double value, const present::PlotAxis& axis) { return QString::number(value, 'f', axis.Decimals); }
 
 // Replaces `path` with `bytes` only when all of them are written.
+// Through the program's own saving, as a model file: an existing picture
+// keeps its mode, owner, links and attributes, and a failed export leaves it
+// as it was.
 bool WriteWhole(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
+  try {
+    files::ReplaceFileContents(QFile::encodeName(path).toStdString(),
+                               std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return true;
+  } catch (const files::FileError&) {
     return false;
   }
-  return file.commit();
 }
 
 }  // namespace
