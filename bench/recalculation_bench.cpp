@@ -8,23 +8,12 @@
 
 #include <optional>
 
-#include "ui/platform/dialogs.h"
+#include "silent_dialogs.h"
 #include "ui/program_windows.h"
 
 namespace {
 
-// Nothing is asked during the benchmark; a failure would show up as a report.
-class SilentDialogs : public ui::Dialogs {
- public:
-  void ShowError(const QString&, const QString&) override { ++reports; }
-  std::optional<QString> ChooseFileToOpen() override { return std::nullopt; }
-  std::optional<QString> ChooseFileToSave() override { return std::nullopt; }
-  bool ConfirmReplace(const QString&, const QString&) override { return false; }
-  UnsavedChanges SaveChanges(const QString&, const QString&) override { return UnsavedChanges::Cancel; }
-  bool ConfirmLoadAnyway(const QString&, const QString&) override { return false; }
-  bool ChoosePrinter(QPrinter&) override { return false; }
-  int reports = 0;
-};
+using bench::SilentDialogs;
 
 void BM_KeystrokeRecalculation(benchmark::State& state) {
   SilentDialogs dialogs;

@@ -18,12 +18,14 @@
 #include "calc/fields.h"
 #include "calc/sweep.h"
 #include "present/what_if_plot.h"
-#include "ui/platform/dialogs.h"
+#include "silent_dialogs.h"
 #include "ui/program_windows.h"
 #include "ui/tools/what_if_plot_view.h"
 #include "ui/tools/what_if_window.h"
 
 namespace {
+
+using bench::SilentDialogs;
 
 // The default model as the main window starts with it.
 calc::LoadedState DefaultState() {
@@ -33,19 +35,6 @@ calc::LoadedState DefaultState() {
   calc::Recalculate(texts, model, results);
   return {texts, model};
 }
-
-// Nothing is asked during the benchmark; a failure would show up as a report.
-class SilentDialogs : public ui::Dialogs {
- public:
-  void ShowError(const QString&, const QString&) override { ++reports; }
-  std::optional<QString> ChooseFileToOpen() override { return std::nullopt; }
-  std::optional<QString> ChooseFileToSave() override { return std::nullopt; }
-  bool ConfirmReplace(const QString&, const QString&) override { return false; }
-  UnsavedChanges SaveChanges(const QString&, const QString&) override { return UnsavedChanges::Cancel; }
-  bool ConfirmLoadAnyway(const QString&, const QString&) override { return false; }
-  bool ChoosePrinter(QPrinter&) override { return false; }
-  int reports = 0;
-};
 
 // The program's windows after start-up, What if open or not, and a
 // keystroke in the Rh field: its two texts alternate, so that every curve
