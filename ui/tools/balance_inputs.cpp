@@ -61,10 +61,18 @@ calc::TBalanceInput ReadBalanceTexts(const BalanceTexts& inputs) {
   return input;
 }
 
-std::optional<double> MeasuredCgOf(const BalanceTexts& inputs, const calc::TStabilityData& results) {
+std::optional<calc::TBalanceInput> InputGivingACg(const BalanceTexts& inputs) {
   try {
-    return calc::CalcBalance(ReadBalanceTexts(inputs), results).Cg;
+    calc::TBalanceInput input = ReadBalanceTexts(inputs);
+    if (input.Cg || input.Supports) return input;
   } catch (const NotANumberError&) {
+  }
+  return std::nullopt;
+}
+
+std::optional<double> MeasuredCgOf(const calc::TBalanceInput& input, const calc::TStabilityData& results) {
+  try {
+    return calc::CalcBalance(input, results).Cg;
   } catch (const calc::BalanceInputError&) {
   } catch (const calc::ArithmeticFailure&) {
   }

@@ -71,9 +71,13 @@ class NotANumberError : public std::runtime_error {
 // field that is not.
 calc::TBalanceInput ReadBalanceTexts(const BalanceTexts& inputs);
 
-// The centre of gravity the texts give when the check succeeds with
+// The input of texts that name a centre of gravity (directly or by both
+// supports); nothing when they name none or a text is not a number.
+std::optional<calc::TBalanceInput> InputGivingACg(const BalanceTexts& inputs);
+
+// The centre of gravity `input` gives when the check succeeds with
 // `results`; nothing when it fails in any way.
-std::optional<double> MeasuredCgOf(const BalanceTexts& inputs, const calc::TStabilityData& results);
+std::optional<double> MeasuredCgOf(const calc::TBalanceInput& input, const calc::TStabilityData& results);
 
 // Equal centres of gravity, a NaN equal to a NaN, so that a NaN does not
 // count as a change at every keystroke.

@@ -27,7 +27,7 @@ ToolWindows::ToolWindows(QWidget* parent)
     : QObject(parent),
       parent_(parent),
       settings_(QStringLiteral("cgcalc"), QStringLiteral("cgcalc")),
-      remembered_(RememberedBalanceTexts(settings_)),
+      remembered_(InputGivingACg(RememberedBalanceTexts(settings_))),
       balanceClosed_(settings_.value(kBalanceClosedKey, false).toBool()) {}
 
 // The balance check writes inputs still in memory into settings_, which
@@ -107,7 +107,7 @@ void ToolWindows::SetLanguage(present::Language language) {
 std::optional<double> ToolWindows::MeasuredCg() const {
   if (balanceClosed_) return std::nullopt;
   if (balance_ != nullptr) return balance_->MeasuredCg();
-  return results_ ? MeasuredCgOf(remembered_, *results_) : std::nullopt;
+  return results_ && remembered_ ? MeasuredCgOf(*remembered_, *results_) : std::nullopt;
 }
 
 }  // namespace ui

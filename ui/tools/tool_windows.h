@@ -67,7 +67,9 @@ class ToolWindows : public QObject {
   std::optional<calc::TStabilityData> results_;
   bool modelValid_ = true;
   bool whatIfHandOverQueued_ = false;
-  BalanceTexts remembered_;  // the balance check's inputs at start
+  // The balance check's inputs at start, read once: before its window is
+  // built they give the mark at every keystroke.
+  std::optional<calc::TBalanceInput> remembered_;
   bool balanceClosed_;
   present::Language language_ = present::Language::English;
 };
