@@ -1,0 +1,57 @@
+#pragma once
+
+#include <optional>
+
+#include "calc/model.h"
+
+namespace aero {
+
+// A second opinion on the neutral point: the model's wing and tailplane as
+// flat lifting surfaces without thickness, solved by a vortex lattice at low
+// speed (no compressibility, no fuselage). Every half trapezoid is divided
+// into panels, each carrying a horseshoe vortex: its bound leg on the panel's
+// quarter-chord line, its two trailing legs running straight aft to infinity
+// in the plane of their surface; the flow through the panel's three-quarter
+// chord point is made zero. The model is symmetric, so only the right half is
+// solved, each vortex acting together with its mirror image.
+//
+// Positions are in the model's millimetres: x behind the wing root's leading
+// edge, as the rule's results are. The tailplane lies where the diagram draws
+// it (its root leading edge Rh behind the wing root's trailing edge).
+
+// How finely each surface is divided. Spanwise counts are for one half and are
+// shared between its inner and outer trapezoid in proportion to their spans
+// (each trapezoid with a span gets at least one strip); both directions use
+// cosine spacing, so panels crowd at the edges where the load changes fastest.
+struct Lattice {
+  int WingSpan = 0;
+  int WingChord = 0;
+  int TailSpan = 0;
+  int TailChord = 0;
+
+  // The same lattice with every count multiplied by `factor`.
+  Lattice Refined(int factor) const;
+};
+
+// The lattice the program uses; the README says why it is fine enough.
+Lattice DefaultLattice();
+
+struct VlmOptions {
+  Lattice Grid = DefaultLattice();
+  double TailHeight = 0;  // mm the tailplane lies above the wing's plane
+};
+
+struct VlmResult {
+  double LiftSlope = 0;      // the aircraft's dCL/dalpha per radian, referred to the wing area
+  double WingLiftSlope = 0;  // the wing's alone, per radian, referred to the wing area
+  double NeutralPoint = 0;   // mm behind the wing root's leading edge
+};
+
+// Solves the model. A flying wing (Bh == 0, also -0) is solved as a wing
+// alone, LiftSlope then equal to WingLiftSlope. nullopt when the planform
+// gives nothing to solve: a dimension that is not finite, a wing without
+// span or area, a chord below 0, or a lattice count below 1. Never throws
+// for any dimensions; only memory exhaustion escapes as std::bad_alloc.
+std::optional<VlmResult> SolveVortexLattice(const calc::TModelData& model, const VlmOptions& options = {});
+
+}  // namespace aero
