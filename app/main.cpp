@@ -10,6 +10,7 @@
 #include <QFileInfo>
 
 #include "files/save_cleanup.h"
+#include "ui/platform/appearance.h"
 #include "ui/platform/message_text.h"
 #include "ui/platform/qt_dialogs.h"
 #include "ui/program_windows.h"
@@ -107,6 +108,9 @@ int main(int argc, char* argv[]) {
   QApplication application(qtArgumentCount, argv);
   qInstallMessageHandler(qtHandler);
   std::fputs(heldBackNotes.constData(), stderr);
+  // The program's dialogs and menus in the windows' typeface too: one look,
+  // and no second font loaded at every start for what may never open.
+  QApplication::setFont(ui::WindowFont());
   ui::QtDialogs dialogs;
   ui::ProgramWindows windows(dialogs, ui::ApplicationTitle(programPath));
   dialogs.SetOwner(&windows.Main());

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLibrary>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -15,8 +16,10 @@
 #include <QTest>
 
 #include "ui/platform/appearance.h"
+#include "ui/platform/print_system.h"
 #include "ui/platform/printing.h"
 #include "ui/platform/qt_dialogs.h"
+#include "ui/print_support/print_support.h"
 #include "window_test.h"
 
 namespace ui_test {
@@ -363,6 +366,22 @@ TEST(RunPrintJob, StartsAtPrintableAreaWithoutDocumentName) {
   });
   EXPECT_TRUE(nameDuringJob.isEmpty());
   EXPECT_FALSE(fullPageDuringJob);
+}
+
+// The program links no print support: Print loads the module built beside
+// it, which must resolve on its own and print a page.
+TEST(PrintModule, LoadsAndPrintsOnItsOwn) {
+  QLibrary module(QStringLiteral(CGCALC_PRINT_MODULE_PATH));
+  const auto entry = reinterpret_cast<ui::PrintSystem* (*)()>(module.resolve("cgcalc_print_system"));
+  ASSERT_NE(entry, nullptr) << module.errorString().toStdString();
+  ui::PrintSystem& printing = *entry();
+  QTemporaryDir directory;
+  QPrinter* printer = printing.NewPrinter();
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(directory.filePath(QStringLiteral("module.pdf")));
+  printing.PrintPage(*printer, [](QPainter& painter) { painter.drawLine(0, 0, 100, 100); });
+  printing.DeletePrinter(printer);
+  EXPECT_TRUE(Contents(directory.filePath(QStringLiteral("module.pdf"))).startsWith("%PDF"));
 }
 
 // The real dialog offers printing to a PDF file also without any printer,

@@ -19,6 +19,7 @@
 
 #include "qstring_printer.h"
 #include "ui/pictures/icons.h"
+#include "ui/print_support/print_support.h"
 
 namespace {
 

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTimer>

@@ -19,6 +19,7 @@
 #include "ui/main_window/deferred_failure_report.h"
 #include "ui/main_window/unsaved_changes.h"
 #include "ui/platform/handler_boundary.h"
+#include "ui/platform/print_system.h"
 
 class QAction;
 class QLabel;
@@ -243,7 +244,7 @@ class MainWindow : public QMainWindow {
 
   HandlerBoundary& boundary_;
   std::function<void()> showAboutWindow_;
-  std::unique_ptr<QPrinter> printer_;  // made by the first Print, kept for the later ones
+  PrinterHandle printer_;  // made by the first Print, kept for the later ones
   QString fileToLoadAtStart_;
 
   DeferredFailureReport* failureReport_;  // a child object of the window

@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include <QPainter>
-#include <QPrinter>
 #include <QWidget>
 
 #include "ui/platform/appearance.h"
@@ -53,22 +52,6 @@ QRect PaintWindowImage(QPainter& painter, QWidget& client) {
   painter.drawImage(target, image);
   painter.restore();
   return target;
-}
-
-void RunPrintJob(QPrinter& printer, const std::function<void(QPainter&)>& paintPage) {
-  printer.setDocName(QString());
-  printer.setFullPage(false);
-  QPainter painter;
-  if (!painter.begin(&printer)) throw PrintFailure(kPrinterNotValid);
-  try {
-    paintPage(painter);
-  } catch (...) {
-    // The job is closed before anyone reports the failure: the spooler (or
-    // the file) is not left waiting while the message box is open.
-    painter.end();
-    throw;
-  }
-  if (!painter.end()) throw PrintFailure(kPrinterNotValid);
 }
 
 }  // namespace ui

@@ -9,7 +9,6 @@
 
 class QPaintDevice;
 class QPainter;
-class QPrinter;
 class QWidget;
 
 namespace ui {
@@ -62,12 +61,5 @@ QImage WindowImage(QWidget& client);
 // the device's, without lossy compression and without smoothing. Returns the
 // rectangle painted, in device pixels. Failures as WindowImage.
 QRect PaintWindowImage(QPainter& painter, QWidget& client);
-
-// One print job on `printer`: sets an empty document name and the printable
-// area as origin (not the full page), begins the job, lets `paintPage` paint
-// the one page and ends the job. Throws PrintFailure(kPrinterNotValid) when
-// the job cannot begin; a failure of `paintPage` ends the job first and then
-// passes on unchanged. Pages are never repeated for copies.
-void RunPrintJob(QPrinter& printer, const std::function<void(QPainter&)>& paintPage);
 
 }  // namespace ui

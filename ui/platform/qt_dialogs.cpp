@@ -4,10 +4,10 @@
 #include <QApplication>
 #include <QCompleter>
 #include <QDir>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QStyle>
+
+#include "ui/platform/print_system.h"
 
 namespace ui {
 namespace {
@@ -80,17 +80,6 @@ std::unique_ptr<QMessageBox> MakeLoadAnywayQuestion(const QString& title, const 
   return box;
 }
 
-std::unique_ptr<QPrintDialog> MakePrintDialog(QPrinter& printer, QWidget* parent) {
-  auto dialog = std::make_unique<QPrintDialog>(&printer, parent);
-  // The PDF file stays on offer: on a machine without printers it is the
-  // only way to print at all.
-  dialog->setOption(QAbstractPrintDialog::PrintToFile, true);
-  dialog->setOption(QAbstractPrintDialog::PrintSelection, false);
-  dialog->setOption(QAbstractPrintDialog::PrintPageRange, false);
-  dialog->setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  return dialog;
-}
-
 QtDialogs::QtDialogs(QWidget* owner) : owner_(owner) {}
 
 QtDialogs::~QtDialogs() {
@@ -145,7 +134,7 @@ bool QtDialogs::ChoosePrinter(QPrinter& printer) {
   if (!PrintDialog || printDialogPrinter_ != &printer) {
     // A print dialog stays bound to the printer it was made for.
     delete PrintDialog;
-    PrintDialog = MakePrintDialog(printer, owner_).release();
+    PrintDialog = ThePrintSystem().NewPrintDialog(printer, owner_);
     printDialogPrinter_ = &printer;
   }
   return PrintDialog->exec() == QDialog::Accepted;

@@ -9,8 +9,6 @@
 
 #include "ui/platform/dialogs.h"
 
-class QPrintDialog;
-
 namespace ui {
 
 // The file type filter of the model file dialogs.
@@ -51,12 +49,6 @@ std::unique_ptr<QMessageBox> MakeSaveChangesQuestion(const QString& title, const
 // QApplication; `parent` may be null.
 std::unique_ptr<QMessageBox> MakeLoadAnywayQuestion(const QString& title, const QString& question, QWidget* parent);
 
-// The print dialog for `printer` (which must outlive it): the printers of
-// the system and, also where there are none, printing to a PDF file; always
-// the whole (single) page, with no selection, page range or current page.
-// A child of `parent` (which may be null). Needs a QApplication.
-std::unique_ptr<QPrintDialog> MakePrintDialog(QPrinter& printer, QWidget* parent = nullptr);
-
 // Dialogs through Qt's own modal dialogs. All of them are children of the
 // owner window (the main window): centred on it, with its icon, and closed
 // and destroyed with it. Without an owner (before SetOwner) they open over
@@ -94,7 +86,7 @@ class QtDialogs final : public Dialogs {
   // Owned by the owner window as its children; the pointers clear when it goes.
   QPointer<QFileDialog> OpenDialog1;
   QPointer<QFileDialog> SaveDialog1;
-  QPointer<QPrintDialog> PrintDialog;
+  QPointer<QDialog> PrintDialog;
   QPrinter* printDialogPrinter_ = nullptr;  // the printer PrintDialog was made for
 };
 
