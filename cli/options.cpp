@@ -113,7 +113,7 @@ const OptionDefinition kProgramOptions[] = {
      [](Options& o, std::string_view value) { o.balance.BallastStation = BalanceNumber(o, "--ballast-at", value); }},
     {"--diagram", "OUT.png", "also write the planform diagram, as the window draws it, to a PNG file",
      [](Options& o, std::string_view value) { o.diagramPath = value; }},
-    {"--vlm", "", "add the vortex lattice's lift slope and neutral point, and its warnings",
+    {"--vlm", "", "add the vortex lattice's lift slope, neutral point and warnings (sweeps: every core)",
      [](Options& o, std::string_view) { o.vlm = true; }},
     {"--avl", "OUT.avl", "also write the model as an AVL geometry file, to check the results in AVL",
      [](Options& o, std::string_view value) { o.avlPath = value; }},

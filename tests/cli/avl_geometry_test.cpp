@@ -25,16 +25,16 @@ std::string ReadAll(const std::string& path) {
   return bytes.str();
 }
 
-struct Run {
+struct CliRun {
   int status = -1;
   std::string out;
   std::string err;
 };
 
-Run RunWith(const std::vector<std::string>& arguments) {
+CliRun RunWith(const std::vector<std::string>& arguments) {
   std::ostringstream out;
   std::ostringstream err;
-  Run run;
+  CliRun run;
   run.status = RunCli(arguments, out, err);
   run.out = out.str();
   run.err = err.str();
@@ -48,7 +48,7 @@ TEST(AvlFile, HoldsTheRecordedGeometry) {
     SCOPED_TRACE(model);
     const ScratchFolder folder;
     const std::string target = folder.File("model.avl");
-    const Run run = RunWith({"--labels", "--avl", target, DataFile(std::string(model) + ".dat")});
+    const CliRun run = RunWith({"--labels", "--avl", target, DataFile(std::string(model) + ".dat")});
     EXPECT_EQ(run.status, kExitSuccess) << run.err;
     EXPECT_EQ(run.out, test_support::ExpectedFile(std::string(model) + ".labels"));
     std::string expected = test_support::ExpectedFile(std::string(model) + ".avl");
@@ -82,7 +82,7 @@ TEST(AvlFile, RefusedAndUnwritableTargets) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    const Run run = RunWith({"--avl", row.target, model});
+    const CliRun run = RunWith({"--avl", row.target, model});
     EXPECT_EQ(run.status, row.status);
     EXPECT_EQ(run.err.substr(0, run.err.find("Try ")), row.err);
     EXPECT_EQ(run.out, "");
