@@ -54,12 +54,15 @@ std::string BalanceBlock(const ResultTexts& texts, present::Language language, s
   return block;
 }
 
-// The lattice's figures below the table, captions in the caption column and
-// the figures right-aligned among themselves; then its warnings, a line each.
+// The lattice's figures below the table, captions in the caption column
+// (widened for a longer one) and the figures right-aligned among themselves;
+// then its warnings, a line each.
 std::string VlmBlock(const ResultTexts& texts, present::Language language, std::size_t captionWidth) {
   std::size_t figureWidth = 0;
   for (const NamedText& entry : texts) {
-    if (entry.kind == TextKind::VlmFigure) figureWidth = std::max(figureWidth, DisplayWidth(entry.text));
+    if (entry.kind != TextKind::VlmFigure) continue;
+    figureWidth = std::max(figureWidth, DisplayWidth(entry.text));
+    captionWidth = std::max(captionWidth, DisplayWidth(entry.caption));
   }
   std::string block = "\n" + std::string(present::In(kVlmTitle, language)) + "\n";
   for (const NamedText& entry : texts) {

@@ -22,7 +22,7 @@ inline constexpr std::array kVlmFigureRows = {
     VlmFigureRow{"Vlm_CLa", {"Auftriebsanstieg:", "lift slope:"}, &present::SecondOpinionFigures::LiftSlope},
     VlmFigureRow{"Vlm_Np", {"Neutralpunktlage:", "aerodynamic center:"},
                  &present::SecondOpinionFigures::NeutralPoint},
-    VlmFigureRow{"Vlm_NpDiff", {"Abweichung zur Regel in %:", "difference to the rule by %:"},
+    VlmFigureRow{"Vlm_NpDiff", {"Abweichung zur Faustformel in %:", "difference to the rule by %:"},
                  &present::SecondOpinionFigures::NpDiff},
 };
 

@@ -40,16 +40,16 @@ struct VlmRun {
 // of the wing: a warning), a planform the lattice cannot solve (a negative
 // tip chord), and sweeps whose points include a failing one and a canard.
 const VlmRun kVlmRuns[] = {
-    {"vlm.table", {DataFile("default.dat"), DataFile("flying_wing.dat"), DataFile("canard.dat")}},
-    {"vlm-canard-de.table", {"--language=de", DataFile("canard.dat")}},
+    {"vlm.table", {DataFile("default.dat"), DataFile("flying_wing.dat"), DataFile("aero/canard.dat")}},
+    {"vlm-canard-de.table", {"--language=de", DataFile("aero/canard.dat")}},
     {"vlm-negative-tip-chord.table", {DataFile("negative_tip_chord.dat")}},
-    {"vlm.labels", {"--labels", DataFile("default.dat"), DataFile("flying_wing.dat"), DataFile("canard.dat")}},
-    {"vlm-canard.json", {"--json", DataFile("canard.dat")}},
+    {"vlm.labels", {"--labels", DataFile("default.dat"), DataFile("flying_wing.dat"), DataFile("aero/canard.dat")}},
+    {"vlm-canard.json", {"--json", DataFile("aero/canard.dat")}},
     {"vlm.csv",
-     {"--csv", DataFile("default.dat"), DataFile("flying_wing.dat"), DataFile("canard.dat"), DataFile("empty.dat"),
+     {"--csv", DataFile("default.dat"), DataFile("flying_wing.dat"), DataFile("aero/canard.dat"), DataFile("empty.dat"),
       DataFile("negative_tip_chord.dat")}},
     {"vlm.jsonl",
-     {"--jsonl", DataFile("default.dat"), DataFile("flying_wing.dat"), DataFile("canard.dat"), DataFile("empty.dat"),
+     {"--jsonl", DataFile("default.dat"), DataFile("flying_wing.dat"), DataFile("aero/canard.dat"), DataFile("empty.dat"),
       DataFile("negative_tip_chord.dat")}},
     {"vlm-sweep-B.csv", {"--sweep", "B=0:1300:650", "--cg", "80", DataFile("default.dat")}},
     {"vlm-sweep-Rh.jsonl", {"--sweep", "Rh=-700:300:500", "--jsonl", DataFile("default.dat")}},
@@ -75,7 +75,7 @@ TEST(VlmSweep, OutputIsTheSameForAnyThreadCount) {
     long lines;
   } sweeps[] = {
       {{"--vlm", "--sweep", "Rh=-300:700:5", DataFile("default.dat")}, 202},  // the header and 201 points
-      {{"--vlm", "--sweep", "B=0:1200:100", "--sweep", "Li=100:340:40", "--jsonl", DataFile("canard.dat")}, 91},
+      {{"--vlm", "--sweep", "B=0:1200:100", "--sweep", "Li=100:340:40", "--jsonl", DataFile("aero/canard.dat")}, 91},
   };
   for (const auto& sweep : sweeps) {
     SCOPED_TRACE(sweep.arguments[2]);
