@@ -36,23 +36,28 @@ struct VlmRun {
   std::vector<std::string> arguments;
 };
 
+// `before`, then the models named.
+std::vector<std::string> With(std::vector<std::string> before, std::initializer_list<const char*> models) {
+  for (const char* model : models) before.push_back(DataFile(model));
+  return before;
+}
+
 // The default model, a flying wing and a canard (whose tailplane lies ahead
 // of the wing: a warning), a planform the lattice cannot solve (a negative
-// tip chord), and sweeps whose points include a failing one and a canard.
+// tip chord), a model that fails, and sweeps whose points include a failing
+// one and a canard.
+const auto kSeveral = {"default.dat", "flying_wing.dat", "aero/canard.dat"};
+const auto kAll = {"default.dat", "flying_wing.dat", "aero/canard.dat", "empty.dat", "negative_tip_chord.dat"};
 const VlmRun kVlmRuns[] = {
-    {"vlm.table", {DataFile("default.dat"), DataFile("flying_wing.dat"), DataFile("aero/canard.dat")}},
-    {"vlm-canard-de.table", {"--language=de", DataFile("aero/canard.dat")}},
-    {"vlm-negative-tip-chord.table", {DataFile("negative_tip_chord.dat")}},
-    {"vlm.labels", {"--labels", DataFile("default.dat"), DataFile("flying_wing.dat"), DataFile("aero/canard.dat")}},
-    {"vlm-canard.json", {"--json", DataFile("aero/canard.dat")}},
-    {"vlm.csv",
-     {"--csv", DataFile("default.dat"), DataFile("flying_wing.dat"), DataFile("aero/canard.dat"), DataFile("empty.dat"),
-      DataFile("negative_tip_chord.dat")}},
-    {"vlm.jsonl",
-     {"--jsonl", DataFile("default.dat"), DataFile("flying_wing.dat"), DataFile("aero/canard.dat"), DataFile("empty.dat"),
-      DataFile("negative_tip_chord.dat")}},
-    {"vlm-sweep-B.csv", {"--sweep", "B=0:1300:650", "--cg", "80", DataFile("default.dat")}},
-    {"vlm-sweep-Rh.jsonl", {"--sweep", "Rh=-700:300:500", "--jsonl", DataFile("default.dat")}},
+    {"vlm.table", With({}, kSeveral)},
+    {"vlm-canard-de.table", With({"--language=de"}, {"aero/canard.dat"})},
+    {"vlm-negative-tip-chord.table", With({}, {"negative_tip_chord.dat"})},
+    {"vlm.labels", With({"--labels"}, kSeveral)},
+    {"vlm-canard.json", With({"--json"}, {"aero/canard.dat"})},
+    {"vlm.csv", With({"--csv"}, kAll)},
+    {"vlm.jsonl", With({"--jsonl"}, kAll)},
+    {"vlm-sweep-B.csv", With({"--sweep", "B=0:1300:650", "--cg", "80"}, {"default.dat"})},
+    {"vlm-sweep-Rh.jsonl", With({"--sweep", "Rh=-700:300:500", "--jsonl"}, {"default.dat"})},
 };
 
 TEST(Vlm, EveryFormatGivesItsRecordedOutput) {
