@@ -26,37 +26,35 @@ void AddVlmTexts(ResultTexts& texts, const VlmOutcome* vlm, present::Language la
   texts.push_back(std::move(warnings));
 }
 
-// Without `labels` (a list of names only) every text stays empty.
-ResultTexts Build(const present::ResultLabelTexts* labels, bool warning, bool withBalance,
-                  const calc::TBalanceData* balance, bool withVlm, const VlmOutcome* vlm,
-                  present::Language language) {
+// Without `sources` (a list of names only) every text stays empty.
+ResultTexts Build(const TextSources* sources, bool withBalance, bool withVlm, present::Language language) {
   ResultTexts texts(present::CellsInLabelOrder().size());
   const std::span<const present::ResultRow> rows = present::ResultRows();
   for (std::size_t row = 0; row < rows.size(); ++row) {
     for (const present::ResultCell& cell : rows[row].cells) {
       if (!cell.Present()) continue;
-      texts[cell.order] = {TextKind::Label, cell.name, labels != nullptr ? (*labels)[cell.order] : "",
+      texts[cell.order] = {TextKind::Label, cell.name, sources != nullptr ? sources->labels[cell.order] : "",
                            present::In(rows[row].caption, language), row, cell.column, cell.unit, {}};
     }
   }
   NamedText warningLine{TextKind::Warning, present::kWarningLabelName, "", "", 0, {}, "", {}};
-  if (warning) warningLine.text = present::In(present::kWindowCaptions.warning, language);
+  if (sources != nullptr && sources->warning) warningLine.text = present::In(present::kWindowCaptions.warning, language);
   texts.push_back(warningLine);
+  const calc::TBalanceData* balance = sources != nullptr ? sources->balance : nullptr;
   if (withBalance) {
     for (const present::BalanceRow& row : present::BalanceRows()) {
       texts.push_back({TextKind::Balance, row.name, balance != nullptr ? row.text(*balance, language) : "",
                        present::In(row.caption, language), 0, {}, "", {}});
     }
   }
-  if (withVlm) AddVlmTexts(texts, vlm, language);
+  if (withVlm) AddVlmTexts(texts, sources != nullptr ? sources->vlm : nullptr, language);
   return texts;
 }
 
 }  // namespace
 
 ResultTexts TextsOf(const TextSources& sources, present::Language language) {
-  return Build(&sources.labels, sources.warning, sources.balance != nullptr, sources.balance, sources.vlm != nullptr,
-               sources.vlm, language);
+  return Build(&sources, sources.balance != nullptr, sources.vlm != nullptr, language);
 }
 
 ResultTexts TextsOf(const Evaluation& evaluation, present::Language language) {
@@ -68,12 +66,15 @@ ResultTexts TextsOf(const Evaluation& evaluation, present::Language language) {
 std::string OneLineText(const NamedText& entry) {
   if (entry.kind != TextKind::VlmWarnings) return entry.text;
   std::string line;
-  for (const std::string& item : entry.items) line += (line.empty() ? "" : std::string(kVlmWarningSeparator)) + item;
+  for (std::size_t i = 0; i < entry.items.size(); ++i) {
+    if (i > 0) line += kVlmWarningSeparator;
+    line += entry.items[i];
+  }
   return line;
 }
 
 ResultTexts NamesOnly(bool withBalance, bool withVlm) {
-  return Build(nullptr, false, withBalance, nullptr, withVlm, nullptr, present::Language::English);
+  return Build(nullptr, withBalance, withVlm, present::Language::English);
 }
 
 }  // namespace cli
