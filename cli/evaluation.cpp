@@ -2,7 +2,13 @@
 
 namespace cli {
 
-Evaluation EvaluateLoadedModel(const calc::TModelData& fromFile, const calc::TBalanceInput* balance) {
+VlmOutcome SecondOpinionOf(const calc::TModelData& model, const calc::TStabilityData& results) {
+  const std::optional<aero::VlmResult> solved = aero::SolveVortexLattice(model);
+  if (!solved) return {};
+  return {aero::Compare(model, results, *solved)};
+}
+
+Evaluation EvaluateLoadedModel(const calc::TModelData& fromFile, const calc::TBalanceInput* balance, bool withVlm) {
   Evaluation evaluation;
   evaluation.fieldTexts = calc::FieldTextsOf(fromFile);
   evaluation.model = fromFile;
@@ -10,6 +16,7 @@ Evaluation EvaluateLoadedModel(const calc::TModelData& fromFile, const calc::TBa
   evaluation.labels = present::LabelTexts(evaluation.results);
   evaluation.aspectRatioWarning = present::AspectRatioWarning(evaluation.results);
   if (balance != nullptr) evaluation.balance = calc::CalcBalance(*balance, evaluation.results);
+  if (withVlm) evaluation.vlm = SecondOpinionOf(evaluation.model, evaluation.results);
   return evaluation;
 }
 

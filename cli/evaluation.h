@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "aero/comparison.h"
 #include "calc/balance.h"
 #include "calc/fields.h"
 #include "calc/model.h"
@@ -9,6 +10,18 @@
 #include "present/result_table.h"
 
 namespace cli {
+
+// The vortex lattice's second opinion on a computed model, when asked for.
+struct VlmOutcome {
+  // Its answer set against the rule's; nothing when the planform gave the
+  // lattice nothing to solve (a chord below 0, for instance).
+  std::optional<aero::Comparison> comparison;
+};
+
+// Solves `model` (the record after a successful calculation) by the vortex
+// lattice and compares it with `results`, the rule's. Never throws but for
+// memory exhaustion.
+VlmOutcome SecondOpinionOf(const calc::TModelData& model, const calc::TStabilityData& results);
 
 // Everything the main window shows right after loading a model file.
 struct Evaluation {
@@ -18,6 +31,7 @@ struct Evaluation {
   present::ResultLabelTexts labels;  // in label order, exact texts
   bool aspectRatioWarning = false; // Label17 shows the warning
   std::optional<calc::TBalanceData> balance;  // the balance check, when asked for
+  std::optional<VlmOutcome> vlm;              // the vortex lattice, when asked for
 };
 
 // Loading puts the values read into the fields as whole millimetres, then
@@ -29,6 +43,8 @@ struct Evaluation {
 // With `balance`, also the balance check of the results, which may throw
 // calc::ArithmeticFailure too (its input errors are found earlier, among the
 // options).
-Evaluation EvaluateLoadedModel(const calc::TModelData& fromFile, const calc::TBalanceInput* balance = nullptr);
+// With `withVlm`, also the vortex lattice's second opinion.
+Evaluation EvaluateLoadedModel(const calc::TModelData& fromFile, const calc::TBalanceInput* balance = nullptr,
+                               bool withVlm = false);
 
 }  // namespace cli

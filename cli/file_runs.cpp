@@ -8,6 +8,7 @@
 #include <ostream>
 #include <stdexcept>
 
+#include "avl_geometry.h"
 #include "calc/failure.h"
 #include "diagram_export.h"
 #include "evaluation.h"
@@ -87,7 +88,9 @@ struct FileOutcome {
 
 FileOutcome EvaluateFile(const std::string& path, const Options& options, std::ostream& err) {
   try {
-    return {EvaluateLoadedModel(LoadAndWarn(path, err), options.WithBalance() ? &options.balance : nullptr), ""};
+    return {EvaluateLoadedModel(LoadAndWarn(path, err), options.WithBalance() ? &options.balance : nullptr,
+                                options.vlm),
+            ""};
   } catch (const files::FileError& error) {
     return {std::nullopt, FailureMessage(path, error)};
   } catch (const calc::ArithmeticFailure& failure) {
@@ -101,7 +104,7 @@ FileOutcome EvaluateFile(const std::string& path, const Options& options, std::o
 class FileReporter {
  public:
   FileReporter(const Options& options, bool several, std::ostream& out)
-      : options_(options), several_(several), out_(out), csv_({}, options.WithBalance()) {
+      : options_(options), several_(several), out_(out), csv_({}, options.WithBalance(), options.vlm) {
     if (options.format == ReportFormat::Csv) out_ << csv_.Header();
   }
 
@@ -121,14 +124,14 @@ class FileReporter {
       default:
         if (evaluation != nullptr) WriteBlock(path, *evaluation, err);
     }
-    return evaluation != nullptr && !failedDiagram_;
+    return evaluation != nullptr && !failedFile_;
   }
 
  private:
   // Like head: a heading before each file's block when there are several.
   void WriteBlock(const std::string& path, const Evaluation& evaluation, std::ostream& err) {
     const std::string report = FormatReport(evaluation, options_);
-    if (!options_.diagramPath.empty() && !WriteDiagram(path, evaluation, err)) return;
+    if (!WriteFiles(path, evaluation, err)) return;
     if (several_) {
       out_ << (blocks_ > 0 ? "\n==> " : "==> ") << DisplayName(path) << " <==\n";
     }
@@ -136,17 +139,20 @@ class FileReporter {
     ++blocks_;
   }
 
-  // The report is printed only when the image was written too.
-  bool WriteDiagram(const std::string& path, const Evaluation& evaluation, std::ostream& err) {
+  // The report is printed only when the files asked for were written too.
+  bool WriteFiles(const std::string& path, const Evaluation& evaluation, std::ostream& err) {
     try {
-      WriteDiagramImage(options_.diagramPath, evaluation.model, evaluation.results);
+      if (!options_.diagramPath.empty()) WriteDiagramImage(options_.diagramPath, evaluation.model, evaluation.results);
+      if (!options_.avlPath.empty()) {
+        WriteAvlGeometry(options_.avlPath, evaluation.model, evaluation.results, "cgcalc: " + DisplayName(path));
+      }
       return true;
     } catch (const calc::ArithmeticFailure& failure) {
       ReportFailure(path, failure.what(), err);
-    } catch (const DiagramExportError& error) {
+    } catch (const ExportError& error) {
       err << "cgcalc-cli: " << error.what() << ".\n";
     }
-    failedDiagram_ = true;
+    failedFile_ = true;
     return false;
   }
 
@@ -155,7 +161,7 @@ class FileReporter {
   std::ostream& out_;
   CsvTable csv_;
   int blocks_ = 0;
-  bool failedDiagram_ = false;
+  bool failedFile_ = false;  // a file asked for could not be written
 };
 
 }  // namespace

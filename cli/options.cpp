@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 #include "calc/number_text.h"
 
@@ -112,8 +113,17 @@ const OptionDefinition kProgramOptions[] = {
      [](Options& o, std::string_view value) { o.balance.BallastStation = BalanceNumber(o, "--ballast-at", value); }},
     {"--diagram", "OUT.png", "also write the planform diagram, as the window draws it, to a PNG file",
      [](Options& o, std::string_view value) { o.diagramPath = value; }},
+    {"--vlm", "", "add the vortex lattice's lift slope, neutral point and warnings (sweeps: every core)",
+     [](Options& o, std::string_view) { o.vlm = true; }},
+    {"--avl", "OUT.avl", "also write the model as an AVL geometry file, to check the results in AVL",
+     [](Options& o, std::string_view value) { o.avlPath = value; }},
     {"--help", "", "show this help and exit", [](Options& o, std::string_view) { o.showHelp = true; }},
     {"--version", "", "show the version and exit", [](Options& o, std::string_view) { o.showVersion = true; }},
+};
+
+constexpr WrittenFileOption kWrittenFileOptions[] = {
+    {"--diagram", &Options::diagramPath},
+    {"--avl", &Options::avlPath},
 };
 
 const OptionDefinition* FindOption(std::span<const OptionDefinition> definitions, std::string_view name) {
@@ -123,6 +133,24 @@ const OptionDefinition* FindOption(std::span<const OptionDefinition> definitions
 }
 
 bool IsOption(std::string_view argument) { return argument.size() > 1 && argument.front() == '-'; }
+
+// A written file belongs to one model; rows of results have none, and an
+// option is never ignored.
+std::string WrittenFileError(const Options& options, bool severalFiles) {
+  const bool rows =
+      !options.sweeps.empty() || options.format == ReportFormat::Csv || options.format == ReportFormat::JsonLines;
+  for (auto option = std::begin(kWrittenFileOptions); option != std::end(kWrittenFileOptions); ++option) {
+    const std::string& path = options.*option->path;
+    if (path.empty()) continue;
+    const std::string name(option->name);
+    if (severalFiles) return name + " takes one model file";
+    if (rows) return name + " cannot be combined with --csv, --jsonl or --sweep";
+    for (auto earlier = std::begin(kWrittenFileOptions); earlier != option; ++earlier) {
+      if (options.*earlier->path == path) return std::string(earlier->name) + " and " + name + " name the same file";
+    }
+  }
+  return "";
+}
 
 // The rules that need every argument seen; empty when they hold.
 std::string CombinationError(const Options& options) {
@@ -149,12 +177,7 @@ std::string CombinationError(const Options& options) {
   if (options.format == ReportFormat::Json && severalFiles) {
     return "--json takes one model file; use --jsonl for several";
   }
-  if (!options.diagramPath.empty() && severalFiles) return "--diagram takes one model file";
-  // Rows of results have no one model to draw; an option is never ignored.
-  if (!options.diagramPath.empty() && (!options.sweeps.empty() || options.format == ReportFormat::Csv ||
-                                       options.format == ReportFormat::JsonLines)) {
-    return "--diagram cannot be combined with --csv, --jsonl or --sweep";
-  }
+  if (std::string error = WrittenFileError(options, severalFiles); !error.empty()) return error;
   if (options.sweeps.empty()) return "";
   if (options.sweeps.size() > kMaxSweeps) return "at most two --sweep options may be given";
   if (severalFiles) return "--sweep takes exactly one model file";
@@ -167,6 +190,8 @@ std::string CombinationError(const Options& options) {
 }  // namespace
 
 std::span<const OptionDefinition> ProgramOptions() { return kProgramOptions; }
+
+std::span<const WrittenFileOption> WrittenFileOptions() { return kWrittenFileOptions; }
 
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
                                std::span<const OptionDefinition> definitions) {
@@ -244,6 +269,8 @@ std::string UsageText(std::span<const OptionDefinition> definitions) {
       "  cgcalc-cli --sweep Rh=400:900:50 glider.dat\n"
       "  cgcalc-cli --sweep B=1200:1600:100 --sweep Li=200:240:10 --jsonl glider.dat\n"
       "  cgcalc-cli --diagram glider.png glider.dat also writes the top view as PNG\n"
+      "  cgcalc-cli --vlm glider.dat                adds the vortex lattice's opinion\n"
+      "  cgcalc-cli --avl glider.avl glider.dat     also writes the model for AVL\n"
       "\nExit status: 0 on success, 1 when a file, the calculation or writing fails,\n"
       "2 on a usage error.\n";
   return text;

@@ -33,6 +33,11 @@ struct Options {
   std::string filesFrom;                // --files-from: a list of model paths, one per line ("-": standard input)
   std::vector<std::string> sweeps;      // each FIELD=FROM:TO:STEP as given
   std::string diagramPath;              // where --diagram writes the planform diagram as PNG; empty: not asked
+  std::string avlPath;                  // where --avl writes the model as an AVL geometry file; empty: not asked
+  bool vlm = false;                     // --vlm: the vortex lattice's second opinion in every format
+  // Threads a sweep with --vlm may use; 0: one per core. Not an option: the
+  // output is the same whatever the count, and tests prove it.
+  unsigned threads = 0;
   calc::TBalanceInput balance;          // --cg, --supports, --mass, --ballast-at
   std::string balanceError;             // a value of those options that is not usable
   std::string languageError;            // --language named no language of present::kLanguages
@@ -58,11 +63,20 @@ struct ParsedArguments {
   std::string error;  // empty when the arguments are usable
 };
 
+// An option that writes a file of its own besides the report (--diagram,
+// --avl): the same rules hold for each.
+struct WrittenFileOption {
+  std::string_view name;  // with the leading "--"
+  std::string Options::*path;
+};
+std::span<const WrittenFileOption> WrittenFileOptions();
+
 // Parses the arguments after the program name against `definitions`. Everything
 // that is not an option is a model file; "-" is standard input and "--"
 // ends the options. Errors: an unknown option, a missing value, no model
-// file and no --files-from, two report formats, --json or --diagram with
-// more than one model file, --diagram with --csv, --jsonl or --sweep,
+// file and no --files-from, two report formats, --json or a written file
+// (--diagram, --avl) with more than one model file, a written file with
+// --csv, --jsonl or --sweep, two written files on the same path,
 // --sweep with other than exactly one model file,
 // more than two sweeps, or with a format other than --csv and --jsonl, a
 // --language code that is not in present::kLanguages.

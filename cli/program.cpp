@@ -2,10 +2,11 @@
 
 #include <ostream>
 
-#include "diagram_export.h"
 #include "file_runs.h"
+#include "messages.h"
 #include "options.h"
 #include "sweep_run.h"
+#include "written_file.h"
 
 namespace cli {
 namespace {
@@ -17,13 +18,18 @@ int PrintText(const std::string& text, std::ostream& out, std::ostream& err) {
   return out ? kExitSuccess : WriteError(out, err);
 }
 
-// The image is written after the model is read: over the model itself it
-// would leave a picture where the user's only copy of the model was.
-std::string DiagramClash(const Options& options) {
-  const std::optional<std::string> input = InputReplacedBy(options.diagramPath, options.modelPaths);
-  if (!input) return "";
-  const std::string model = *input == kStandardInput ? "read from standard input" : DisplayName(*input);
-  return "--diagram " + DisplayName(options.diagramPath) + " would replace the model file " + model;
+// A written file comes after the model is read: over the model itself it
+// would leave a picture or an AVL file where the user's only copy of the
+// model was.
+std::string WrittenFileClash(const Options& options) {
+  for (const WrittenFileOption& option : WrittenFileOptions()) {
+    const std::string& path = options.*option.path;
+    const std::optional<std::string> input = InputReplacedBy(path, options.modelPaths);
+    if (!input) continue;
+    const std::string model = *input == kStandardInput ? "read from standard input" : DisplayName(*input);
+    return std::string(option.name) + " " + DisplayName(path) + " would replace the model file " + model;
+  }
+  return "";
 }
 
 }  // namespace
@@ -34,7 +40,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
   if (parsed.options.showHelp) return PrintText(UsageText(), out, err);
   if (parsed.options.showVersion) return PrintText(VersionText(), out, err);
   if (!parsed.options.sweeps.empty()) return RunSweep(parsed.options, out, err);
-  if (const std::string clash = DiagramClash(parsed.options); !clash.empty()) return UsageError(clash, err);
+  if (const std::string clash = WrittenFileClash(parsed.options); !clash.empty()) return UsageError(clash, err);
   return RunFiles(parsed.options, out, err);
 }
 

@@ -8,7 +8,7 @@ namespace cli {
 
 std::string FormatLabelList(const ResultTexts& texts) {
   std::string list;
-  for (const NamedText& entry : texts) list += std::string(entry.name) + "\t" + entry.text + "\n";
+  for (const NamedText& entry : texts) list += std::string(entry.name) + "\t" + OneLineText(entry) + "\n";
   return list;
 }
 
@@ -38,10 +38,17 @@ std::string JsonString(std::string_view text) {
   return literal + "\"";
 }
 
+std::string JsonValue(const NamedText& entry) {
+  if (entry.kind != TextKind::VlmWarnings) return JsonString(entry.text);
+  std::string array = "[";
+  for (const std::string& item : entry.items) array += (array.size() > 1 ? ", " : "") + JsonString(item);
+  return array + "]";
+}
+
 std::string FormatJson(const ResultTexts& texts) {
   std::string json = "{";
   for (const NamedText& entry : texts) {
-    json += (json.size() > 1 ? ",\n  " : "\n  ") + JsonString(entry.name) + ": " + JsonString(entry.text);
+    json += (json.size() > 1 ? ",\n  " : "\n  ") + JsonString(entry.name) + ": " + JsonValue(entry);
   }
   return json + "\n}\n";
 }

@@ -22,8 +22,8 @@ namespace cli {
 std::string FormatTable(const ResultTexts& texts, present::Language language);
 
 // One line per text in the list's order: the name, a TAB and its exact text
-// (leading blanks kept); the warning line "Label17" with an empty text when
-// there is none.
+// (leading blanks kept; a list's items joined by "; "); the warning line
+// "Label17" with an empty text when there is none.
 std::string FormatLabelList(const ResultTexts& texts);
 
 // The same pairs as one JSON object, keys in the same order, texts UTF-8.
@@ -34,6 +34,10 @@ std::string FormatJson(const ResultTexts& texts);
 // escaped, valid UTF-8 kept, and each byte that is not part of valid UTF-8
 // written as the \u00XX escape of its Latin-1 reading (0xE9 as \u00e9).
 std::string JsonString(std::string_view text);
+
+// An entry's value in JSON: its text as a string, a list (the lattice's
+// warnings) as an array of strings.
+std::string JsonValue(const NamedText& entry);
 
 // The report the options ask for, in their language.
 std::string FormatReport(const Evaluation& evaluation, const Options& options);

@@ -1,47 +1,80 @@
 #include "result_texts.h"
 
 #include "present/balance_rows.h"
+#include "present/second_opinion.h"
+#include "vlm_rows.h"
 
 namespace cli {
 namespace {
 
-// Without `labels` (a list of names only) every text stays empty.
-ResultTexts Build(const present::ResultLabelTexts* labels, bool warning, bool withBalance,
-                  const calc::TBalanceData* balance, present::Language language) {
+// The lattice's figures and warnings; with `vlm` nullptr (a list of names
+// only) every text stays empty.
+void AddVlmTexts(ResultTexts& texts, const VlmOutcome* vlm, present::Language language) {
+  const aero::Comparison* comparison = vlm != nullptr && vlm->comparison ? &*vlm->comparison : nullptr;
+  const present::SecondOpinionFigures figures =
+      comparison != nullptr ? present::FiguresOf(*comparison) : present::SecondOpinionFigures{};
+  for (const VlmFigureRow& row : kVlmFigureRows) {
+    texts.push_back({TextKind::VlmFigure, row.name, figures.*row.figure, present::In(row.caption, language), 0, {},
+                     "", {}});
+  }
+  NamedText warnings{TextKind::VlmWarnings, kVlmWarningsName, "", "", 0, {}, "", {}};
+  if (comparison != nullptr) {
+    warnings.items = present::Warnings(*comparison, language);
+  } else if (vlm != nullptr) {
+    warnings.items = {std::string(present::In(kVlmNothingSolved, language))};
+  }
+  texts.push_back(std::move(warnings));
+}
+
+// Without `sources` (a list of names only) every text stays empty.
+ResultTexts Build(const TextSources* sources, bool withBalance, bool withVlm, present::Language language) {
   ResultTexts texts(present::CellsInLabelOrder().size());
   const std::span<const present::ResultRow> rows = present::ResultRows();
   for (std::size_t row = 0; row < rows.size(); ++row) {
     for (const present::ResultCell& cell : rows[row].cells) {
       if (!cell.Present()) continue;
-      texts[cell.order] = {TextKind::Label, cell.name, labels != nullptr ? (*labels)[cell.order] : "",
-                           present::In(rows[row].caption, language), row, cell.column, cell.unit};
+      texts[cell.order] = {TextKind::Label, cell.name, sources != nullptr ? sources->labels[cell.order] : "",
+                           present::In(rows[row].caption, language), row, cell.column, cell.unit, {}};
     }
   }
-  NamedText warningLine{TextKind::Warning, present::kWarningLabelName, "", "", 0, {}, ""};
-  if (warning) warningLine.text = present::In(present::kWindowCaptions.warning, language);
+  NamedText warningLine{TextKind::Warning, present::kWarningLabelName, "", "", 0, {}, "", {}};
+  if (sources != nullptr && sources->warning) warningLine.text = present::In(present::kWindowCaptions.warning, language);
   texts.push_back(warningLine);
-  if (!withBalance) return texts;
-  for (const present::BalanceRow& row : present::BalanceRows()) {
-    texts.push_back({TextKind::Balance, row.name, balance != nullptr ? row.text(*balance, language) : "",
-                     present::In(row.caption, language), 0, {}, ""});
+  const calc::TBalanceData* balance = sources != nullptr ? sources->balance : nullptr;
+  if (withBalance) {
+    for (const present::BalanceRow& row : present::BalanceRows()) {
+      texts.push_back({TextKind::Balance, row.name, balance != nullptr ? row.text(*balance, language) : "",
+                       present::In(row.caption, language), 0, {}, "", {}});
+    }
   }
+  if (withVlm) AddVlmTexts(texts, sources != nullptr ? sources->vlm : nullptr, language);
   return texts;
 }
 
 }  // namespace
 
-ResultTexts TextsOf(const present::ResultLabelTexts& labels, bool warning, const calc::TBalanceData* balance,
-                    present::Language language) {
-  return Build(&labels, warning, balance != nullptr, balance, language);
+ResultTexts TextsOf(const TextSources& sources, present::Language language) {
+  return Build(&sources, sources.balance != nullptr, sources.vlm != nullptr, language);
 }
 
 ResultTexts TextsOf(const Evaluation& evaluation, present::Language language) {
-  return TextsOf(evaluation.labels, evaluation.aspectRatioWarning,
-                 evaluation.balance ? &*evaluation.balance : nullptr, language);
+  return TextsOf({evaluation.labels, evaluation.aspectRatioWarning, evaluation.balance ? &*evaluation.balance : nullptr,
+                  evaluation.vlm ? &*evaluation.vlm : nullptr},
+                 language);
 }
 
-ResultTexts NamesOnly(bool withBalance) {
-  return Build(nullptr, false, withBalance, nullptr, present::Language::English);
+std::string OneLineText(const NamedText& entry) {
+  if (entry.kind != TextKind::VlmWarnings) return entry.text;
+  std::string line;
+  for (std::size_t i = 0; i < entry.items.size(); ++i) {
+    if (i > 0) line += kVlmWarningSeparator;
+    line += entry.items[i];
+  }
+  return line;
+}
+
+ResultTexts NamesOnly(bool withBalance, bool withVlm) {
+  return Build(nullptr, withBalance, withVlm, present::Language::English);
 }
 
 }  // namespace cli

@@ -15,9 +15,11 @@ namespace cli {
 // What an entry of the list is; it decides where the readable table puts
 // it and how --csv writes it.
 enum class TextKind {
-  Label,    // a result label
-  Warning,  // the warning line, Label17
-  Balance,  // a row of the balance check
+  Label,        // a result label
+  Warning,      // the warning line, Label17
+  Balance,      // a row of the balance check
+  VlmFigure,    // a figure of the vortex lattice (vlm_rows.h)
+  VlmWarnings,  // the vortex lattice's warnings: a list in `items`
 };
 
 // One text of an evaluated model under the name every output format uses.
@@ -31,24 +33,36 @@ struct NamedText {
   std::size_t row = 0;       // its result row, from the top
   present::Column column = present::Column::Wing;
   std::string_view unit;     // printed after its value ("%:"); empty for none
+  std::vector<std::string> items;  // the entries of a list (VlmWarnings); empty for any other kind
 };
 
 // The texts of one evaluated model, in the order every output lists them:
-// the result labels in label order, the warning line, then the balance
-// check's rows when the check was asked for.
+// the result labels in label order, the warning line, the balance check's
+// rows when the check was asked for, then the vortex lattice's figures and
+// warnings when they were.
 using ResultTexts = std::vector<NamedText>;
 
-// The list of a model's `labels` (in label order), with the warning text
-// when `warning` stands and the rows of `balance` when it is given; words
-// and captions in `language`.
-ResultTexts TextsOf(const present::ResultLabelTexts& labels, bool warning, const calc::TBalanceData* balance,
-                    present::Language language);
+// What one computed model (or sweep point) shows.
+struct TextSources {
+  const present::ResultLabelTexts& labels;  // in label order
+  bool warning = false;                     // the aspect-ratio warning stands
+  const calc::TBalanceData* balance = nullptr;  // the balance check; nullptr: not asked
+  const VlmOutcome* vlm = nullptr;              // the vortex lattice; nullptr: not asked
+};
+
+// The list of `sources`; words and captions in `language`. When the lattice
+// solved nothing its figures are empty and its one warning says so.
+ResultTexts TextsOf(const TextSources& sources, present::Language language);
 
 // The list of an evaluation.
 ResultTexts TextsOf(const Evaluation& evaluation, present::Language language);
 
+// An entry's text on one line: its text, or a list's items joined by
+// kVlmWarningSeparator ("; "); what --labels and --csv show.
+std::string OneLineText(const NamedText& entry);
+
 // The same names and places with no texts: the columns of --csv, which a
 // failed model keeps empty.
-ResultTexts NamesOnly(bool withBalance);
+ResultTexts NamesOnly(bool withBalance, bool withVlm = false);
 
 }  // namespace cli

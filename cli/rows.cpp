@@ -13,7 +13,7 @@ std::string_view Trimmed(std::string_view text) {
 // The warning's column tells whether it stands rather than repeating its words.
 std::string CsvValue(const NamedText& entry) {
   if (entry.kind == TextKind::Warning) return entry.text.empty() ? "0" : "1";
-  return CsvField(Trimmed(entry.text));
+  return CsvField(Trimmed(OneLineText(entry)));
 }
 
 }  // namespace
@@ -28,8 +28,8 @@ std::string CsvField(std::string_view text) {
   return quoted + "\"";
 }
 
-CsvTable::CsvTable(std::span<const std::string> sweptCodes, bool withBalance)
-    : sweptCodes_(sweptCodes), columns_(NamesOnly(withBalance)) {}
+CsvTable::CsvTable(std::span<const std::string> sweptCodes, bool withBalance, bool withVlm)
+    : sweptCodes_(sweptCodes), columns_(NamesOnly(withBalance, withVlm)) {}
 
 std::string CsvTable::Header() const {
   std::string line;
@@ -61,7 +61,7 @@ std::string JsonLine(const ResultRecord& record) {
   }
   line += "\"file\": " + JsonString(record.file);
   if (record.texts != nullptr) {
-    for (const NamedText& entry : *record.texts) line += ", " + JsonString(entry.name) + ": " + JsonString(entry.text);
+    for (const NamedText& entry : *record.texts) line += ", " + JsonString(entry.name) + ": " + JsonValue(entry);
   }
   return line + ", \"error\": " + JsonString(record.error) + "}\n";
 }

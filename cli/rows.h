@@ -22,14 +22,16 @@ struct ResultRecord {
 class CsvTable {
  public:
   // The columns: the swept fields' codes, "file", the result labels,
-  // "warning", with the balance check its rows (Bal_Cg ...), and "error".
-  CsvTable(std::span<const std::string> sweptCodes, bool withBalance);
+  // "warning", with the balance check its rows (Bal_Cg ...), with the
+  // vortex lattice its figures and warnings (Vlm_CLa ...), and "error".
+  CsvTable(std::span<const std::string> sweptCodes, bool withBalance, bool withVlm = false);
 
   // The header: the columns' names.
   std::string Header() const;
 
   // One row in the header's columns: the texts without leading blanks (the
-  // digits the labels show), warning 1 or 0; all of them empty for a failed
+  // digits the labels show), warning 1 or 0, the lattice's warnings joined
+  // by "; "; all of them empty for a failed
   // model. Fields are quoted as RFC 4180 asks (comma, quotation mark, CR or
   // LF inside); the row ends with LF.
   std::string Row(const ResultRecord& record) const;

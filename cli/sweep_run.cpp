@@ -1,16 +1,21 @@
 // One model with one dimension (or a grid of two) varied.
+#include <algorithm>
+#include <exception>
 #include <optional>
 #include <ostream>
+#include <thread>
 #include <vector>
 
 #include "calc/failure.h"
 #include "calc/sweep.h"
+#include "evaluation.h"
 #include "files/file_error.h"
 #include "messages.h"
 #include "model_input.h"
 #include "present/result_table.h"
 #include "rows.h"
 #include "sweep_run.h"
+#include "texts_in_order.h"
 
 namespace cli {
 namespace {
@@ -81,6 +86,66 @@ std::optional<calc::LoadedState> LoadForSweep(const std::string& path, std::ostr
   return std::nullopt;
 }
 
+// One point's row in the chosen format; called from several threads at once.
+class PointRows {
+ public:
+  PointRows(const Options& options, const SweepPlan& plan, const calc::LoadedState& loaded, const CsvTable& table)
+      : options_(options), plan_(plan), loaded_(loaded), table_(table) {}
+
+  std::string Row(std::int64_t index) const {
+    const calc::SweepPoint point = calc::EvaluateSweepPoint(loaded_, plan_.fields, index);
+    std::optional<ResultTexts> texts;
+    std::string error = point.Failure ? calc::FailureText(*point.Failure) : "";
+    if (!point.Failure) {
+      const std::optional<calc::TBalanceData> balance = BalanceOf(point.Results, options_, error);
+      if (error.empty()) {
+        std::optional<VlmOutcome> vlm;
+        if (options_.vlm) vlm = SecondOpinionOf(point.Model, point.Results);
+        const present::ResultLabelTexts labels = present::LabelTexts(point.Results);
+        texts = TextsOf({labels, present::AspectRatioWarning(point.Results), balance ? &*balance : nullptr,
+                         vlm ? &*vlm : nullptr},
+                        options_.language);
+      }
+    }
+    const ResultRecord record{plan_.codes, point.ValueTexts, options_.modelPaths.front(), texts ? &*texts : nullptr,
+                              error};
+    return options_.format == ReportFormat::JsonLines ? JsonLine(record) : table_.Row(record);
+  }
+
+ private:
+  const Options& options_;
+  const SweepPlan& plan_;
+  const calc::LoadedState& loaded_;
+  const CsvTable& table_;
+};
+
+// The rule alone takes microseconds a point, less than handing points to
+// another thread would; the vortex lattice takes long enough to share.
+unsigned SweepThreads(const Options& options) {
+  if (!options.vlm) return 1;
+  if (options.threads > 0) return options.threads;
+  return std::max(1u, std::thread::hardware_concurrency());
+}
+
+// Writes the rows of every point in order, a block at a time, so that a long
+// sweep is never held whole. Returns false when a point's computation threw
+// (only memory exhaustion is expected), after reporting it on `err`.
+bool WritePoints(const PointRows& rows, std::int64_t count, unsigned threads, const std::string& path,
+                 std::ostream& out, std::ostream& err) {
+  const std::int64_t block = 64 * static_cast<std::int64_t>(threads);
+  for (std::int64_t first = 0; first < count && out; first += block) {
+    try {
+      const std::vector<std::string> texts = TextsInOrder(first, std::min(block, count - first), threads,
+                                                          [&](std::int64_t index) { return rows.Row(index); });
+      for (const std::string& text : texts) out << text;
+    } catch (const std::exception& failure) {
+      ReportFailure(path, failure.what(), err);
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 int RunSweep(const Options& options, std::ostream& out, std::ostream& err) {
@@ -90,7 +155,7 @@ int RunSweep(const Options& options, std::ostream& out, std::ostream& err) {
 
   const std::string& path = options.modelPaths.front();
   const bool csv = options.format != ReportFormat::JsonLines;
-  const CsvTable table(plan->codes, options.WithBalance());
+  const CsvTable table(plan->codes, options.WithBalance(), options.vlm);
   if (csv) out << table.Header();
   std::string loadError;
   const std::optional<calc::LoadedState> loaded = LoadForSweep(path, err, loadError);
@@ -104,23 +169,11 @@ int RunSweep(const Options& options, std::ostream& out, std::ostream& err) {
     return out ? kExitFailure : WriteError(out, err);
   }
 
-  const std::int64_t count = calc::SweepPointCount(plan->fields);
-  for (std::int64_t i = 0; i < count && out; ++i) {
-    const calc::SweepPoint point = calc::EvaluateSweepPoint(*loaded, plan->fields, i);
-    std::optional<ResultTexts> texts;
-    std::string error = point.Failure ? calc::FailureText(*point.Failure) : "";
-    if (!point.Failure) {
-      const std::optional<calc::TBalanceData> balance = BalanceOf(point.Results, options, error);
-      if (error.empty()) {
-        texts = TextsOf(present::LabelTexts(point.Results), present::AspectRatioWarning(point.Results),
-                        balance ? &*balance : nullptr, options.language);
-      }
-    }
-    const ResultRecord record{plan->codes, point.ValueTexts, path, texts ? &*texts : nullptr, error};
-    out << (csv ? table.Row(record) : JsonLine(record));
-  }
+  const PointRows rows(options, *plan, *loaded, table);
+  const bool computed = WritePoints(rows, calc::SweepPointCount(plan->fields), SweepThreads(options), path, out, err);
   out.flush();
-  return out ? kExitSuccess : WriteError(out, err);
+  if (!out) return WriteError(out, err);
+  return computed ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace cli

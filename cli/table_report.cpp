@@ -4,6 +4,7 @@
 
 #include "present/balance_rows.h"
 #include "report.h"
+#include "vlm_rows.h"
 
 namespace cli {
 namespace {
@@ -53,6 +54,27 @@ std::string BalanceBlock(const ResultTexts& texts, present::Language language, s
   return block;
 }
 
+// The lattice's figures below the table, captions in the caption column
+// (widened for a longer one) and the figures right-aligned among themselves;
+// then its warnings, a line each.
+std::string VlmBlock(const ResultTexts& texts, present::Language language, std::size_t captionWidth) {
+  std::size_t figureWidth = 0;
+  for (const NamedText& entry : texts) {
+    if (entry.kind != TextKind::VlmFigure) continue;
+    figureWidth = std::max(figureWidth, DisplayWidth(entry.text));
+    captionWidth = std::max(captionWidth, DisplayWidth(entry.caption));
+  }
+  std::string block = "\n" + std::string(present::In(kVlmTitle, language)) + "\n";
+  for (const NamedText& entry : texts) {
+    if (entry.kind == TextKind::VlmFigure && !entry.text.empty()) {
+      block += std::string(entry.caption) + Padding(captionWidth, entry.caption) + std::string(kColumnGap) +
+               Padding(figureWidth, entry.text) + entry.text + "\n";
+    }
+    for (const std::string& item : entry.items) block += item + "\n";
+  }
+  return block;
+}
+
 }  // namespace
 
 std::string FormatTable(const ResultTexts& texts, present::Language language) {
@@ -73,11 +95,14 @@ std::string FormatTable(const ResultTexts& texts, present::Language language) {
     table += out + "\n";
   }
   bool withBalance = false;
+  bool withVlm = false;
   for (const NamedText& entry : texts) {
     if (entry.kind == TextKind::Warning && !entry.text.empty()) table += entry.text + "\n";
     withBalance = withBalance || entry.kind == TextKind::Balance;
+    withVlm = withVlm || entry.kind == TextKind::VlmWarnings;
   }
   if (withBalance) table += BalanceBlock(texts, language, widths[0]);
+  if (withVlm) table += VlmBlock(texts, language, widths[0]);
   return table;
 }
 

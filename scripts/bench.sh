@@ -31,6 +31,8 @@ printf '\n========== cgcalc-cli against a minimal reader ==========\n'
 build-bench/bench/cli/cli_timer
 printf '\n========== cgcalc-cli --csv over 10000 files against cat ==========\n'
 bench/cli/batch_ratio.sh build-bench/cli/cgcalc-cli
+printf '\n========== cgcalc-cli --vlm over a 1000-point sweep ==========\n'
+bench/cli/vlm_sweep.sh build-bench/cli/cgcalc-cli
 
 # Sums of CPU times per benchmark family, and their ratios. CSV columns:
 # name,iterations,real_time,cpu_time,time_unit,...; names are quoted.

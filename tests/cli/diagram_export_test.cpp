@@ -20,6 +20,7 @@
 #include "diagram/planform.h"
 #include "files/model_reader.h"
 #include "png_reading.h"
+#include "scratch_folder.h"
 
 namespace cli {
 namespace {
@@ -27,29 +28,7 @@ namespace {
 using testing::ChunkTypes;
 using testing::DecodePng;
 using testing::ReadFileBytes;
-
-// A new empty folder under the system's temporary folder, removed with all it
-// holds at the end of the test.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "cgcalc-export-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
-    path_ = pattern;
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  ~ScratchFolder() { std::filesystem::remove_all(path_); }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  std::vector<std::string> Names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename());
-    return names;
-  }
-
- private:
-  std::filesystem::path path_;
-};
+using testing::ScratchFolder;
 
 void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
@@ -150,7 +129,7 @@ TEST(DiagramExport, UnwritableTargetsAreReported) {
     try {
       WriteDiagramImage(target.path, evaluation.model, evaluation.results);
       ADD_FAILURE() << "no failure";
-    } catch (const DiagramExportError& error) {
+    } catch (const ExportError& error) {
       EXPECT_EQ(error.what(), "cannot write the diagram to " + target.path + ": " + target.reason);
     }
   }

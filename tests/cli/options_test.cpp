@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/vlm_rows.h"
 #include "present/balance_rows.h"
 
 namespace cli {
@@ -57,6 +58,12 @@ const ArgumentRow kArgumentRows[] = {
      "--diagram cannot be combined with --csv, --jsonl or --sweep"},
     {"diagram with sweep", {"--diagram", "x.png", "--sweep", "B=1:2:1", "a.dat"},
      "--diagram cannot be combined with --csv, --jsonl or --sweep"},
+    {"avl of two files", {"--avl", "x.avl", "a.dat", "b.dat"}, "--avl takes one model file"},
+    {"avl with sweep", {"--vlm", "--avl", "x.avl", "--sweep", "B=1:2:1", "a.dat"},
+     "--avl cannot be combined with --csv, --jsonl or --sweep"},
+    {"avl and diagram on one file", {"--avl", "x", "--diagram", "x", "a.dat"},
+     "--diagram and --avl name the same file"},
+    {"vlm sweep", {"--vlm", "--sweep", "B=1:2:1", "a.dat"}, "", ReportFormat::Csv, false, false, false, "a.dat"},
     {"sweep of two files", {"--sweep", "B=1:2:1", "a.dat", "b.dat"}, "--sweep takes exactly one model file"},
     {"three sweeps", {"--sweep", "B=1:2:1", "--sweep", "Li=1:2:1", "--sweep", "Lk=1:2:1", "a.dat"},
      "at most two --sweep options may be given"},
@@ -147,8 +154,9 @@ TEST(UsageText, ShowsValueNames) {
   EXPECT_NE(UsageText(kValueOptions).find("  --out FILE "), std::string::npos);
 }
 
-// The manual page describes every option of the help and every balance row
-// the outputs may carry (in roff, each '-' of a name is written "\-").
+// The manual page describes every option of the help, and every balance row
+// and vortex lattice entry the outputs may carry (in roff, each '-' of a name
+// is written "\-").
 TEST(ManualPage, DescribesEveryOptionAndBalanceRow) {
   std::ifstream in(CGCALC_MAN_PAGE, std::ios::binary);
   const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -163,8 +171,11 @@ TEST(ManualPage, DescribesEveryOptionAndBalanceRow) {
               std::string::npos)
         << option.name;
   }
-  for (const present::BalanceRow& row : present::BalanceRows()) {
-    EXPECT_NE(page.find("\n.B " + std::string(row.name) + "\n"), std::string::npos) << row.name;
+  std::vector<std::string_view> rowNames = {kVlmWarningsName};
+  for (const present::BalanceRow& row : present::BalanceRows()) rowNames.push_back(row.name);
+  for (const VlmFigureRow& row : kVlmFigureRows) rowNames.push_back(row.name);
+  for (const std::string_view name : rowNames) {
+    EXPECT_NE(page.find("\n.B " + std::string(name) + "\n"), std::string::npos) << name;
   }
 }
 

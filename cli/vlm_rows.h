@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "present/language.h"
+#include "present/second_opinion.h"
+
+namespace cli {
+
+// The vortex lattice's second opinion as --vlm adds it to every format: its
+// three figures, then its warnings as one list.
+
+struct VlmFigureRow {
+  std::string_view name;  // the key in --labels, --json, --jsonl and --csv
+  present::Caption caption;  // in the table, below its heading
+  std::string present::SecondOpinionFigures::*figure;
+};
+
+inline constexpr std::array kVlmFigureRows = {
+    VlmFigureRow{"Vlm_CLa", {"Auftriebsanstieg:", "lift slope:"}, &present::SecondOpinionFigures::LiftSlope},
+    VlmFigureRow{"Vlm_Np", {"Neutralpunktlage:", "aerodynamic center:"},
+                 &present::SecondOpinionFigures::NeutralPoint},
+    VlmFigureRow{"Vlm_NpDiff", {"Abweichung zur Faustformel in %:", "difference to the rule by %:"},
+                 &present::SecondOpinionFigures::NpDiff},
+};
+
+// The key of the warnings: a JSON array, in --csv and --labels one text
+// with the warnings joined by kVlmWarningSeparator.
+inline constexpr std::string_view kVlmWarningsName = "Vlm_Warnings";
+inline constexpr std::string_view kVlmWarningSeparator = "; ";
+
+// The table's heading for the rows.
+inline constexpr present::Caption kVlmTitle = {"Wirbelgitter (zweite Meinung)", "Vortex lattice (second opinion)"};
+
+// The one warning when the lattice had nothing to solve; its figures then
+// stay empty.
+inline constexpr present::Caption kVlmNothingSolved = {"Das Wirbelgitter kann diesen Grundriss nicht rechnen.",
+                                                       "The vortex lattice cannot solve this planform."};
+
+}  // namespace cli

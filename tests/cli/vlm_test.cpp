@@ -1,0 +1,123 @@
+// --vlm in every format, against the outputs recorded in tests/data/expected/.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string_view>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "cli/options.h"
+#include "cli/program.h"
+#include "cli/sweep_run.h"
+#include "cli/texts_in_order.h"
+#include "expected_labels.h"
+
+namespace cli {
+namespace {
+
+constexpr std::string_view kDataMark = "DATA/";
+
+// A recorded output names the test data folder as DATA/.
+std::string Recorded(const std::string& name) {
+  std::string text = test_support::ExpectedFile(name);
+  const std::string folder = std::string(CGCALC_TEST_DATA_DIR) + "/";
+  for (std::size_t at = text.find(kDataMark); at != std::string::npos; at = text.find(kDataMark, at + folder.size())) {
+    text.replace(at, kDataMark.size(), folder);
+  }
+  return text;
+}
+
+std::string DataFile(const std::string& name) { return std::string(CGCALC_TEST_DATA_DIR) + "/" + name; }
+
+struct VlmRun {
+  const char* expected;  // the file in tests/data/expected
+  std::vector<std::string> arguments;
+};
+
+// `before`, then the models named.
+std::vector<std::string> With(std::vector<std::string> before, std::initializer_list<const char*> models) {
+  for (const char* model : models) before.push_back(DataFile(model));
+  return before;
+}
+
+// The default model, a flying wing and a canard (whose tailplane lies ahead
+// of the wing: a warning), a planform the lattice cannot solve (a negative
+// tip chord), a model that fails, and sweeps whose points include a failing
+// one and a canard.
+const auto kSeveral = {"default.dat", "flying_wing.dat", "aero/canard.dat"};
+const auto kAll = {"default.dat", "flying_wing.dat", "aero/canard.dat", "empty.dat", "negative_tip_chord.dat"};
+const VlmRun kVlmRuns[] = {
+    {"vlm.table", With({}, kSeveral)},
+    {"vlm-canard-de.table", With({"--language=de"}, {"aero/canard.dat"})},
+    {"vlm-negative-tip-chord.table", With({}, {"negative_tip_chord.dat"})},
+    {"vlm.labels", With({"--labels"}, kSeveral)},
+    {"vlm-canard.json", With({"--json"}, {"aero/canard.dat"})},
+    {"vlm.csv", With({"--csv"}, kAll)},
+    {"vlm.jsonl", With({"--jsonl"}, kAll)},
+    {"vlm-sweep-B.csv", With({"--sweep", "B=0:1300:650", "--cg", "80"}, {"default.dat"})},
+    {"vlm-sweep-Rh.jsonl", With({"--sweep", "Rh=-700:300:500", "--jsonl"}, {"default.dat"})},
+};
+
+TEST(Vlm, EveryFormatGivesItsRecordedOutput) {
+  for (const VlmRun& run : kVlmRuns) {
+    SCOPED_TRACE(run.expected);
+    std::vector<std::string> arguments = {"--vlm"};
+    arguments.insert(arguments.end(), run.arguments.begin(), run.arguments.end());
+    std::ostringstream out;
+    std::ostringstream err;
+    RunCli(arguments, out, err);
+    EXPECT_EQ(out.str(), Recorded(run.expected));
+  }
+}
+
+// However many threads share the points, the bytes are the same; the blocks
+// of points (64 per thread) end at different points for each count.
+TEST(VlmSweep, OutputIsTheSameForAnyThreadCount) {
+  const struct {
+    std::vector<std::string> arguments;
+    long lines;
+  } sweeps[] = {
+      {{"--vlm", "--sweep", "Rh=-300:700:5", DataFile("default.dat")}, 202},  // the header and 201 points
+      {{"--vlm", "--sweep", "B=0:1200:100", "--sweep", "Li=100:340:40", "--jsonl", DataFile("aero/canard.dat")}, 91},
+  };
+  for (const auto& sweep : sweeps) {
+    SCOPED_TRACE(sweep.arguments[2]);
+    ParsedArguments parsed = ParseArguments(sweep.arguments);
+    ASSERT_EQ(parsed.error, "");
+    std::string first;
+    for (const unsigned threads : {1u, 2u, 3u}) {
+      parsed.options.threads = threads;
+      std::ostringstream out;
+      std::ostringstream err;
+      EXPECT_EQ(RunSweep(parsed.options, out, err), kExitSuccess);
+      if (threads == 1) first = out.str();
+      EXPECT_EQ(out.str(), first) << threads << " threads";
+    }
+    EXPECT_EQ(std::count(first.begin(), first.end(), '\n'), sweep.lines);
+  }
+}
+
+TEST(TextsInOrder, TextsStayInOrderAndAFailureReachesTheCaller) {
+  for (const unsigned threads : {0u, 1u, 3u, 8u}) {
+    SCOPED_TRACE(threads);
+    const std::vector<std::string> texts = TextsInOrder(10, 100, threads, [](std::int64_t i) {
+      return std::to_string(i * i);
+    });
+    ASSERT_EQ(texts.size(), 100u);
+    for (std::size_t i = 0; i < texts.size(); ++i) EXPECT_EQ(texts[i], std::to_string((i + 10) * (i + 10)));
+    try {
+      TextsInOrder(0, 100, threads, [](std::int64_t i) -> std::string {
+        if (i == 37 || i == 61) throw std::runtime_error("point " + std::to_string(i));
+        return "";
+      });
+      ADD_FAILURE() << "no exception";
+    } catch (const std::runtime_error& failure) {
+      EXPECT_STREQ(failure.what(), "point 37");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace cli
