@@ -3,7 +3,7 @@
 #include <array>
 #include <stdexcept>
 
-#include "calc/number_text.h"
+#include "present/figure.h"
 
 namespace present {
 namespace {
@@ -55,17 +55,8 @@ constexpr bool ErrorsInKindOrder() {
 }
 static_assert(ErrorsInKindOrder(), "kErrors is indexed by BalanceInputKind");
 
-// A figure that rounds to zero shows no sign: "-0.0" g of ballast or a
-// margin of "-0.0" % would tell of a side that the rounding has hidden.
-std::string Figure(double value, int width) {
-  std::string text = calc::FormatFixed(value, width, 1);
-  const std::size_t minus = text.find('-');
-  if (minus != std::string::npos && text.find_first_not_of("0.", minus + 1) == std::string::npos) text[minus] = ' ';
-  return text;
-}
-
-std::string Length(double millimetres) { return Figure(millimetres, 5); }
-std::string Grams(double grams) { return Figure(grams, 6); }
+std::string Length(double millimetres) { return Figure(millimetres, 5, 1); }
+std::string Grams(double grams) { return Figure(grams, 6, 1); }
 
 const std::array<BalanceRow, 6> kRows = {{
     {"Bal_Cg", {"Schwerpunkt gemessen:", "measured centre of gravity:"},

@@ -17,6 +17,8 @@ build_packages=(
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libopengl-dev
   # cgcalc-cli writes PNG images
   libpng-dev
+  # the vortex lattice solves its equations with Eigen's dense LU
+  libeigen3-dev
   # fonts: the window's captions are set in Liberation Sans, whose widths fit
   # the result table; DejaVu stands in for anything else
   fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra fontconfig

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include <Eigen/Core>
+
+#include "calc/model.h"
+#include "vortex_lattice.h"
+
+namespace aero {
+
+// The horseshoe vortices of the right half of a model, in lengths divided by
+// the model's largest dimension (so that no sum of dimensions overflows and
+// the lattice looks the same at every scale).
+
+enum class Surface { Wing, Tail };
+
+struct Horseshoe {
+  Eigen::Vector3d Inboard;   // bound leg's inner end, on the quarter-chord line
+  Eigen::Vector3d Outboard;  // its outer end
+  Eigen::Vector3d Control;   // three-quarter chord point at mid strip
+  double Core = 0;           // its core radius where it acts on the other surface (see panels.cpp)
+  Surface Owner = Surface::Wing;
+};
+
+struct Layout {
+  // The wing's horseshoes first, then the tailplane's.
+  std::vector<Horseshoe> Horseshoes;
+  std::size_t WingCount = 0;
+  double Scale = 1;     // mm per unit length of the layout
+  double WingArea = 0;  // both halves, in the layout's units
+};
+
+// nullopt when the model gives nothing to solve (see SolveVortexLattice);
+// throws std::bad_alloc when the lattice is too large to hold.
+std::optional<Layout> LayOut(const calc::TModelData& model, const VlmOptions& options);
+
+}  // namespace aero
