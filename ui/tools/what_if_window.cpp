@@ -17,6 +17,7 @@
 #include "calc/number_text.h"
 #include "ui/platform/appearance.h"
 #include "ui/platform/shortcut_keys.h"
+#include "ui/tools/lattice_sweep.h"
 #include "ui/tools/what_if_plot_view.h"
 
 namespace ui {
@@ -78,6 +79,7 @@ void WhatIfWindow::buildControls() {
   KeepCommandKeysFromTyping(*fromField_);
   KeepCommandKeysFromTyping(*toField_);
   plotView_ = new WhatIfPlotView(this);
+  latticeSweep_ = new LatticeSweep(this);
   errorLine_ = new QLabel(this);
   errorLine_->setObjectName(QStringLiteral("WhatIf_Error"));
   errorLine_->setTextFormat(Qt::PlainText);
@@ -105,6 +107,7 @@ void WhatIfWindow::buildControls() {
   connect(fromField_, &QLineEdit::textChanged, this, &WhatIfWindow::refresh);
   connect(toField_, &QLineEdit::textChanged, this, &WhatIfWindow::refresh);
   connect(&computation_, &QFutureWatcher<Computed>::finished, this, &WhatIfWindow::computationFinished);
+  connect(latticeSweep_, &LatticeSweep::solved, plotView_, &WhatIfPlotView::AddLatticePoints);
   connect(exportPngButton_, &QPushButton::clicked, this, [this] { exportChosen(false); });
   connect(exportSvgButton_, &QPushButton::clicked, this, [this] { exportChosen(true); });
 }
@@ -161,6 +164,8 @@ QString WhatIfWindow::SweepArgument() const {
 }
 
 void WhatIfWindow::refresh() {
+  // The lattice's points belong to the plot shown, which these inputs replace.
+  latticeSweep_->Cancel();
   if (!isVisible()) {
     stale_ = true;
     return;
@@ -193,6 +198,8 @@ void WhatIfWindow::computationFinished() {
   }
   errorLine_->setText(Text(present::WhatIfErrorText(computed.plot, language_)));
   plotView_->Show(std::move(computed.plot), fieldChoice_->currentIndex(), {currentValue(), measuredCg_});
+  // The inputs are still those of the plot: every change counts a generation.
+  if (state_) latticeSweep_->Start(*state_, fieldChoice_->currentIndex(), rangeText());
 }
 
 void WhatIfWindow::showEvent(QShowEvent* event) {

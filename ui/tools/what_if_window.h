@@ -19,6 +19,7 @@ class QPushButton;
 
 namespace ui {
 
+class LatticeSweep;
 class WhatIfPlotView;
 
 // The what-if window: how the total neutral point and the two centre-of-
@@ -38,8 +39,11 @@ class WhatIfPlotView;
 // only kept, and the plot follows when the window is shown again. The points
 // are computed on a worker thread, so that the main window never waits for
 // them; a result that newer inputs have overtaken is dropped, and the plot
-// says "updating…" until the newest one has arrived. Keys with Alt, Ctrl or
-// Meta never type into the range fields.
+// says "updating…" until the newest one has arrived. Once a plot is shown,
+// the vortex lattice's neutral point at its points follows as a further
+// curve, filled in as it is solved (LatticeSweep); any change of the inputs
+// stops that work. Keys with Alt, Ctrl or Meta never type into the range
+// fields.
 class WhatIfWindow : public QWidget {
   Q_OBJECT
 
@@ -103,6 +107,7 @@ class WhatIfWindow : public QWidget {
     present::WhatIfPlot plot;
   };
   QFutureWatcher<Computed> computation_;
+  LatticeSweep* latticeSweep_;  // a child object
   QComboBox* fieldChoice_;
   QLabel* fieldCaption_;
   QLabel* fromCaption_;
