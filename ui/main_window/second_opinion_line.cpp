@@ -43,43 +43,50 @@ SecondOpinionLine::SecondOpinionLine(QWidget* parent) : QStatusBar(parent) {
   warnings_ = AddLine(*strip, *lines, QStringLiteral("Lab_VlmWarning"));
   warnings_->setFont(BoldWindowFont());
   addPermanentWidget(strip, 1);
-  showTexts();
+  restyle();
 }
 
 void SecondOpinionLine::ShowCurrent(const std::optional<aero::Comparison>& comparison) {
   hasOpinion_ = true;
   comparison_ = comparison;
   state_ = State::Current;
-  showTexts();
+  composeTexts();
+  restyle();
 }
 
 void SecondOpinionLine::ShowPending() {
   state_ = State::Pending;
-  showTexts();
+  restyle();
 }
 
 void SecondOpinionLine::ShowOutdated() {
   state_ = State::Outdated;
-  showTexts();
+  restyle();
 }
 
 void SecondOpinionLine::SetLanguage(present::Language language) {
   language_ = language;
-  showTexts();
+  composeTexts();
+  restyle();
 }
 
-void SecondOpinionLine::showTexts() {
-  QString summary;
+void SecondOpinionLine::composeTexts() {
+  summaryText_.clear();
   QStringList warnings;
   if (comparison_) {
-    summary = Text(present::SummaryLine(*comparison_, language_));
+    summaryText_ = Text(present::SummaryLine(*comparison_, language_));
     for (const std::string& warning : present::Warnings(*comparison_, language_)) warnings << Text(warning);
   } else if (hasOpinion_) {
-    summary = Text(In(kNoSolution, language_));
+    summaryText_ = Text(In(kNoSolution, language_));
   }
+  warningsText_ = warnings.join(QLatin1Char(' '));
+}
+
+// At every keystroke: only the mark and the colours change.
+void SecondOpinionLine::restyle() {
   const bool current = state_ == State::Current;
-  summary_->SetFullText(summary, state_ == State::Pending && hasOpinion_ ? kPendingMark : QString());
-  warnings_->SetFullText(warnings.join(QLatin1Char(' ')));
+  summary_->SetFullText(summaryText_, state_ == State::Pending && hasOpinion_ ? kPendingMark : QString());
+  warnings_->SetFullText(warningsText_);
   SetTextColour(*summary_, current ? kBlack : kGrey);
   SetTextColour(*warnings_, current ? kRed : kGrey);
 }

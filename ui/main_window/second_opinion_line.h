@@ -37,12 +37,17 @@ class SecondOpinionLine : public QStatusBar {
 
  private:
   enum class State { Current, Pending, Outdated };
-  void showTexts();
+  // The texts of the opinion in the language, made when either changes.
+  void composeTexts();
+  // The lines' marks and colours for the state.
+  void restyle();
 
   present::Language language_ = present::Language::English;
   bool hasOpinion_ = false;
   std::optional<aero::Comparison> comparison_;
   State state_ = State::Current;
+  QString summaryText_;
+  QString warningsText_;
   ElidingLabel* summary_;
   ElidingLabel* warnings_;
 };

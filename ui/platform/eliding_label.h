@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QLabel>
 #include <QString>
 
@@ -22,12 +24,14 @@ class ElidingLabel : public QLabel {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void fit();
 
   QString text_;
   QString mark_;
+  std::optional<int> textWidth_;  // of text_ in the label's font, once measured
 };
 
 }  // namespace ui

@@ -82,7 +82,9 @@ void ToolWindows::Follow(const calc::FieldTexts& texts, const calc::TModelData& 
   opinion_.reset();
   if (balance_ != nullptr) balance_->SetResults(results);  // announces its own changes
   else if (!SameMeasuredCg(before, MeasuredCg())) measuredCgMoved();
-  if (whatIf_ != nullptr && !whatIfHandOverQueued_) {
+  if (whatIf_ == nullptr) return;
+  whatIf_->StopLattice();
+  if (!whatIfHandOverQueued_) {
     whatIfHandOverQueued_ = true;
     QMetaObject::invokeMethod(this, &ToolWindows::handModelToWhatIf, Qt::QueuedConnection);
   }
@@ -97,7 +99,10 @@ void ToolWindows::handModelToWhatIf() {
 void ToolWindows::Invalidate() {
   modelValid_ = false;
   if (balance_ != nullptr) balance_->Invalidate();
-  if (whatIf_ != nullptr) whatIf_->ShowOutdated();
+  if (whatIf_ != nullptr) {
+    whatIf_->StopLattice();
+    whatIf_->ShowOutdated();
+  }
 }
 
 void ToolWindows::SetSecondOpinion(const std::optional<aero::Comparison>& comparison,

@@ -303,18 +303,24 @@ void WhatIfPlotView::paintAxes(QPainter& painter, const QRectF& area) const {
   const QFontMetricsF metrics(font());
   painter.setPen(QColor(0xe0, 0xe0, 0xe0));
   const std::vector<double> xTicks = present::AxisTicks(xAxis_), yTicks = present::AxisTicks(yAxis_);
-  for (const double x : xTicks) painter.drawLine(QLineF(PixelOf({x, 0}).x(), area.top(), PixelOf({x, 0}).x(), area.bottom()));
-  for (const double y : yTicks) painter.drawLine(QLineF(area.left(), PixelOf({0, y}).y(), area.right(), PixelOf({0, y}).y()));
+  for (const double x : xTicks) {
+    const double pixel = pixelIn(area, {x, 0}).x();
+    painter.drawLine(QLineF(pixel, area.top(), pixel, area.bottom()));
+  }
+  for (const double y : yTicks) {
+    const double pixel = pixelIn(area, {0, y}).y();
+    painter.drawLine(QLineF(area.left(), pixel, area.right(), pixel));
+  }
   painter.setPen(Qt::black);
   painter.drawRect(area);
   const double line = metrics.height();
   for (const double x : xTicks) {
     const QString text = TickText(x, xAxis_);
-    const double middle = PixelOf({x, 0}).x();
+    const double middle = pixelIn(area, {x, 0}).x();
     painter.drawText(QRectF(middle - 100, area.bottom() + kMargin / 2, 200, line), Qt::AlignHCenter, text);
   }
   for (const double y : yTicks) {
-    const double middle = PixelOf({0, y}).y();
+    const double middle = pixelIn(area, {0, y}).y();
     painter.drawText(QRectF(0, middle - line / 2, area.left() - kMargin / 2, line), Qt::AlignRight, TickText(y, yAxis_));
   }
   painter.drawText(QRectF(area.left(), area.bottom() + kMargin / 2 + line + kMargin / 2, area.width(), line),
@@ -347,12 +353,12 @@ void WhatIfPlotView::paintCurvesAndMarks(QPainter& painter, const QRectF& area) 
   paintCurve(kLatticeCurve, latticePieces_);
   if (marks_.currentValue && std::isfinite(*marks_.currentValue)) {
     painter.setPen(CurrentValuePen());
-    const double x = PixelOf({*marks_.currentValue, 0}).x();
+    const double x = pixelIn(area, {*marks_.currentValue, 0}).x();
     painter.drawLine(QLineF(x, area.top(), x, area.bottom()));
   }
   if (marks_.measuredCg && std::isfinite(*marks_.measuredCg)) {
     painter.setPen(MeasuredCgPen());
-    const double y = PixelOf({0, *marks_.measuredCg}).y();
+    const double y = pixelIn(area, {0, *marks_.measuredCg}).y();
     painter.drawLine(QLineF(area.left(), y, area.right(), y));
   }
   painter.restore();
@@ -394,7 +400,7 @@ QString WhatIfPlotView::ToolTipAt(QPointF pixel) const {
   }
   if (!nearest) return {};
   for (const Curve& curve : kCurves) {
-    const double y = PixelOf({nearest->X, CurveValue(curve, *nearest->Results)}).y();
+    const double y = pixelIn(area, {nearest->X, CurveValue(curve, *nearest->Results)}).y();
     if (std::fabs(y - pixel.y()) <= kHoverPixels) return toolTipFor(*nearest);
   }
   return {};

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -80,6 +81,9 @@ void WhatIfWindow::buildControls() {
   KeepCommandKeysFromTyping(*toField_);
   plotView_ = new WhatIfPlotView(this);
   latticeSweep_ = new LatticeSweep(this);
+  latticeDelay_ = new QTimer(this);
+  latticeDelay_->setSingleShot(true);
+  latticeDelay_->setInterval(kLatticeDelay);
   errorLine_ = new QLabel(this);
   errorLine_->setObjectName(QStringLiteral("WhatIf_Error"));
   errorLine_->setTextFormat(Qt::PlainText);
@@ -108,6 +112,10 @@ void WhatIfWindow::buildControls() {
   connect(toField_, &QLineEdit::textChanged, this, &WhatIfWindow::refresh);
   connect(&computation_, &QFutureWatcher<Computed>::finished, this, &WhatIfWindow::computationFinished);
   connect(latticeSweep_, &LatticeSweep::solved, plotView_, &WhatIfPlotView::AddLatticePoints);
+  // Every change of the inputs stops the timer: they are still the plot's.
+  connect(latticeDelay_, &QTimer::timeout, this, [this] {
+    if (state_) latticeSweep_->Start(*state_, fieldChoice_->currentIndex(), rangeText());
+  });
   connect(exportPngButton_, &QPushButton::clicked, this, [this] { exportChosen(false); });
   connect(exportSvgButton_, &QPushButton::clicked, this, [this] { exportChosen(true); });
 }
@@ -163,9 +171,14 @@ QString WhatIfWindow::SweepArgument() const {
          QString::fromStdString(rangeText());
 }
 
+void WhatIfWindow::StopLattice() {
+  latticeDelay_->stop();
+  latticeSweep_->Cancel();
+}
+
 void WhatIfWindow::refresh() {
   // The lattice's points belong to the plot shown, which these inputs replace.
-  latticeSweep_->Cancel();
+  StopLattice();
   if (!isVisible()) {
     stale_ = true;
     return;
@@ -198,8 +211,7 @@ void WhatIfWindow::computationFinished() {
   }
   errorLine_->setText(Text(present::WhatIfErrorText(computed.plot, language_)));
   plotView_->Show(std::move(computed.plot), fieldChoice_->currentIndex(), {currentValue(), measuredCg_});
-  // The inputs are still those of the plot: every change counts a generation.
-  if (state_) latticeSweep_->Start(*state_, fieldChoice_->currentIndex(), rangeText());
+  latticeDelay_->start();
 }
 
 void WhatIfWindow::showEvent(QShowEvent* event) {
