@@ -20,8 +20,16 @@ enum class Surface { Wing, Tail };
 struct Horseshoe {
   Eigen::Vector3d Inboard;   // bound leg's inner end, on the quarter-chord line
   Eigen::Vector3d Outboard;  // its outer end
-  Eigen::Vector3d Control;   // three-quarter chord point at mid strip
-  double Core = 0;           // its core radius where it acts on the other surface (see panels.cpp)
+  Eigen::Vector3d Control;   // three-quarter chord point of the panel
+  // Where its trailing legs leave from (Inboard, Outboard), as indices into
+  // Layout::Legs: neighbouring strips share them.
+  std::size_t InboardLeg = 0;
+  std::size_t OutboardLeg = 0;
+};
+
+// A point on the right half from which trailing legs run aft to infinity.
+struct Leg {
+  Eigen::Vector3d From;
   Surface Owner = Surface::Wing;
 };
 
@@ -29,8 +37,14 @@ struct Layout {
   // The wing's horseshoes first, then the tailplane's.
   std::vector<Horseshoe> Horseshoes;
   std::size_t WingCount = 0;
+  std::vector<Leg> Legs;
+  // The core radius with which a vortex acts on the other surface's control
+  // points (see panels.cpp); within one surface there is none.
+  double CrossCore = 0;
   double Scale = 1;     // mm per unit length of the layout
   double WingArea = 0;  // both halves, in the layout's units
+
+  Surface OwnerOf(std::size_t horseshoe) const { return horseshoe < WingCount ? Surface::Wing : Surface::Tail; }
 };
 
 // nullopt when the model gives nothing to solve (see SolveVortexLattice);

@@ -11,18 +11,52 @@
 namespace aero {
 namespace {
 
-// Below this estimate of the reciprocal condition number the circulations
-// would be noise: the planform is degenerate (a sliver far thinner than the
-// rest, say), and nothing sensible can be said.
-constexpr double kSmallestRcond = 1e-13;
+using Eigen::Index;
+using Eigen::MatrixXd;
+using Eigen::VectorXd;
 
-// The circulations for unit angle of attack at unit speed: the flow through
-// every control point cancelled.
-std::optional<Eigen::VectorXd> Circulations(const Eigen::MatrixXd& influence) {
-  const Eigen::PartialPivLU<Eigen::MatrixXd> lu(influence);
-  const double rcond = lu.rcond();
-  if (!(rcond >= kSmallestRcond)) return std::nullopt;
-  return lu.solve(Eigen::VectorXd::Constant(influence.rows(), -1.0));
+// Below this ratio of the smallest pivot to the largest the circulations
+// would be noise: the planform is degenerate, and nothing sensible can be
+// said.
+constexpr double kSmallestPivotRatio = 1e-12;
+
+std::optional<Eigen::PartialPivLU<MatrixXd>> Factorised(const MatrixXd& matrix) {
+  Eigen::PartialPivLU<MatrixXd> lu(matrix);
+  const VectorXd pivots = lu.matrixLU().diagonal().cwiseAbs();
+  if (!pivots.allFinite() || !(pivots.minCoeff() >= kSmallestPivotRatio * pivots.maxCoeff())) return std::nullopt;
+  return lu;
+}
+
+// The circulations for unit angle of attack at unit speed, the flow through
+// every control point cancelled: of the wing alone, and of the whole
+// aircraft.
+struct Circulations {
+  VectorXd Wing;
+  VectorXd Whole;
+};
+
+// The wing's factors serve both solutions: the tailplane's equations are
+// solved after the wing's are eliminated from them (the Schur complement),
+// which saves factorising the whole matrix a second time, a third of a
+// solution's time.
+std::optional<Circulations> Solve(const MatrixXd& influence, Index wingCount) {
+  const auto wing = Factorised(influence.topLeftCorner(wingCount, wingCount));
+  if (!wing) return std::nullopt;
+  Circulations result;
+  result.Wing = wing->solve(VectorXd::Constant(wingCount, -1.0));
+  const Index tailCount = influence.rows() - wingCount;
+  if (tailCount == 0) {
+    result.Whole = result.Wing;
+    return result;
+  }
+  const auto wingOnTail = influence.bottomLeftCorner(tailCount, wingCount);
+  const MatrixXd tailOnWing = wing->solve(influence.topRightCorner(wingCount, tailCount));
+  const auto tail = Factorised(influence.bottomRightCorner(tailCount, tailCount) - wingOnTail * tailOnWing);
+  if (!tail) return std::nullopt;
+  result.Whole.resize(influence.rows());
+  result.Whole.tail(tailCount) = tail->solve(VectorXd::Constant(tailCount, -1.0) - wingOnTail * result.Wing);
+  result.Whole.head(wingCount) = result.Wing - tailOnWing * result.Whole.tail(tailCount);
+  return result;
 }
 
 struct Loads {
@@ -34,10 +68,10 @@ struct Loads {
 // (Kutta-Joukowski with the free stream), acting at its middle; the loads
 // all grow in proportion to the angle of attack, so their centre is the point
 // about which the pitching moment does not change.
-std::optional<Loads> LoadsOf(const Layout& layout, const Eigen::VectorXd& circulation) {
+std::optional<Loads> LoadsOf(const Layout& layout, const VectorXd& circulation) {
   double lift = 0;
   double moment = 0;
-  for (Eigen::Index i = 0; i < circulation.size(); ++i) {
+  for (Index i = 0; i < circulation.size(); ++i) {
     const Horseshoe& h = layout.Horseshoes[static_cast<std::size_t>(i)];
     const double load = circulation(i) * (h.Outboard.y() - h.Inboard.y());
     lift += load;
@@ -59,25 +93,16 @@ Lattice Lattice::Refined(int factor) const {
   return {times(WingSpan), times(WingChord), times(TailSpan), times(TailChord)};
 }
 
-Lattice DefaultLattice() { return {16, 6, 8, 4}; }
+Lattice DefaultLattice() { return {16, 8, 8, 4}; }
 
 std::optional<VlmResult> SolveVortexLattice(const calc::TModelData& model, const VlmOptions& options) {
   const std::optional<Layout> layout = LayOut(model, options);
   if (!layout) return std::nullopt;
-  const Eigen::MatrixXd influence = InfluenceMatrix(*layout);
-  const auto wingCount = static_cast<Eigen::Index>(layout->WingCount);
-
-  const auto wingCirculation = Circulations(influence.topLeftCorner(wingCount, wingCount));
-  if (!wingCirculation) return std::nullopt;
-  const auto wing = LoadsOf(*layout, *wingCirculation);
-  if (!wing) return std::nullopt;
-  std::optional<Loads> whole = wing;
-  if (influence.rows() > wingCount) {
-    const auto circulation = Circulations(influence);
-    if (!circulation) return std::nullopt;
-    whole = LoadsOf(*layout, *circulation);
-    if (!whole) return std::nullopt;
-  }
+  const auto circulations = Solve(InfluenceMatrix(*layout), static_cast<Index>(layout->WingCount));
+  if (!circulations) return std::nullopt;
+  const auto wing = LoadsOf(*layout, circulations->Wing);
+  const auto whole = LoadsOf(*layout, circulations->Whole);
+  if (!wing || !whole) return std::nullopt;
   const double neutralPoint = whole->NeutralPoint * layout->Scale;
   if (!std::isfinite(neutralPoint)) return std::nullopt;
   return VlmResult{whole->LiftSlope, wing->LiftSlope, neutralPoint};

@@ -50,8 +50,11 @@ struct VlmResult {
 // Solves the model. A flying wing (Bh == 0, also -0) is solved as a wing
 // alone, LiftSlope then equal to WingLiftSlope. nullopt when the planform
 // gives nothing to solve: a dimension that is not finite, a wing without
-// span or area, a chord below 0, or a lattice count below 1. Never throws
-// for any dimensions; only memory exhaustion escapes as std::bad_alloc.
+// span or area, a chord below 0, a panel of negative span (an outer panel
+// wider than the half span), or a lattice count below 1; and when the
+// equations are too near singular for their solution to mean anything.
+// Never throws for any dimensions; only memory exhaustion escapes as
+// std::bad_alloc (also for a lattice of more than 16384 panels).
 std::optional<VlmResult> SolveVortexLattice(const calc::TModelData& model, const VlmOptions& options = {});
 
 }  // namespace aero
