@@ -83,4 +83,12 @@ TBalanceData CalcBalance(const TBalanceInput& input, const TStabilityData& resul
   return balance;
 }
 
+TBalanceData CalcBalanceAgainst(const TBalanceInput& input, const TStabilityData& results, double neutralPoint) {
+  TStabilityData moved = results;
+  moved.TotalNeutralPoint = neutralPoint;
+  moved.CgSmallMargin = CgAtMargin(neutralPoint, results.Wing.Mac, results.SmallMargin);
+  moved.CgLargeMargin = CgAtMargin(neutralPoint, results.Wing.Mac, results.LargeMargin);
+  return CalcBalance(input, moved);
+}
+
 }  // namespace calc

@@ -100,4 +100,11 @@ void CheckSupports(const TSupports& supports);
 // values beyond the range).
 TBalanceData CalcBalance(const TBalanceInput& input, const TStabilityData& results);
 
+// The balance check judged against another neutral point, such as the
+// vortex lattice's: the static margin measured from `neutralPoint`, and the
+// recommended range's two margins (SmallMargin, LargeMargin) laid around it
+// instead of around TotalNeutralPoint, with the same verdict and ballast
+// rules. Throws as CalcBalance does.
+TBalanceData CalcBalanceAgainst(const TBalanceInput& input, const TStabilityData& results, double neutralPoint);
+
 }  // namespace calc

@@ -57,8 +57,12 @@ void CalcTailAndTotals(TModelData& model, TStabilityData& r) {
   r.TotalNeutralPoint =
       ToDouble(q * r.LeverArm * r.Tail.LiftSlope / r.TotalLiftSlope * r.DownwashFactor + r.Wing.NeutralPoint);
   r.NeutralPointPercent = ToDouble((Ext(r.TotalNeutralPoint) - r.Wing.NeutralPoint) / r.Wing.Mac * 100.0L + 25.0L);
-  r.CgSmallMargin = ToDouble(Ext(r.TotalNeutralPoint) - Ext(r.Wing.Mac) * r.SmallMargin * 0.01L);
-  r.CgLargeMargin = ToDouble(Ext(r.TotalNeutralPoint) - Ext(r.Wing.Mac) * r.LargeMargin * 0.01L);
+  r.CgSmallMargin = CgAtMargin(r.TotalNeutralPoint, r.Wing.Mac, r.SmallMargin);
+  r.CgLargeMargin = CgAtMargin(r.TotalNeutralPoint, r.Wing.Mac, r.LargeMargin);
+}
+
+double CgAtMargin(double neutralPoint, double mac, double margin) {
+  return ToDouble(Ext(neutralPoint) - Ext(mac) * margin * 0.01L);
 }
 
 void CalcStability(TModelData& model, TStabilityData& results) {

@@ -36,4 +36,10 @@ void CalcTailAndTotals(TModelData& model, TStabilityData& results);
 // CalcWing, then CalcTailAndTotals.
 void CalcStability(TModelData& model, TStabilityData& results);
 
+// The centre of gravity that lies `margin` % of `mac` ahead of
+// `neutralPoint` (positions in mm behind the wing root's leading edge), as
+// the recommended range's two ends are placed. Throws ArithmeticFailure
+// where the arithmetic fails.
+double CgAtMargin(double neutralPoint, double mac, double margin);
+
 }  // namespace calc

@@ -1,6 +1,7 @@
 #include "present/balance_rows.h"
 
 #include <array>
+#include <stdexcept>
 
 #include "present/figure.h"
 
@@ -76,9 +77,23 @@ const std::array<BalanceRow, 6> kRows = {{
      }},
 }};
 
+auto RowText(std::string_view name) {
+  for (const BalanceRow& row : kRows)
+    if (row.name == name) return row.text;
+  throw std::logic_error("no balance row " + std::string(name));
+}
+
+const std::array<BalanceRow, 2> kLatticeRows = {{
+    {"Bal_VlmMargin", {"Stabilit\u00e4tsma\u00df in % (Wirbelgitter):", "static margin by % (vortex lattice):"},
+     RowText("Bal_Margin")},
+    {"Bal_VlmVerdict", {"Urteil (Wirbelgitter):", "verdict (vortex lattice):"}, RowText("Bal_Verdict")},
+}};
+
 }  // namespace
 
 std::span<const BalanceRow> BalanceRows() { return kRows; }
+
+std::span<const BalanceRow> LatticeBalanceRows() { return kLatticeRows; }
 
 std::string_view VerdictText(BalanceVerdict verdict, Language language) {
   return In(kVerdicts[static_cast<std::size_t>(verdict)], language);

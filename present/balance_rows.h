@@ -22,6 +22,12 @@ struct BalanceRow {
 
 std::span<const BalanceRow> BalanceRows();
 
+// The rows the balance window adds when the vortex lattice's neutral point
+// differs from the rule's: the static margin and the verdict of
+// calc::CalcBalanceAgainst that point, captioned as the lattice's and shown
+// as the rule's rows of the same kind. cgcalc-cli prints none of them.
+std::span<const BalanceRow> LatticeBalanceRows();
+
 // The verdict as a word ("unstable", "tail-heavy", "in range", "nose-heavy").
 std::string_view VerdictText(calc::BalanceVerdict verdict, Language language);
 

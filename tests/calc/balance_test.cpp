@@ -87,6 +87,28 @@ TEST_P(Balance, MarginVerdictAndBallast) {
   }
 }
 
+// Judged against a neutral point d mm further aft, inputs d mm further aft
+// give the same margin, verdict and ballast: the range moves with the point.
+TEST_P(Balance, AgainstAMovedNeutralPointAsWithMovedInputs) {
+  const BalanceRow& row = GetParam();
+  constexpr double kShift = 37.5;
+  calc::TBalanceInput moved = row.input;
+  if (moved.Cg) *moved.Cg += kShift;
+  if (moved.Supports) {
+    moved.Supports->Xa += kShift;
+    moved.Supports->Xb += kShift;
+  }
+  if (moved.BallastStation) *moved.BallastStation += kShift;
+  const calc::TBalanceData balance =
+      calc::CalcBalanceAgainst(moved, row.model(), row.model().TotalNeutralPoint + kShift);
+  EXPECT_NEAR(balance.StaticMargin, row.staticMargin, 1e-6);
+  EXPECT_EQ(balance.Verdict, row.verdict);
+  EXPECT_EQ(balance.Advice, row.advice);
+  if (row.advice == BalanceAdvice::Ballast) {
+    EXPECT_NEAR(balance.Ballast, row.ballast, 1e-6);
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(WorkedByHand, Balance, ::testing::ValuesIn(kRows),
                          [](const ::testing::TestParamInfo<BalanceRow>& info) {
                            std::string name = info.param.name;

@@ -38,7 +38,11 @@ QRect Listed(const char* name) {
 
 class LayoutTest : public WindowTest {
  protected:
-  void SetUp() override { ShowWindows(); }
+  // The listings show the vortex lattice's opinion of the start-up model.
+  void SetUp() override {
+    ShowWindows();
+    ASSERT_TRUE(WaitForSecondOpinion());
+  }
 
   QScrollArea& ScrollBox() { return ChildOf<QScrollArea>(Main(), QStringLiteral("ScrollBox")); }
 };

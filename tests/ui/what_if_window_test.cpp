@@ -108,6 +108,14 @@ class WhatIfWindowTest : public ::testing::Test {
     QTest::keyClicks(&field, QString::fromUtf8(text));
   }
 
+  // The plot once the vortex lattice's curve is complete too: the axes
+  // follow it.
+  ui::WhatIfPlotView& CompletePlot() {
+    ui::WhatIfPlotView& view = Plot();
+    EXPECT_TRUE(QTest::qWaitFor([&view] { return view.LatticeComplete(); }, 60000));
+    return view;
+  }
+
   // x -> y of every point of a curve, over all of its pieces.
   std::map<double, double> CurvePoints(std::size_t curve) {
     std::map<double, double> points;
@@ -206,7 +214,8 @@ TEST_F(WhatIfWindowTest, LegendNamesEachCurveOnce) {
   Type("WhatIf_From", "-100");
   Type("WhatIf_To", "100");
   ASSERT_GT(Plot().Pieces(0).size(), 1u);
-  const QStringList curvesAndCurrent = {"neutral point", "rearmost CG", "foremost CG", "current value"};
+  const QStringList curvesAndCurrent = {"neutral point", "rearmost CG", "foremost CG", "vortex lattice NP",
+                                        "current value"};
   EXPECT_EQ(Plot().LegendEntries(), curvesAndCurrent);
   window->SetMeasuredCg(90.0);
   EXPECT_EQ(Plot().LegendEntries(), curvesAndCurrent + QStringList{"measured CG"});
@@ -278,14 +287,14 @@ TEST_F(WhatIfWindowTest, MeasuredCgIsAHorizontalLine) {
 // gets the same ticks whatever was shown before.
 TEST_F(WhatIfWindowTest, TicksDependOnThePlotAlone) {
   window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
-  const present::PlotAxis first = Plot().YAxis();
+  const present::PlotAxis first = CompletePlot().YAxis();
   Choose("Rh");
   window->SetMeasuredCg(-400.0);
   window->SetMeasuredCg(std::nullopt);
   Choose("B");
-  EXPECT_EQ(Plot().YAxis().Low, first.Low);
-  EXPECT_EQ(Plot().YAxis().High, first.High);
-  EXPECT_EQ(Plot().YAxis().Step, first.Step);
+  EXPECT_EQ(CompletePlot().YAxis().Low, first.Low);
+  EXPECT_EQ(CompletePlot().YAxis().High, first.High);
+  EXPECT_EQ(CompletePlot().YAxis().Step, first.Step);
 }
 
 // Hovering over a curve, up to six pixels above or below it, shows the

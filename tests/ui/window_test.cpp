@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "expected_labels.h"
+#include "ui/platform/appearance.h"
 
 namespace ui_test {
 
@@ -50,6 +51,12 @@ QLineEdit& WindowTest::Field(const QString& code) {
 }
 
 QLabel& WindowTest::NamedLabel(const QString& name) { return ChildOf<QLabel>(Main(), name); }
+
+bool WindowTest::WaitForSecondOpinion() {
+  return QTest::qWaitFor([this] {
+    return !SecondOpinion().text().isEmpty() && ui::TextColour(SecondOpinion()) == ui::kBlack;
+  });
+}
 
 ValueTexts WindowTest::Values() {
   ValueTexts texts;

@@ -85,6 +85,13 @@ class WindowTest : public ::testing::Test {
   // The About window's "O.K." button.
   QPushButton& OkButton() { return ChildOf<QPushButton>(About(), QStringLiteral("Button1")); }
 
+  // The vortex lattice's summary and warnings under the client area.
+  QLabel& SecondOpinion() { return NamedLabel(QStringLiteral("Lab_Vlm")); }
+  QLabel& SecondOpinionWarnings() { return NamedLabel(QStringLiteral("Lab_VlmWarning")); }
+  // Waits until the summary shows an opinion as current (black); false when
+  // none comes within seconds.
+  bool WaitForSecondOpinion();
+
   ValueTexts Values();
   // Replaces a field's text as the program would (one change notification).
   void SetField(const QString& code, const QString& text) { Field(code).setText(text); }

@@ -17,6 +17,8 @@
 #include "ui/pictures/diagram_image.h"
 #include "ui/pictures/icons.h"
 #include "ui/platform/appearance.h"
+#include "ui/main_window/lattice_solver.h"
+#include "ui/main_window/second_opinion_line.h"
 #include "ui/tools/tool_windows.h"
 
 namespace ui {
@@ -40,16 +42,20 @@ MainWindow::MainWindow(HandlerBoundary& boundary, std::chrono::milliseconds fail
   buildResultTable();
   buildFields();
   buildToolBar();
+  buildStatusLine();
   arrangeTabOrder();
   toolWindows_ = new ToolWindows(this);
+  latticeSolver_ = new LatticeSolver(this);
   connectHandlers();
   watchKeys();
   // The default texts count as saved: a new model that was never changed
   // has nothing to lose.
   markSaved();
-  // The client area below the menu bar is exactly as large as the contents.
+  // The client area between the menu bar and the status line is exactly as
+  // large as the contents.
   move(129, 100);
-  resize(client_->minimumWidth(), menuBar_->sizeHint().height() + client_->minimumHeight());
+  resize(client_->minimumWidth(),
+         menuBar_->sizeHint().height() + client_->minimumHeight() + secondOpinionLine_->sizeHint().height());
 }
 
 MainWindow::~MainWindow() = default;
@@ -75,6 +81,8 @@ void MainWindow::connectHandlers() {
   connect(balanceAction_, &QAction::triggered, this, &MainWindow::openBalanceCheck);
   connect(whatIfAction_, &QAction::triggered, this, &MainWindow::openWhatIf);
   connect(toolWindows_, &ToolWindows::measuredCgChanged, this, &MainWindow::redrawMeasuredCg);
+  connect(latticeSolver_, &LatticeSolver::solved, this,
+          [this](const LatticeSolver::Opinion& opinion) { showSecondOpinion(opinion.comparison, opinion.rule); });
 }
 
 void MainWindow::openBalanceCheck() { toolWindows_->OpenBalanceCheck(); }
@@ -91,6 +99,12 @@ void MainWindow::redrawMeasuredCg() {
   } catch (const calc::ArithmeticFailure&) {
   }
   diagramImage_->update();
+}
+
+void MainWindow::showSecondOpinion(const std::optional<aero::Comparison>& comparison,
+                                   const calc::TStabilityData& rule) {
+  secondOpinionLine_->ShowCurrent(comparison);
+  toolWindows_->SetSecondOpinion(comparison, rule);
 }
 
 void MainWindow::start() {
@@ -125,6 +139,10 @@ void MainWindow::recalculate() {
   } catch (...) {
     showStaleValues();
     toolWindows_->Invalidate();
+    // The fields describe no model: no solution still running may pass for
+    // theirs.
+    latticeSolver_->Cancel();
+    secondOpinionLine_->ShowOutdated();
     throw;
   }
 }
@@ -145,6 +163,8 @@ void MainWindow::computeAndShow() {
   drawDiagram();
   applyAspectRatioRule();
   toolWindows_->Follow(texts, model_, results_);
+  latticeSolver_->Solve(model_, results_);
+  secondOpinionLine_->ShowPending();
 }
 
 void MainWindow::showStaleValues() {

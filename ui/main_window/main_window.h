@@ -12,6 +12,7 @@
 #include <QRgb>
 #include <QString>
 
+#include "aero/comparison.h"
 #include "calc/model.h"
 #include "calc/stability.h"
 #include "present/language.h"
@@ -33,13 +34,17 @@ class QToolButton;
 
 namespace ui {
 
+class LatticeSolver;
+class SecondOpinionLine;
 class ToolWindows;
 
 class DiagramImage;
 
 // The main window Form1: the dimension picture with the fifteen input fields
 // over it, the result table, the file-name and warning lines, the planform
-// diagram, the toolbar and the menu. It owns the model, the results and the
+// diagram, the toolbar and the menu; under them the vortex lattice's second
+// opinion on the neutral point, solved off the interface thread after every
+// recalculation that completed. It owns the model, the results and the
 // window-level state for the life of the program, and delegates every
 // computation to the calc, present and diagram libraries.
 //
@@ -160,6 +165,9 @@ class MainWindow : public QMainWindow {
   void openWhatIf();
   // A new measured centre of gravity: the diagram's third mark moves.
   void redrawMeasuredCg();
+  // The lattice has solved the newest model: the status line and the
+  // balance check show its opinion as current.
+  void showSecondOpinion(const std::optional<aero::Comparison>& comparison, const calc::TStabilityData& rule);
 
  private:
   // A result label with the table cell it shows and its colour while no
@@ -183,6 +191,7 @@ class MainWindow : public QMainWindow {
   void buildResultTable();
   void buildFields();
   void buildToolBar();
+  void buildStatusLine();
   void arrangeTabOrder();
   void connectHandlers();
   // A caption at (left, top) that takes the width of its text.
@@ -213,7 +222,7 @@ class MainWindow : public QMainWindow {
   // switches the title, the units line, the column heads and the row
   // captions, sets the warning language and, while the stored wing aspect
   // ratio is not at least 5, rewrites the warning line. Nothing is
-  // recalculated.
+  // recalculated. The second opinion's lines follow.
   void switchLanguage(present::Language language);
   void showTitle(present::Language language);
 
@@ -285,6 +294,8 @@ class MainWindow : public QMainWindow {
   QAction* balanceAction_ = nullptr;                            // Balance1
   QAction* whatIfAction_ = nullptr;                             // WhatIf1
   ToolWindows* toolWindows_ = nullptr;                          // owned as a child object
+  SecondOpinionLine* secondOpinionLine_ = nullptr;              // StatusBar1, under the client area
+  LatticeSolver* latticeSolver_ = nullptr;                      // owned as a child object
 };
 
 }  // namespace ui

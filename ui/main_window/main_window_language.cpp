@@ -2,6 +2,7 @@
 #include <QLabel>
 
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/second_opinion_line.h"
 #include "ui/tools/tool_windows.h"
 #include "ui/platform/appearance.h"
 
@@ -15,6 +16,7 @@ void MainWindow::switchLanguage(present::Language language) {
   }
   language_ = language;
   toolWindows_->SetLanguage(language);
+  secondOpinionLine_->SetLanguage(language);
   // Only the text: the warning's colours belong to the recalculation, and
   // without a warning the line stays as the recalculation emptied it.
   if (present::AspectRatioWarning(results_)) {

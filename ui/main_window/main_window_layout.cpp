@@ -15,6 +15,7 @@
 
 #include "diagram/planform.h"
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/second_opinion_line.h"
 #include "ui/main_window/tool_bar.h"
 #include "ui/pictures/diagram_image.h"
 #include "ui/pictures/dimension_sketch.h"
@@ -210,6 +211,11 @@ void MainWindow::buildToolBar() {
     button->setFocusPolicy(Qt::TabFocus);
     languageButtons_[static_cast<std::size_t>(entry.language)] = button;
   }
+}
+
+void MainWindow::buildStatusLine() {
+  secondOpinionLine_ = new SecondOpinionLine(this);
+  setStatusBar(secondOpinionLine_);
 }
 
 void MainWindow::buildMenu() {

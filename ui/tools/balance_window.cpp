@@ -92,17 +92,22 @@ void BalanceWindow::buildControls() {
   grid->addWidget(positionsNote_, row++, 0, 1, 2);
   grid->setRowMinimumHeight(row++, kLineHeight);
 
-  for (const present::BalanceRow& output : present::BalanceRows()) {
-    auto* caption = new QLabel(this);
-    auto* value = new QLabel(this);
-    value->setObjectName(Text(output.name));
-    value->setTextFormat(Qt::PlainText);
-    grid->addWidget(caption, row, 0);
-    grid->addWidget(value, row, 1);
-    outputCaptions_.push_back(caption);
-    outputValues_.push_back(value);
-    ++row;
-  }
+  const auto addOutputs = [&](std::span<const present::BalanceRow> rows, std::vector<QLabel*>& captions,
+                              std::vector<QLabel*>& values) {
+    for (const present::BalanceRow& output : rows) {
+      auto* caption = new QLabel(this);
+      auto* value = new QLabel(this);
+      value->setObjectName(Text(output.name));
+      value->setTextFormat(Qt::PlainText);
+      grid->addWidget(caption, row, 0);
+      grid->addWidget(value, row, 1);
+      captions.push_back(caption);
+      values.push_back(value);
+      ++row;
+    }
+  };
+  addOutputs(present::BalanceRows(), outputCaptions_, outputValues_);
+  addOutputs(present::LatticeBalanceRows(), latticeCaptions_, latticeValues_);
   errorLine_ = new QLabel(this);
   errorLine_->setObjectName(QStringLiteral("Bal_Error"));
   errorLine_->setTextFormat(Qt::PlainText);
@@ -166,6 +171,15 @@ void BalanceWindow::modeChosen() {
 void BalanceWindow::SetResults(const calc::TStabilityData& results) {
   results_ = results;
   modelValid_ = true;
+  latticeCurrent_ = false;
+  recompute();
+}
+
+void BalanceWindow::SetSecondOpinion(const std::optional<aero::Comparison>& comparison,
+                                     const calc::TStabilityData& rule) {
+  lattice_ = comparison;
+  latticeRule_ = rule;
+  latticeCurrent_ = true;
   recompute();
 }
 
@@ -191,16 +205,21 @@ void BalanceWindow::updateTexts() {
   for (std::size_t i = 0; i < kBalanceInputCount; ++i) inputCaptions_[i]->setText(Text(In(kBalanceInputFields[i].caption, language_)));
   const std::span<const present::BalanceRow> rows = present::BalanceRows();
   for (std::size_t i = 0; i < rows.size(); ++i) outputCaptions_[i]->setText(Text(In(rows[i].caption, language_)));
+  const std::span<const present::BalanceRow> latticeRows = present::LatticeBalanceRows();
+  for (std::size_t i = 0; i < latticeRows.size(); ++i)
+    latticeCaptions_[i]->setText(Text(In(latticeRows[i].caption, language_)));
 }
 
 // The one place that computes: every failure ends here, shown in the error
 // line with the outputs left empty.
 void BalanceWindow::recompute() {
+  std::optional<calc::TBalanceInput> input;
   std::optional<calc::TBalanceData> balance;
   QString error;
   if (results_) {
     try {
-      balance = calc::CalcBalance(ReadBalanceTexts(texts_), *results_);
+      input = ReadBalanceTexts(texts_);
+      balance = calc::CalcBalance(*input, *results_);
     } catch (const NotANumberError& notANumber) {
       error = Text(In(kBalanceInputFields[notANumber.Field()].caption, language_)) + QLatin1Char(' ') +
               Text(In(kCaptions.notANumber, language_));
@@ -219,11 +238,34 @@ void BalanceWindow::recompute() {
                                         : QString());
   }
   errorLine_->setText(stale ? Text(In(kCaptions.noModel, language_)) : error);
+  showLatticeRows(balance ? input : std::nullopt, stale);
 
   const std::optional<double> measuredCg = balance ? std::optional(balance->Cg) : std::nullopt;
   if (SameMeasuredCg(measuredCg, measuredCg_)) return;
   measuredCg_ = measuredCg;
   emit measuredCgChanged();
+}
+
+// Only where the two neutral points differ: elsewhere the rule's rows say it.
+void BalanceWindow::showLatticeRows(const std::optional<calc::TBalanceInput>& input, bool stale) {
+  const bool shown = lattice_ && (lattice_->Disagrees || lattice_->TailNotBehind);
+  std::optional<calc::TBalanceData> balance;
+  if (shown && input && !stale) {
+    // The inputs passed the rule's check; only the arithmetic can fail.
+    try {
+      balance = calc::CalcBalanceAgainst(*input, latticeRule_, lattice_->Vlm.NeutralPoint);
+    } catch (const calc::ArithmeticFailure&) {
+    }
+  }
+  const std::span<const present::BalanceRow> rows = present::LatticeBalanceRows();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    latticeCaptions_[i]->setVisible(shown);
+    latticeValues_[i]->setVisible(shown);
+    latticeValues_[i]->setText(stale     ? kNoFigure
+                               : balance ? Text(rows[i].text(*balance, language_))
+                                         : QString());
+    SetTextColour(*latticeValues_[i], latticeCurrent_ && !stale ? kBlack : kGrey);
+  }
 }
 
 }  // namespace ui

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "aero/comparison.h"
 #include "calc/balance.h"
 #include "calc/stability.h"
 #include "present/language.h"
@@ -41,6 +42,13 @@ namespace ui {
 // Every keystroke in an input and every SetResults computes anew; no failure
 // leaves the window. Before the first SetResults everything is empty.
 //
+// When the vortex lattice's neutral point differs from the rule's (the two
+// disagree, or the tailplane does not lie behind the wing), two more rows
+// follow, one per present::LatticeBalanceRows() row ("Bal_VlmMargin",
+// "Bal_VlmVerdict"): the margin and verdict against the lattice's neutral
+// point (calc::CalcBalanceAgainst). They are grey while the lattice's
+// opinion belongs to an earlier model, and hidden otherwise.
+//
 // The inputs and the choice are kept in the QSettings given (group
 // "BalanceCheck"), so that they are there again in the next run: written
 // kRememberDelay after the last keystroke, when the window closes and when
@@ -56,8 +64,13 @@ class BalanceWindow : public QWidget {
   ~BalanceWindow() override;
 
   // The aircraft's results after a successful recalculation; the figures
-  // rest on them again.
+  // rest on them again. The lattice's opinion is of an earlier model now.
   void SetResults(const calc::TStabilityData& results);
+
+  // The vortex lattice's opinion of the model of the last SetResults
+  // (nothing: it had nothing to solve), and the rule's results it was
+  // compared with.
+  void SetSecondOpinion(const std::optional<aero::Comparison>& comparison, const calc::TStabilityData& rule);
 
   // The main window's last recalculation failed: its fields describe no
   // model, so every figure shows a dash and the error line says why, until
@@ -91,12 +104,17 @@ class BalanceWindow : public QWidget {
   void rememberInputs();
   void closeEvent(QCloseEvent* event) override;
   void recompute();
+  // The lattice's rows for `input` (nothing: the rule's figures failed).
+  void showLatticeRows(const std::optional<calc::TBalanceInput>& input, bool stale);
 
   QSettings& settings_;
   present::Language language_ = present::Language::English;
   std::optional<calc::TStabilityData> results_;
   bool modelValid_ = true;
   std::optional<double> measuredCg_;
+  std::optional<aero::Comparison> lattice_;
+  calc::TStabilityData latticeRule_;
+  bool latticeCurrent_ = false;  // lattice_ belongs to the model of results_
   BalanceTexts texts_;  // what the inputs show
   QRadioButton* cgMode_;
   QRadioButton* supportsMode_;
@@ -105,6 +123,8 @@ class BalanceWindow : public QWidget {
   std::array<QLabel*, kBalanceInputCount> inputCaptions_{};
   std::vector<QLabel*> outputCaptions_;
   std::vector<QLabel*> outputValues_;
+  std::vector<QLabel*> latticeCaptions_;  // by present::LatticeBalanceRows()
+  std::vector<QLabel*> latticeValues_;
   QLabel* errorLine_;
   QTimer* rememberTimer_;  // runs while typed inputs are not yet in the settings
 };

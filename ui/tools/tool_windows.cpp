@@ -40,6 +40,7 @@ void ToolWindows::OpenBalanceCheck() {
     balance_ = new BalanceWindow(settings_, parent_);
     balance_->SetLanguage(language_);
     if (results_) balance_->SetResults(*results_);
+    if (opinion_) balance_->SetSecondOpinion(*opinion_, opinionRule_);
     if (!modelValid_) balance_->Invalidate();
     connect(balance_, &BalanceWindow::measuredCgChanged, this, &ToolWindows::measuredCgMoved);
     connect(balance_, &BalanceWindow::closed, this, [this] {
@@ -78,9 +79,12 @@ void ToolWindows::Follow(const calc::FieldTexts& texts, const calc::TModelData& 
   state_ = calc::LoadedState{texts, model};
   results_ = results;
   modelValid_ = true;
+  opinion_.reset();
   if (balance_ != nullptr) balance_->SetResults(results);  // announces its own changes
   else if (!SameMeasuredCg(before, MeasuredCg())) measuredCgMoved();
-  if (whatIf_ != nullptr && !whatIfHandOverQueued_) {
+  if (whatIf_ == nullptr) return;
+  whatIf_->StopLattice();
+  if (!whatIfHandOverQueued_) {
     whatIfHandOverQueued_ = true;
     QMetaObject::invokeMethod(this, &ToolWindows::handModelToWhatIf, Qt::QueuedConnection);
   }
@@ -95,7 +99,17 @@ void ToolWindows::handModelToWhatIf() {
 void ToolWindows::Invalidate() {
   modelValid_ = false;
   if (balance_ != nullptr) balance_->Invalidate();
-  if (whatIf_ != nullptr) whatIf_->ShowOutdated();
+  if (whatIf_ != nullptr) {
+    whatIf_->StopLattice();
+    whatIf_->ShowOutdated();
+  }
+}
+
+void ToolWindows::SetSecondOpinion(const std::optional<aero::Comparison>& comparison,
+                                   const calc::TStabilityData& rule) {
+  opinion_ = comparison;
+  opinionRule_ = rule;
+  if (balance_ != nullptr) balance_->SetSecondOpinion(comparison, rule);
 }
 
 void ToolWindows::SetLanguage(present::Language language) {

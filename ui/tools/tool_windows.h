@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "aero/comparison.h"
 #include "calc/fields.h"
 #include "calc/model.h"
 #include "calc/stability.h"
@@ -41,6 +42,10 @@ class ToolWindows : public QObject {
   // plot's) must not pass for current ones. Follow makes them valid again.
   void Invalidate();
   void SetLanguage(present::Language language);
+  // The vortex lattice's opinion of the model of the last Follow (nothing:
+  // it had nothing to solve), with the rule's results it was compared with.
+  // The next Follow makes it an earlier model's.
+  void SetSecondOpinion(const std::optional<aero::Comparison>& comparison, const calc::TStabilityData& rule);
 
   // The balance check's centre of gravity; the diagram shows it as a third
   // mark. Before the window is built it comes from the inputs remembered
@@ -66,6 +71,9 @@ class ToolWindows : public QObject {
   std::optional<calc::LoadedState> state_;
   std::optional<calc::TStabilityData> results_;
   bool modelValid_ = true;
+  // The last opinion, for a balance check built later, while it is current.
+  std::optional<std::optional<aero::Comparison>> opinion_;
+  calc::TStabilityData opinionRule_;
   bool whatIfHandOverQueued_ = false;
   // The balance check's inputs at start, read once: before its window is
   // built they give the mark at every keystroke.

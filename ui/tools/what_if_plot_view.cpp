@@ -36,6 +36,9 @@ constexpr std::array<Curve, WhatIfPlotView::kCurveCount> kCurves = {{
     {"Lab_Rsp2", {"Schwerpunkt vorn", "foremost CG"}, kGreen},
 }};
 
+// The vortex lattice's curve beside the rule's.
+constexpr Curve kLatticeCurve = {"", {"NP Wirbelgitter", "vortex lattice NP"}, kTeal};
+
 struct PlotCaptions {
   Caption yAxis;
   Caption currentValue;
@@ -55,6 +58,7 @@ constexpr PlotCaptions kPlotCaptions = {
 
 constexpr int kFrameMilliseconds = 16;
 constexpr double kMargin = 8;  // pixels around the plot and between its parts
+constexpr double kLegendStroke = 24;  // pixels of a legend entry's line
 
 const present::ResultCell& CellOf(const Curve& curve) { return *present::FindCell(curve.cell); }
 
@@ -121,8 +125,39 @@ void WhatIfPlotView::Show(present::WhatIfPlot plot, int field, const Marks& mark
         piece.append({plot_.Points[i].X, CurveValue(kCurves[curve], *plot_.Points[i].Results)});
     }
   }
+  lattice_.assign(plot_.Points.size(), std::nullopt);
+  latticeSolved_ = 0;
+  latticePieces_.clear();
   updateAxes();
   requestFrame();
+}
+
+void WhatIfPlotView::AddLatticePoints(const std::vector<LatticeSweep::Point>& points) {
+  constexpr double kNoAnswer = std::numeric_limits<double>::quiet_NaN();
+  for (const LatticeSweep::Point& point : points) {
+    if (point.index >= lattice_.size() || lattice_[point.index]) continue;
+    lattice_[point.index] = point.neutralPoint.value_or(kNoAnswer);
+    ++latticeSolved_;
+  }
+  updateLatticePieces();
+  updateAxes();
+  requestFrame();
+}
+
+// Points not solved yet are left out; one without an answer breaks the curve.
+void WhatIfPlotView::updateLatticePieces() {
+  latticePieces_.clear();
+  bool broken = true;
+  for (std::size_t i = 0; i < lattice_.size(); ++i) {
+    if (!lattice_[i]) continue;
+    if (!std::isfinite(*lattice_[i])) {
+      broken = true;
+      continue;
+    }
+    if (broken) latticePieces_.emplace_back();
+    broken = false;
+    latticePieces_.back().append({plot_.Points[i].X, *lattice_[i]});
+  }
 }
 
 void WhatIfPlotView::SetMarks(const Marks& marks) {
@@ -175,12 +210,15 @@ void WhatIfPlotView::updateAxes() {
     xLow = std::min(xLow, point.X);
     xHigh = std::max(xHigh, point.X);
   }
-  for (const std::vector<QPolygonF>& pieces : pieces_)
+  const auto takeIn = [&](const std::vector<QPolygonF>& pieces) {
     for (const QPolygonF& piece : pieces)
       for (const QPointF& point : piece) {
         yLow = std::min(yLow, point.y());
         yHigh = std::max(yHigh, point.y());
       }
+  };
+  for (const std::vector<QPolygonF>& pieces : pieces_) takeIn(pieces);
+  takeIn(latticePieces_);
   if (marks_.measuredCg && std::isfinite(*marks_.measuredCg)) {
     yLow = std::min(yLow, *marks_.measuredCg);
     yHigh = std::max(yHigh, *marks_.measuredCg);
@@ -192,6 +230,7 @@ void WhatIfPlotView::updateAxes() {
 QStringList WhatIfPlotView::LegendEntries() const {
   QStringList entries;
   for (const Curve& curve : kCurves) entries << Text(In(curve.name, language_));
+  entries << Text(In(kLatticeCurve.name, language_));
   if (marks_.currentValue) entries << Text(In(kPlotCaptions.currentValue, language_));
   if (marks_.measuredCg) entries << Text(In(kPlotCaptions.measuredCg, language_));
   return entries;
@@ -201,6 +240,22 @@ QString WhatIfPlotView::Note() const {
   if (updating_) return Text(In(kPlotCaptions.updating, language_));
   if (outdated_) return Text(In(kPlotCaptions.outdated, language_));
   return {};
+}
+
+// Entries side by side as long as they fit the widget's width, then on the
+// next row: a narrow window or the longer German names take two.
+std::vector<WhatIfPlotView::LegendRow> WhatIfPlotView::legendRows() const {
+  const QFontMetricsF metrics(font());
+  const QStringList entries = LegendEntries();
+  std::vector<LegendRow> rows = {{}};
+  for (qsizetype i = 0; i < entries.size(); ++i) {
+    const double width = kLegendStroke + kMargin / 2 + metrics.horizontalAdvance(entries[i]) + 2 * kMargin;
+    if (rows.back().end > rows.back().first && rows.back().width + width > this->width() - 2 * kMargin)
+      rows.push_back({i, i, 0});
+    rows.back().end = i + 1;
+    rows.back().width += width;
+  }
+  return rows;
 }
 
 // Room on the left for the tick labels and the vertical title, below for
@@ -213,7 +268,8 @@ QRectF WhatIfPlotView::plotArea() const {
   const double line = metrics.height();
   const double left = kMargin + line + kMargin + tickWidth + kMargin / 2;
   const double top = kMargin + line + kMargin / 2;
-  const double bottom = kMargin / 2 + line + kMargin / 2 + line + kMargin + line + kMargin;
+  const double legend = static_cast<double>(legendRows().size()) * line;
+  const double bottom = kMargin / 2 + line + kMargin / 2 + line + kMargin + legend + kMargin;
   return QRectF(left, top, std::max(1.0, width() - left - 2 * kMargin), std::max(1.0, height() - top - bottom));
 }
 
@@ -247,18 +303,24 @@ void WhatIfPlotView::paintAxes(QPainter& painter, const QRectF& area) const {
   const QFontMetricsF metrics(font());
   painter.setPen(QColor(0xe0, 0xe0, 0xe0));
   const std::vector<double> xTicks = present::AxisTicks(xAxis_), yTicks = present::AxisTicks(yAxis_);
-  for (const double x : xTicks) painter.drawLine(QLineF(PixelOf({x, 0}).x(), area.top(), PixelOf({x, 0}).x(), area.bottom()));
-  for (const double y : yTicks) painter.drawLine(QLineF(area.left(), PixelOf({0, y}).y(), area.right(), PixelOf({0, y}).y()));
+  for (const double x : xTicks) {
+    const double pixel = pixelIn(area, {x, 0}).x();
+    painter.drawLine(QLineF(pixel, area.top(), pixel, area.bottom()));
+  }
+  for (const double y : yTicks) {
+    const double pixel = pixelIn(area, {0, y}).y();
+    painter.drawLine(QLineF(area.left(), pixel, area.right(), pixel));
+  }
   painter.setPen(Qt::black);
   painter.drawRect(area);
   const double line = metrics.height();
   for (const double x : xTicks) {
     const QString text = TickText(x, xAxis_);
-    const double middle = PixelOf({x, 0}).x();
+    const double middle = pixelIn(area, {x, 0}).x();
     painter.drawText(QRectF(middle - 100, area.bottom() + kMargin / 2, 200, line), Qt::AlignHCenter, text);
   }
   for (const double y : yTicks) {
-    const double middle = PixelOf({0, y}).y();
+    const double middle = pixelIn(area, {0, y}).y();
     painter.drawText(QRectF(0, middle - line / 2, area.left() - kMargin / 2, line), Qt::AlignRight, TickText(y, yAxis_));
   }
   painter.drawText(QRectF(area.left(), area.bottom() + kMargin / 2 + line + kMargin / 2, area.width(), line),
@@ -275,52 +337,56 @@ void WhatIfPlotView::paintCurvesAndMarks(QPainter& painter, const QRectF& area) 
   painter.save();
   painter.setClipRect(area);
   painter.setRenderHint(QPainter::Antialiasing);
-  for (std::size_t curve = 0; curve < kCurveCount; ++curve) {
+  const auto paintCurve = [&](const Curve& curve, const std::vector<QPolygonF>& pieces) {
     // A cosmetic pen one pixel wide takes Qt's fast antialiased stroker; a
     // wider one strokes the 1000-point outline anew on every repaint.
-    QPen pen{QColor(outdated_ ? kGrey : kCurves[curve].colour), 1};
+    QPen pen{QColor(outdated_ ? kGrey : curve.colour), 1};
     pen.setCosmetic(true);
     painter.setPen(pen);
-    for (const QPolygonF& piece : pieces_[curve]) {
+    for (const QPolygonF& piece : pieces) {
       QPolygonF pixels(piece.size());
       std::transform(piece.begin(), piece.end(), pixels.begin(), [&](QPointF value) { return pixelIn(area, value); });
       painter.drawPolyline(pixels);
     }
-  }
+  };
+  for (std::size_t curve = 0; curve < kCurveCount; ++curve) paintCurve(kCurves[curve], pieces_[curve]);
+  paintCurve(kLatticeCurve, latticePieces_);
   if (marks_.currentValue && std::isfinite(*marks_.currentValue)) {
     painter.setPen(CurrentValuePen());
-    const double x = PixelOf({*marks_.currentValue, 0}).x();
+    const double x = pixelIn(area, {*marks_.currentValue, 0}).x();
     painter.drawLine(QLineF(x, area.top(), x, area.bottom()));
   }
   if (marks_.measuredCg && std::isfinite(*marks_.measuredCg)) {
     painter.setPen(MeasuredCgPen());
-    const double y = PixelOf({0, *marks_.measuredCg}).y();
+    const double y = pixelIn(area, {0, *marks_.measuredCg}).y();
     painter.drawLine(QLineF(area.left(), y, area.right(), y));
   }
   painter.restore();
 }
 
-// One row under the axis title: a short stroke in each entry's pen, then
-// its name.
+// Rows under the axis title: a short stroke in each entry's pen, then its
+// name; each row centred under the plot as far as the widget allows.
 void WhatIfPlotView::paintLegend(QPainter& painter, const QRectF& area) const {
   const QFontMetricsF metrics(font());
   const QStringList entries = LegendEntries();
   std::vector<QPen> pens;
   for (const Curve& curve : kCurves) pens.emplace_back(QColor(outdated_ ? kGrey : curve.colour), 1);
+  pens.emplace_back(QColor(outdated_ ? kGrey : kLatticeCurve.colour), 1);
   if (marks_.currentValue) pens.push_back(CurrentValuePen());
   if (marks_.measuredCg) pens.push_back(MeasuredCgPen());
-  constexpr double kStroke = 24;
-  double total = 0;
-  for (const QString& entry : entries) total += kStroke + kMargin / 2 + metrics.horizontalAdvance(entry) + 2 * kMargin;
-  double x = area.center().x() - total / 2;
-  const double y = height() - kMargin - metrics.height();
-  for (qsizetype i = 0; i < entries.size(); ++i) {
-    painter.setPen(pens[static_cast<std::size_t>(i)]);
-    painter.drawLine(QLineF(x, y + metrics.height() / 2, x + kStroke, y + metrics.height() / 2));
-    x += kStroke + kMargin / 2;
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(x, y + metrics.ascent()), entries[i]);
-    x += metrics.horizontalAdvance(entries[i]) + 2 * kMargin;
+  const std::vector<LegendRow> rows = legendRows();
+  double y = height() - kMargin - static_cast<double>(rows.size()) * metrics.height();
+  for (const LegendRow& row : rows) {
+    double x = std::max(kMargin, std::min(area.center().x() - row.width / 2, width() - kMargin - row.width));
+    for (qsizetype i = row.first; i < row.end; ++i) {
+      painter.setPen(pens[static_cast<std::size_t>(i)]);
+      painter.drawLine(QLineF(x, y + metrics.height() / 2, x + kLegendStroke, y + metrics.height() / 2));
+      x += kLegendStroke + kMargin / 2;
+      painter.setPen(Qt::black);
+      painter.drawText(QPointF(x, y + metrics.ascent()), entries[i]);
+      x += metrics.horizontalAdvance(entries[i]) + 2 * kMargin;
+    }
+    y += metrics.height();
   }
 }
 
@@ -334,7 +400,7 @@ QString WhatIfPlotView::ToolTipAt(QPointF pixel) const {
   }
   if (!nearest) return {};
   for (const Curve& curve : kCurves) {
-    const double y = PixelOf({nearest->X, CurveValue(curve, *nearest->Results)}).y();
+    const double y = pixelIn(area, {nearest->X, CurveValue(curve, *nearest->Results)}).y();
     if (std::fabs(y - pixel.y()) <= kHoverPixels) return toolTipFor(*nearest);
   }
   return {};

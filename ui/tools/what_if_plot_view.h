@@ -12,6 +12,7 @@
 
 #include "present/language.h"
 #include "present/what_if_plot.h"
+#include "ui/tools/lattice_sweep.h"
 
 class QPainter;
 
@@ -24,7 +25,8 @@ QString FieldTitle(int field, present::Language language);
 
 // The what-if plot, drawn with QPainter: the total neutral point and the two
 // centre-of-gravity positions (mm behind the wing root's leading edge)
-// against one dimension, broken where points failed, with a dashed vertical
+// against one dimension, broken where points failed, the vortex lattice's
+// neutral point beside them as far as it has been solved, with a dashed vertical
 // line at the dimension's current value, a magenta horizontal one at the
 // measured centre of gravity, axes with ticks from the data alone and a
 // legend. Hovering within kHoverPixels of a curve shows the nearest point's
@@ -50,9 +52,18 @@ class WhatIfPlotView : public QWidget {
   };
 
   // Draws `plot`, field `field` varied (0..14), with `marks`; it is no
-  // longer updating.
+  // longer updating. The vortex lattice's curve starts afresh, empty.
   void Show(present::WhatIfPlot plot, int field, const Marks& marks);
   const present::WhatIfPlot& Plot() const { return plot_; }
+
+  // The vortex lattice's neutral point at points of the plot, as they are
+  // solved: its curve runs through the points solved so far and breaks at
+  // one without an answer.
+  void AddLatticePoints(const std::vector<LatticeSweep::Point>& points);
+  // Every point of the plot has the lattice's answer.
+  bool LatticeComplete() const { return latticeSolved_ == lattice_.size(); }
+  // The lattice's curve in plot units, one polygon per unbroken piece.
+  const std::vector<QPolygonF>& LatticePieces() const { return latticePieces_; }
 
   // Moves the marks, the plot staying as it is.
   void SetMarks(const Marks& marks);
@@ -96,9 +107,17 @@ class WhatIfPlotView : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
+  // The legend's entries [first, end) that stand on one row, and its width.
+  struct LegendRow {
+    qsizetype first = 0;
+    qsizetype end = 0;
+    double width = 0;
+  };
+  std::vector<LegendRow> legendRows() const;
   QRectF plotArea() const;
   QPointF pixelIn(const QRectF& area, QPointF value) const;
   void updateAxes();
+  void updateLatticePieces();
   void requestFrame();
   void frameDue();
   void paint(QPainter& painter) const;
@@ -114,6 +133,11 @@ class WhatIfPlotView : public QWidget {
   bool updating_ = false;
   bool outdated_ = false;
   std::array<std::vector<QPolygonF>, kCurveCount> pieces_;
+  // By plot point: nothing until solved, then the lattice's neutral point,
+  // NaN where it has none.
+  std::vector<std::optional<double>> lattice_;
+  std::size_t latticeSolved_ = 0;
+  std::vector<QPolygonF> latticePieces_;
   present::PlotAxis xAxis_;
   present::PlotAxis yAxis_;
   // Repaints wait for the next frame once one has been painted in this one.

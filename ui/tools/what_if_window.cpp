@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -17,6 +18,7 @@
 #include "calc/number_text.h"
 #include "ui/platform/appearance.h"
 #include "ui/platform/shortcut_keys.h"
+#include "ui/tools/lattice_sweep.h"
 #include "ui/tools/what_if_plot_view.h"
 
 namespace ui {
@@ -78,6 +80,10 @@ void WhatIfWindow::buildControls() {
   KeepCommandKeysFromTyping(*fromField_);
   KeepCommandKeysFromTyping(*toField_);
   plotView_ = new WhatIfPlotView(this);
+  latticeSweep_ = new LatticeSweep(this);
+  latticeDelay_ = new QTimer(this);
+  latticeDelay_->setSingleShot(true);
+  latticeDelay_->setInterval(kLatticeDelay);
   errorLine_ = new QLabel(this);
   errorLine_->setObjectName(QStringLiteral("WhatIf_Error"));
   errorLine_->setTextFormat(Qt::PlainText);
@@ -105,6 +111,11 @@ void WhatIfWindow::buildControls() {
   connect(fromField_, &QLineEdit::textChanged, this, &WhatIfWindow::refresh);
   connect(toField_, &QLineEdit::textChanged, this, &WhatIfWindow::refresh);
   connect(&computation_, &QFutureWatcher<Computed>::finished, this, &WhatIfWindow::computationFinished);
+  connect(latticeSweep_, &LatticeSweep::solved, plotView_, &WhatIfPlotView::AddLatticePoints);
+  // Every change of the inputs stops the timer: they are still the plot's.
+  connect(latticeDelay_, &QTimer::timeout, this, [this] {
+    if (state_) latticeSweep_->Start(*state_, fieldChoice_->currentIndex(), rangeText());
+  });
   connect(exportPngButton_, &QPushButton::clicked, this, [this] { exportChosen(false); });
   connect(exportSvgButton_, &QPushButton::clicked, this, [this] { exportChosen(true); });
 }
@@ -160,7 +171,14 @@ QString WhatIfWindow::SweepArgument() const {
          QString::fromStdString(rangeText());
 }
 
+void WhatIfWindow::StopLattice() {
+  latticeDelay_->stop();
+  latticeSweep_->Cancel();
+}
+
 void WhatIfWindow::refresh() {
+  // The lattice's points belong to the plot shown, which these inputs replace.
+  StopLattice();
   if (!isVisible()) {
     stale_ = true;
     return;
@@ -193,6 +211,7 @@ void WhatIfWindow::computationFinished() {
   }
   errorLine_->setText(Text(present::WhatIfErrorText(computed.plot, language_)));
   plotView_->Show(std::move(computed.plot), fieldChoice_->currentIndex(), {currentValue(), measuredCg_});
+  latticeDelay_->start();
 }
 
 void WhatIfWindow::showEvent(QShowEvent* event) {

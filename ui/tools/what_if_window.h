@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,9 +17,11 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 namespace ui {
 
+class LatticeSweep;
 class WhatIfPlotView;
 
 // The what-if window: how the total neutral point and the two centre-of-
@@ -38,12 +41,18 @@ class WhatIfPlotView;
 // only kept, and the plot follows when the window is shown again. The points
 // are computed on a worker thread, so that the main window never waits for
 // them; a result that newer inputs have overtaken is dropped, and the plot
-// says "updating…" until the newest one has arrived. Keys with Alt, Ctrl or
-// Meta never type into the range fields.
+// says "updating…" until the newest one has arrived. Once a plot has been
+// shown for kLatticeDelay without a change, the vortex lattice's neutral
+// point at its points follows as a further curve, filled in as it is solved
+// (LatticeSweep): a second or two of work that waits until typing pauses,
+// and that any change of the inputs stops. Keys with Alt, Ctrl or Meta never
+// type into the range fields.
 class WhatIfWindow : public QWidget {
   Q_OBJECT
 
  public:
+  static constexpr std::chrono::milliseconds kLatticeDelay{300};
+
   explicit WhatIfWindow(QWidget* parent = nullptr);
   ~WhatIfWindow() override;
 
@@ -51,6 +60,11 @@ class WhatIfWindow : public QWidget {
   // and the model record, as the sweep starts from them. The first state
   // also sets the range of the chosen field.
   void SetModelState(const calc::LoadedState& state);
+
+  // The main window's model is changing: the lattice's work for the plot
+  // shown stops at once, before the new state comes through the event loop,
+  // so that it takes no time from the keystroke.
+  void StopLattice();
 
   // The main window's last recalculation failed: the plot, of the last
   // model that calculated, shows that it is no longer current until the
@@ -103,6 +117,8 @@ class WhatIfWindow : public QWidget {
     present::WhatIfPlot plot;
   };
   QFutureWatcher<Computed> computation_;
+  LatticeSweep* latticeSweep_;  // a child object
+  QTimer* latticeDelay_;         // runs from a plot shown until its lattice starts
   QComboBox* fieldChoice_;
   QLabel* fieldCaption_;
   QLabel* fromCaption_;

@@ -1,0 +1,63 @@
+#include "ui/main_window/lattice_solver.h"
+
+#include <new>
+
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "aero/vortex_lattice.h"
+
+namespace ui {
+
+LatticeSolver::LatticeSolver(QObject* parent) : QObject(parent) {
+  connect(&solution_, &QFutureWatcher<Solution>::finished, this, &LatticeSolver::finished);
+}
+
+// The worker has its own copies; it only must not report to an object that
+// is gone.
+LatticeSolver::~LatticeSolver() {
+  solution_.disconnect();
+  solution_.waitForFinished();
+}
+
+void LatticeSolver::Solve(const calc::TModelData& model, const calc::TStabilityData& rule) {
+  model_ = model;
+  rule_ = rule;
+  wanted_ = true;
+  ++generation_;
+  if (!solution_.isRunning()) start();
+}
+
+void LatticeSolver::Cancel() {
+  wanted_ = false;
+  ++generation_;
+}
+
+void LatticeSolver::start() {
+  const std::uint64_t generation = generation_;
+  const calc::TModelData model = model_;
+  const calc::TStabilityData rule = rule_;
+  solution_.setFuture(QtConcurrent::run([generation, model, rule] {
+    Solution solution{generation, {std::nullopt, rule}};
+    // Nothing else escapes the solver; without the memory for its matrix
+    // the lattice has no opinion, and the window goes on.
+    try {
+      if (const std::optional<aero::VlmResult> vlm = aero::SolveVortexLattice(model))
+        solution.opinion.comparison = aero::Compare(model, rule, *vlm);
+    } catch (const std::bad_alloc&) {
+    }
+    return solution;
+  }));
+}
+
+void LatticeSolver::finished() {
+  if (!wanted_) return;
+  const Solution solution = solution_.result();
+  if (solution.generation != generation_) {
+    start();
+    return;
+  }
+  wanted_ = false;
+  emit solved(solution.opinion);
+}
+
+}  // namespace ui

@@ -1,0 +1,94 @@
+#include "ui/main_window/second_opinion_line.h"
+
+#include <string>
+#include <vector>
+
+#include <QVBoxLayout>
+
+#include "present/second_opinion.h"
+#include "ui/platform/appearance.h"
+#include "ui/platform/eliding_label.h"
+
+namespace ui {
+namespace {
+
+constexpr present::Caption kNoSolution = {"Wirbelgitter: f\u00fcr diesen Grundriss nichts zu rechnen",
+                                          "Vortex lattice: nothing to solve for this planform"};
+
+// After the summary while a newer model is being solved.
+const QString kPendingMark = QStringLiteral(" \u2026");
+
+ElidingLabel* AddLine(QWidget& strip, QVBoxLayout& lines, const QString& name) {
+  auto* line = new ElidingLabel(&strip);
+  line->setObjectName(name);
+  line->setFixedHeight(kLineHeight);
+  lines.addWidget(line);
+  return line;
+}
+
+}  // namespace
+
+SecondOpinionLine::SecondOpinionLine(QWidget* parent) : QStatusBar(parent) {
+  setObjectName(QStringLiteral("StatusBar1"));
+  setSizeGripEnabled(false);
+  SetSilverBackground(*this);
+  // Two lines always, so that a warning appearing moves nothing. Permanent,
+  // so that no status tip of a menu item ever covers them.
+  auto* strip = new QWidget(this);
+  strip->setObjectName(QStringLiteral("SecondOpinion"));
+  auto* lines = new QVBoxLayout(strip);
+  lines->setContentsMargins(0, 0, 0, 0);
+  lines->setSpacing(0);
+  summary_ = AddLine(*strip, *lines, QStringLiteral("Lab_Vlm"));
+  warnings_ = AddLine(*strip, *lines, QStringLiteral("Lab_VlmWarning"));
+  warnings_->setFont(BoldWindowFont());
+  addPermanentWidget(strip, 1);
+  restyle();
+}
+
+void SecondOpinionLine::ShowCurrent(const std::optional<aero::Comparison>& comparison) {
+  hasOpinion_ = true;
+  comparison_ = comparison;
+  state_ = State::Current;
+  composeTexts();
+  restyle();
+}
+
+void SecondOpinionLine::ShowPending() {
+  state_ = State::Pending;
+  restyle();
+}
+
+void SecondOpinionLine::ShowOutdated() {
+  state_ = State::Outdated;
+  restyle();
+}
+
+void SecondOpinionLine::SetLanguage(present::Language language) {
+  language_ = language;
+  composeTexts();
+  restyle();
+}
+
+void SecondOpinionLine::composeTexts() {
+  summaryText_.clear();
+  QStringList warnings;
+  if (comparison_) {
+    summaryText_ = Text(present::SummaryLine(*comparison_, language_));
+    for (const std::string& warning : present::Warnings(*comparison_, language_)) warnings << Text(warning);
+  } else if (hasOpinion_) {
+    summaryText_ = Text(In(kNoSolution, language_));
+  }
+  warningsText_ = warnings.join(QLatin1Char(' '));
+}
+
+// At every keystroke: only the mark and the colours change.
+void SecondOpinionLine::restyle() {
+  const bool current = state_ == State::Current;
+  summary_->SetFullText(summaryText_, state_ == State::Pending && hasOpinion_ ? kPendingMark : QString());
+  warnings_->SetFullText(warningsText_);
+  SetTextColour(*summary_, current ? kBlack : kGrey);
+  SetTextColour(*warnings_, current ? kRed : kGrey);
+}
+
+}  // namespace ui

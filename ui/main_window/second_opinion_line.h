@@ -1,0 +1,55 @@
+#pragma once
+
+#include <optional>
+
+#include <QStatusBar>
+
+#include "aero/comparison.h"
+#include "present/language.h"
+
+namespace ui {
+
+class ElidingLabel;
+
+// The strip under the main window's client area with the vortex lattice's
+// second opinion, objectName "StatusBar1": the summary line "Lab_Vlm" (the
+// lattice's neutral point and how far it lies from the rule's) and under it
+// the warnings that apply, red and bold, "Lab_VlmWarning". A line shows what
+// fits of its text, and the whole text as its tooltip when that is cut.
+//
+// The opinion shown is the newest model's (black), or one that no longer is:
+// grey and marked "…" while a newer model is being solved, grey without the
+// mark after the main window's recalculation failed. Empty until the first
+// opinion arrives.
+class SecondOpinionLine : public QStatusBar {
+  Q_OBJECT
+
+ public:
+  explicit SecondOpinionLine(QWidget* parent);
+
+  // The newest model's opinion; nothing when the lattice had nothing to solve.
+  void ShowCurrent(const std::optional<aero::Comparison>& comparison);
+  // A newer model is being solved.
+  void ShowPending();
+  // The fields describe no model: the recalculation failed.
+  void ShowOutdated();
+  void SetLanguage(present::Language language);
+
+ private:
+  enum class State { Current, Pending, Outdated };
+  // The texts of the opinion in the language, made when either changes.
+  void composeTexts();
+  // The lines' marks and colours for the state.
+  void restyle();
+
+  present::Language language_ = present::Language::English;
+  bool hasOpinion_ = false;
+  std::optional<aero::Comparison> comparison_;
+  State state_ = State::Current;
+  QString summaryText_;
+  QString warningsText_;
+  ElidingLabel* summary_;
+  ElidingLabel* warnings_;
+};
+
+}  // namespace ui
