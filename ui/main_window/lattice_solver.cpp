@@ -24,7 +24,17 @@ void LatticeSolver::Solve(const calc::TModelData& model, const calc::TStabilityD
   rule_ = rule;
   wanted_ = true;
   ++generation_;
-  if (!solution_.isRunning()) start();
+  // Started through the event loop once the keystroke that asked has been
+  // handled, so that the worker takes no core from it on a small machine.
+  if (startQueued_ || solution_.isRunning()) return;
+  startQueued_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        startQueued_ = false;
+        if (wanted_ && !solution_.isRunning()) start();
+      },
+      Qt::QueuedConnection);
 }
 
 void LatticeSolver::Cancel() {

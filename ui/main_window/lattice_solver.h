@@ -14,6 +14,7 @@ namespace ui {
 
 // Solves the vortex lattice for the main window's model on a worker thread,
 // so that typing never waits for it (a solution takes a millisecond or two).
+// The worker starts through the event loop, after the keystroke that asked.
 // One solution runs at a time; when it ends and the model has changed
 // meanwhile, only the newest model is solved next. `solved` reports the
 // newest model's opinion alone: an older one never overtakes it.
@@ -54,6 +55,7 @@ class LatticeSolver : public QObject {
   calc::TModelData model_;
   calc::TStabilityData rule_;
   bool wanted_ = false;
+  bool startQueued_ = false;
   // Counts the models asked for; a solution of an older count is dropped.
   std::uint64_t generation_ = 0;
   QFutureWatcher<Solution> solution_;
