@@ -81,6 +81,9 @@ void MainWindow::connectHandlers() {
   connect(balanceAction_, &QAction::triggered, this, &MainWindow::openBalanceCheck);
   connect(whatIfAction_, &QAction::triggered, this, &MainWindow::openWhatIf);
   connect(toolWindows_, &ToolWindows::measuredCgChanged, this, &MainWindow::redrawMeasuredCg);
+  // Through the event loop: the frame being painted is finished first.
+  connect(secondOpinionLine_, &SecondOpinionLine::firstPainted, this, &MainWindow::releaseSecondOpinion,
+          Qt::QueuedConnection);
   connect(latticeSolver_, &LatticeSolver::solved, this,
           [this](const LatticeSolver::Opinion& opinion) { showSecondOpinion(opinion.comparison, opinion.rule); });
 }
@@ -141,6 +144,7 @@ void MainWindow::recalculate() {
     toolWindows_->Invalidate();
     // The fields describe no model: no solution still running may pass for
     // theirs.
+    secondOpinionWanted_ = false;
     latticeSolver_->Cancel();
     secondOpinionLine_->ShowOutdated();
     throw;
@@ -163,8 +167,16 @@ void MainWindow::computeAndShow() {
   drawDiagram();
   applyAspectRatioRule();
   toolWindows_->Follow(texts, model_, results_);
-  latticeSolver_->Solve(model_, results_);
+  secondOpinionWanted_ = true;
+  if (!secondOpinionHeld_) latticeSolver_->Solve(model_, results_);
   secondOpinionLine_->ShowPending();
+}
+
+void MainWindow::releaseSecondOpinion() {
+  // The start's model waited for the first frame; one that failed since
+  // wants no opinion.
+  secondOpinionHeld_ = false;
+  if (secondOpinionWanted_) latticeSolver_->Solve(model_, results_);
 }
 
 void MainWindow::showStaleValues() {

@@ -168,6 +168,8 @@ class MainWindow : public QMainWindow {
   // The lattice has solved the newest model: the status line and the
   // balance check show its opinion as current.
   void showSecondOpinion(const std::optional<aero::Comparison>& comparison, const calc::TStabilityData& rule);
+  // The window's first frame is on screen: the lattice may begin.
+  void releaseSecondOpinion();
 
  private:
   // A result label with the table cell it shows and its colour while no
@@ -296,6 +298,10 @@ class MainWindow : public QMainWindow {
   ToolWindows* toolWindows_ = nullptr;                          // owned as a child object
   SecondOpinionLine* secondOpinionLine_ = nullptr;              // StatusBar1, under the client area
   LatticeSolver* latticeSolver_ = nullptr;                      // owned as a child object
+  // The lattice waits for the first frame: at start the window comes first,
+  // and the solver's thread and memory after it.
+  bool secondOpinionHeld_ = true;
+  bool secondOpinionWanted_ = false;  // the fields describe a model the lattice has not been asked for
 };
 
 }  // namespace ui

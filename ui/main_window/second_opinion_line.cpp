@@ -46,6 +46,13 @@ SecondOpinionLine::SecondOpinionLine(QWidget* parent) : QStatusBar(parent) {
   restyle();
 }
 
+void SecondOpinionLine::paintEvent(QPaintEvent* event) {
+  QStatusBar::paintEvent(event);
+  if (painted_) return;
+  painted_ = true;
+  emit firstPainted();
+}
+
 void SecondOpinionLine::ShowCurrent(const std::optional<aero::Comparison>& comparison) {
   hasOpinion_ = true;
   comparison_ = comparison;

@@ -35,6 +35,14 @@ class SecondOpinionLine : public QStatusBar {
   void ShowOutdated();
   void SetLanguage(present::Language language);
 
+ signals:
+  // The line has been painted for the first time: the window's first frame
+  // is on screen.
+  void firstPainted();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
  private:
   enum class State { Current, Pending, Outdated };
   // The texts of the opinion in the language, made when either changes.
@@ -43,6 +51,7 @@ class SecondOpinionLine : public QStatusBar {
   void restyle();
 
   present::Language language_ = present::Language::English;
+  bool painted_ = false;
   bool hasOpinion_ = false;
   std::optional<aero::Comparison> comparison_;
   State state_ = State::Current;
