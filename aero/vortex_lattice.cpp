@@ -20,11 +20,13 @@ using Eigen::VectorXd;
 // said.
 constexpr double kSmallestPivotRatio = 1e-12;
 
-std::optional<Eigen::PartialPivLU<MatrixXd>> Factorised(const MatrixXd& matrix) {
-  Eigen::PartialPivLU<MatrixXd> lu(matrix);
+// Factorised in place: the influence matrix is the solution's largest
+// allocation, and a second copy of it for the factors would double that.
+using InPlaceLU = Eigen::PartialPivLU<Eigen::Ref<MatrixXd>>;
+
+bool Solvable(const InPlaceLU& lu) {
   const VectorXd pivots = lu.matrixLU().diagonal().cwiseAbs();
-  if (!pivots.allFinite() || !(pivots.minCoeff() >= kSmallestPivotRatio * pivots.maxCoeff())) return std::nullopt;
-  return lu;
+  return pivots.allFinite() && pivots.minCoeff() >= kSmallestPivotRatio * pivots.maxCoeff();
 }
 
 // The circulations for unit angle of attack at unit speed, the flow through
@@ -39,22 +41,27 @@ struct Circulations {
 // solved after the wing's are eliminated from them (the Schur complement),
 // which saves factorising the whole matrix a second time, a third of a
 // solution's time.
-std::optional<Circulations> Solve(const MatrixXd& influence, Index wingCount) {
-  const auto wing = Factorised(influence.topLeftCorner(wingCount, wingCount));
-  if (!wing) return std::nullopt;
-  Circulations result;
-  result.Wing = wing->solve(VectorXd::Constant(wingCount, -1.0));
+std::optional<Circulations> Solve(MatrixXd influence, Index wingCount) {
   const Index tailCount = influence.rows() - wingCount;
+  // Only the wing's own block becomes its factors; the blocks that couple
+  // wing and tailplane stay as they were for the elimination below.
+  Eigen::Ref<MatrixXd> wingBlock = influence.topLeftCorner(wingCount, wingCount);
+  const InPlaceLU wing(wingBlock);
+  if (!Solvable(wing)) return std::nullopt;
+  Circulations result;
+  result.Wing = wing.solve(VectorXd::Constant(wingCount, -1.0));
   if (tailCount == 0) {
     result.Whole = result.Wing;
     return result;
   }
   const auto wingOnTail = influence.bottomLeftCorner(tailCount, wingCount);
-  const MatrixXd tailOnWing = wing->solve(influence.topRightCorner(wingCount, tailCount));
-  const auto tail = Factorised(influence.bottomRightCorner(tailCount, tailCount) - wingOnTail * tailOnWing);
-  if (!tail) return std::nullopt;
+  const MatrixXd tailOnWing = wing.solve(influence.topRightCorner(wingCount, tailCount));
+  MatrixXd schur = influence.bottomRightCorner(tailCount, tailCount) - wingOnTail * tailOnWing;
+  Eigen::Ref<MatrixXd> schurRef = schur;
+  const InPlaceLU tail(schurRef);
+  if (!Solvable(tail)) return std::nullopt;
   result.Whole.resize(influence.rows());
-  result.Whole.tail(tailCount) = tail->solve(VectorXd::Constant(tailCount, -1.0) - wingOnTail * result.Wing);
+  result.Whole.tail(tailCount) = tail.solve(VectorXd::Constant(tailCount, -1.0) - wingOnTail * result.Wing);
   result.Whole.head(wingCount) = result.Wing - tailOnWing * result.Whole.tail(tailCount);
   return result;
 }
