@@ -15,7 +15,7 @@ trap 'rm -rf "$config"' EXIT
 mkdir -p "$config/cgcalc"
 printf '[BalanceCheck]\nmode=cg\nBal_CgInput=100\nBal_MassInput=2000\nBal_StationInput=-100\n' >"$config/cgcalc/cgcalc.conf"
 
-XDG_CONFIG_HOME="$config" xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" sh -c '
+XDG_CONFIG_HOME="$config" xvfb-run -a -s "-screen 0 1600x1400x24 -dpi 96" sh -c '
   "$0" &
   app=$!
   main=$(timeout 20 xdotool search --sync --onlyvisible --name "Static stability" | head -n 1)
