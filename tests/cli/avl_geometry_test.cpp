@@ -10,20 +10,15 @@
 #include "cli/program.h"
 #include "expected_labels.h"
 #include "scratch_folder.h"
+#include "test_files.h"
 
 namespace cli {
 namespace {
 
 using testing::ScratchFolder;
 
-std::string DataFile(const std::string& name) { return std::string(CGCALC_TEST_DATA_DIR) + "/" + name; }
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
+using cli_test::DataFile;
+using cli_test::ReadAll;
 
 struct CliRun {
   int status = -1;

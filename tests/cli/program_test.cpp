@@ -15,20 +15,15 @@
 #include <vector>
 
 #include "cli/program.h"
+#include "test_files.h"
 
 extern char** environ;
 
 namespace cli {
 namespace {
 
-std::string DataFile(const std::string& name) { return std::string(CGCALC_TEST_DATA_DIR) + "/" + name; }
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
+using cli_test::DataFile;
+using cli_test::ReadAll;
 
 struct ProcessResult {
   int exitStatus = -1;

@@ -9,6 +9,7 @@
 #include "cli/evaluation.h"
 #include "expected_labels.h"
 #include "files/model_reader.h"
+#include "test_files.h"
 
 namespace cli {
 namespace {
@@ -19,7 +20,7 @@ const LabelTexts kDefaultLabels = test_support::ExpectedValueTexts("default");
 
 const LabelTexts kFlyingWingLabels = test_support::ExpectedValueTexts("flying_wing");
 
-std::string DataFile(const std::string& name) { return std::string(CGCALC_TEST_DATA_DIR) + "/" + name; }
+using cli_test::DataFile;
 
 Evaluation Loaded(const std::string& file) { return EvaluateLoadedModel(files::ReadModelFile(DataFile(file))); }
 

@@ -13,6 +13,7 @@
 #include "cli/sweep_run.h"
 #include "cli/texts_in_order.h"
 #include "expected_labels.h"
+#include "test_files.h"
 
 namespace cli {
 namespace {
@@ -29,7 +30,7 @@ std::string Recorded(const std::string& name) {
   return text;
 }
 
-std::string DataFile(const std::string& name) { return std::string(CGCALC_TEST_DATA_DIR) + "/" + name; }
+using cli_test::DataFile;
 
 struct VlmRun {
   const char* expected;  // the file in tests/data/expected
