@@ -19,22 +19,8 @@ using testing::ScratchFolder;
 
 using cli_test::DataFile;
 using cli_test::ReadAll;
-
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-CliRun RunWith(const std::vector<std::string>& arguments) {
-  std::ostringstream out;
-  std::ostringstream err;
-  CliRun run;
-  run.status = RunCli(arguments, out, err);
-  run.out = out.str();
-  run.err = err.str();
-  return run;
-}
+using cli_test::CliRun;
+using cli_test::RunWith;
 
 // The file's title names the model as given; the recorded files name it
 // "MODEL".

@@ -9,21 +9,17 @@
 #include "cli/options.h"
 #include "cli/program.h"
 #include "files/model_look.h"
+#include "test_files.h"
 
 namespace cli {
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
+using cli_test::CliRun;
+using cli_test::RunWith;
 
-Outcome RunWithModel(std::vector<std::string> arguments) {
+CliRun RunWithModel(std::vector<std::string> arguments) {
   arguments.push_back(std::string(CGCALC_EXAMPLES_DIR) + "/default.dat");
-  std::ostringstream out, err;
-  const int status = RunCli(arguments, out, err);
-  return {status, out.str(), err.str()};
+  return RunWith(arguments);
 }
 
 // Tail-heavy at 100 mm: 111.2 g of lead 100 mm ahead of the wing bring it to
@@ -47,14 +43,14 @@ TEST(BalanceOptions, EveryFormatCarriesTheResults) {
     SCOPED_TRACE(row.format);
     std::vector<std::string> arguments = kTailHeavy;
     arguments.push_back(row.format);
-    const Outcome outcome = RunWithModel(arguments);
+    const CliRun outcome = RunWithModel(arguments);
     EXPECT_EQ(outcome.status, kExitSuccess) << outcome.err;
     for (const char* piece : row.pieces) EXPECT_NE(outcome.out.find(piece), std::string::npos) << piece << "\n" << outcome.out;
   }
 }
 
 TEST(BalanceOptions, WithoutThemTheOutputIsUnchanged) {
-  const Outcome plain = RunWithModel({"--labels"});
+  const CliRun plain = RunWithModel({"--labels"});
   EXPECT_EQ(plain.out.find("Bal_"), std::string::npos);
   EXPECT_EQ(RunWithModel({"--csv"}).out.find("Bal_"), std::string::npos);
 }
@@ -75,7 +71,7 @@ TEST(BalanceOptions, UnusableValuesAreUsageErrors) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.message);
-    const Outcome outcome = RunWithModel(row.arguments);
+    const CliRun outcome = RunWithModel(row.arguments);
     EXPECT_EQ(outcome.status, kExitUsage);
     EXPECT_EQ(outcome.out, "");
     EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n') + 1), row.message);
@@ -95,7 +91,7 @@ TEST(BalanceOptions, ArithmeticFailuresBelongToTheModel) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.arguments[1]);
-    const Outcome outcome = RunWithModel(row.arguments);
+    const CliRun outcome = RunWithModel(row.arguments);
     EXPECT_EQ(outcome.status, row.status);
     const std::string prefix = std::string("cgcalc-cli: ") + CGCALC_EXAMPLES_DIR + "/default.dat: ";
     EXPECT_EQ(outcome.err, *row.message ? prefix + row.message : "");
@@ -134,7 +130,7 @@ TEST(BalanceOptions, NumbersReadAsInTheWindowAndTheFileCheck) {
 }
 
 TEST(BalanceOptions, SweepRowsCarryTheBalanceToo) {
-  const Outcome outcome = RunWithModel({"--sweep", "Rh=360:600:240", "--cg", "100"});
+  const CliRun outcome = RunWithModel({"--sweep", "Rh=360:600:240", "--cg", "100"});
   EXPECT_EQ(outcome.status, kExitSuccess);
   std::istringstream lines(outcome.out);
   std::string header, first, second;

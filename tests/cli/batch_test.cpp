@@ -10,27 +10,15 @@
 
 #include "calc/model.h"
 #include "cli/program.h"
+#include "test_files.h"
 
 namespace cli {
 namespace {
 
+using cli_test::CliRun;
+using cli_test::RunWith;
+
 namespace fs = std::filesystem;
-
-struct RunOutcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-RunOutcome RunWith(const std::vector<std::string>& arguments) {
-  std::ostringstream out;
-  std::ostringstream err;
-  RunOutcome run;
-  run.status = RunCli(arguments, out, err);
-  run.out = out.str();
-  run.err = err.str();
-  return run;
-}
 
 std::vector<std::string> AllModelFiles() {
   std::vector<std::string> paths;
@@ -65,7 +53,7 @@ TEST_P(Batch, EqualsOneRunPerFile) {
   for (const std::string& path : paths) {
     std::vector<std::string> arguments = options;
     arguments.push_back(path);
-    const RunOutcome single = RunWith(arguments);
+    const CliRun single = RunWith(arguments);
     expectedErr += single.err;
     expectedStatus = std::max(expectedStatus, single.status);
     if (rows) {
@@ -77,7 +65,7 @@ TEST_P(Batch, EqualsOneRunPerFile) {
   }
   std::vector<std::string> arguments = options;
   arguments.insert(arguments.end(), paths.begin(), paths.end());
-  const RunOutcome batch = RunWith(arguments);
+  const CliRun batch = RunWith(arguments);
   EXPECT_EQ(batch.status, expectedStatus);
   EXPECT_EQ(expectedStatus, kExitFailure);  // the broken files in tests/data fail in the middle of the batch
   EXPECT_EQ(batch.out, expectedOut);
@@ -96,13 +84,13 @@ TEST(Batch, FilesFromAList) {
     std::ofstream out(list, std::ios::binary);
     out << model << "\r\n\n" << model << "\n";
   }
-  const RunOutcome fromList = RunWith({"--csv", "--files-from", list.string()});
-  const RunOutcome direct = RunWith({"--csv", model, model});
+  const CliRun fromList = RunWith({"--csv", "--files-from", list.string()});
+  const CliRun direct = RunWith({"--csv", model, model});
   fs::remove(list);
   EXPECT_EQ(fromList.status, kExitSuccess);
   EXPECT_EQ(fromList.out, direct.out);
 
-  const RunOutcome missing = RunWith({"--csv", "--files-from", "no-such-list"});
+  const CliRun missing = RunWith({"--csv", "--files-from", "no-such-list"});
   EXPECT_EQ(missing.status, kExitFailure);
   EXPECT_EQ(missing.err, "cgcalc-cli: no-such-list: File not found.\n");
 }
@@ -112,7 +100,7 @@ TEST(Csv, QuotesAFileNameThatNeedsIt) {
   fs::create_directories(folder);
   const fs::path odd = folder / "a,\"b\".dat";
   fs::copy_file(std::string(CGCALC_EXAMPLES_DIR) + "/default.dat", odd);
-  const RunOutcome run = RunWith({"--csv", odd.string()});
+  const CliRun run = RunWith({"--csv", odd.string()});
   fs::remove_all(folder);
   const std::string quoted = "\"" + folder.string() + "/a,\"\"b\"\".dat\",28.0,";
   EXPECT_EQ(WithoutFirstLine(run.out).rfind(quoted, 0), 0u) << run.out;
@@ -174,7 +162,7 @@ TEST(Sweep, RowsEqualModelsWrittenWithTheirValues) {
     }
     arguments.push_back(base.string());
     SCOPED_TRACE(arguments[2] + (fieldCount == 2 ? " " + arguments[4] : ""));
-    const RunOutcome sweep = RunWith(arguments);
+    const CliRun sweep = RunWith(arguments);
     ASSERT_EQ(sweep.status, kExitSuccess) << sweep.err;
     const std::vector<std::string> rows = Lines(sweep.out);
     std::size_t row = 1;
@@ -183,7 +171,7 @@ TEST(Sweep, RowsEqualModelsWrittenWithTheirValues) {
         std::vector<std::pair<int, long>> replaced = {{fields[0], first}};
         if (fieldCount == 2) replaced.push_back({fields[1], values[1][second]});
         const fs::path model = WriteModel(folder, replaced, serial++);
-        const RunOutcome single = RunWith({"--csv", model.string()});
+        const CliRun single = RunWith({"--csv", model.string()});
         const std::string expected = ResultColumns(Lines(single.out).at(1), 0);
         ASSERT_LT(row, rows.size());
         EXPECT_EQ(ResultColumns(rows[row], fieldCount), expected) << rows[row];
@@ -209,18 +197,18 @@ TEST(Sweep, UsageErrorsSayWhich) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.sweep);
-    const RunOutcome run = RunWith({"--sweep", row.sweep, model});
+    const CliRun run = RunWith({"--sweep", row.sweep, model});
     EXPECT_EQ(run.status, kExitUsage);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err.substr(0, run.err.find('\n')), "cgcalc-cli: --sweep " + std::string(row.sweep) + ": " + row.message);
   }
-  const RunOutcome grid = RunWith({"--sweep", "B=1:1000:1", "--sweep", "Li=1:1001:1", model});
+  const CliRun grid = RunWith({"--sweep", "B=1:1000:1", "--sweep", "Li=1:1001:1", model});
   EXPECT_EQ(grid.status, kExitUsage);
   EXPECT_EQ(grid.err.substr(0, grid.err.find('\n')), "cgcalc-cli: --sweep: the grid has more than 1000000 points");
 }
 
 TEST(Sweep, FailingPointIsARowWithItsError) {
-  const RunOutcome run = RunWith({"--sweep", "B=-1300:1300:1300", "--jsonl", std::string(CGCALC_EXAMPLES_DIR) + "/default.dat"});
+  const CliRun run = RunWith({"--sweep", "B=-1300:1300:1300", "--jsonl", std::string(CGCALC_EXAMPLES_DIR) + "/default.dat"});
   EXPECT_EQ(run.status, kExitSuccess);
   const std::vector<std::string> lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 3u);
@@ -236,8 +224,8 @@ TEST(Sweep, FailingPointIsARowWithItsError) {
 TEST(Sweep, UnreadableFileIsAnErrorRowLikeAPlainRun) {
   for (const char* format : {"--csv", "--jsonl"}) {
     SCOPED_TRACE(format);
-    const RunOutcome plain = RunWith({format, "no-such-model.dat"});
-    const RunOutcome sweep = RunWith({format, "--sweep", "Rh=1:2:1", "no-such-model.dat"});
+    const CliRun plain = RunWith({format, "no-such-model.dat"});
+    const CliRun sweep = RunWith({format, "--sweep", "Rh=1:2:1", "no-such-model.dat"});
     EXPECT_EQ(sweep.status, kExitFailure);
     EXPECT_EQ(sweep.err, plain.err);
     const bool csv = std::string(format) == "--csv";

@@ -12,9 +12,13 @@
 
 #include "cli/messages.h"
 #include "cli/program.h"
+#include "test_files.h"
 
 namespace cli {
 namespace {
+
+using cli_test::CliRun;
+using cli_test::RunWith;
 
 namespace fs = std::filesystem;
 
@@ -38,19 +42,6 @@ class HostileInput : public ::testing::Test {
   fs::path folder_;
 };
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Outcome RunWith(const std::vector<std::string>& arguments) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunCli(arguments, out, err);
-  return {status, out.str(), err.str()};
-}
-
 std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
 
 // The image never replaces the model it is drawn from, however it is named.
@@ -61,7 +52,7 @@ TEST_F(HostileInput, DiagramOverTheModelIsRefused) {
   fs::create_symlink(model, folder_ / "soft.dat");
   for (const fs::path& image : {model, folder_ / "." / "m.dat", folder_ / "hard.dat", folder_ / "soft.dat"}) {
     SCOPED_TRACE(image.string());
-    const Outcome run = RunWith({"--diagram", image.string(), model.string()});
+    const CliRun run = RunWith({"--diagram", image.string(), model.string()});
     EXPECT_EQ(run.status, kExitUsage);
     EXPECT_EQ(FirstLine(run.err),
               "cgcalc-cli: --diagram " + image.string() + " would replace the model file " + model.string());

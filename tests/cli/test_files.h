@@ -3,6 +3,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
+
+#include "cli/program.h"
 
 namespace cli_test {
 
@@ -15,6 +18,20 @@ inline std::string ReadAll(const std::string& path) {
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
+}
+
+// What one in-process run of cgcalc-cli gave.
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+inline CliRun RunWith(const std::vector<std::string>& arguments) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = cli::RunCli(arguments, out, err);
+  return {status, out.str(), err.str()};
 }
 
 }  // namespace cli_test

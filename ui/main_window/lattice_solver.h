@@ -38,8 +38,6 @@ class LatticeSolver : public QObject {
   void Solve(const calc::TModelData& model, const calc::TStabilityData& rule);
   // No model is wanted any more: what is running or due reports nothing.
   void Cancel();
-  // A model asked for has not been reported yet.
-  bool Pending() const { return wanted_; }
 
  signals:
   void solved(const ui::LatticeSolver::Opinion& opinion);
