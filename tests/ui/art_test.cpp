@@ -12,6 +12,7 @@
 
 #include "ui/pictures/icons.h"
 #include "ui/pictures/dimension_sketch.h"
+#include "ui/pictures/picture_view.h"
 
 namespace {
 
@@ -293,7 +294,24 @@ TEST(Icons, IconsCarryTheirPictures) {
     const QImage shown = t.icon.pixmap(QSize(16, 16)).toImage().convertToFormat(t.image.format());
     EXPECT_EQ(shown, t.image);
   }
-  EXPECT_EQ(ui::DimensionSketch().size(), QSize(ui::kSketchWidth, ui::kSketchHeight));
+}
+
+// The window keeps the sketch in one byte a pixel and shows the same pixels,
+// whole or any part repainted.
+TEST(DimensionSketch, ShownAsDrawnFromOneBytePerPixel) {
+  const QImage kept = ui::DimensionSketch();
+  EXPECT_EQ(kept.format(), QImage::Format_Indexed8);
+  ui::PictureView view(kept, nullptr);
+  for (const QRect part : {view.rect(), QRect(13, 45, 100, 70), QRect(250, 300, 42, 41)}) {
+    SCOPED_TRACE(part.x());
+    EXPECT_EQ(view.grab(part).toImage().convertToFormat(QImage::Format_RGB32), Sketch().copy(part));
+  }
+}
+
+TEST(DimensionSketch, APictureBeyondTheSixteenColoursKeepsItsPixels) {
+  QImage picture = Sketch().copy(0, 0, 8, 8);
+  picture.setPixel(3, 3, qRgb(1, 2, 3));
+  EXPECT_EQ(ui::InSixteenColours(picture), picture);
 }
 
 }  // namespace

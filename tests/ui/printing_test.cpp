@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QFile>
 #include <QLibrary>
@@ -368,8 +369,9 @@ TEST(RunPrintJob, StartsAtPrintableAreaWithoutDocumentName) {
   EXPECT_FALSE(fullPageDuringJob);
 }
 
-// The program links no print support: Print loads the module built beside
-// it, which must resolve on its own and print a page.
+// The program links neither print support nor Qt Svg: Print and the SVG
+// export load the module built beside it, which must resolve on its own,
+// print a page and write an SVG document.
 TEST(PrintModule, LoadsAndPrintsOnItsOwn) {
   QLibrary module(QStringLiteral(CGCALC_PRINT_MODULE_PATH));
   const auto entry = reinterpret_cast<ui::PrintSystem* (*)()>(module.resolve("cgcalc_print_system"));
@@ -382,6 +384,12 @@ TEST(PrintModule, LoadsAndPrintsOnItsOwn) {
   printing.PrintPage(*printer, [](QPainter& painter) { painter.drawLine(0, 0, 100, 100); });
   printing.DeletePrinter(printer);
   EXPECT_TRUE(Contents(directory.filePath(QStringLiteral("module.pdf"))).startsWith("%PDF"));
+  QBuffer svg;
+  svg.open(QIODevice::WriteOnly);
+  ASSERT_TRUE(printing.WriteSvg(svg, QRect(0, 0, 120, 80), 96, QStringLiteral("plot"),
+                                [](QPainter& painter) { painter.drawLine(0, 0, 100, 50); }));
+  EXPECT_TRUE(svg.data().contains("<svg")) << svg.data().left(200).toStdString();
+  EXPECT_TRUE(svg.data().contains("<title>plot</title>"));
 }
 
 // The real dialog offers printing to a PDF file also without any printer,

@@ -39,6 +39,7 @@ class SecondOpinionLine;
 class ToolWindows;
 
 class DiagramImage;
+class PictureView;
 
 // The main window Form1: the dimension picture with the fifteen input fields
 // over it, the result table, the file-name and warning lines, the planform
@@ -274,7 +275,7 @@ class MainWindow : public QMainWindow {
   // Controls, owned by the window through their parents.
   QScrollArea* scrollArea_ = nullptr;  // ScrollBox: scrolls when the window is smaller than its contents
   QWidget* client_ = nullptr;          // Client: the contents, at least 616 x 425, silver
-  QLabel* dimensionSketch_ = nullptr;  // Image1
+  PictureView* dimensionSketch_ = nullptr;  // Image1
   DiagramImage* diagramImage_ = nullptr;                       // Image2
   std::array<QLineEdit*, calc::kModelFieldCount> fields_{};     // Bot_B .. Bot_Rh in file order
   std::array<ValueLabel, present::kResultLabelCount> valueLabels_{};  // Lab_St .. Lab_Stabh in label order

@@ -20,6 +20,7 @@
 #include "ui/pictures/diagram_image.h"
 #include "ui/pictures/dimension_sketch.h"
 #include "ui/pictures/icons.h"
+#include "ui/pictures/picture_view.h"
 #include "ui/platform/appearance.h"
 
 namespace ui {
@@ -112,10 +113,9 @@ void MainWindow::buildClientArea() {
   setCentralWidget(scrollArea_);
 
   // First, so that the fields and the units line lie on top of it.
-  dimensionSketch_ = new QLabel(client_);
+  dimensionSketch_ = new PictureView(DimensionSketch(), client_);
   dimensionSketch_->setObjectName(QStringLiteral("Image1"));
-  dimensionSketch_->setPixmap(DimensionSketch());
-  dimensionSketch_->setGeometry(0, kSketchTop, kSketchWidth, kSketchHeight);
+  dimensionSketch_->move(0, kSketchTop);
 
   diagramImage_ = new DiagramImage(client_);
   diagramImage_->setObjectName(QStringLiteral("Image2"));

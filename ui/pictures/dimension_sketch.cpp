@@ -11,6 +11,7 @@
 #include "diagram/line.h"
 #include "ui/pictures/dimension_fields.h"
 #include "ui/pictures/palette.h"
+#include "ui/pictures/picture_view.h"
 
 namespace ui {
 namespace {
@@ -211,6 +212,6 @@ QImage DimensionSketchImage() {
   return image;
 }
 
-QPixmap DimensionSketch() { return QPixmap::fromImage(DimensionSketchImage()); }
+QImage DimensionSketch() { return InSixteenColours(DimensionSketchImage()); }
 
 }  // namespace ui

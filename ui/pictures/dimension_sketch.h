@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QPixmap>
 
 namespace ui {
 
@@ -18,7 +17,8 @@ inline constexpr int kSketchHeight = 341;
 // Needs no application object; never fails.
 QImage DimensionSketchImage();
 
-// The same picture as a pixmap for a label. Needs a QGuiApplication.
-QPixmap DimensionSketch();
+// The same picture as the window keeps it: in the sixteen colours, one byte
+// a pixel (see InSixteenColours).
+QImage DimensionSketch();
 
 }  // namespace ui

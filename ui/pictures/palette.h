@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <QColor>
 
 #include "diagram/palette.h"
@@ -26,5 +28,9 @@ inline constexpr QRgb kBlue = Rgb(diagram::kBlue);
 inline constexpr QRgb kFuchsia = Rgb(diagram::kFuchsia);
 inline constexpr QRgb kCyan = Rgb(diagram::kCyan);
 inline constexpr QRgb kWhite = Rgb(diagram::kWhite);
+
+inline constexpr std::array<QRgb, 16> kSixteenColours = {kBlack, kMaroon, kGreen,  kOlive,       kNavy,   kPurple,
+                                                         kTeal,  kGrey,   kSilver, kRed,         kBrightGreen,
+                                                         kYellow, kBlue,  kFuchsia, kCyan,       kWhite};
 
 }  // namespace ui

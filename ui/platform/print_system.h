@@ -4,17 +4,20 @@
 #include <memory>
 
 class QDialog;
+class QIODevice;
 class QPainter;
 class QPrinter;
+class QRect;
+class QString;
 class QWidget;
 
 namespace ui {
 
-// What the window needs of Qt's print support. Printing lives in a module of
-// its own (print_support/), loaded at the first print: most runs of the
-// program never print, and loading the print system at every start would
-// cost start-up time and memory. Nothing outside the module names a symbol
-// of Qt's print support, so the program does not link it.
+// What the windows need of Qt's print support and of Qt Svg. Both live in a
+// module of their own (print_support/), loaded at the first print or SVG
+// export: most runs of the program do neither, and loading these libraries
+// at every start would cost start-up time and memory. Nothing outside the
+// module names a symbol of either, so the program links neither.
 class PrintSystem {
  public:
   virtual ~PrintSystem() = default;
@@ -30,6 +33,11 @@ class PrintSystem {
 
   // One print job on `printer` (see RunPrintJob).
   virtual void PrintPage(QPrinter& printer, const std::function<void(QPainter&)>& paintPage) = 0;
+
+  // An SVG document of `area` at `dpi` into `out`, titled `title`, drawn by
+  // `paint`; false when the painter could not begin or end.
+  virtual bool WriteSvg(QIODevice& out, const QRect& area, int dpi, const QString& title,
+                        const std::function<void(QPainter&)>& paint) = 0;
 };
 
 // The print system, loaded at the first call: linked into the program (the

@@ -1,10 +1,11 @@
-// The print module: everything that needs Qt's print support, loaded by
-// ThePrintSystem at the first print.
+// The print module: everything that needs Qt's print support or Qt Svg,
+// loaded by ThePrintSystem at the first print or SVG export.
 #include "ui/print_support/print_support.h"
 
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSvgGenerator>
 
 #include "ui/platform/print_system.h"
 #include "ui/platform/printing.h"
@@ -49,6 +50,19 @@ class QtPrintSystem final : public PrintSystem {
   }
   void PrintPage(QPrinter& printer, const std::function<void(QPainter&)>& paintPage) override {
     RunPrintJob(printer, paintPage);
+  }
+  bool WriteSvg(QIODevice& out, const QRect& area, int dpi, const QString& title,
+                const std::function<void(QPainter&)>& paint) override {
+    QSvgGenerator generator;
+    generator.setOutputDevice(&out);
+    generator.setSize(area.size());
+    generator.setViewBox(area);
+    generator.setResolution(dpi);
+    generator.setTitle(title);
+    QPainter painter;
+    if (!painter.begin(&generator)) return false;
+    paint(painter);
+    return painter.end();
   }
 };
 

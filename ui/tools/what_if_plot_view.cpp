@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QFile>
-#include <QSvgGenerator>
 #include <QToolTip>
 
 #include "calc/model.h"
@@ -17,6 +16,8 @@
 #include "present/field_captions.h"
 #include "present/result_table.h"
 #include "ui/platform/appearance.h"
+#include "ui/platform/print_system.h"
+#include "ui/platform/printing.h"
 
 namespace ui {
 namespace {
@@ -432,21 +433,19 @@ bool WhatIfPlotView::SavePng(const QString& path) {
   return WriteWhole(path, bytes);
 }
 
-// The same drawing as on screen, through Qt Svg's paint device.
+// The same drawing as on screen, through Qt Svg's paint device in the print
+// module. Without the module there is nothing to write with.
 bool WhatIfPlotView::SaveSvg(const QString& path) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  QSvgGenerator generator;
-  generator.setOutputDevice(&buffer);
-  generator.setSize(size());
-  generator.setViewBox(rect());
-  generator.setResolution(logicalDpiX());
-  generator.setTitle(window()->windowTitle());
-  QPainter painter;
-  if (!painter.begin(&generator)) return false;
-  paint(painter);
-  if (!painter.end()) return false;
+  try {
+    if (!ThePrintSystem().WriteSvg(buffer, rect(), logicalDpiX(), window()->windowTitle(),
+                                   [this](QPainter& painter) { paint(painter); }))
+      return false;
+  } catch (const PrintFailure&) {
+    return false;
+  }
   return WriteWhole(path, bytes);
 }
 

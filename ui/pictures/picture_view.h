@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace ui {
+
+// A fixed picture shown one image pixel to one screen pixel. Unlike a
+// label's pixmap, which the window system keeps in 32 bits a pixel, it keeps
+// the image in the format it is given: a picture in the sixteen colours
+// (InSixteenColours) takes a quarter of the memory, and only the part being
+// repainted is converted.
+class PictureView : public QWidget {
+  Q_OBJECT
+
+ public:
+  PictureView(QImage picture, QWidget* parent);
+
+  const QImage& Picture() const { return picture_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage picture_;
+};
+
+// `image` with one byte a pixel, indexing the sixteen standard colours, when
+// every pixel is one of them; otherwise `image` itself. The pixels are the
+// same either way.
+QImage InSixteenColours(const QImage& image);
+
+}  // namespace ui
