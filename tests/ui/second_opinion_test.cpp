@@ -16,6 +16,7 @@
 #include "expected_labels.h"
 #include "present/second_opinion.h"
 #include "ui/platform/appearance.h"
+#include "ui/platform/eliding_label.h"
 #include "ui/tools/what_if_plot_view.h"
 #include "window_test.h"
 
@@ -160,6 +161,44 @@ TEST_F(SecondOpinionTest, WhatIfDrawsTheLatticeCurve) {
   ASSERT_TRUE(QTest::qWaitFor(complete, 60000));
   ASSERT_EQ(plot.LatticePieces().size(), 1u);
   EXPECT_EQ(plot.LatticePieces().front().last().x(), 2000);
+}
+
+// The status line paints its lines from pictures kept between keystrokes:
+// they must show the pixels a plain label shows, drawn afresh or prepared.
+TEST(ElidingLabel, PaintsWhatALabelShows) {
+  const struct {
+    const char* text;
+    const char* mark;
+    QRgb colour;
+    bool bold;
+  } cases[] = {{"Vortex lattice: neutral point 113.3 mm", "", ui::kBlack, false},
+               {"Vortex lattice: neutral point 113.3 mm", " \u2026", ui::kGrey, false},
+               {"The neutral points differ by 3.1 % of the mean chord: the vortex lattice's lies further aft.", "",
+                ui::kRed, true}};
+  QWidget strip;
+  ui::SetSilverBackground(strip);
+  strip.resize(240, 13);
+  ui::ElidingLabel line(&strip);
+  QLabel label(&strip);
+  for (QLabel* each : {static_cast<QLabel*>(&line), &label}) each->setGeometry(0, 0, 240, 13);
+  label.setAlignment(line.alignment());
+  const auto pixels = [](QLabel& shown) { return shown.grab().toImage().convertToFormat(QImage::Format_RGB32); };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    for (QLabel* each : {static_cast<QLabel*>(&line), &label}) {
+      each->setFont(c.bold ? ui::BoldWindowFont() : ui::WindowFont());
+      ui::SetTextColour(*each, c.colour);
+    }
+    line.SetFullText(QString::fromUtf8(c.text), QString::fromUtf8(c.mark));
+    line.Prepare(QString(), QColor(ui::kGrey));
+    label.setText(line.text());
+    EXPECT_EQ(pixels(line), pixels(label));
+  }
+  // The look prepared for the grey line without its mark, shown.
+  line.SetFullText(line.FullText());
+  label.setText(line.text());
+  for (QLabel* each : {static_cast<QLabel*>(&line), &label}) ui::SetTextColour(*each, ui::kGrey);
+  EXPECT_EQ(pixels(line), pixels(label));
 }
 
 }  // namespace

@@ -59,6 +59,10 @@ void SecondOpinionLine::ShowCurrent(const std::optional<aero::Comparison>& compa
   state_ = State::Current;
   composeTexts();
   restyle();
+  // The next keystroke greys the line at once: its look is drawn now,
+  // between keystrokes.
+  summary_->Prepare(kPendingMark, QColor(kGrey));
+  warnings_->Prepare(QString(), QColor(kGrey));
 }
 
 void SecondOpinionLine::ShowPending() {
