@@ -1,6 +1,7 @@
 #include "ui/pictures/picture_view.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include <QPainter>
@@ -26,7 +27,8 @@ void PictureView::paintEvent(QPaintEvent* event) {
     return;
   }
   constexpr int kBandRows = 32;
-  const QList<QRgb> colours = picture_.colorTable();
+  const QList<QRgb> table = picture_.colorTable();
+  const QRgb* const colours = table.constData();
   QImage band(area.width(), std::min(kBandRows, area.height()), QImage::Format_RGB32);
   for (int top = area.top(); top <= area.bottom(); top += kBandRows) {
     const int rows = std::min(kBandRows, area.bottom() + 1 - top);
@@ -43,22 +45,19 @@ QImage InSixteenColours(const QImage& image) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
   QImage indexed(rgb.size(), QImage::Format_Indexed8);
   indexed.setColorTable(QList<QRgb>(kSixteenColours.begin(), kSixteenColours.end()));
-  // Drawings come in runs of one colour: the last one found is tried first.
-  QRgb lastColour = kSixteenColours[0];
-  uchar lastIndex = 0;
   const int width = rgb.width();
   for (int y = 0; y < rgb.height(); ++y) {
-    const auto* from = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-    uchar* to = indexed.scanLine(y);
-    for (int x = 0; x < width; ++x) {
+    const auto* const from = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    uchar* const to = indexed.scanLine(y);
+    // Drawings come in runs of one colour: each run is looked up once.
+    for (int x = 0; x < width;) {
       const QRgb colour = from[x] | 0xFF000000u;
-      if (colour != lastColour) {
-        const auto* found = std::find(kSixteenColours.begin(), kSixteenColours.end(), colour);
-        if (found == kSixteenColours.end()) return image;
-        lastColour = colour;
-        lastIndex = static_cast<uchar>(found - kSixteenColours.begin());
-      }
-      to[x] = lastIndex;
+      const auto* found = std::find(kSixteenColours.begin(), kSixteenColours.end(), colour);
+      if (found == kSixteenColours.end()) return image;
+      const int runEnd = static_cast<int>(
+          std::find_if(from + x, from + width, [colour](QRgb pixel) { return (pixel | 0xFF000000u) != colour; }) - from);
+      std::memset(to + x, static_cast<int>(found - kSixteenColours.begin()), static_cast<std::size_t>(runEnd - x));
+      x = runEnd;
     }
   }
   return indexed;
