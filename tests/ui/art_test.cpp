@@ -13,6 +13,7 @@
 #include "ui/pictures/icons.h"
 #include "ui/pictures/dimension_sketch.h"
 #include "ui/pictures/picture_view.h"
+#include "ui/pictures/sixteen_colours.h"
 
 namespace {
 

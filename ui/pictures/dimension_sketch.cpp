@@ -11,7 +11,6 @@
 #include "diagram/line.h"
 #include "ui/pictures/dimension_fields.h"
 #include "ui/pictures/palette.h"
-#include "ui/pictures/picture_view.h"
 
 namespace ui {
 namespace {
@@ -211,7 +210,5 @@ QImage DimensionSketchImage() {
   DrawDimensions(pen);
   return image;
 }
-
-QImage DimensionSketch() { return InSixteenColours(DimensionSketchImage()); }
 
 }  // namespace ui

@@ -17,8 +17,10 @@ inline constexpr int kSketchHeight = 341;
 // Needs no application object; never fails.
 QImage DimensionSketchImage();
 
-// The same picture as the window keeps it: in the sixteen colours, one byte
-// a pixel (see InSixteenColours).
+// The same picture as the window keeps it: in the sixteen colours, one byte a
+// pixel (see InSixteenColours). It was drawn by DimensionSketchImage when the
+// program was built (sketch_generator), so a start draws nothing, and its
+// pixels are read-only data of the program.
 QImage DimensionSketch();
 
 }  // namespace ui

@@ -1,13 +1,11 @@
 #include "ui/pictures/picture_view.h"
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
 #include <QPainter>
 #include <QPaintEvent>
 
-#include "ui/pictures/palette.h"
 
 namespace ui {
 
@@ -39,28 +37,6 @@ void PictureView::paintEvent(QPaintEvent* event) {
     }
     painter.drawImage(QPoint(area.left(), top), band, QRect(0, 0, area.width(), rows));
   }
-}
-
-QImage InSixteenColours(const QImage& image) {
-  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-  QImage indexed(rgb.size(), QImage::Format_Indexed8);
-  indexed.setColorTable(QList<QRgb>(kSixteenColours.begin(), kSixteenColours.end()));
-  const int width = rgb.width();
-  for (int y = 0; y < rgb.height(); ++y) {
-    const auto* const from = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-    uchar* const to = indexed.scanLine(y);
-    // Drawings come in runs of one colour: each run is looked up once.
-    for (int x = 0; x < width;) {
-      const QRgb colour = from[x] | 0xFF000000u;
-      const auto* found = std::find(kSixteenColours.begin(), kSixteenColours.end(), colour);
-      if (found == kSixteenColours.end()) return image;
-      const int runEnd = static_cast<int>(
-          std::find_if(from + x, from + width, [colour](QRgb pixel) { return (pixel | 0xFF000000u) != colour; }) - from);
-      std::memset(to + x, static_cast<int>(found - kSixteenColours.begin()), static_cast<std::size_t>(runEnd - x));
-      x = runEnd;
-    }
-  }
-  return indexed;
 }
 
 }  // namespace ui

@@ -8,7 +8,7 @@ namespace ui {
 // A fixed picture shown one image pixel to one screen pixel. Unlike a
 // label's pixmap, which the window system keeps in 32 bits a pixel, it keeps
 // the image in the format it is given: a picture in the sixteen colours
-// (InSixteenColours) takes a quarter of the memory, and only the part being
+// (sixteen_colours.h) takes a quarter of the memory, and only the part being
 // repainted is converted.
 class PictureView : public QWidget {
   Q_OBJECT
@@ -24,10 +24,5 @@ class PictureView : public QWidget {
  private:
   QImage picture_;
 };
-
-// `image` with one byte a pixel, indexing the sixteen standard colours, when
-// every pixel is one of them; otherwise `image` itself. The pixels are the
-// same either way.
-QImage InSixteenColours(const QImage& image);
 
 }  // namespace ui

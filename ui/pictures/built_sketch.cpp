@@ -1,0 +1,18 @@
+#include <QList>
+
+#include "ui/pictures/dimension_sketch.h"
+#include "ui/pictures/palette.h"
+
+namespace ui {
+
+// Written by sketch_generator.
+extern const int kBuiltSketchBytesPerLine;
+extern const unsigned char kBuiltSketchPixels[];
+
+QImage DimensionSketch() {
+  QImage sketch(kBuiltSketchPixels, kSketchWidth, kSketchHeight, kBuiltSketchBytesPerLine, QImage::Format_Indexed8);
+  sketch.setColorTable(QList<QRgb>(kSixteenColours.begin(), kSixteenColours.end()));
+  return sketch;
+}
+
+}  // namespace ui

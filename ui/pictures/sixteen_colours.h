@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+
+namespace ui {
+
+// `image` with one byte a pixel, indexing the sixteen standard colours
+// (palette.h), when every pixel is one of them; otherwise `image` itself.
+// The pixels are the same either way. Needs no application object.
+QImage InSixteenColours(const QImage& image);
+
+}  // namespace ui
