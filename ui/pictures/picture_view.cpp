@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPaintEvent>
 
-
 namespace ui {
 
 PictureView::PictureView(QImage picture, QWidget* parent) : QWidget(parent), picture_(std::move(picture)) {

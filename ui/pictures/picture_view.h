@@ -16,8 +16,6 @@ class PictureView : public QWidget {
  public:
   PictureView(QImage picture, QWidget* parent);
 
-  const QImage& Picture() const { return picture_; }
-
  protected:
   void paintEvent(QPaintEvent* event) override;
 

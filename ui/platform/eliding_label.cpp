@@ -66,9 +66,12 @@ void ElidingLabel::fit() {
 // pixels the label would.
 const QImage& ElidingLabel::pictureOf(const QString& shown, QColor colour) {
   const QRgb background = palette().color(backgroundRole()).rgba();
+  // As many image pixels as the screen has under the label.
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels = size() * ratio;
   for (const Look& look : looks_) {
     if (look.shown == shown && look.colour == colour.rgba() && look.background == background &&
-        look.picture.size() == size())
+        look.picture.size() == pixels && look.picture.devicePixelRatio() == ratio)
       return look.picture;
   }
   newestLook_ = (newestLook_ + 1) % looks_.size();
@@ -76,7 +79,8 @@ const QImage& ElidingLabel::pictureOf(const QString& shown, QColor colour) {
   look.shown = shown;
   look.colour = colour.rgba();
   look.background = background;
-  look.picture = QImage(size(), QImage::Format_RGB32);
+  look.picture = QImage(pixels, QImage::Format_RGB32);
+  look.picture.setDevicePixelRatio(ratio);
   look.picture.fill(background);
   QPainter painter(&look.picture);
   painter.setFont(font());
