@@ -17,7 +17,9 @@ namespace ui {
 // It may be repainted at every keystroke (a mark comes, the colour turns), so
 // it never measures its text for a size hint, and it keeps the last two looks
 // it painted as pictures: switching back and forth between them, or to a look
-// prepared in advance (Prepare), draws no text.
+// prepared in advance (Prepare), draws no text. The pictures include the
+// background, in the palette's window colour: the label suits a window
+// filled with that colour.
 class ElidingLabel : public QLabel {
   Q_OBJECT
 
