@@ -21,6 +21,8 @@
 #include "calc/sweep.h"
 #include "present/what_if_plot.h"
 #include "silent_dialogs.h"
+#include "ui/pictures/palette.h"
+#include "ui/platform/appearance.h"
 #include "ui/program_windows.h"
 #include "ui/tools/what_if_plot_view.h"
 #include "ui/tools/what_if_window.h"
@@ -79,7 +81,7 @@ class FieldEdit {
   void WaitForIdle(std::chrono::steady_clock::time_point typed, std::chrono::milliseconds pace) {
     WaitForPlot();
     const QDeadlineTimer deadline(5000);
-    while (opinion_->palette().color(QPalette::WindowText) != QColor(Qt::black) && !deadline.hasExpired())
+    while (ui::TextColour(*opinion_) != ui::kBlack && !deadline.hasExpired())
       QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
     std::this_thread::sleep_until(typed + pace);
   }

@@ -1,7 +1,5 @@
-#include <QList>
-
 #include "ui/pictures/dimension_sketch.h"
-#include "ui/pictures/palette.h"
+#include "ui/pictures/sixteen_colours.h"
 
 namespace ui {
 
@@ -11,7 +9,7 @@ extern const unsigned char kBuiltSketchPixels[];
 
 QImage DimensionSketch() {
   QImage sketch(kBuiltSketchPixels, kSketchWidth, kSketchHeight, kBuiltSketchBytesPerLine, QImage::Format_Indexed8);
-  sketch.setColorTable(QList<QRgb>(kSixteenColours.begin(), kSixteenColours.end()));
+  sketch.setColorTable(SixteenColourTable());
   return sketch;
 }
 

@@ -10,7 +10,7 @@ namespace ui {
 QImage InSixteenColours(const QImage& image) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
   QImage indexed(rgb.size(), QImage::Format_Indexed8);
-  indexed.setColorTable(QList<QRgb>(kSixteenColours.begin(), kSixteenColours.end()));
+  indexed.setColorTable(SixteenColourTable());
   const int width = rgb.width();
   for (int y = 0; y < rgb.height(); ++y) {
     const auto* const from = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
@@ -28,5 +28,7 @@ QImage InSixteenColours(const QImage& image) {
   }
   return indexed;
 }
+
+QList<QRgb> SixteenColourTable() { return {kSixteenColours.begin(), kSixteenColours.end()}; }
 
 }  // namespace ui
