@@ -119,7 +119,7 @@ TEST(RandomModels, ThoseThatFittedKeepTheirOperationsTheOthersNowFit) {
       ++fitted;
       EXPECT_EQ(Line(drawing), recorded);
     } else {
-      EXPECT_TRUE(OnTheSurface(drawing));
+      EXPECT_TRUE(OnTheSurface(drawing, kFitMargin));
     }
   }
   // Both kinds are well represented, so neither half of the test is empty.
