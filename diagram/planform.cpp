@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
 #include "calc/failure.h"
 #include "diagram/pixel_scale.h"
@@ -35,28 +36,22 @@ struct Placement {
   long double BaseRow;
 };
 
-// The rows and columns that the strokes of the planform and the marks reach.
+// The rows and columns that the strokes of the planform and the marks reach;
+// an empty extent lies within anything.
 struct Extent {
-  long double Left = kCentreColumn, Right = kCentreColumn, Top = kDiagramHeight / 2, Bottom = kDiagramHeight / 2;
-  bool Any = false;
+  static constexpr long double kNone = std::numeric_limits<long double>::infinity();
+  long double Left = kNone, Right = -kNone, Top = kNone, Bottom = -kNone;
   bool Finite = true;
 
   void Add(long double x, long double y) {
-    if (!std::isfinite(x) || !std::isfinite(y)) {
-      Finite = false;
-      return;
-    }
-    if (!Any) Left = Right = x, Top = Bottom = y;
-    Any = true;
+    Finite = Finite && std::isfinite(x) && std::isfinite(y);
     Left = std::min(Left, x), Right = std::max(Right, x);
     Top = std::min(Top, y), Bottom = std::max(Bottom, y);
   }
   long double Height() const { return Bottom - Top; }
   long double HalfWidth() const { return std::max(Right - kCentreColumn, kCentreColumn - Left); }
-  bool Within(long double margin) const {
-    return Left >= margin && Right <= kDiagramWidth - 1 - margin && Top >= margin &&
-           Bottom <= kDiagramHeight - 1 - margin;
-  }
+  bool ColumnsWithin(long double margin) const { return Left >= margin && Right <= kDiagramWidth - 1 - margin; }
+  bool RowsWithin(long double margin) const { return Top >= margin && Bottom <= kDiagramHeight - 1 - margin; }
 };
 
 // Writes the operations at a placement, or, given no list, only finds the
@@ -173,25 +168,25 @@ long double RowsIntoRoom(const Extent& extent) {
   return 0;
 }
 
-// The rule is in the header. Rounding moves each end of the drawing by at
-// most one pixel from its exact place (a tailplane row is rounded twice, so
-// its ends move up to one each way), so a scale that leaves two rows and half
-// a column spare in millimetres always fits in pixels.
-Placement FittedPlacement(const calc::TModelData& model, const Marks& marks, Placement today) {
-  const Extent drawn = Reach(model, marks, today);
-  if (!drawn.Finite || drawn.Within(0)) return today;
+// The rule is in the header; drawn is the extent at today's placement.
+// Rounding moves each end of the drawing by at most one pixel from its exact
+// place (a tailplane row is rounded twice, so its ends move up to one each
+// way), so a scale that leaves two rows and half a column spare in
+// millimetres always fits in pixels.
+std::optional<Placement> FittedPlacement(const calc::TModelData& model, const Marks& marks, Placement today,
+                                         const Extent& drawn) {
+  if (!drawn.Finite || (drawn.ColumnsWithin(0) && drawn.RowsWithin(0))) return std::nullopt;
   Placement fitted = today;
-  const bool widthFits = drawn.Left >= kFitMargin && drawn.Right <= kDiagramWidth - 1 - kFitMargin;
-  if (!widthFits || drawn.Height() > kRoomRows) {
+  if (!drawn.ColumnsWithin(kFitMargin) || drawn.Height() > kRoomRows) {
     const Extent millimetres = Reach(model, marks, {1, 0}, true);
     const long double scale = std::max(
         std::fabs(today.Scale),
         std::ceil(std::max(millimetres.Height() / (kRoomRows - 2), millimetres.HalfWidth() / (kRoomHalf - 0.5L))));
-    if (!std::isfinite(scale)) return today;
+    if (!std::isfinite(scale)) return std::nullopt;
     fitted.Scale = std::copysign(scale, today.Scale);
   }
   const Extent placed = Reach(model, marks, fitted);
-  if (!placed.Finite) return today;
+  if (!placed.Finite) return std::nullopt;
   fitted.BaseRow += RowsIntoRoom(placed);
   return fitted;
 }
@@ -203,19 +198,25 @@ PlanformDrawing PlanformOps(const calc::TModelData& model, double cgSmallMargin,
   PlanformDrawing drawing;
   const long double baseRow = model.Bh != 0 ? kBaseRowWithTail : kBaseRowFlyingWing;
   const Placement today{PlanformScale(model), baseRow};
-  OpWriter background(&drawing.Ops, today);
-  background.Brush(kSilver);
-  background.Rectangle(0, 0, kDiagramWidth, kDiagramHeight);
-  background.Pen(kRed);
-  background.Stroke(kCentreColumn, 0, kCentreColumn, kDiagramHeight);
+  OpWriter out(&drawing.Ops, today);
+  out.Brush(kSilver);
+  out.Rectangle(0, 0, kDiagramWidth, kDiagramHeight);
+  out.Pen(kRed);
+  out.Stroke(kCentreColumn, 0, kCentreColumn, kDiagramHeight);
   // The reference line needs the first division by the scale.
   if (today.Scale == 0) {
     drawing.ZeroScale = true;
     return drawing;
   }
   const Marks marks{cgSmallMargin, cgLargeMargin, measuredCg};
-  OpWriter out(&drawing.Ops, FittedPlacement(model, marks, today));
+  // Most models fit as they are, and are drawn once.
+  const std::size_t figureStart = drawing.Ops.size();
   DrawFigure(out, model, marks);
+  if (const auto fitted = FittedPlacement(model, marks, today, out.Reached())) {
+    drawing.Ops.resize(figureStart);
+    OpWriter refitted(&drawing.Ops, *fitted);
+    DrawFigure(refitted, model, marks);
+  }
   return drawing;
 }
 
