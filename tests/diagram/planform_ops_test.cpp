@@ -166,9 +166,10 @@ struct HugeRow {
   std::size_t Ops = 54;  // the default model's wing has no outer panel
 };
 
-// Lengths far beyond the surface are fitted onto it like any other, without
-// overflowing on the way.
+// Lengths far beyond the surface, and a mirror image from a negative scale,
+// are fitted onto it like any other drawing, without overflowing on the way.
 const HugeRow kHugeRows[] = {
+    {"span -1000 and root chord -2000 give s -3", [](auto& m) { m.B = -1000, m.Li = -2000; }},
     {"span 1e300", [](auto& m) { m.B = 1e300; }},
     {"span -1e300", [](auto& m) { m.B = -1e300; }},
     {"root chord -1e300", [](auto& m) { m.Li = -1e300; }},
@@ -183,7 +184,7 @@ const HugeRow kHugeRows[] = {
      62},
 };
 
-TEST(PlanformOpsTest, HugeLengthsAreFitted) {
+TEST(PlanformOpsTest, ExtremeModelsAreFitted) {
   for (const auto& row : kHugeRows) {
     SCOPED_TRACE(row.Name);
     calc::TModelData model = DefaultModel();
