@@ -32,11 +32,34 @@ struct PlanformDrawing {
   bool ZeroScale = false;
 };
 
+// How far inside the surface's edges a drawing lies that had to be fitted.
+inline constexpr int kFitMargin = 4;
+
 // The redraw as a pure sequence of operations: background, red centre and
 // reference lines, blue wing, green tailplane, black centre-of-gravity marks.
 // Lengths come from the model in millimetres; cgSmallMargin and cgLargeMargin
 // are millimetres behind the wing root leading edge. Never throws for any
-// values: coordinates beyond the 32-bit range are clamped (see ToPixel).
+// values: a coordinate beyond the 32-bit range (left only where a drawing
+// cannot be fitted, below) is clamped (see ToPixel).
+//
+// Placement. The scale comes from span and root chord alone (PlanformScale)
+// and the wing root trailing edge lies on row 96, or 152 without a
+// tailplane. That placement is kept whenever the whole drawing lies on the
+// 272 x 192 surface: every end of every stroke of the planform and of the
+// marks, the measured one too, that draws anything (its ends differ), and
+// the reference line's row.
+// Otherwise (a canard's foreplane above the top, swept tips or a long tail
+// below the bottom, a tailplane wider than the wing) the drawing is fitted
+// into the surface less kFitMargin pixels on each side, changing as little as
+// it can: the scale stays if the drawing's height and width fit there, else
+// it becomes the whole number of millimetres per pixel, never smaller than
+// before, at which the model's length and span in millimetres fit with two
+// rows and half a column to spare for rounding; then the drawing moves up or
+// down by the fewest rows that bring it into the room. The centre column,
+// the orientation (also a negative scale's mirror image), the colours and
+// the rounding stay as they are. If a length is infinite or NaN, the
+// unfitted placement is kept.
+//
 // The pen is not set before the background, so its frame takes the pen the
 // canvas holds. A measured centre of gravity (the balance check's) adds a
 // magenta mark after the black ones, drawn by the same rules; the pen is

@@ -98,15 +98,22 @@ TEST(DrawPlanformTest, FlyingWingPixels) {
                        });
 }
 
-// A tailplane far behind the wing runs past the bottom edge and is clipped.
-TEST(DrawPlanformTest, TailPartlyBelowTheSurface) {
+// A tailplane far behind the wing would run past the bottom edge: the
+// drawing moves up until it lies kFitMargin rows above the bottom, its scale
+// unchanged.
+TEST(DrawPlanformTest, TailBelowTheSurfaceMovesTheDrawingUp) {
   calc::TModelData model = DefaultModel();
-  model.Rh = 500;  // tail base row 206
+  model.Rh = 500;  // tail base row 206 where it would be, 19 rows too low
   const Canvas canvas = Drawn(model, kDefaultCgSmall, kDefaultCgLarge);
   ExpectPixels(canvas, {
-                           {"tail root leading edge", 136, 179, kGreen},
-                           {"tail kink chord, last visible row", 162, 190, kGreen},
-                           {"tail kink chord over the frame", 162, 191, kGreen},
+                           {"tail root trailing edge", 136, 187, kGreen},
+                           {"tail root leading edge", 136, 160, kGreen},
+                           {"tail kink chord", 162, 184, kGreen},
+                           {"nothing below the tail", 162, 188, kSilver},
+                           {"reference line 19 rows up", 0, 40, kRed},
+                           {"wing trailing edge", 136, 77, kBlue},
+                           {"kink chord start", 244, 82, kBlue},
+                           {"large-margin mark", 134, 52, kBlack},
                        });
 }
 

@@ -2,9 +2,11 @@
 
 #include <functional>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "diagram/planform.h"
+#include "drawn_extent.h"
 #include "models.h"
 #include "printers.h"
 
@@ -13,9 +15,6 @@ namespace {
 
 using namespace diagram::testing;
 using Kind = DrawOp::Kind;
-
-constexpr int kMin = std::numeric_limits<int>::min();
-constexpr int kMax = std::numeric_limits<int>::max();
 
 // The expected operations of a complete redraw, strokes listed per colour.
 std::vector<DrawOp> Redraw(int referenceRow, const std::vector<Stroke>& wing, const std::vector<Stroke>& tail,
@@ -87,21 +86,23 @@ struct ScaleRow {
   int ReferenceRow;
 };
 
-// The reference line lies at 96 - round(Li / s), so it shows which scale was used.
+// On a rectangular flying wing the reference line lies at 152 - round(Li / s),
+// so it shows which scale was used.
 const ScaleRow kScaleRows[] = {
-    {"span 1768 gives s 7, not 8", 1768, 220, 65},
-    {"span 2040 gives s 9, not 8", 2040, 220, 72},
-    {"span equal to chord gives s 3", 300, 300, -4},
-    {"span 100 chord 50 gives s 1", 100, 50, 46},
-    {"span 272 gives s 2", 272, 110, 41},
+    {"span 1768 gives s 7, not 8", 1768, 220, 121},
+    {"span 2040 gives s 9, not 8", 2040, 220, 128},
+    {"span equal to chord gives s 3", 300, 300, 52},
+    {"span 100 chord 50 gives s 1", 100, 50, 102},
+    {"span 272 gives s 2", 272, 110, 97},
 };
 
 TEST(PlanformOpsTest, ScaleTies) {
   for (const auto& row : kScaleRows) {
     SCOPED_TRACE(row.Name);
-    calc::TModelData model = DefaultModel();
+    calc::TModelData model = FlyingWing();
     model.B = row.B;
-    model.Li = row.Li;
+    model.Li = model.Lk = row.Li;
+    model.Vk = 0;
     const auto red = StrokesIn(PlanformOps(model, 0, 0), kRed);
     ASSERT_EQ(red.size(), 2u);
     EXPECT_EQ(red[1], (Stroke{0, row.ReferenceRow, 272, row.ReferenceRow}));
@@ -162,48 +163,71 @@ TEST(PlanformOpsTest, ZeroScaleEndsAfterTheCentreLine) {
 struct HugeRow {
   const char* Name;
   std::function<void(calc::TModelData&)> Change;
-  Colour Pen;
-  std::size_t StrokeIndex;
-  Stroke Expected;
+  std::size_t Ops = 54;  // the default model's wing has no outer panel
 };
 
-// Lengths far beyond the surface: coordinates clamp to the int range instead
-// of overflowing.
+// Lengths far beyond the surface, and a mirror image from a negative scale,
+// are fitted onto it like any other drawing, without overflowing on the way.
 const HugeRow kHugeRows[] = {
-    {"span 1e300 puts the tips on the edges", [](auto& m) { m.B = 1e300; }, kBlue, 0, {136, 96, 272, 96}},
-    {"span 1e300 left half", [](auto& m) { m.B = 1e300; }, kBlue, 4, {136, 96, 0, 96}},
-    {"span -1e300 clamps the right tip low", [](auto& m) { m.B = -1e300; }, kBlue, 0, {136, 96, kMin, 111}},
-    {"span -1e300 clamps the left tip high", [](auto& m) { m.B = -1e300; }, kBlue, 4, {136, 96, kMax, 111}},
-    {"root chord -1e300 clamps the reference row", [](auto& m) { m.Li = -1e300; }, kRed, 1, {0, kMax, 272, kMax}},
-    {"root chord -1e300 clamps the leading edge", [](auto& m) { m.Li = -1e300; }, kBlue, 1, {136, kMax, 244, 66}},
-    {"tail distance 1e12 clamps the tail", [](auto& m) { m.Rh = 1e12; }, kGreen, 0, {136, kMax, 162, kMax}},
-    {"tail distance -1e300 clamps the tail", [](auto& m) { m.Rh = -1e300; }, kGreen, 3, {136, kMin, 162, kMin}},
-    {"kink chord 1e300", [](auto& m) { m.Lk = 1e300; }, kBlue, 3, {244, 101, 244, kMin}},
-    {"infinite span makes the outline offsets NaN, drawn as 0",
-     [](auto& m) { m.B = std::numeric_limits<double>::infinity(); }, kBlue, 0, {136, 96, 0, 96}},
+    {"span -1000 and root chord -2000 give s -3", [](auto& m) { m.B = -1000, m.Li = -2000; }},
+    {"span 1e300", [](auto& m) { m.B = 1e300; }},
+    {"span -1e300", [](auto& m) { m.B = -1e300; }},
+    {"root chord -1e300", [](auto& m) { m.Li = -1e300; }},
+    {"tail distance 1e12", [](auto& m) { m.Rh = 1e12; }},
+    {"tail distance -1e300", [](auto& m) { m.Rh = -1e300; }},
+    {"kink chord 1e300", [](auto& m) { m.Lk = 1e300; }},
+    {"tail span -1e300", [](auto& m) { m.Bh = -1e300; }},
+    {"every length 1e300",
+     [](auto& m) {
+       for (int i = 0; i < calc::kModelFieldCount; ++i) calc::ModelField(m, i) = 1e300;
+     },
+     62},
 };
 
-TEST(PlanformOpsTest, HugeLengthsClamp) {
+TEST(PlanformOpsTest, ExtremeModelsAreFitted) {
   for (const auto& row : kHugeRows) {
     SCOPED_TRACE(row.Name);
     calc::TModelData model = DefaultModel();
     row.Change(model);
     const PlanformDrawing drawing = PlanformOps(model, kDefaultCgSmall, kDefaultCgLarge);
     EXPECT_FALSE(drawing.ZeroScale);
-    const auto strokes = StrokesIn(drawing, row.Pen);
-    ASSERT_LT(row.StrokeIndex, strokes.size());
-    EXPECT_EQ(strokes[row.StrokeIndex], row.Expected);
+    EXPECT_EQ(drawing.Ops.size(), row.Ops);
+    EXPECT_TRUE(OnTheSurface(drawing, kFitMargin));
   }
 }
 
-TEST(PlanformOpsTest, AllLengthsHugeStillGiveEveryOperation) {
-  calc::TModelData model;
-  for (int i = 0; i < calc::kModelFieldCount; ++i) calc::ModelField(model, i) = 1e300;
-  const PlanformDrawing drawing = PlanformOps(model, 1e300, -1e300);
+struct FarMarkRow {
+  const char* Name;
+  double CgSmall, CgLarge;
+  std::optional<double> Measured;
+};
+
+const FarMarkRow kFarMarkRows[] = {
+    {"large-margin mark far behind", kDefaultCgSmall, 2000, std::nullopt},
+    {"small-margin mark far ahead", -1500, kDefaultCgLarge, std::nullopt},
+    {"measured mark far behind", kDefaultCgSmall, kDefaultCgLarge, 3000},
+    {"measured mark at -1e300", kDefaultCgSmall, kDefaultCgLarge, -1e300},
+};
+
+// The marks belong to the drawing: one that would leave it brings the
+// planform along onto the surface.
+TEST(PlanformOpsTest, FarMarksAreFitted) {
+  for (const auto& row : kFarMarkRows) {
+    SCOPED_TRACE(row.Name);
+    const PlanformDrawing drawing = PlanformOps(DefaultModel(), row.CgSmall, row.CgLarge, row.Measured);
+    EXPECT_TRUE(OnTheSurface(drawing, kFitMargin));
+    EXPECT_EQ(StrokesIn(drawing, kBlack).size() + StrokesIn(drawing, kFuchsia).size(), row.Measured ? 3u : 2u);
+  }
+}
+
+// An infinite length gives NaN offsets, which cannot be fitted: the drawing
+// keeps its usual placement and the NaN columns are drawn as 0.
+TEST(PlanformOpsTest, InfiniteSpanIsNotFitted) {
+  calc::TModelData model = DefaultModel();
+  model.B = std::numeric_limits<double>::infinity();
+  const PlanformDrawing drawing = PlanformOps(model, kDefaultCgSmall, kDefaultCgLarge);
   EXPECT_FALSE(drawing.ZeroScale);
-  EXPECT_EQ(drawing.Ops.size(), 5u + 2 + 1 + 24 + 1 + 24 + 1 + 4);
-  // Li - cg = 0 and 2e300 at s = 1e300/192: rows 96 and 96 - 384.
-  EXPECT_EQ(StrokesIn(drawing, kBlack), (std::vector<Stroke>{{134, -288, 138, -288}, {134, 96, 138, 96}}));
+  EXPECT_EQ(StrokesIn(drawing, kBlue)[0], (Stroke{136, 96, 0, 96}));
 }
 
 }  // namespace

@@ -12,6 +12,11 @@ done
 # The test's own folder; a failure keeps it with its evidence.
 work=$(mktemp -d "${TMPDIR:-/tmp}/cgcalc-command-line.XXXXXX")
 trap 'rm -rf "$work"' EXIT
+# The program keeps the balance check's inputs in the user's settings, and a
+# measured centre of gravity found there adds its mark to the window's
+# diagram: the program starts with settings of its own.
+XDG_CONFIG_HOME=$work/config
+export XDG_CONFIG_HOME
 
 fail() {
   trap - EXIT
