@@ -17,6 +17,7 @@
 #include "calc/failure.h"
 #include "calc/number_text.h"
 #include "ui/platform/appearance.h"
+#include "ui/platform/screen_placement.h"
 #include "ui/platform/shortcut_keys.h"
 #include "ui/tools/lattice_sweep.h"
 #include "ui/tools/what_if_plot_view.h"
@@ -29,8 +30,6 @@ using present::Caption;
 struct WhatIfCaptions {
   Caption title;
   Caption field;
-  Caption from;
-  Caption to;
   Caption exportPng;
   Caption exportSvg;
   Caption exportFailed;
@@ -39,8 +38,6 @@ struct WhatIfCaptions {
 constexpr WhatIfCaptions kCaptions = {
     .title = {"Was w\u00e4re wenn\u2026", "What if\u2026"},
     .field = {"Ma\u00df:", "dimension:"},
-    .from = {"von:", "from:"},
-    .to = {"bis:", "to:"},
     .exportPng = {"PNG exportieren\u2026", "Export PNG\u2026"},
     .exportSvg = {"SVG exportieren\u2026", "Export SVG\u2026"},
     .exportFailed = {"Das Bild konnte nicht geschrieben werden:", "The image could not be written:"},
@@ -79,6 +76,8 @@ void WhatIfWindow::buildControls() {
   toField_->setObjectName(QStringLiteral("WhatIf_To"));
   KeepCommandKeysFromTyping(*fromField_);
   KeepCommandKeysFromTyping(*toField_);
+  KeepNumberFieldReadable(*fromField_);
+  KeepNumberFieldReadable(*toField_);
   plotView_ = new WhatIfPlotView(this);
   latticeSweep_ = new LatticeSweep(this);
   latticeDelay_ = new QTimer(this);
@@ -229,8 +228,9 @@ void WhatIfWindow::updateTexts() {
   for (int field = 0; field < calc::kModelFieldCount; ++field)
     fieldChoice_->setItemText(field, FieldTitle(field, language_));
   fieldCaption_->setText(Text(In(kCaptions.field, language_)));
-  fromCaption_->setText(Text(In(kCaptions.from, language_)));
-  toCaption_->setText(Text(In(kCaptions.to, language_)));
+  // The range's messages name the fields by these captions.
+  fromCaption_->setText(Text(In(present::kRangePartCaptions[0], language_)));
+  toCaption_->setText(Text(In(present::kRangePartCaptions[1], language_)));
   exportPngButton_->setText(Text(In(kCaptions.exportPng, language_)));
   exportSvgButton_->setText(Text(In(kCaptions.exportSvg, language_)));
   plotView_->SetLanguage(language_);
