@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 namespace files {
@@ -111,23 +112,36 @@ FileError FileErrorFromErrno(int errnoValue, FileOperation operation) {
   return FileError(FileErrorCode(errnoValue, operation), operation);
 }
 
-std::string RefusalText(Refusal refusal, std::string_view name) {
-  std::string text(name);
-  switch (refusal) {
-    case Refusal::TooLarge:
-      return text + " is too large for a model file";
-    case Refusal::NamedPipe:
-      return text + " is a named pipe, not a model file";
-    case Refusal::Device:
-      return text + " is a device, not a model file";
-    case Refusal::Folder:
-      return text + " is a folder, not a model file";
-    case Refusal::Socket:
-      return text + " is a socket, not a model file";
-    case Refusal::Special:
-      break;
+namespace {
+
+struct RefusalWords {
+  Refusal refusal;
+  const char* german;  // after the name, UTF-8
+  const char* english;
+};
+
+constexpr RefusalWords kRefusalWords[] = {
+    {Refusal::TooLarge, " ist zu gro\u00df f\u00fcr eine Modelldatei", " is too large for a model file"},
+    {Refusal::NamedPipe, " ist eine Named Pipe, keine Modelldatei", " is a named pipe, not a model file"},
+    {Refusal::Device, " ist ein Ger\u00e4t, keine Modelldatei", " is a device, not a model file"},
+    {Refusal::Folder, " ist ein Ordner, keine Modelldatei", " is a folder, not a model file"},
+    {Refusal::Socket, " ist ein Socket, keine Modelldatei", " is a socket, not a model file"},
+    {Refusal::Special, " ist eine besondere Datei, keine Modelldatei", " is a special file, not a model file"},
+};
+
+constexpr bool RefusalsInKindOrder() {
+  for (std::size_t i = 0; i < std::size(kRefusalWords); ++i) {
+    if (static_cast<std::size_t>(kRefusalWords[i].refusal) != i) return false;
   }
-  return text + " is a special file, not a model file";
+  return true;
+}
+static_assert(RefusalsInKindOrder(), "kRefusalWords is indexed by Refusal");
+
+}  // namespace
+
+std::string RefusalText(Refusal refusal, std::string_view name, MessageLanguage language) {
+  const RefusalWords& words = kRefusalWords[static_cast<std::size_t>(refusal)];
+  return std::string(name) + (language == MessageLanguage::German ? words.german : words.english);
 }
 
 ModelFileRefused::ModelFileRefused(Refusal refusal, std::string_view name)

@@ -98,8 +98,9 @@ enum class Refusal {
 //   Folder    "NAME is a folder, not a model file"
 //   Socket    "NAME is a socket, not a model file"
 //   Special   "NAME is a special file, not a model file"
-// No full stop; whoever shows the message adds it.
-std::string RefusalText(Refusal refusal, std::string_view name);
+// No full stop; whoever shows the message adds it. In German as well.
+std::string RefusalText(Refusal refusal, std::string_view name,
+                        MessageLanguage language = MessageLanguage::English);
 
 // A file the model reader refuses to read. A FileError, so that whoever
 // reports file errors reports it too; Code() is kNotAModelFile, Operation()
@@ -110,7 +111,9 @@ class ModelFileRefused : public FileError {
  public:
   ModelFileRefused(Refusal refusal, std::string_view name);
   Refusal Reason() const { return refusal_; }
-  std::string MessageFor(std::string_view name) const { return RefusalText(refusal_, name); }
+  std::string MessageFor(std::string_view name, MessageLanguage language = MessageLanguage::English) const {
+    return RefusalText(refusal_, name, language);
+  }
 
  private:
   Refusal refusal_;

@@ -126,7 +126,8 @@ TEST(ExactStep, DividesTheRangeExactly) {
       {"0.5", "2.25", 1000, "0.00175"},
       {"0", "1", 3, std::nullopt},
       {"5", "5", 1000, std::nullopt},
-      {"1e3", "2000", 1000, std::nullopt},
+      {"1e3", "2000", 1000, "1"},
+      {"1,5", "2000", 1000, std::nullopt},
       {"0", "0.000000000000001", 1000, std::nullopt},
   };
   for (const auto& row : rows) {

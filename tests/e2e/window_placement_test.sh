@@ -2,7 +2,8 @@
 # What the window manager sees of the program's windows under a real X
 # server (Xvfb): the About window carries WM_TRANSIENT_FOR naming the main
 # window (else a click into the main window buries it), and at
-# QT_SCALE_FACTOR=2 on a small screen every window opens inside the screen.
+# QT_SCALE_FACTOR=2 on a 1920x1080 screen (960x540 for the program) every
+# window opens inside the screen.
 # Usage: window_placement_test.sh CGCALC
 set -eu
 cgcalc=$1
@@ -63,7 +64,7 @@ sleep 1
 geometry "\$whatif" > "$work/whatif.txt"
 kill \$app
 SESSION
-xvfb-run -a -n $(( $$ % 500 + 600 )) -s "-screen 0 1024x768x24 -dpi 96" sh "$work/session.sh"
+xvfb-run -a -n $(( $$ % 500 + 600 )) -s "-screen 0 1920x1080x24 -dpi 96" sh "$work/session.sh"
 
 read -r main transient < "$work/transient.txt" || fail "the About window did not open"
 case "$transient" in
@@ -74,8 +75,8 @@ esac
 for name in main balance whatif; do
   [ -s "$work/$name.txt" ] || fail "the $name window did not open"
   read -r x y w h < "$work/$name.txt"
-  if [ "$x" -lt 0 ] || [ "$y" -lt 0 ] || [ $((x + w)) -gt 1024 ] || [ $((y + h)) -gt 768 ]; then
-    fail "at QT_SCALE_FACTOR=2 the $name window lies at $x,$y size ${w}x$h, beyond the 1024x768 screen"
+  if [ "$x" -lt 0 ] || [ "$y" -lt 0 ] || [ $((x + w)) -gt 1920 ] || [ $((y + h)) -gt 1080 ]; then
+    fail "at QT_SCALE_FACTOR=2 the $name window lies at $x,$y size ${w}x$h, beyond the 1920x1080 screen"
   fi
 done
 echo "About is transient for the main window; at scale 2 every window is on the screen"

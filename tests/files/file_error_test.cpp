@@ -167,6 +167,8 @@ TEST(RefusalText, NamesTheFileAndWhatItIs) {
     EXPECT_EQ(refused.Reason(), row.refusal);
     EXPECT_EQ(refused.Code(), kNotAModelFile);
   }
+  EXPECT_EQ(RefusalText(Refusal::Folder, "model.dat", MessageLanguage::German),
+            "model.dat ist ein Ordner, keine Modelldatei");
 }
 
 struct SpecialFileRow {

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -340,6 +341,22 @@ TEST_F(BalanceWindowTest, InputsAreWrittenWhenTypingPausesOrTheWindowCloses) {
   Type("Bal_CgInput", "96");
   window->close();
   EXPECT_EQ(stored(), QStringLiteral("96"));
+}
+
+// Settings that cannot be written (their folder is a file, which stops
+// root too) do not lose the inputs silently: the window says so, naming the
+// file, once writing has failed, not before.
+TEST_F(BalanceWindowTest, UnwritableSettingsAreSaid) {
+  QFile blocker(folder.filePath(QStringLiteral("blocked")));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  QSettings blocked(blocker.fileName() + QStringLiteral("/cgcalc.ini"), QSettings::IniFormat);
+  window = std::make_unique<ui::BalanceWindow>(blocked);
+  window->show();
+  const QLabel& note = ChildOf<QLabel>(*window, QStringLiteral("Bal_SettingsNote"));
+  Type("Bal_CgInput", "95");
+  EXPECT_FALSE(note.isVisible());
+  EXPECT_TRUE(QTest::qWaitFor([&note] { return note.isVisible(); }));
+  EXPECT_TRUE(note.text().contains(blocked.fileName())) << note.text().toStdString();
 }
 
 // The choice and every typed field are there again in a new window, also

@@ -182,6 +182,18 @@ TEST_F(ToolWindowsTest, RememberedCgIsMarkedUntilTheBalanceCheckCloses) {
   EXPECT_EQ(MagentaPixels(Diagram().Shown()), MarkAt(80.0));
 }
 
+// The program's end closes every window, the balance check after the main
+// window: that is no closing by the user, and the mark stays for the next
+// start.
+TEST_F(ToolWindowsTest, QuittingKeepsTheMarkForTheNextStart) {
+  TypeInto(ChildOf<QLineEdit>(Balance(), kCgInput), QStringLiteral("80"));
+  Main().close();
+  Balance().close();
+  windows.reset();
+  ShowWindows();
+  EXPECT_EQ(MagentaPixels(Diagram().Shown()), MarkAt(80.0));
+}
+
 // Both Tools windows read a typed number alike and word a refusal alike:
 // the balance check's centre of gravity and the what-if plot's "from".
 TEST_F(ToolWindowsTest, TypedNumbersAreReadAlikeInBothWindows) {

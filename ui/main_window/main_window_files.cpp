@@ -45,7 +45,7 @@ decltype(auto) NamingTheFile(const QString& path, present::Language language, Ac
   try {
     return std::forward<Action>(action)();
   } catch (const files::ModelFileRefused& refused) {
-    throw FileCommandFailure(refused.MessageFor(ShownFileName(path).toStdString()));
+    throw FileCommandFailure(refused.MessageFor(ShownFileName(path).toStdString(), FileMessageLanguage(language)));
   } catch (const files::FileError& failure) {
     throw named(files::FileErrorText(failure.Code(), FileMessageLanguage(language)).c_str());
   } catch (const calc::ArithmeticFailure& failure) {

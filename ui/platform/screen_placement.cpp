@@ -21,12 +21,16 @@ void KeepOnScreen(QWidget& window) {
   QScreen* screen = QApplication::screenAt(window.pos());
   if (screen == nullptr) screen = window.screen();
   if (screen == nullptr) return;
-  const int titleBar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  const int border = window.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+  const QSize frameExtra(2 * border, window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
   const QRect available = screen->availableGeometry();
   // Shrunk to the free area, down to the size the contents need.
-  const QSize fitting = window.size().boundedTo(available.size() - QSize(0, titleBar));
+  const QSize fitting = window.size().boundedTo(available.size() - frameExtra);
   window.resize(fitting.expandedTo(window.minimumSizeHint()).expandedTo(window.minimumSize()));
-  const QRect frame(window.pos(), window.size() + QSize(0, titleBar));
+  // A window the program has not placed is placed by the window manager,
+  // which keeps it on the screen; a move would take that from it.
+  if (!window.testAttribute(Qt::WA_Moved)) return;
+  const QRect frame(window.pos(), window.size() + frameExtra);
   window.move(KeptWithin(frame, available).topLeft());
 }
 

@@ -14,8 +14,9 @@ QRect KeptWithin(const QRect& frame, const QRect& available);
 
 // Before a window is shown: keeps it on the screen it opens on (the one
 // under its position). Where it is larger than that screen's free area it
-// shrinks, down to its minimum size, and it moves into the area. Allows
-// for a title bar above the window, which the window manager adds later.
+// shrinks, down to its minimum size; a window the program has placed moves
+// into the area (the others the window manager places). Allows for a title
+// bar and a border, which the window manager adds later.
 void KeepOnScreen(QWidget& window);
 
 // A field for a typed number keeps room for "-12345.678" however far its

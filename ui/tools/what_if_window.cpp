@@ -16,7 +16,9 @@
 
 #include "calc/failure.h"
 #include "calc/number_text.h"
+#include "files/file_error.h"
 #include "ui/platform/appearance.h"
+#include "ui/platform/message_text.h"
 #include "ui/platform/screen_placement.h"
 #include "ui/platform/shortcut_keys.h"
 #include "ui/tools/lattice_sweep.h"
@@ -79,6 +81,10 @@ void WhatIfWindow::buildControls() {
   KeepNumberFieldReadable(*fromField_);
   KeepNumberFieldReadable(*toField_);
   plotView_ = new WhatIfPlotView(this);
+  // However far the window shrinks, the vertical axis's title (some 40
+  // characters, standing beside the axis) keeps room, with the tick labels,
+  // the horizontal axis's title and the legend around the axis.
+  plotView_->setMinimumHeight(26 * plotView_->fontMetrics().height());
   latticeSweep_ = new LatticeSweep(this);
   latticeDelay_ = new QTimer(this);
   latticeDelay_->setSingleShot(true);
@@ -248,8 +254,16 @@ void WhatIfWindow::exportChosen(bool svg) {
                                               suffix.toUpper() + QStringLiteral(" (*.") + suffix + QLatin1Char(')'));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
-  if (!(svg ? ExportSvg(path) : ExportPng(path)))
-    QMessageBox::warning(this, windowTitle(), Text(In(kCaptions.exportFailed, language_)) + QLatin1Char('\n') + path);
+  QString reason;
+  try {
+    if (svg ? ExportSvg(path) : ExportPng(path)) return;
+  } catch (const files::FileError& failure) {
+    // Why, in words, where the plot tells it.
+    reason = QLatin1Char('\n') +
+             MessageWithFullStop(Text(files::FileErrorText(failure.Code(), FileMessageLanguage(language_))));
+  }
+  QMessageBox::warning(this, windowTitle(),
+                       Text(In(kCaptions.exportFailed, language_)) + QLatin1Char('\n') + path + reason);
 }
 
 }  // namespace ui
