@@ -64,7 +64,9 @@ sleep 1
 geometry "\$whatif" > "$work/whatif.txt"
 kill \$app
 SESSION
-xvfb-run -a -n $(( $$ % 500 + 600 )) -s "-screen 0 1920x1080x24 -dpi 96" sh "$work/session.sh"
+# -noreset: the server must not reset when the first program ends, or the
+# second start could find it gone for a moment.
+xvfb-run -a -n $(( $$ % 500 + 600 )) -s "-screen 0 1920x1080x24 -dpi 96 -noreset" sh "$work/session.sh"
 
 read -r main transient < "$work/transient.txt" || fail "the About window did not open"
 case "$transient" in
