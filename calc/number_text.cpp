@@ -144,17 +144,23 @@ NumberForm NumberFormOf(std::string_view text) {
   return scanner.Form();
 }
 
-std::optional<double> WholeNumber(std::string_view text) {
+std::string_view WithoutBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+GivenNumber ReadGivenNumber(std::string_view text) {
   NumberScanner scanner;
-  for (char c : text) scanner.Put(c);
-  if (scanner.Form() != NumberForm::Number) return std::nullopt;
+  for (char c : WithoutBlanks(text)) scanner.Put(c);
+  if (scanner.Form() != NumberForm::Number) return {0, NumberFault::NotANumber};
   try {
     const double value = scanner.Finish();
-    if (std::isfinite(value)) return value;
+    if (std::isfinite(value)) return {value, std::nullopt};
   } catch (const ArithmeticFailure&) {
-    // Beyond the range: no usable value either.
+    // Beyond the range while it was formed: too large as well.
   }
-  return std::nullopt;
+  return {0, NumberFault::TooLarge};
 }
 
 }  // namespace calc

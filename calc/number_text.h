@@ -58,11 +58,42 @@ class NumberScanner {
 // The form of a whole text.
 NumberForm NumberFormOf(std::string_view text);
 
-// The value of a text that is wholly a number (NumberForm::Number) and reads
-// as a finite value, as ParseNumber reads it; nothing for any other text.
-// Never throws. For values given where a wrong reading must not pass
-// silently, as on the command line.
-std::optional<double> WholeNumber(std::string_view text);
+// Why a number given outside the fifteen model fields is refused.
+enum class NumberFault : std::uint8_t {
+  NotANumber,     // not wholly a number by the rule above: "", "95,5", "1e", "inf"
+  TooLarge,       // beyond the double range: "1e400"
+  TooManyDigits,  // where the exact decimal is needed (a sweep's range): more
+                  // than 15 digits written out, or more than 15 decimals
+};
+
+// The message of each fault, in English; the windows show translations.
+constexpr const char* NumberFaultText(NumberFault fault) {
+  switch (fault) {
+    case NumberFault::NotANumber:
+      return "not a number";
+    case NumberFault::TooLarge:
+      return "too large";
+    case NumberFault::TooManyDigits:
+      return "more than 15 digits";
+  }
+  return "not a number";
+}
+
+struct GivenNumber {
+  double Value = 0;
+  std::optional<NumberFault> Fault;  // set: Value means nothing
+};
+
+// The one reading of a number given outside the fifteen model fields: the
+// balance check's inputs, the what-if range, cgcalc-cli's option values and
+// sweep ranges. Spaces before and after it are no part of it; the rest must
+// be wholly a number (NumberForm::Number) and read, as ParseNumber reads it,
+// as a finite value. Never throws. A wrong reading must not pass silently
+// here: "95,5" or "1.5 e2" is refused, not read as 95 or 15.
+GivenNumber ReadGivenNumber(std::string_view text);
+
+// `text` without the spaces before and after it.
+std::string_view WithoutBlanks(std::string_view text);
 
 // Number to fixed-point text, right-aligned in `width` characters (never cut),
 // rounded half away from zero at the first dropped digit of 17 places after

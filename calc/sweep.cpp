@@ -19,27 +19,49 @@ struct Decimal {
 constexpr int kMaxSignificantDigits = 15;
 constexpr int kMaxScale = 15;
 
-// Which texts are numbers is the rule of ParseNumber; a plain decimal is
-// one without exponent, read here exactly instead of rounded to a double.
-std::optional<Decimal> ParseDecimal(std::string_view text) {
-  if (NumberFormOf(text) != NumberForm::Number || text.find_first_of("eE") != std::string_view::npos) {
+// Far beyond the digits a range may have, small enough never to overflow.
+constexpr int kExponentCeiling = 100'000;
+
+// The exponent after the letter of a number already checked to be one.
+int ExponentOf(std::string_view number) {
+  const std::size_t letter = number.find_first_of("eE");
+  if (letter == std::string_view::npos) return 0;
+  int exponent = 0;
+  for (const char c : number.substr(letter + 1)) {
+    if (c >= '0' && c <= '9') exponent = std::min(exponent * 10 + (c - '0'), kExponentCeiling);
+  }
+  return number.find('-', letter) == std::string_view::npos ? exponent : -exponent;
+}
+
+// Which texts are numbers is ReadGivenNumber's decision; here the number is
+// read exactly, as the decimal it writes, instead of rounded to a double.
+std::optional<Decimal> ParseDecimal(std::string_view text, NumberFault& fault) {
+  if (const GivenNumber given = ReadGivenNumber(text); given.Fault) {
+    fault = *given.Fault;
     return std::nullopt;
   }
+  const std::string_view number = WithoutBlanks(text);
+  const std::string_view mantissa = number.substr(0, number.find_first_of("eE"));
+  fault = NumberFault::TooManyDigits;
   Decimal decimal;
-  bool negative = false;
   bool point = false;
   int significant = 0;
-  for (const char c : text) {
-    if (c == '-') negative = true;
+  for (const char c : mantissa) {
     if (c == '.') point = true;
-    if (c < '0' || c > '9') continue;  // blanks, sign and point, placed by the rule
+    if (c < '0' || c > '9') continue;  // sign and point, placed by the rule
     if (significant > 0 || c != '0') ++significant;
     if (significant > kMaxSignificantDigits) return std::nullopt;
     decimal.digits = decimal.digits * 10 + (c - '0');
     if (point) ++decimal.decimals;
   }
+  decimal.decimals -= ExponentOf(number);
+  // A positive power writes zeros before the point: digits of their own.
+  for (; decimal.decimals < 0; ++decimal.decimals) {
+    if (decimal.digits != 0 && ++significant > kMaxSignificantDigits) return std::nullopt;
+    decimal.digits *= 10;
+  }
   if (decimal.decimals > kMaxScale) return std::nullopt;
-  if (negative) decimal.digits = -decimal.digits;
+  if (mantissa.front() == '-') decimal.digits = -decimal.digits;
   return decimal;
 }
 
@@ -70,9 +92,8 @@ std::string DecimalRange::ValueText(std::int64_t i) const {
 }
 
 std::string RangeErrorText(const RangeError& error) {
-  if (error.Fault != RangeFault::NotPlainDecimal) return RangeFaultText(error.Fault);
-  return std::string(kRangePartNames[error.Part]) + " '" + error.PartText + "' " +
-         RangeFaultText(RangeFault::NotPlainDecimal);
+  if (error.Fault != RangeFault::BadNumber) return RangeFaultText(error.Fault);
+  return std::string(kRangePartNames[error.Part]) + " '" + error.PartText + "': " + NumberFaultText(error.PartFault);
 }
 
 std::optional<DecimalRange> ParseDecimalRange(std::string_view text, std::string& error) {
@@ -94,9 +115,10 @@ std::optional<DecimalRange> ParseDecimalRange(std::string_view text, RangeError&
   Decimal values[3];
   int scale = 0;
   for (int i = 0; i < 3; ++i) {
-    const std::optional<Decimal> value = ParseDecimal(parts[i]);
+    NumberFault partFault{};
+    const std::optional<Decimal> value = ParseDecimal(parts[i], partFault);
     if (!value) {
-      error = {RangeFault::NotPlainDecimal, i, std::string(parts[i])};
+      error = {RangeFault::BadNumber, i, std::string(parts[i]), partFault};
       return std::nullopt;
     }
     values[i] = *value;
@@ -117,7 +139,8 @@ std::optional<DecimalRange> ParseDecimalRange(std::string_view text, RangeError&
 }
 
 std::optional<std::string> ExactStep(std::string_view from, std::string_view to, int parts) {
-  const std::optional<Decimal> low = ParseDecimal(from), high = ParseDecimal(to);
+  NumberFault fault{};
+  const std::optional<Decimal> low = ParseDecimal(from, fault), high = ParseDecimal(to, fault);
   if (!low || !high || parts <= 0) return std::nullopt;
   int scale = std::max(low->decimals, high->decimals);
   Wide span = Scaled(*high, scale) - Scaled(*low, scale);

@@ -10,6 +10,7 @@
 #include "failure.h"
 #include "fields.h"
 #include "model.h"
+#include "number_text.h"
 #include "stability.h"
 
 namespace calc {
@@ -36,16 +37,16 @@ struct DecimalRange {
 inline constexpr std::int64_t kMaxSweepPoints = 1'000'000;
 
 // Why a range "FROM:TO:STEP" is refused.
-enum class RangeFault { Form, NotPlainDecimal, ZeroStep, AwayFromTo, TooManyPoints, TooManyDigits };
+enum class RangeFault { Form, BadNumber, ZeroStep, AwayFromTo, TooManyPoints, TooManyDigits };
 
-// The message of each fault, in English; a part that is no plain decimal is
-// named before it ("FROM '1e3' is not ..."). The window shows translations.
+// The message of each fault, in English; a part that is refused as a number
+// has its own (RangeErrorText). The window shows translations.
 constexpr const char* RangeFaultText(RangeFault fault) {
   switch (fault) {
     case RangeFault::Form:
       return "a range is FROM:TO:STEP";
-    case RangeFault::NotPlainDecimal:
-      return "is not a plain decimal number of at most 15 digits";
+    case RangeFault::BadNumber:
+      return "a part is refused as a number";
     case RangeFault::ZeroStep:
       return "the step is 0";
     case RangeFault::AwayFromTo:
@@ -63,24 +64,26 @@ inline constexpr const char* kRangePartNames[] = {"FROM", "TO", "STEP"};
 
 struct RangeError {
   RangeFault Fault = RangeFault::Form;
-  int Part = 0;          // for NotPlainDecimal: 0 FROM, 1 TO, 2 STEP
-  std::string PartText;  // for NotPlainDecimal: the part as given
+  int Part = 0;          // for BadNumber: 0 FROM, 1 TO, 2 STEP
+  std::string PartText;  // for BadNumber: the part as given
+  NumberFault PartFault = NumberFault::NotANumber;  // for BadNumber: why
 };
 
-// The English message of `error`, as cgcalc-cli prints it.
+// The English message of `error`, as cgcalc-cli prints it; a part refused
+// as a number is named with its text: "FROM '1,5': not a number".
 std::string RangeErrorText(const RangeError& error);
 
-// Reads "FROM:TO:STEP", each a plain decimal: wholly a number by
-// ParseNumber's rule but without exponent (leading blanks, optional sign,
-// digits with at most one point), at most 15 significant digits and 15
-// decimals. On a bad range returns nothing and puts the reason into
-// `error`: which part is not a number, a step of 0, a step whose sign points
+// Reads "FROM:TO:STEP", each a number as ReadGivenNumber reads it, taken as
+// the exact decimal it writes ("6.5e2" is 650), of at most 15 significant
+// digits written out and 15 decimals. On a bad range returns nothing and
+// puts the reason into `error`: which part is refused as a number and why,
+// a step of 0, a step whose sign points
 // away from TO, or more than kMaxSweepPoints values. The second form gives
 // the reason as RangeErrorText.
 std::optional<DecimalRange> ParseDecimalRange(std::string_view text, RangeError& error);
 std::optional<DecimalRange> ParseDecimalRange(std::string_view text, std::string& error);
 
-// The step that divides FROM..TO (plain decimals as above) into exactly
+// The step that divides FROM..TO (numbers as above) into exactly
 // `parts` (> 0) equal steps, as a plain decimal: nothing when either end is
 // no plain decimal, both are equal, or the step needs more than 15
 // significant digits or decimals.

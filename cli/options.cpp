@@ -20,16 +20,15 @@ void ChooseFormat(Options& options, ReportFormat format) {
   options.formatChosen = true;
 }
 
-// A number for the balance options, read as the balance window reads it,
-// but only a text that is wholly a number and stays in range: a value the
-// window would read differently ("1.5 " as 15) must not pass unnoticed.
-// An unusable one is remembered and reported once all arguments are read.
+// A number for the balance options, read as the balance window reads it
+// (calc::ReadGivenNumber). An unusable one is remembered and reported once
+// all arguments are read.
 std::optional<double> BalanceNumber(Options& options, std::string_view option, std::string_view text) {
-  const std::optional<double> value = calc::WholeNumber(text);
-  if (!value && options.balanceError.empty()) {
-    options.balanceError = std::string(option) + ": '" + std::string(text) + "' is not a number";
-  }
-  return value;
+  const calc::GivenNumber given = calc::ReadGivenNumber(text);
+  if (!given.Fault) return given.Value;
+  if (options.balanceError.empty())
+    options.balanceError = std::string(option) + " '" + std::string(text) + "': " + calc::NumberFaultText(*given.Fault);
+  return std::nullopt;
 }
 
 // "XA:MA,XB:MB": two supports, each a position and what it carries.

@@ -29,6 +29,7 @@ inline constexpr int kSharingViolation = 32;
 inline constexpr int kDiskFull = 112;
 inline constexpr int kInvalidName = 123;
 inline constexpr int kFilenameTooLong = 206;
+inline constexpr int kFileTooLarge = 223;  // larger than the system lets a file grow
 inline constexpr int kDeviceIoError = 1117;
 // Any errno without an entry of its own becomes kUnlistedErrnoBase + errno,
 // which lies above every code above.
@@ -46,15 +47,21 @@ inline constexpr int kNotAModelFile = 9000;
 //   ENOSPC, EDQUOT    -> 112
 //   EINVAL            -> 123
 //   ENAMETOOLONG      -> 206
+//   EFBIG             -> 223 when writing; otherwise 10027, the saving's
+//                        own refusal of a file too large to rewrite safely
 //   EIO               -> 1117
 //   any other errno e -> 10000 + e
 int FileErrorCode(int errnoValue, FileOperation operation);
 
-// The message for a code: "File not found", "Invalid filename",
-// "Too many open files", "File access denied" for 2, 3, 4, 5, and
-// "I/O error n" for any other code n. No full stop; whoever shows the
-// message adds it.
-std::string FileErrorText(int code);
+// The languages of the messages, in the order of the program's languages.
+enum class MessageLanguage { German, English };
+
+// The message for a code in words, for every code: "File not found",
+// "No space left on the device", "The file is too large to rewrite
+// safely" ...; an errno the program does not expect is described by the
+// system's own English words. No full stop; whoever shows the message adds
+// it. The English one is what() of a FileError.
+std::string FileErrorText(int code, MessageLanguage language = MessageLanguage::English);
 
 // A failed file operation. what() is FileErrorText(Code()).
 class FileError : public std::runtime_error {
@@ -91,8 +98,9 @@ enum class Refusal {
 //   Folder    "NAME is a folder, not a model file"
 //   Socket    "NAME is a socket, not a model file"
 //   Special   "NAME is a special file, not a model file"
-// No full stop; whoever shows the message adds it.
-std::string RefusalText(Refusal refusal, std::string_view name);
+// No full stop; whoever shows the message adds it. In German as well.
+std::string RefusalText(Refusal refusal, std::string_view name,
+                        MessageLanguage language = MessageLanguage::English);
 
 // A file the model reader refuses to read. A FileError, so that whoever
 // reports file errors reports it too; Code() is kNotAModelFile, Operation()
@@ -103,7 +111,9 @@ class ModelFileRefused : public FileError {
  public:
   ModelFileRefused(Refusal refusal, std::string_view name);
   Refusal Reason() const { return refusal_; }
-  std::string MessageFor(std::string_view name) const { return RefusalText(refusal_, name); }
+  std::string MessageFor(std::string_view name, MessageLanguage language = MessageLanguage::English) const {
+    return RefusalText(refusal_, name, language);
+  }
 
  private:
   Refusal refusal_;

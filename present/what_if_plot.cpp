@@ -8,6 +8,7 @@
 
 #include "calc/failure.h"
 #include "calc/number_text.h"
+#include "present/number_faults.h"
 
 namespace present {
 namespace {
@@ -44,7 +45,7 @@ constexpr RangeFaultCaption Fault(RangeFault fault, std::string_view german) {
 
 constexpr RangeFaultCaption kRangeFaults[] = {
     Fault(RangeFault::Form, "ein Bereich ist VON:BIS:SCHRITT"),
-    Fault(RangeFault::NotPlainDecimal, "ist keine einfache Dezimalzahl mit h\u00f6chstens 15 Ziffern"),
+    Fault(RangeFault::BadNumber, "ein Teil ist keine brauchbare Zahl"),
     Fault(RangeFault::ZeroStep, "der Schritt ist 0"),
     Fault(RangeFault::AwayFromTo, "der Schritt f\u00fchrt von BIS weg"),
     Fault(RangeFault::TooManyPoints, "mehr als 1000000 Punkte"),
@@ -59,22 +60,28 @@ constexpr bool FaultsInKindOrder() {
 }
 static_assert(FaultsInKindOrder(), "kRangeFaults is indexed by RangeFault");
 
-constexpr Caption kRangeParts[] = {
-    {"VON", calc::kRangePartNames[0]}, {"BIS", calc::kRangePartNames[1]}, {"SCHRITT", calc::kRangePartNames[2]}};
-static_assert(std::size(kRangeParts) == std::size(calc::kRangePartNames));
+static_assert(std::size(kRangePartCaptions) == std::size(calc::kRangePartNames));
 
 constexpr Caption kEqualEnds = {"von und bis sind gleich: kein Bereich zu zeichnen",
                                 "from and to are equal: no range to plot"};
+// Followed by the ends as plotted, the smaller first.
+constexpr Caption kFalling = {"von ist gr\u00f6\u00dfer als bis: gezeichnet von", "from is larger than to: plotted from"};
+constexpr Caption kFallingTo = {"bis", "to"};
 
 }  // namespace
 
 std::string WhatIfErrorText(const WhatIfPlot& plot, Language language) {
   if (plot.EqualEnds) return std::string(In(kEqualEnds, language));
-  if (!plot.RangeError) return {};
+  if (!plot.RangeError) {
+    // A range typed the wrong way round is plotted all the same, but said.
+    if (plot.Points.size() < 2 || plot.Points.front().X <= plot.Points.back().X) return {};
+    return std::string(In(kFalling, language)) + " " + plot.Points.back().ValueText + " " +
+           std::string(In(kFallingTo, language)) + " " + plot.Points.front().ValueText;
+  }
   const calc::RangeError& error = *plot.RangeError;
-  const std::string fault(In(kRangeFaults[static_cast<std::size_t>(error.Fault)].caption, language));
-  if (error.Fault != RangeFault::NotPlainDecimal) return fault;
-  return std::string(In(kRangeParts[error.Part], language)) + " '" + error.PartText + "' " + fault;
+  if (error.Fault == RangeFault::BadNumber)
+    return RefusedNumberText(In(kRangePartCaptions[error.Part], language), error.PartFault, language);
+  return std::string(In(kRangeFaults[static_cast<std::size_t>(error.Fault)].caption, language));
 }
 
 RangeTexts DefaultRange(double current) {

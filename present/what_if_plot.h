@@ -54,9 +54,15 @@ struct WhatIfPlot {
   bool EqualEnds = false;                      // FROM = TO: a single value, no curve and no points
 };
 
-// Why `plot` shows no curve, in `language`: the range's error (in English
-// exactly as cgcalc-cli says it), or that both ends are equal; empty for a
-// usable range.
+// The captions of the range's parts FROM, TO and STEP in the window; a part
+// refused as a number is named by them.
+inline constexpr Caption kRangePartCaptions[] = {{"von:", "from:"}, {"bis:", "to:"}, {"Schritt:", "step:"}};
+
+// What `plot` says besides its curves, in `language`: why it shows none (a
+// part of the range refused as a number as the windows say it, "from: not
+// a number"; another fault of the range as cgcalc-cli says it; both ends
+// equal), or that FROM is larger than TO and the plot runs from TO to FROM;
+// empty otherwise.
 std::string WhatIfErrorText(const WhatIfPlot& plot, Language language);
 
 // The plot of `state` with field `field` (0..14, file order) varied over

@@ -32,7 +32,7 @@ test_packages=(
   acl attr
   # the end-to-end test and the screenshot: a virtual X display, keystrokes
   # and a screen capture
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool x11-utils imagemagick
 )
 bench_packages=(libbenchmark-dev)
 

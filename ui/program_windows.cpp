@@ -2,6 +2,7 @@
 
 #include <QWindow>
 
+#include "ui/platform/screen_placement.h"
 #include "ui/platform/window_style.h"
 
 namespace ui {
@@ -45,10 +46,12 @@ void ProgramWindows::ShowAbout() {
   // window: a click on the main window no longer buries it.
   about.winId();
   if (QWindow* owner = main_->windowHandle()) about.windowHandle()->setTransientParent(owner);
+  if (!about.isVisible()) KeepOnScreen(about);
   about.ShowInFront();
 }
 
 void ProgramWindows::Show() {
+  KeepOnScreen(*main_);
   main_->show();
   // Shown, the main window is activated at once, also where no window
   // manager does it; the activation runs start.

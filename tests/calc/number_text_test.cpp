@@ -127,6 +127,33 @@ TEST(NumberForm, HowMuchOfATextIsANumber) {
   }
 }
 
+// Every number typed outside the fifteen fields is read alike: blanks around
+// it are no part of it, anything else must be wholly a finite number.
+TEST(ReadGivenNumber, AcceptsWholeFiniteNumbersOnly) {
+  using calc::NumberFault;
+  const struct {
+    const char* text;
+    std::optional<NumberFault> fault;
+    double value = 0;
+  } rows[] = {
+      {"650", {}, 650},          {"650 ", {}, 650},       {"  -1.5  ", {}, -1.5},
+      {"6.5e2", {}, 650},        {"+.5E-1", {}, 0.05},     {"1e-400", {}, 0},
+      {"", NumberFault::NotANumber},       {"   ", NumberFault::NotANumber},
+      {"95,5", NumberFault::NotANumber},   {"1.5 e2", NumberFault::NotANumber},
+      {"1e", NumberFault::NotANumber},     {"\t5", NumberFault::NotANumber},
+      {"inf", NumberFault::NotANumber},    {"1e400", NumberFault::TooLarge},
+      {"-1e400", NumberFault::TooLarge},   {"1e5120", NumberFault::TooLarge},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string("'") + row.text + "'");
+    const calc::GivenNumber given = calc::ReadGivenNumber(row.text);
+    EXPECT_EQ(given.Fault, row.fault);
+    if (!row.fault) {
+      EXPECT_EQ(given.Value, row.value);
+    }
+  }
+}
+
 struct FormatCase {
   const char* Name;
   long double Value;

@@ -27,6 +27,8 @@ TEST(ParseDecimalRange, ValuesAreExactDecimals) {
       {"-0.001:0.001:0.0005", {"-0.001", "-0.0005", "0", "0.0005", "0.001"}, 5},
       {"0:999999:1", {"0", "999999"}, 1'000'000},
       {"123456789012345:123456789012346:1", {"123456789012345", "123456789012346"}, 2},
+      {"6.5e2: 7E+2 :5e1", {"650", "700"}, 2},  // the exact decimals the exponents write
+      {"1.5e-3:25e-4:0.0005", {"0.0015", "0.002", "0.0025"}, 3},
   };
   for (const RangeRow& row : rows) {
     SCOPED_TRACE(row.text);
@@ -55,11 +57,13 @@ TEST(ParseDecimalRange, SaysWhyARangeIsRefused) {
       {"0:1000000:1", "more than 1000000 points"},
       {"1:2", "a range is FROM:TO:STEP"},
       {"1:2:3:4", "a range is FROM:TO:STEP"},
-      {"a:2:1", "FROM 'a' is not a plain decimal number of at most 15 digits"},
-      {"1:1e3:1", "TO '1e3' is not a plain decimal number of at most 15 digits"},
-      {"1:2:", "STEP '' is not a plain decimal number of at most 15 digits"},
-      {"1:2:.", "STEP '.' is not a plain decimal number of at most 15 digits"},
-      {"1234567890123456:1234567890123457:1", "FROM '1234567890123456' is not a plain decimal number of at most 15 digits"},
+      {"a:2:1", "FROM 'a': not a number"},
+      {"1:1e400:1", "TO '1e400': too large"},
+      {"1:2:", "STEP '': not a number"},
+      {"1:2:.", "STEP '.': not a number"},
+      {"1234567890123456:1234567890123457:1", "FROM '1234567890123456': more than 15 digits"},
+      {"1e15:1:1", "FROM '1e15': more than 15 digits"},
+      {"0:1:1e-16", "STEP '1e-16': more than 15 digits"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.text);
@@ -122,7 +126,8 @@ TEST(ExactStep, DividesTheRangeExactly) {
       {"0.5", "2.25", 1000, "0.00175"},
       {"0", "1", 3, std::nullopt},
       {"5", "5", 1000, std::nullopt},
-      {"1e3", "2000", 1000, std::nullopt},
+      {"1e3", "2000", 1000, "1"},
+      {"1,5", "2000", 1000, std::nullopt},
       {"0", "0.000000000000001", 1000, std::nullopt},
   };
   for (const auto& row : rows) {

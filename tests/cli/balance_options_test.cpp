@@ -60,7 +60,7 @@ TEST(BalanceOptions, UnusableValuesAreUsageErrors) {
     std::vector<std::string> arguments;
     const char* message;
   } rows[] = {
-      {{"--cg", "ten"}, "cgcalc-cli: --cg: 'ten' is not a number\n"},
+      {{"--cg", "ten"}, "cgcalc-cli: --cg 'ten': not a number\n"},
       {{"--supports", "1:2"}, "cgcalc-cli: --supports: write XA:MA,XB:MB\n"},
       {{"--supports", "0:0,100:0"}, "cgcalc-cli: --supports: the supports carry no mass\n"},
       {{"--supports", "80:300,80:1700"}, "cgcalc-cli: --supports: both supports stand at the same place\n"},
@@ -99,20 +99,21 @@ TEST(BalanceOptions, ArithmeticFailuresBelongToTheModel) {
 }
 
 // One scanner decides whether a text is a number, for a model file's line
-// and for an option alike; an accepted option reads as the balance window
-// reads the same text. Blanks after a number only the file check lets pass,
-// and only where the reader, which then takes the digits alone, reads the
-// same value ("80 ", not "1.5 " as 15); the command line takes neither. Nor
-// does it take a value beyond the range.
+// and for an option alike. An option is read as the Tools windows read a
+// typed number: blanks around it are no part of it ("1.5 " is 1.5, where a
+// model file's line reads 15 and the file check warns), and a value beyond
+// the range is refused as too large.
 TEST(BalanceOptions, NumbersReadAsInTheWindowAndTheFileCheck) {
   const struct {
     const char* text;
     bool lineFits;
-    bool accepted;
+    const char* fault;  // "": accepted as `value`
+    double value;
   } rows[] = {
-      {"+80", true, true},    {" 80", true, true},    {"-.5e1", true, true},   {"80 ", true, false},
-      {"1.5 ", false, false},  {"1e400", true, false}, {"1e5120", true, false}, {"", true, false},
-      {"8O", false, false},   {"inf", false, false},  {".", false, false},
+      {"+80", true, "", 80},    {" 80", true, "", 80},           {"-.5e1", true, "", -5},
+      {"80 ", true, "", 80},    {"1.5 ", false, "", 1.5},         {"1e400", true, "too large"},
+      {"1e5120", true, "too large"}, {"", true, "not a number"}, {"8O", false, "not a number"},
+      {"inf", false, "not a number"}, {".", false, "not a number"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(std::string("'") + row.text + "'");
@@ -120,11 +121,11 @@ TEST(BalanceOptions, NumbersReadAsInTheWindowAndTheFileCheck) {
     look.Feed(std::string(row.text) + "\n");
     EXPECT_EQ(look.Finish().looksLikeModel, row.lineFits);
     const ParsedArguments parsed = ParseArguments({"--cg", row.text, "m.dat"});
-    EXPECT_EQ(parsed.error.empty(), row.accepted) << parsed.error;
-    if (row.accepted) {
-      EXPECT_EQ(parsed.options.balance.Cg, calc::ParseNumber(row.text));
+    if (*row.fault == '\0') {
+      EXPECT_EQ(parsed.error, "");
+      EXPECT_EQ(parsed.options.balance.Cg, row.value);
     } else {
-      EXPECT_EQ(parsed.error, std::string("--cg: '") + row.text + "' is not a number");
+      EXPECT_EQ(parsed.error, std::string("--cg '") + row.text + "': " + row.fault);
     }
   }
 }

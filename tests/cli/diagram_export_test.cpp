@@ -120,7 +120,7 @@ TEST(DiagramExport, UnwritableTargetsAreReported) {
     const char* reason;
   } targets[] = {
       {"/nonexistent-folder/x.png", "Invalid filename"},
-      {"/dev/full", "I/O error 112"},
+      {"/dev/full", "No space left on the device"},
       {folder.File("a folder"), "File access denied"},
   };
   const Evaluation evaluation = EvaluateLoadedModel(files::ReadModelFile(CGCALC_TEST_DATA_DIR "/default.dat"));

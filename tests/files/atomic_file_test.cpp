@@ -117,7 +117,7 @@ TEST_F(AtomicSave, FailedWriteLeavesNoTemporaryFile) {
     ::setrlimit(RLIMIT_FSIZE, &previousLimit);
     ::signal(SIGXFSZ, previousHandler);
 
-    EXPECT_EQ(error.Code(), kUnlistedErrnoBase + EFBIG);
+    EXPECT_EQ(error.Code(), kFileTooLarge);
     EXPECT_EQ(error.Operation(), FileOperation::Write);
     EXPECT_EQ(files_test::ReadBytes(path), kOld);
     EXPECT_EQ(folder_.Names(), names);

@@ -46,7 +46,8 @@ const ErrnoRow kErrnoRows[] = {
     {"ENAMETOOLONG", ENAMETOOLONG, FileOperation::Open, 206},
     {"EIO reading", EIO, FileOperation::Read, 1117},
     {"EIO closing", EIO, FileOperation::Close, 1117},
-    {"EFBIG unlisted", EFBIG, FileOperation::Write, 10000 + EFBIG},
+    {"EFBIG writing", EFBIG, FileOperation::Write, 223},
+    {"EFBIG creating (too large to rewrite)", EFBIG, FileOperation::Create, 10000 + EFBIG},
     {"ESRCH unlisted (errno 3)", ESRCH, FileOperation::Read, 10000 + ESRCH},
     {"EINTR unlisted (errno 4)", EINTR, FileOperation::Read, 10000 + EINTR},
 };
@@ -75,16 +76,48 @@ struct TextRow {
   const char* text;
 };
 
+// The codes users met as bare numbers, in words in both languages.
 TEST(FileErrorText, ChosenByCode) {
-  const TextRow rows[] = {{2, "File not found"},     {3, "Invalid filename"}, {4, "Too many open files"},
-                          {5, "File access denied"}, {32, "I/O error 32"},    {112, "I/O error 112"},
-                          {1, "I/O error 1"},        {6, "I/O error 6"},      {10027, "I/O error 10027"}};
-  for (const TextRow& row : rows) {
+  const struct {
+    int code;
+    const char* english;
+    const char* german;
+  } rows[] = {
+      {2, "File not found", "Datei nicht gefunden"},
+      {5, "File access denied", "Zugriff auf die Datei verweigert"},
+      {112, "No space left on the device", "Kein Platz mehr auf dem Datentr\u00e4ger"},
+      {1117, "The device could not read or write the data", "Das Ger\u00e4t konnte die Daten nicht lesen oder schreiben"},
+      {10027, "The file is too large to rewrite safely", "Die Datei ist zu gro\u00df, um sie sicher neu zu schreiben"},
+      {10006, "Nothing takes the data (a pipe nobody reads, or a missing device)",
+       "Niemand nimmt die Daten an (eine Pipe, die keiner liest, oder ein fehlendes Ger\u00e4t)"},
+      {10000 + ESRCH, "The system says: No such process", "Das System meldet: No such process"},
+      {1, "Unknown file error", "Unbekannter Dateifehler"},
+  };
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.code);
-    EXPECT_EQ(FileErrorText(row.code), row.text);
+    EXPECT_EQ(FileErrorText(row.code), row.english);
+    EXPECT_EQ(FileErrorText(row.code, MessageLanguage::German), row.german);
     const FileError error(row.code, FileOperation::Read);
-    EXPECT_STREQ(error.what(), row.text);
+    EXPECT_STREQ(error.what(), row.english);
     EXPECT_EQ(error.Code(), row.code);
+  }
+}
+
+// Whatever errno a file operation meets, the message is words, never a
+// bare number, in either language.
+TEST(FileErrorText, EveryErrnoInWords) {
+  for (int value = 1; value < 134; ++value) {
+    if (::strerrordesc_np(value) == nullptr) continue;  // no errno of this system
+    for (const FileOperation operation : {FileOperation::Open, FileOperation::Write, FileOperation::Create}) {
+      const int code = FileErrorCode(value, operation);
+      for (const MessageLanguage language : {MessageLanguage::German, MessageLanguage::English}) {
+        SCOPED_TRACE(code);
+        const std::string text = FileErrorText(code, language);
+        EXPECT_EQ(text.find("error " + std::to_string(code)), std::string::npos) << text;
+        EXPECT_EQ(text.find("Unknown"), std::string::npos) << text;
+        EXPECT_EQ(text.find("Unbekannt"), std::string::npos) << text;
+      }
+    }
   }
 }
 
@@ -134,6 +167,8 @@ TEST(RefusalText, NamesTheFileAndWhatItIs) {
     EXPECT_EQ(refused.Reason(), row.refusal);
     EXPECT_EQ(refused.Code(), kNotAModelFile);
   }
+  EXPECT_EQ(RefusalText(Refusal::Folder, "model.dat", MessageLanguage::German),
+            "model.dat ist ein Ordner, keine Modelldatei");
 }
 
 struct SpecialFileRow {

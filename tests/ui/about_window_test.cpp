@@ -121,6 +121,9 @@ TEST_F(AboutWindowTest, ShownInFrontNotModal) {
   ChooseAbout();
   EXPECT_TRUE(About().isVisible());
   EXPECT_EQ(About().windowHandle()->transientParent(), Main().windowHandle());
+  // On X11 only a dialog's transient parent reaches the window manager as
+  // WM_TRANSIENT_FOR (tests/e2e/window_placement_test.sh asks the X server).
+  EXPECT_EQ(About().windowType(), Qt::Dialog);
   EXPECT_FALSE(About().isModal());
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_EQ(About().pos(), QPoint(190, 202));

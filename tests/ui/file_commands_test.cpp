@@ -373,7 +373,7 @@ TEST_F(FileCommandsTest, FailedSaveKeepsTheOldFile) {
   ::setrlimit(RLIMIT_FSIZE, &previousLimit);
   std::signal(SIGXFSZ, previousHandler);
 
-  EXPECT_EQ(TakeReports(), QStringList{existing + QStringLiteral("\nI/O error %1.").arg(10000 + EFBIG)});
+  EXPECT_EQ(TakeReports(), QStringList{existing + QStringLiteral("\nThe file would grow larger than the system allows.")});
   EXPECT_EQ(ReadBytes(existing), QByteArray("old contents"));
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
             (QStringList{QStringLiteral("existing.dat"), QStringLiteral("first.dat")}));
@@ -455,6 +455,17 @@ TEST_F(FileCommandsTest, FailedLoadIsReportedOnce) {
   SetField(QStringLiteral("B"), QStringLiteral("1300"));
   EXPECT_EQ(Values(), kDefaultTable);
   EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+// After "deutsch" the file errors are German too, the system's and the
+// reader's refusals alike.
+TEST_F(FileCommandsTest, FileErrorsFollowTheLanguage) {
+  Button(QStringLiteral("Button1")).click();
+  const QString missing = PathIn(QStringLiteral("missing.dat"));
+  Load(missing);
+  EXPECT_EQ(TakeReports(), QStringList{missing + QStringLiteral("\nDatei nicht gefunden.")});
+  Load(folder.path());
+  EXPECT_EQ(TakeReports(), QStringList{folder.path() + QStringLiteral(" ist ein Ordner, keine Modelldatei.")});
 }
 
 // A flying wing is saved from the record: zeros in lines 8 to 14 whatever the

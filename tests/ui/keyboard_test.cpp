@@ -4,6 +4,8 @@
 // focused push button. All with real key events on the widgets.
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,6 +49,26 @@ TEST_F(KeyboardTest, AltFInAFieldOpensTheFileMenu) {
   QTest::keyClick(&span, Qt::Key_H, Qt::AltModifier);
   EXPECT_EQ(CloseOpenMenu(), QStringLiteral("Help1"));
   EXPECT_EQ(span.text(), QStringLiteral("1300"));
+}
+
+// Within the menu bar and within each menu every access letter is unique,
+// so that a letter always reaches one item (Save and Save as shared S).
+TEST_F(KeyboardTest, AccessLettersAreUniqueInEachMenu) {
+  const auto lettersOf = [](const QList<QAction*>& actions) {
+    QStringList letters;
+    for (const QAction* action : actions) {
+      const qsizetype amp = action->text().indexOf(QLatin1Char('&'));
+      if (amp >= 0) letters << action->text().mid(amp + 1, 1).toLower();
+    }
+    return letters;
+  };
+  QList<QList<QAction*>> groups = {Main().menuBar()->actions()};
+  for (const QAction* entry : Main().menuBar()->actions()) groups << entry->menu()->actions();
+  for (const QList<QAction*>& group : groups) {
+    const QStringList letters = lettersOf(group);
+    SCOPED_TRACE(letters.join(QLatin1Char(',')).toStdString());
+    EXPECT_EQ(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
+  }
 }
 
 // A key with Alt, Ctrl or Meta carrying a printable text (as the X server

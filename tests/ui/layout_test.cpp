@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -9,6 +10,7 @@
 #include <QTest>
 
 #include "control_listing.h"
+#include "ui/platform/screen_placement.h"
 #include "window_test.h"
 
 namespace ui_test {
@@ -190,6 +192,46 @@ TEST(DiagramArea, SilverUntilFirstDrawn) {
 TEST_F(LayoutTest, AboutWindow) {
   ExpectListing(ListControls(About()), ReadLines(DataFile("windows/about_window.txt")));
   EXPECT_FALSE(About().isVisible());
+}
+
+// A window is moved as little as it takes to lie on its screen's free
+// area; one larger than the area keeps its title bar's corner in it.
+TEST(ScreenPlacement, KeptWithinTheFreeArea) {
+  const struct {
+    const char* name;
+    QRect frame;
+    QRect available;
+    QPoint kept;
+  } rows[] = {
+      {"inside stays", {129, 100, 616, 500}, {0, 0, 1280, 1024}, {129, 100}},
+      {"beyond the right edge", {700, 100, 616, 500}, {0, 0, 1280, 1024}, {664, 100}},
+      {"beyond the bottom (scale 2)", {258, 200, 1232, 1000}, {0, 0, 1280, 1024}, {48, 24}},
+      {"above a panel at the top", {100, 0, 300, 200}, {0, 30, 1280, 994}, {100, 30}},
+      {"larger than the screen", {100, 100, 1400, 1100}, {0, 0, 1280, 1024}, {0, 0}},
+      {"on the second screen", {2500, 100, 300, 200}, {1280, 0, 1280, 1024}, {2260, 100}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(ui::KeptWithin(row.frame, row.available), QRect(row.kept, row.frame.size()));
+  }
+}
+
+// Shrunk as far as they go, the Tools windows' number fields still show
+// "-12345.678" whole.
+TEST_F(LayoutTest, ToolWindowsKeepTheirFieldsReadable) {
+  Action(QStringLiteral("Balance1")).trigger();
+  Action(QStringLiteral("WhatIf1")).trigger();
+  for (const char* name : {"BalanceWindow", "WhatIfWindow"}) {
+    SCOPED_TRACE(name);
+    QWidget& window = ChildOf<QWidget>(Main(), QString::fromLatin1(name));
+    window.resize(1, 1);
+    QCoreApplication::processEvents();
+    for (const QLineEdit* field : window.findChildren<QLineEdit*>()) {
+      if (!field->isVisibleTo(&window)) continue;  // the field choice's own
+      SCOPED_TRACE(field->objectName().toStdString());
+      EXPECT_GE(field->width(), field->fontMetrics().horizontalAdvance(QStringLiteral("-12345.678")) + 8);
+    }
+  }
 }
 
 }  // namespace

@@ -182,5 +182,38 @@ TEST_F(ToolWindowsTest, RememberedCgIsMarkedUntilTheBalanceCheckCloses) {
   EXPECT_EQ(MagentaPixels(Diagram().Shown()), MarkAt(80.0));
 }
 
+// The program's end closes every window, the balance check after the main
+// window: that is no closing by the user, and the mark stays for the next
+// start.
+TEST_F(ToolWindowsTest, QuittingKeepsTheMarkForTheNextStart) {
+  TypeInto(ChildOf<QLineEdit>(Balance(), kCgInput), QStringLiteral("80"));
+  Main().close();
+  Balance().close();
+  windows.reset();
+  ShowWindows();
+  EXPECT_EQ(MagentaPixels(Diagram().Shown()), MarkAt(80.0));
+}
+
+// Both Tools windows read a typed number alike and word a refusal alike:
+// the balance check's centre of gravity and the what-if plot's "from".
+TEST_F(ToolWindowsTest, TypedNumbersAreReadAlikeInBothWindows) {
+  const struct {
+    const char* text;
+    const char* fault;  // "": accepted
+  } rows[] = {{"650 ", ""}, {"6.5e2", ""}, {"6,5", "not a number"}, {"1e400", "too large"}};
+  auto& from = ChildOf<QLineEdit>(WhatIf(), QStringLiteral("WhatIf_From"));
+  auto& plot = ChildOf<ui::WhatIfPlotView>(WhatIf(), QStringLiteral("WhatIf_Chart"));
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.text);
+    const QString fault = QString::fromUtf8(row.fault);
+    EnterCg(QString::fromUtf8(row.text));
+    TypeInto(from, QString::fromUtf8(row.text));
+    ASSERT_TRUE(QTest::qWaitFor([&plot] { return !plot.IsUpdating(); }));
+    EXPECT_EQ(BalanceText(QStringLiteral("Bal_Error")), fault.isEmpty() ? fault : "centre of gravity: " + fault);
+    EXPECT_EQ(ChildOf<QLabel>(WhatIf(), QStringLiteral("WhatIf_Error")).text(),
+              fault.isEmpty() ? fault : "from: " + fault);
+  }
+}
+
 }  // namespace
 }  // namespace ui_test

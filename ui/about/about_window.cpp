@@ -47,7 +47,11 @@ QFont FontOf(LineLook look) {
 
 }  // namespace
 
-AboutWindow::AboutWindow(HandlerBoundary& boundary) : boundary_(boundary) {
+// A dialog to the window system: X11 window managers keep only a dialog's
+// window above the window it belongs to (WM_TRANSIENT_FOR); the minimise and
+// maximise buttons stay as before.
+AboutWindow::AboutWindow(HandlerBoundary& boundary)
+    : QWidget(nullptr, Qt::Dialog | Qt::WindowMinMaxButtonsHint), boundary_(boundary) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("About"));
   setWindowIcon(AppIcon());

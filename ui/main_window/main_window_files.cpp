@@ -33,21 +33,21 @@ class FileCommandFailure : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Runs `action` on the file `path`; its file errors and arithmetic failures
-// leave as FileCommandFailure with the file's name on a line above their
-// message, so that the user learns which file the report is about. A
-// refused file's message names the file itself.
+// Runs `action` on the file `path`; its file errors (in `language`) and
+// arithmetic failures leave as FileCommandFailure with the file's name on a
+// line above their message, so that the user learns which file the report
+// is about. A refused file's message names the file itself.
 template <class Action>
-decltype(auto) NamingTheFile(const QString& path, Action&& action) {
+decltype(auto) NamingTheFile(const QString& path, present::Language language, Action&& action) {
   const auto named = [&path](const char* message) {
     return FileCommandFailure(FileMessage(path, QString::fromStdString(message)).toStdString());
   };
   try {
     return std::forward<Action>(action)();
   } catch (const files::ModelFileRefused& refused) {
-    throw FileCommandFailure(refused.MessageFor(ShownFileName(path).toStdString()));
+    throw FileCommandFailure(refused.MessageFor(ShownFileName(path).toStdString(), FileMessageLanguage(language)));
   } catch (const files::FileError& failure) {
-    throw named(failure.what());
+    throw named(files::FileErrorText(failure.Code(), FileMessageLanguage(language)).c_str());
   } catch (const calc::ArithmeticFailure& failure) {
     throw named(failure.what());
   }
@@ -90,7 +90,7 @@ void MainWindow::readModelFile(const QString& path) {
   // A failure leaves here before anything of the window has changed; there
   // is then nothing new to recalculate.
   const files::ModelFileReading reading =
-      NamingTheFile(path, [&path] { return files::ReadModelFileWithLook(SystemPath(path)); });
+      NamingTheFile(path, language_, [&path] { return files::ReadModelFileWithLook(SystemPath(path)); });
   // A text file or a picture picked by mistake would load as zeros; No is as
   // good as a cancelled dialog.
   if (!reading.look.looksLikeModel) {
@@ -114,7 +114,7 @@ bool MainWindow::writeModelFile(const QString& path) {
   // The record as it is now, whatever happens while the file is written.
   const calc::TModelData model = model_;
   if (IsFilePattern(path)) return false;
-  NamingTheFile(path, [&path, &model] { files::WriteModelFile(SystemPath(path), model); });
+  NamingTheFile(path, language_, [&path, &model] { files::WriteModelFile(SystemPath(path), model); });
   markSaved();
   return true;
 }

@@ -239,7 +239,7 @@ void MainWindow::buildMenu() {
   saveAction_ = addItem(fileMenu, QStringLiteral("Save1"), QStringLiteral("&Save"), QKeySequence::Save);
   // The desktop's own keys for the commands, shown beside the items; Save as
   // has none on several desktops, so it takes the key most of them use.
-  saveAsAction_ = addItem(fileMenu, QStringLiteral("Saveas1"), QStringLiteral("&Save as"),
+  saveAsAction_ = addItem(fileMenu, QStringLiteral("Saveas1"), QStringLiteral("Save &as"),
                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   printAction_ = addItem(fileMenu, QStringLiteral("Print1"), QStringLiteral("&Print"), QKeySequence::Print);
   fileMenu->addSeparator();

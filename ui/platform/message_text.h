@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include "files/file_error.h"
+#include "present/language.h"
+
 namespace ui {
 
 // The caption of the program's message boxes, from the path the program was
@@ -22,6 +25,13 @@ QString ShownFileName(const QString& path);
 // The message of a failed file command: the file's name on a line of its
 // own above the failure's message.
 QString FileMessage(const QString& path, const QString& message);
+
+// The file error messages' language for the window's `language`.
+constexpr files::MessageLanguage FileMessageLanguage(present::Language language) {
+  static_assert(static_cast<int>(files::MessageLanguage::German) == static_cast<int>(present::Language::German) &&
+                static_cast<int>(files::MessageLanguage::English) == static_cast<int>(present::Language::English));
+  return static_cast<files::MessageLanguage>(language);
+}
 
 // The question before unsaved changes would be lost: "Save changes to NAME?".
 QString SaveChangesQuestion(const QString& path);

@@ -17,13 +17,13 @@ const QString kSupportsMode = QStringLiteral("supports");
 const QString kCgMode = QStringLiteral("cg");
 
 // A field's number, or nothing when it is blank. The one reader decides: a
-// comma, a letter or trailing blanks would otherwise read as another number.
+// comma or a letter would otherwise read as another number.
 std::optional<double> Entered(const BalanceTexts& inputs, std::size_t field) {
   const std::string text = inputs.texts[field].toStdString();
   if (calc::NumberFormOf(text) == calc::NumberForm::Blank) return std::nullopt;
-  const std::optional<double> value = calc::WholeNumber(text);
-  if (!value) throw NotANumberError(field);
-  return value;
+  const calc::GivenNumber given = calc::ReadGivenNumber(text);
+  if (given.Fault) throw RefusedNumberError(field, *given.Fault);
+  return given.Value;
 }
 
 }  // namespace
@@ -38,12 +38,14 @@ BalanceTexts RememberedBalanceTexts(QSettings& settings) {
   return inputs;
 }
 
-void RememberBalanceTexts(QSettings& settings, const BalanceTexts& inputs) {
+bool RememberBalanceTexts(QSettings& settings, const BalanceTexts& inputs) {
   settings.beginGroup(kSettingsGroup);
   settings.setValue(kModeKey, inputs.supports ? kSupportsMode : kCgMode);
   for (std::size_t i = 0; i < kBalanceInputCount; ++i)
     settings.setValue(Text(kBalanceInputFields[i].name), inputs.texts[i]);
   settings.endGroup();
+  settings.sync();
+  return settings.status() == QSettings::NoError;
 }
 
 calc::TBalanceInput ReadBalanceTexts(const BalanceTexts& inputs) {
@@ -65,7 +67,7 @@ std::optional<calc::TBalanceInput> InputGivingACg(const BalanceTexts& inputs) {
   try {
     calc::TBalanceInput input = ReadBalanceTexts(inputs);
     if (input.Cg || input.Supports) return input;
-  } catch (const NotANumberError&) {
+  } catch (const RefusedNumberError&) {
   }
   return std::nullopt;
 }

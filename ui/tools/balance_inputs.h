@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "calc/balance.h"
+#include "calc/number_text.h"
 #include "calc/stability.h"
 #include "present/language.h"
 
@@ -52,27 +53,30 @@ struct BalanceTexts {
 
 // The inputs kept in `settings` (group "BalanceCheck"); empty ones when none are.
 BalanceTexts RememberedBalanceTexts(QSettings& settings);
-// Keeps them there; the settings write them to disk in their own time.
-void RememberBalanceTexts(QSettings& settings, const BalanceTexts& inputs);
+// Keeps them there and writes them to disk; false when the settings file
+// cannot be written (a read-only or full configuration folder).
+bool RememberBalanceTexts(QSettings& settings, const BalanceTexts& inputs);
 
-// A text that is not wholly a number, in the field `Field()`.
-class NotANumberError : public std::runtime_error {
+// A text refused as a number (calc::ReadGivenNumber) in the field `Field()`.
+class RefusedNumberError : public std::runtime_error {
  public:
-  explicit NotANumberError(std::size_t field) : std::runtime_error("not a number"), field_(field) {}
+  RefusedNumberError(std::size_t field, calc::NumberFault fault)
+      : std::runtime_error(calc::NumberFaultText(fault)), field_(field), fault_(fault) {}
   std::size_t Field() const { return field_; }
+  calc::NumberFault Fault() const { return fault_; }
 
  private:
   std::size_t field_;
+  calc::NumberFault fault_;
 };
 
 // The calculation's input from the texts of the chosen group and of both:
-// a blank field is not given, a text is read only when it is wholly a
-// finite number (calc::WholeNumber). Throws NotANumberError for the first
-// field that is not.
+// a blank field is not given, any other is read by calc::ReadGivenNumber.
+// Throws RefusedNumberError for the first field it refuses.
 calc::TBalanceInput ReadBalanceTexts(const BalanceTexts& inputs);
 
 // The input of texts that name a centre of gravity (directly or by both
-// supports); nothing when they name none or a text is not a number.
+// supports); nothing when they name none or a text is refused as a number.
 std::optional<calc::TBalanceInput> InputGivingACg(const BalanceTexts& inputs);
 
 // The centre of gravity `input` gives when the check succeeds with

@@ -13,8 +13,10 @@
 
 #include "calc/failure.h"
 #include "present/balance_rows.h"
+#include "present/number_faults.h"
 #include "ui/tools/balance_inputs.h"
 #include "ui/platform/appearance.h"
+#include "ui/platform/screen_placement.h"
 #include "ui/platform/shortcut_keys.h"
 
 namespace ui {
@@ -27,7 +29,7 @@ struct BalanceCaptions {
   Caption supportsMode;
   Caption positions;
   Caption noModel;
-  Caption notANumber;
+  Caption notKept;
 };
 
 constexpr BalanceCaptions kCaptions = {
@@ -37,7 +39,8 @@ constexpr BalanceCaptions kCaptions = {
                   "positions in mm behind the wing root's leading edge"},
     .noModel = {"kein g\u00fcltiges Modell: die letzte Berechnung im Hauptfenster ist fehlgeschlagen",
                 "no valid model: the main window's last recalculation failed"},
-    .notANumber = {"keine Zahl", "not a number"},
+    .notKept = {"Die Eingaben k\u00f6nnen nicht f\u00fcr den n\u00e4chsten Start behalten werden: %1 ist nicht beschreibbar.",
+                "The inputs cannot be kept for the next start: %1 cannot be written."},
 };
 
 // What a figure shows while there is no valid model.
@@ -76,6 +79,7 @@ void BalanceWindow::buildControls() {
     inputs_[index] = new QLineEdit(this);
     inputs_[index]->setObjectName(Text(kBalanceInputFields[index].name));
     KeepCommandKeysFromTyping(*inputs_[index]);
+    KeepNumberFieldReadable(*inputs_[index]);
     grid->addWidget(inputCaptions_[index], row, 0);
     grid->addWidget(inputs_[index], row, 1);
     ++row;
@@ -113,6 +117,13 @@ void BalanceWindow::buildControls() {
   errorLine_->setTextFormat(Qt::PlainText);
   SetTextColour(*errorLine_, kRed);
   grid->addWidget(errorLine_, row++, 0, 1, 2);
+  settingsNote_ = new QLabel(this);
+  settingsNote_->setObjectName(QStringLiteral("Bal_SettingsNote"));
+  settingsNote_->setTextFormat(Qt::PlainText);
+  settingsNote_->setWordWrap(true);
+  settingsNote_->hide();
+  SetTextColour(*settingsNote_, kRed);
+  grid->addWidget(settingsNote_, row++, 0, 1, 2);
   grid->setRowStretch(row, 1);
 }
 
@@ -149,7 +160,9 @@ void BalanceWindow::inputsChanged() {
 
 void BalanceWindow::rememberInputs() {
   rememberTimer_->stop();
-  RememberBalanceTexts(settings_, texts_);
+  // Said once, in the window, while writing fails; a message box at every
+  // pause in the typing would be worse than the loss.
+  settingsNote_->setVisible(!RememberBalanceTexts(settings_, texts_));
 }
 
 void BalanceWindow::closeEvent(QCloseEvent* event) {
@@ -202,6 +215,7 @@ void BalanceWindow::updateTexts() {
   cgMode_->setText(Text(In(kCaptions.cgMode, language_)));
   supportsMode_->setText(Text(In(kCaptions.supportsMode, language_)));
   positionsNote_->setText(Text(In(kCaptions.positions, language_)));
+  settingsNote_->setText(Text(In(kCaptions.notKept, language_)).arg(settings_.fileName()));
   for (std::size_t i = 0; i < kBalanceInputCount; ++i) inputCaptions_[i]->setText(Text(In(kBalanceInputFields[i].caption, language_)));
   const std::span<const present::BalanceRow> rows = present::BalanceRows();
   for (std::size_t i = 0; i < rows.size(); ++i) outputCaptions_[i]->setText(Text(In(rows[i].caption, language_)));
@@ -220,9 +234,9 @@ void BalanceWindow::recompute() {
     try {
       input = ReadBalanceTexts(texts_);
       balance = calc::CalcBalance(*input, *results_);
-    } catch (const NotANumberError& notANumber) {
-      error = Text(In(kBalanceInputFields[notANumber.Field()].caption, language_)) + QLatin1Char(' ') +
-              Text(In(kCaptions.notANumber, language_));
+    } catch (const RefusedNumberError& refused) {
+      error = Text(present::RefusedNumberText(In(kBalanceInputFields[refused.Field()].caption, language_),
+                                              refused.Fault(), language_));
     } catch (const calc::BalanceInputError& inputError) {
       error = Text(present::BalanceErrorText(inputError.Kind(), language_));
     } catch (const calc::ArithmeticFailure& failure) {

@@ -27,8 +27,9 @@ namespace ui {
 // gravity into the recommended range. A non-modal tool window, objectName
 // "BalanceWindow", titled present::kBalanceTitle.
 //
-// Inputs (line edits; a blank field is not entered, any other text must be
-// wholly a number, else the error line names the field as "not a number"): either the centre of gravity itself ("Bal_CgInput", radio
+// Inputs (line edits; a blank field is not entered, any other text is read
+// by calc::ReadGivenNumber, and the error line names a field it refuses and
+// why, "centre of gravity: not a number"): either the centre of gravity itself ("Bal_CgInput", radio
 // button "Bal_ModeCg") or what two supports carry ("Bal_Xa", "Bal_Ma",
 // "Bal_Xb", "Bal_Mb", radio button "Bal_ModeSupports"; the fields of the
 // other choice are disabled), the model's mass ("Bal_MassInput"; empty: the
@@ -52,7 +53,8 @@ namespace ui {
 // The inputs and the choice are kept in the QSettings given (group
 // "BalanceCheck"), so that they are there again in the next run: written
 // kRememberDelay after the last keystroke, when the window closes and when
-// it is destroyed, never at every keystroke.
+// it is destroyed, never at every keystroke. While the settings file cannot
+// be written, the note "Bal_SettingsNote" says so.
 class BalanceWindow : public QWidget {
   Q_OBJECT
 
@@ -126,6 +128,7 @@ class BalanceWindow : public QWidget {
   std::vector<QLabel*> latticeCaptions_;  // by present::LatticeBalanceRows()
   std::vector<QLabel*> latticeValues_;
   QLabel* errorLine_;
+  QLabel* settingsNote_;  // shown while the inputs cannot be written
   QTimer* rememberTimer_;  // runs while typed inputs are not yet in the settings
 };
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "calc/sweep.h"
+#include "ui/platform/screen_placement.h"
 #include "ui/tools/balance_window.h"
 #include "ui/tools/what_if_window.h"
 
@@ -12,6 +13,7 @@ namespace ui {
 namespace {
 
 void BringToFront(QWidget& window) {
+  if (!window.isVisible()) KeepOnScreen(window);
   window.show();
   window.raise();
   window.activateWindow();
@@ -44,6 +46,9 @@ void ToolWindows::OpenBalanceCheck() {
     if (!modelValid_) balance_->Invalidate();
     connect(balance_, &BalanceWindow::measuredCgChanged, this, &ToolWindows::measuredCgMoved);
     connect(balance_, &BalanceWindow::closed, this, [this] {
+      // Only the user closes it while the main window is open; once that
+      // window is closed, the program is ending and closes every window.
+      if (!parent_->isVisible()) return;
       balanceClosed_ = true;
       settings_.setValue(kBalanceClosedKey, true);
       measuredCgMoved();

@@ -16,7 +16,10 @@
 
 #include "calc/failure.h"
 #include "calc/number_text.h"
+#include "files/file_error.h"
 #include "ui/platform/appearance.h"
+#include "ui/platform/message_text.h"
+#include "ui/platform/screen_placement.h"
 #include "ui/platform/shortcut_keys.h"
 #include "ui/tools/lattice_sweep.h"
 #include "ui/tools/what_if_plot_view.h"
@@ -29,8 +32,6 @@ using present::Caption;
 struct WhatIfCaptions {
   Caption title;
   Caption field;
-  Caption from;
-  Caption to;
   Caption exportPng;
   Caption exportSvg;
   Caption exportFailed;
@@ -39,8 +40,6 @@ struct WhatIfCaptions {
 constexpr WhatIfCaptions kCaptions = {
     .title = {"Was w\u00e4re wenn\u2026", "What if\u2026"},
     .field = {"Ma\u00df:", "dimension:"},
-    .from = {"von:", "from:"},
-    .to = {"bis:", "to:"},
     .exportPng = {"PNG exportieren\u2026", "Export PNG\u2026"},
     .exportSvg = {"SVG exportieren\u2026", "Export SVG\u2026"},
     .exportFailed = {"Das Bild konnte nicht geschrieben werden:", "The image could not be written:"},
@@ -79,7 +78,13 @@ void WhatIfWindow::buildControls() {
   toField_->setObjectName(QStringLiteral("WhatIf_To"));
   KeepCommandKeysFromTyping(*fromField_);
   KeepCommandKeysFromTyping(*toField_);
+  KeepNumberFieldReadable(*fromField_);
+  KeepNumberFieldReadable(*toField_);
   plotView_ = new WhatIfPlotView(this);
+  // However far the window shrinks, the vertical axis's title (some 40
+  // characters, standing beside the axis) keeps room, with the tick labels,
+  // the horizontal axis's title and the legend around the axis.
+  plotView_->setMinimumHeight(26 * plotView_->fontMetrics().height());
   latticeSweep_ = new LatticeSweep(this);
   latticeDelay_ = new QTimer(this);
   latticeDelay_->setSingleShot(true);
@@ -229,8 +234,9 @@ void WhatIfWindow::updateTexts() {
   for (int field = 0; field < calc::kModelFieldCount; ++field)
     fieldChoice_->setItemText(field, FieldTitle(field, language_));
   fieldCaption_->setText(Text(In(kCaptions.field, language_)));
-  fromCaption_->setText(Text(In(kCaptions.from, language_)));
-  toCaption_->setText(Text(In(kCaptions.to, language_)));
+  // The range's messages name the fields by these captions.
+  fromCaption_->setText(Text(In(present::kRangePartCaptions[0], language_)));
+  toCaption_->setText(Text(In(present::kRangePartCaptions[1], language_)));
   exportPngButton_->setText(Text(In(kCaptions.exportPng, language_)));
   exportSvgButton_->setText(Text(In(kCaptions.exportSvg, language_)));
   plotView_->SetLanguage(language_);
@@ -248,8 +254,16 @@ void WhatIfWindow::exportChosen(bool svg) {
                                               suffix.toUpper() + QStringLiteral(" (*.") + suffix + QLatin1Char(')'));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
-  if (!(svg ? ExportSvg(path) : ExportPng(path)))
-    QMessageBox::warning(this, windowTitle(), Text(In(kCaptions.exportFailed, language_)) + QLatin1Char('\n') + path);
+  QString reason;
+  try {
+    if (svg ? ExportSvg(path) : ExportPng(path)) return;
+  } catch (const files::FileError& failure) {
+    // Why, in words, where the plot tells it.
+    reason = QLatin1Char('\n') +
+             MessageWithFullStop(Text(files::FileErrorText(failure.Code(), FileMessageLanguage(language_))));
+  }
+  QMessageBox::warning(this, windowTitle(),
+                       Text(In(kCaptions.exportFailed, language_)) + QLatin1Char('\n') + path + reason);
 }
 
 }  // namespace ui

@@ -30,9 +30,11 @@ class WhatIfPlotView;
 // FIELD=FROM:TO:STEP` computes them (SweepArgument gives that argument).
 // A non-modal tool window, objectName "WhatIfWindow". Its controls: the field
 // choice "WhatIf_Field" (the fifteen dimensions in file order), the range
-// "WhatIf_From" / "WhatIf_To", the plot "WhatIf_Chart" (a WhatIfPlotView), the
-// line "WhatIf_Error" for a range that cannot be used, and the buttons
-// "WhatIf_ExportPng" / "WhatIf_ExportSvg".
+// "WhatIf_From" / "WhatIf_To" (numbers as calc::ReadGivenNumber reads them),
+// the plot "WhatIf_Chart" (a WhatIfPlotView), the line "WhatIf_Error" for a
+// range that cannot be used or runs from the larger value to the smaller
+// (present::WhatIfErrorText), and the buttons "WhatIf_ExportPng" /
+// "WhatIf_ExportSvg".
 //
 // Choosing a field sets the range to half to twice its current value (twice
 // to half for a negative value, -100 to 100 for 0). Every change of the
