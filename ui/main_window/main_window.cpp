@@ -213,14 +213,14 @@ void MainWindow::writeValues(present::Stage stage) {
   }
 }
 
+aero::CgRange MainWindow::RangeMarks() const {
+  if (!tailAhead_) return {results_.CgLargeMargin, results_.CgSmallMargin};
+  return latticeRange_.value_or(aero::CgRange{kNoMark, kNoMark});
+}
+
 void MainWindow::drawDiagram() {
-  double rear = results_.CgSmallMargin;
-  double forward = results_.CgLargeMargin;
-  if (tailAhead_) {
-    rear = latticeRange_ ? latticeRange_->Rear : kNoMark;
-    forward = latticeRange_ ? latticeRange_->Forward : kNoMark;
-  }
-  diagram::DrawPlanform(diagramImage_->Canvas(), model_, rear, forward, toolWindows_->MeasuredCg());
+  const aero::CgRange marks = RangeMarks();
+  diagram::DrawPlanform(diagramImage_->Canvas(), model_, marks.Rear, marks.Forward, toolWindows_->MeasuredCg());
 }
 
 void MainWindow::applyAspectRatioRule() {

@@ -106,6 +106,10 @@ class MainWindow : public QMainWindow {
 
   const calc::TModelData& Model() const { return model_; }
   const calc::TStabilityData& Results() const { return results_; }
+  // Where the diagram's two black marks stand, mm behind the wing root's
+  // leading edge: the rule's range, or on a canard or tandem the lattice's
+  // (infinite, off the diagram, before the lattice has given one).
+  aero::CgRange RangeMarks() const;
 
  protected:
   // Closing the window (its close box, File / Quit, the session ending)
