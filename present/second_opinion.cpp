@@ -27,8 +27,7 @@ constexpr std::array<Caption, 3> kSummaries = {{
 
 // "{}" stands for the lattice's range, forward end first.
 constexpr Caption kTailAhead = {
-    "Ente oder Tandem: im Bereich des Wirbelgitters von {} bis {} mm auswiegen; der Bereich der Faustformel gilt "
-    "nicht.",
+    "Ente oder Tandem: im Bereich des Wirbelgitters von {} bis {} mm auswiegen; die Faustformel gilt nicht.",
     "Canard or tandem: balance within the vortex lattice's range of {} to {} mm; the rule's range does not apply."};
 constexpr Caption kTailAheadNoRange = {"Ente oder Tandem: der Bereich der Faustformel gilt nicht.",
                                        "Canard or tandem: the rule's range does not apply."};
@@ -36,25 +35,26 @@ constexpr Caption kTailAheadNoRange = {"Ente oder Tandem: der Bereich der Faustf
 // The rule's rearward centre of gravity too close to the lattice's neutral
 // point: what to do, then why.
 constexpr Caption kBalanceByLattice = {"Im Bereich des Wirbelgitters von {} bis {} mm auswiegen: ",
-                                       "Balance within the vortex lattice's range of {} to {} mm: "};
+                                       "Balance within the vortex lattice's range, {} to {} mm: "};
 constexpr Caption kBalanceByLatticeNoRange = {"Nach dem Wirbelgitter auswiegen: ",
                                               "Balance by the vortex lattice: "};
-// "{}" stands for the margin kept, then the rule's.
+// "{}" stands for the margin kept against the lattice's neutral point, then
+// the rule's. Short, to fit the status line.
 constexpr Caption kRearKeepsLittle = {
-    "der hintere Schwerpunkt der Faustformel hat gegen den Neutralpunkt des Wirbelgitters nur {} % statt {} % "
-    "Stabilit\u00e4tsma\u00df.",
-    "the rule's rear centre of gravity keeps only {} % of its {} % margin against the lattice's neutral point."};
-// "{}" stands for how far behind.
+    "der hintere Schwerpunkt der Faustformel hat nur {} % statt {} % Stabilit\u00e4tsma\u00df.",
+    "the rule's rear CG keeps only {} % of its {} % margin."};
+// "{}" stands for how far behind the lattice's neutral point, in % of the
+// mean chord.
 constexpr Caption kRearBehind = {
-    "der hintere Schwerpunkt der Faustformel liegt {} % der mittleren Fl\u00fcgeltiefe hinter dem Neutralpunkt des "
-    "Wirbelgitters.",
-    "the rule's rear centre of gravity lies {} % of the mean chord behind the lattice's neutral point."};
+    "der hintere Schwerpunkt der Faustformel liegt {} % hinter dem Neutralpunkt des Wirbelgitters.",
+    "the rule's rear CG lies {} % behind the lattice's neutral point."};
 
+// After the summary line, which says how far aft.
 constexpr Caption kFurtherAft = {
-    "Der Neutralpunkt des Wirbelgitters liegt weiter hinten, doch beide kennen den Rumpf nicht, der ihn um etwa 1 "
-    "bis 9 % der mittleren Fl\u00fcgeltiefe nach vorn verschiebt.",
-    "The lattice's neutral point lies further aft, but neither knows the fuselage, which moves it forward by "
-    "roughly 1 to 9 % of the mean chord."};
+    "Weiter hinten, doch beide kennen den Rumpf nicht, der den Neutralpunkt um etwa 1 bis 9 % der mittleren "
+    "Fl\u00fcgeltiefe nach vorn r\u00fcckt.",
+    "Further aft, but neither knows the fuselage, which moves the neutral point forward by roughly 1 to 9 % of the "
+    "mean chord."};
 
 struct GoverningEntry {
   GoverningReason reason;
