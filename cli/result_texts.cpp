@@ -35,8 +35,8 @@ void AddLatticeBalanceTexts(ResultTexts& texts, const VlmOutcome* vlm, present::
     texts.push_back({TextKind::Balance, row.name, balance != nullptr ? row.text(*balance, language) : "",
                      present::In(row.caption, language), 0, {}, "", {}});
   }
-  NamedText governing{TextKind::Governing, present::kGoverningName, "", present::In(present::kGoverningCaption, language),
-                      0, {}, "", {}};
+  NamedText governing{TextKind::Governing, present::kGoverningName, "",
+                      present::In(present::kGoverningCaption, language), 0, {}, "", {}};
   if (vlm != nullptr && vlm->comparison) {
     const present::Governing judgement = present::GoverningOf(*vlm->comparison);
     governing.text = present::JudgementKey(judgement.judgement);

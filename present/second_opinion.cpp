@@ -51,8 +51,8 @@ constexpr Caption kRearBehind = {
 
 // After the summary line, which says how far aft.
 constexpr Caption kFurtherAft = {
-    "Weiter hinten, doch beide kennen den Rumpf nicht, der den Neutralpunkt um etwa 1 bis 9 % der mittleren "
-    "Fl\u00fcgeltiefe nach vorn r\u00fcckt.",
+    "Weiter hinten; beide kennen den Rumpf nicht, der den Neutralpunkt um etwa 1 bis 9 % der mittleren "
+    "Fl\u00fcgeltiefe vorr\u00fcckt.",
     "Further aft, but neither knows the fuselage, which moves the neutral point forward by roughly 1 to 9 % of the "
     "mean chord."};
 

@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -281,6 +282,10 @@ void BalanceWindow::showLatticeRows(const std::optional<calc::TBalanceData>& rul
   governingLine_->setVisible(shown);
   governingLine_->setText(governing ? Text(present::GoverningText(*governing, language_)) : QString());
   SetTextColour(*governingLine_, colour);
+  // The sentence wraps, and a window's minimum height knows nothing of
+  // wrapped lines: it grows to show them whole.
+  const int needed = layout()->totalHeightForWidth(width());
+  if (shown && needed > height()) resize(width(), needed);
 }
 
 }  // namespace ui
