@@ -90,7 +90,8 @@ void SecondOpinionLine::composeTexts() {
     summaryText_ = Text(In(kNoSolution, language_));
   }
   warns_ = !warnings.isEmpty();
-  warningsText_ = warns_ || !comparison_ ? warnings.join(QLatin1Char(' ')) : Text(present::Note(*comparison_, language_));
+  warningsText_ = warnings.join(QLatin1Char(' '));
+  if (!warns_ && comparison_) warningsText_ = Text(present::Note(*comparison_, language_));
   // A new font throws away the line's prepared pictures: only when it changes.
   if (warnings_->font().bold() != warns_) warnings_->setFont(warns_ ? BoldWindowFont() : WindowFont());
 }
