@@ -1,6 +1,7 @@
 #include "comparison.h"
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "calc/failure.h"
@@ -21,6 +22,13 @@ std::optional<CgRange> RangeAround(double neutralPoint, const calc::TStabilityDa
 
 bool IsTailAhead(const calc::TModelData& model, const calc::TStabilityData& rule) {
   return model.Bh != 0 && rule.LeverArm <= 0;
+}
+
+CgRange RecommendedRange(const calc::TModelData& model, const calc::TStabilityData& rule,
+                         const std::optional<CgRange>& latticeRange) {
+  if (!IsTailAhead(model, rule)) return {rule.CgLargeMargin, rule.CgSmallMargin};
+  constexpr double kNone = std::numeric_limits<double>::infinity();
+  return latticeRange.value_or(CgRange{kNone, kNone});
 }
 
 bool IsSweptBack(const calc::TModelData& model) {

@@ -52,6 +52,13 @@ struct Comparison {
 // edge (Rh < 0) is still behind it. `rule` as for Compare.
 bool IsTailAhead(const calc::TModelData& model, const calc::TStabilityData& rule);
 
+// The centre-of-gravity range to recommend, as the diagram marks it: the
+// rule's, but on a canard or tandem (IsTailAhead) the lattice's
+// `latticeRange` (Comparison::LatticeRange), and without one none at all:
+// both ends infinite, off any diagram.
+CgRange RecommendedRange(const calc::TModelData& model, const calc::TStabilityData& rule,
+                         const std::optional<CgRange>& latticeRange);
+
 // The sweep beyond which a wing counts as swept back: its tip's quarter-chord
 // point (the kink's when the wing has no outer panel) lies more than
 // tan(kSweptBackDegrees) of the half span behind the root's.

@@ -1,7 +1,6 @@
 #include "ui/main_window/main_window.h"
 
 #include <algorithm>
-#include <limits>
 
 #include <QAction>
 #include <QLabel>
@@ -32,10 +31,6 @@ void SetValueText(QLabel& label, const std::string& text) {
 
 // The rule's centres of gravity of a canard or tandem.
 constexpr present::Caption kNotApplicable = {"gilt nicht: Ente oder Tandem", "not applicable: canard or tandem"};
-
-// The diagram draws only what falls on it: a mark at an infinite position is
-// no mark.
-constexpr double kNoMark = std::numeric_limits<double>::infinity();
 
 bool IsCentreOfGravity(const present::ResultCell& cell) { return cell.kind == present::CellKind::CentreOfGravity; }
 
@@ -213,10 +208,7 @@ void MainWindow::writeValues(present::Stage stage) {
   }
 }
 
-aero::CgRange MainWindow::RangeMarks() const {
-  if (!tailAhead_) return {results_.CgLargeMargin, results_.CgSmallMargin};
-  return latticeRange_.value_or(aero::CgRange{kNoMark, kNoMark});
-}
+aero::CgRange MainWindow::RangeMarks() const { return aero::RecommendedRange(model_, results_, latticeRange_); }
 
 void MainWindow::drawDiagram() {
   const aero::CgRange marks = RangeMarks();
