@@ -1,5 +1,7 @@
 #include "balance.h"
 
+#include <cmath>
+
 #include "extended.h"
 
 namespace calc {
@@ -21,16 +23,28 @@ std::optional<double> ModelMass(const TBalanceInput& input) {
   return std::nullopt;
 }
 
+// Half of the margin's display step (kMarginDecimals).
+constexpr double kHalfMarginStep = 0.05;
+static_assert(kMarginDecimals == 1, "kHalfMarginStep is half of 10^-kMarginDecimals");
+
+// Whether `margin` lies within half a display step of `limit`.
+bool OnLimit(double margin, double limit) { return std::abs(margin - limit) <= kHalfMarginStep; }
+
 // The margin judges; but a centre of gravity on a limit, or inside it, is in
 // range even where the margin, rounded on its way back from the position,
 // lands a hair outside: it needs no ballast (and 0 g would read as -0.0).
+// Only a hair: with a negative mean chord (an outer panel wider than the half
+// span) every centre of gravity ahead of the rearward limit lies "inside" it,
+// and the whole tail-heavy band would pass.
 BalanceVerdict Judge(double cg, double staticMargin, const TStabilityData& results) {
   if (staticMargin < 0) return BalanceVerdict::Unstable;
   if (staticMargin < results.SmallMargin) {
-    return cg <= results.CgSmallMargin ? BalanceVerdict::InRange : BalanceVerdict::TailHeavy;
+    const bool onLimit = cg <= results.CgSmallMargin && OnLimit(staticMargin, results.SmallMargin);
+    return onLimit ? BalanceVerdict::InRange : BalanceVerdict::TailHeavy;
   }
-  if (staticMargin <= results.LargeMargin || cg >= results.CgLargeMargin) return BalanceVerdict::InRange;
-  return BalanceVerdict::NoseHeavy;
+  if (staticMargin <= results.LargeMargin) return BalanceVerdict::InRange;
+  const bool onLimit = cg >= results.CgLargeMargin && OnLimit(staticMargin, results.LargeMargin);
+  return onLimit ? BalanceVerdict::InRange : BalanceVerdict::NoseHeavy;
 }
 
 // w = M·(T − Xcg) / (Xbal − T): the ballast that moves the centre of gravity

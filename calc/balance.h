@@ -29,6 +29,12 @@ struct TBalanceInput {
   std::optional<double> BallastStation;  // where ballast would go
 };
 
+// The decimals the static margin is shown with. A centre of gravity on a
+// limit of the range counts as in range even where its margin, rounded on its
+// way back from the position, lands a hair outside; but only within half of
+// this step of the limit, so that the margin shown never reads as outside.
+inline constexpr int kMarginDecimals = 1;
+
 enum class BalanceVerdict {
   Unstable,   // behind the neutral point: SM < 0
   TailHeavy,  // 0 <= SM < SmallMargin

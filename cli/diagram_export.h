@@ -9,7 +9,8 @@
 namespace cli {
 
 // Draws the planform diagram of a computed model on a new 272 x 192 surface,
-// with the same code as the window, and writes it as a PNG file (8-bit RGB,
+// with the same code as the window (a canard's marks at the vortex
+// lattice's range, aero::RecommendedRange), and writes it as a PNG file (8-bit RGB,
 // the canvas's pixels exactly), replaced all or nothing as ReplaceWrittenFile
 // does. Throws calc::ArithmeticFailure where the drawing fails (a zero
 // scale), and ExportError when the image cannot be encoded or the file

@@ -1,11 +1,22 @@
 #include "evaluation.h"
 
+#include "calc/failure.h"
+
 namespace cli {
 
-VlmOutcome SecondOpinionOf(const calc::TModelData& model, const calc::TStabilityData& results) {
+VlmOutcome SecondOpinionOf(const calc::TModelData& model, const calc::TStabilityData& results,
+                           const calc::TBalanceInput* balance) {
   const std::optional<aero::VlmResult> solved = aero::SolveVortexLattice(model);
   if (!solved) return {};
-  return {aero::Compare(model, results, *solved)};
+  VlmOutcome outcome{aero::Compare(model, results, *solved), std::nullopt};
+  if (balance == nullptr) return outcome;
+  // The rule's check has passed the same inputs; only the arithmetic
+  // around the lattice's neutral point can still fail.
+  try {
+    outcome.balance = calc::CalcBalanceAgainst(*balance, results, solved->NeutralPoint);
+  } catch (const calc::ArithmeticFailure&) {
+  }
+  return outcome;
 }
 
 Evaluation EvaluateLoadedModel(const calc::TModelData& fromFile, const calc::TBalanceInput* balance, bool withVlm) {
@@ -16,7 +27,7 @@ Evaluation EvaluateLoadedModel(const calc::TModelData& fromFile, const calc::TBa
   evaluation.labels = present::LabelTexts(evaluation.results);
   evaluation.aspectRatioWarning = present::AspectRatioWarning(evaluation.results);
   if (balance != nullptr) evaluation.balance = calc::CalcBalance(*balance, evaluation.results);
-  if (withVlm) evaluation.vlm = SecondOpinionOf(evaluation.model, evaluation.results);
+  if (withVlm) evaluation.vlm = SecondOpinionOf(evaluation.model, evaluation.results, balance);
   return evaluation;
 }
 

@@ -16,12 +16,18 @@ struct VlmOutcome {
   // Its answer set against the rule's; nothing when the planform gave the
   // lattice nothing to solve (a chord below 0, for instance).
   std::optional<aero::Comparison> comparison;
+  // The balance check judged against the lattice's neutral point
+  // (calc::CalcBalanceAgainst), when one was asked for and the lattice
+  // solved the model; nothing either way where its arithmetic fails.
+  std::optional<calc::TBalanceData> balance;
 };
 
 // Solves `model` (the record after a successful calculation) by the vortex
-// lattice and compares it with `results`, the rule's. Never throws but for
-// memory exhaustion.
-VlmOutcome SecondOpinionOf(const calc::TModelData& model, const calc::TStabilityData& results);
+// lattice and compares it with `results`, the rule's; with `balance` (inputs
+// the rule's balance check accepted), judges it against the lattice too.
+// Never throws but for memory exhaustion.
+VlmOutcome SecondOpinionOf(const calc::TModelData& model, const calc::TStabilityData& results,
+                           const calc::TBalanceInput* balance = nullptr);
 
 // Everything the main window shows right after loading a model file.
 struct Evaluation {

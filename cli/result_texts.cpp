@@ -26,6 +26,25 @@ void AddVlmTexts(ResultTexts& texts, const VlmOutcome* vlm, present::Language la
   texts.push_back(std::move(warnings));
 }
 
+// The balance check against the lattice's neutral point, and which judgement
+// governs; with `vlm` nullptr (a list of names only), or where the lattice
+// gave no figures, the texts stay empty.
+void AddLatticeBalanceTexts(ResultTexts& texts, const VlmOutcome* vlm, present::Language language) {
+  const calc::TBalanceData* balance = vlm != nullptr && vlm->balance ? &*vlm->balance : nullptr;
+  for (const present::BalanceRow& row : present::LatticeBalanceRows()) {
+    texts.push_back({TextKind::Balance, row.name, balance != nullptr ? row.text(*balance, language) : "",
+                     present::In(row.caption, language), 0, {}, "", {}});
+  }
+  NamedText governing{TextKind::Governing, present::kGoverningName, "",
+                      present::In(present::kGoverningCaption, language), 0, {}, "", {}};
+  if (vlm != nullptr && vlm->comparison) {
+    const present::Governing judgement = present::GoverningOf(*vlm->comparison);
+    governing.text = present::JudgementKey(judgement.judgement);
+    governing.items = {std::string(present::GoverningText(judgement, language))};
+  }
+  texts.push_back(std::move(governing));
+}
+
 // Without `sources` (a list of names only) every text stays empty.
 ResultTexts Build(const TextSources* sources, bool withBalance, bool withVlm, present::Language language) {
   ResultTexts texts(present::CellsInLabelOrder().size());
@@ -46,6 +65,7 @@ ResultTexts Build(const TextSources* sources, bool withBalance, bool withVlm, pr
       texts.push_back({TextKind::Balance, row.name, balance != nullptr ? row.text(*balance, language) : "",
                        present::In(row.caption, language), 0, {}, "", {}});
     }
+    if (withVlm) AddLatticeBalanceTexts(texts, sources != nullptr ? sources->vlm : nullptr, language);
   }
   if (withVlm) AddVlmTexts(texts, sources != nullptr ? sources->vlm : nullptr, language);
   return texts;

@@ -18,6 +18,7 @@ enum class TextKind {
   Label,        // a result label
   Warning,      // the warning line, Label17
   Balance,      // a row of the balance check
+  Governing,    // which judgement of the balance check governs: "rule" or "lattice", its reason in `items`
   VlmFigure,    // a figure of the vortex lattice (vlm_rows.h)
   VlmWarnings,  // the vortex lattice's warnings: a list in `items`
 };
@@ -33,13 +34,17 @@ struct NamedText {
   std::size_t row = 0;       // its result row, from the top
   present::Column column = present::Column::Wing;
   std::string_view unit;     // printed after its value ("%:"); empty for none
-  std::vector<std::string> items;  // the entries of a list (VlmWarnings); empty for any other kind
+  // The entries of a list (VlmWarnings); for Governing the sentence the
+  // readable table prints; empty for any other kind.
+  std::vector<std::string> items;
 };
 
 // The texts of one evaluated model, in the order every output lists them:
 // the result labels in label order, the warning line, the balance check's
-// rows when the check was asked for, then the vortex lattice's figures and
-// warnings when they were.
+// rows when the check was asked for (with the lattice asked for too, then
+// its margin and verdict against the lattice's neutral point and which of
+// the two governs), then the vortex lattice's figures and warnings when they
+// were.
 using ResultTexts = std::vector<NamedText>;
 
 // What one computed model (or sweep point) shows.

@@ -100,7 +100,7 @@ class PointRows {
       const std::optional<calc::TBalanceData> balance = BalanceOf(point.Results, options_, error);
       if (error.empty()) {
         std::optional<VlmOutcome> vlm;
-        if (options_.vlm) vlm = SecondOpinionOf(point.Model, point.Results);
+        if (options_.vlm) vlm = SecondOpinionOf(point.Model, point.Results, balance ? &options_.balance : nullptr);
         const present::ResultLabelTexts labels = present::LabelTexts(point.Results);
         texts = TextsOf({labels, present::AspectRatioWarning(point.Results), balance ? &*balance : nullptr,
                          vlm ? &*vlm : nullptr},

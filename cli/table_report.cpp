@@ -43,10 +43,18 @@ std::vector<Line> TableCells(const ResultTexts& texts, present::Language languag
 }
 
 // The balance check below the table: a heading, then its rows with the
-// captions in the table's caption column and the values after them.
+// captions in the table's caption column and the values after them, and the
+// sentence naming the judgement that governs. A longer caption (the
+// lattice's rows) widens the caption column.
 std::string BalanceBlock(const ResultTexts& texts, present::Language language, std::size_t captionWidth) {
+  for (const NamedText& entry : texts) {
+    if (entry.kind == TextKind::Balance) captionWidth = std::max(captionWidth, DisplayWidth(entry.caption));
+  }
   std::string block = "\n" + std::string(present::In(present::kBalanceTitle, language)) + "\n";
   for (const NamedText& entry : texts) {
+    if (entry.kind == TextKind::Governing) {
+      for (const std::string& item : entry.items) block += item + "\n";
+    }
     if (entry.kind != TextKind::Balance || entry.text.empty()) continue;
     block += std::string(entry.caption) + Padding(captionWidth, entry.caption) + std::string(kColumnGap) +
              entry.text + "\n";
@@ -70,6 +78,7 @@ std::string VlmBlock(const ResultTexts& texts, present::Language language, std::
       block += std::string(entry.caption) + Padding(captionWidth, entry.caption) + std::string(kColumnGap) +
                Padding(figureWidth, entry.text) + entry.text + "\n";
     }
+    if (entry.kind != TextKind::VlmWarnings) continue;
     for (const std::string& item : entry.items) block += item + "\n";
   }
   return block;

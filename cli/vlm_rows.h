@@ -10,7 +10,8 @@
 namespace cli {
 
 // The vortex lattice's second opinion as --vlm adds it to every format: its
-// three figures, then its warnings as one list.
+// figures (lift slope, neutral point, its difference to the rule's, and the
+// rule's margins laid around it), then its warnings as one list.
 
 struct VlmFigureRow {
   std::string_view name;  // the key in --labels, --json, --jsonl and --csv
@@ -24,6 +25,10 @@ inline constexpr std::array kVlmFigureRows = {
                  &present::SecondOpinionFigures::NeutralPoint},
     VlmFigureRow{"Vlm_NpDiff", {"Abweichung zur Faustformel in %:", "difference to the rule by %:"},
                  &present::SecondOpinionFigures::NpDiff},
+    VlmFigureRow{"Vlm_CgForward", {"Schwerpunkt vorn:", "forward centre of gravity:"},
+                 &present::SecondOpinionFigures::CgForward},
+    VlmFigureRow{"Vlm_CgRear", {"Schwerpunkt hinten:", "rearward centre of gravity:"},
+                 &present::SecondOpinionFigures::CgRear},
 };
 
 // The key of the warnings: a JSON array, in --csv and --labels one text

@@ -57,6 +57,7 @@ static_assert(ErrorsInKindOrder(), "kErrors is indexed by BalanceInputKind");
 
 std::string Length(double millimetres) { return Figure(millimetres, 5, 1); }
 std::string Grams(double grams) { return Figure(grams, 6, 1); }
+std::string Margin(double percent) { return Figure(percent, 5, calc::kMarginDecimals); }
 
 const std::array<BalanceRow, 6> kRows = {{
     {"Bal_Cg", {"Schwerpunkt gemessen:", "measured centre of gravity:"},
@@ -64,7 +65,7 @@ const std::array<BalanceRow, 6> kRows = {{
     {"Bal_Mass", {"Masse in g:", "mass by g:"},
      [](const TBalanceData& b, Language) { return b.Mass ? Grams(*b.Mass) : std::string(); }},
     {"Bal_Margin", {"Stabilit\u00e4tsma\u00df in %:", "static margin by %:"},
-     [](const TBalanceData& b, Language) { return Length(b.StaticMargin); }},
+     [](const TBalanceData& b, Language) { return Margin(b.StaticMargin); }},
     {"Bal_Verdict", {"Urteil:", "verdict:"},
      [](const TBalanceData& b, Language l) { return std::string(VerdictText(b.Verdict, l)); }},
     {"Bal_Ballast", {"Ballast in g:", "ballast by g:"},
@@ -83,10 +84,11 @@ auto RowText(std::string_view name) {
   throw std::logic_error("no balance row " + std::string(name));
 }
 
-const std::array<BalanceRow, 2> kLatticeRows = {{
+const std::array<BalanceRow, 3> kLatticeRows = {{
     {"Bal_VlmMargin", {"Stabilit\u00e4tsma\u00df in % (Wirbelgitter):", "static margin by % (vortex lattice):"},
      RowText("Bal_Margin")},
     {"Bal_VlmVerdict", {"Urteil (Wirbelgitter):", "verdict (vortex lattice):"}, RowText("Bal_Verdict")},
+    {"Bal_VlmBallast", {"Ballast in g (Wirbelgitter):", "ballast by g (vortex lattice):"}, RowText("Bal_Ballast")},
 }};
 
 }  // namespace

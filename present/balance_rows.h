@@ -22,11 +22,20 @@ struct BalanceRow {
 
 std::span<const BalanceRow> BalanceRows();
 
-// The rows the balance window adds when the vortex lattice's neutral point
-// differs from the rule's: the static margin and the verdict of
+// The rows judging the measured centre of gravity against the vortex
+// lattice's neutral point: the static margin, the verdict and the ballast of
 // calc::CalcBalanceAgainst that point, captioned as the lattice's and shown
-// as the rule's rows of the same kind. cgcalc-cli prints none of them.
+// as the rule's rows of the same kind. The balance window shows them where
+// the two verdicts differ or the lattice governs; cgcalc-cli with --vlm
+// always.
 std::span<const BalanceRow> LatticeBalanceRows();
+
+// The line naming the judgement that governs (present::GoverningOf): its key
+// in --labels, --json and --csv, where it is "rule" or "lattice", and the
+// window's object name for the sentence saying why; its caption in the
+// readable table.
+inline constexpr std::string_view kGoverningName = "Bal_Governing";
+inline constexpr Caption kGoverningCaption = {"ma\u00dfgebend:", "governing:"};
 
 // The verdict as a word ("unstable", "tail-heavy", "in range", "nose-heavy").
 std::string_view VerdictText(calc::BalanceVerdict verdict, Language language);

@@ -34,6 +34,14 @@ const calc::TStabilityData& FlyingWing() {
   return results;
 }
 
+// The default model with an outer panel wider than the half span: its mean
+// chord comes out negative (-450.4 mm).
+const calc::TStabilityData& NegativeMeanChord() {
+  static const calc::TStabilityData results =
+      Computed({"1300", "1147", "220", "210", "0", "-30", "0", "415", "50", "160", "110", "40", "20", "30", "360"});
+  return results;
+}
+
 struct BalanceRow {
   const char* name;
   const calc::TStabilityData& (*model)();
@@ -184,13 +192,29 @@ TEST(Balance, ArithmeticFailuresKeepTheirTexts) {
 // range: the margin worked back from it may land a hair outside, yet no
 // ballast (not even 0 g) is advised.
 TEST(Balance, ACentreOfGravityOnALimitIsInRange) {
-  for (const calc::TStabilityData* model : {&DefaultModel(), &FlyingWing()}) {
+  for (const calc::TStabilityData* model : {&DefaultModel(), &FlyingWing(), &NegativeMeanChord()}) {
     for (const double limit : {model->CgLargeMargin, model->CgSmallMargin}) {
       SCOPED_TRACE(limit);
       const calc::TBalanceData balance = calc::CalcBalance({limit, {}, 2000.0, -100.0}, *model);
       EXPECT_EQ(balance.Verdict, BalanceVerdict::InRange);
       EXPECT_EQ(balance.Advice, BalanceAdvice::NotNeeded);
     }
+  }
+}
+
+// With a negative mean chord every centre of gravity ahead of the rearward
+// limit lies "inside" it: only a margin within half a shown step (0.05 %) of
+// a limit counts as on it, so the tail-heavy and nose-heavy bands stay.
+TEST(Balance, NegativeMeanChordKeepsItsBands) {
+  const calc::TStabilityData& model = NegativeMeanChord();
+  ASSERT_LT(model.Wing.Mac, 0);
+  const struct {
+    double cg;
+    BalanceVerdict verdict;
+  } rows[] = {{650, BalanceVerdict::TailHeavy}, {795.39, BalanceVerdict::NoseHeavy}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.cg);
+    EXPECT_EQ(calc::CalcBalance({row.cg, {}, {}, {}}, model).Verdict, row.verdict);
   }
 }
 

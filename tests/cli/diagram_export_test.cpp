@@ -33,13 +33,19 @@ using testing::ScratchFolder;
 void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 // The image written for a model file must hold exactly the pixels the window
-// draws for that model on its canvas, in 8-bit RGB with no other chunks.
+// draws for that model on its canvas, in 8-bit RGB with no other chunks; a
+// canard's marks stand at the lattice's range.
 class ExportedModel : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ExportedModel, FileHoldsTheCanvasPixels) {
-  const Evaluation evaluation = EvaluateLoadedModel(files::ReadModelFile(GetParam()));
+  const Evaluation evaluation = EvaluateLoadedModel(files::ReadModelFile(GetParam()), nullptr, true);
+  const aero::Comparison& comparison = evaluation.vlm.value().comparison.value();
+  const bool canard = std::string_view(GetParam()).ends_with("canard.dat");
+  ASSERT_EQ(comparison.TailAhead, canard);
+  const double rear = canard ? comparison.LatticeRange.value().Rear : evaluation.results.CgSmallMargin;
+  const double forward = canard ? comparison.LatticeRange.value().Forward : evaluation.results.CgLargeMargin;
   diagram::Canvas canvas(diagram::kDiagramWidth, diagram::kDiagramHeight);
-  diagram::DrawPlanform(canvas, evaluation.model, evaluation.results.CgSmallMargin, evaluation.results.CgLargeMargin);
+  diagram::DrawPlanform(canvas, evaluation.model, rear, forward);
 
   const ScratchFolder folder;
   WriteDiagramImage(folder.File("diagram.png"), evaluation.model, evaluation.results);
@@ -55,7 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
     Models, ExportedModel,
     ::testing::Values(CGCALC_TEST_DATA_DIR "/default.dat", CGCALC_TEST_DATA_DIR "/flying_wing.dat",
                       CGCALC_TEST_DATA_DIR "/decimals_and_exponent.dat", CGCALC_TEST_DATA_DIR "/five_lines.dat",
-                      CGCALC_EXAMPLES_DIR "/glider-two-panel.dat", CGCALC_EXAMPLES_DIR "/flying-wing.dat"),
+                      CGCALC_EXAMPLES_DIR "/glider-two-panel.dat", CGCALC_EXAMPLES_DIR "/flying-wing.dat",
+                      CGCALC_TEST_DATA_DIR "/aero/canard.dat"),
     [](const ::testing::TestParamInfo<const char*>& info) {
       const std::filesystem::path path(info.param);
       std::string name = path.parent_path().filename().string() + "_" + path.stem().string();

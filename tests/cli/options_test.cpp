@@ -173,6 +173,8 @@ TEST(ManualPage, DescribesEveryOptionAndBalanceRow) {
   }
   std::vector<std::string_view> rowNames = {kVlmWarningsName};
   for (const present::BalanceRow& row : present::BalanceRows()) rowNames.push_back(row.name);
+  for (const present::BalanceRow& row : present::LatticeBalanceRows()) rowNames.push_back(row.name);
+  rowNames.push_back(present::kGoverningName);
   for (const VlmFigureRow& row : kVlmFigureRows) rowNames.push_back(row.name);
   for (const std::string_view name : rowNames) {
     EXPECT_NE(page.find("\n.B " + std::string(name) + "\n"), std::string::npos) << name;

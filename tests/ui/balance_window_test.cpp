@@ -21,11 +21,14 @@
 
 #include <gtest/gtest.h>
 
+#include "aero/comparison.h"
 #include "calc/fields.h"
 #include "calc/stability.h"
 #include "cli/program.h"
 #include "present/balance_rows.h"
+#include "present/second_opinion.h"
 #include "qstring_printer.h"
+#include "ui/platform/appearance.h"
 #include "window_test.h"
 
 namespace ui_test {
@@ -309,6 +312,44 @@ TEST_F(BalanceWindowTest, MeasuredCgAnnouncedWhenItChanges) {
   Choice("Bal_ModeSupports").click();
   EXPECT_EQ(window->MeasuredCg(), std::nullopt);
   EXPECT_EQ(changes.count(), 3);
+}
+
+// The lattice's rows and the line naming the verdict to follow stand where
+// the two verdicts differ or the lattice governs, whatever the status line
+// says: CG 95 on the default model with the lattice's neutral point d % of
+// the mean chord aft of the rule's (tail-heavy by the rule from 5.4 %).
+TEST_F(BalanceWindowTest, LatticeRowsWhereTheVerdictsDifferOrTheLatticeGoverns) {
+  calc::TModelData model;
+  calc::TStabilityData rule;
+  calc::Recalculate(calc::DefaultFieldTexts(), model, rule);
+  Type("Bal_CgInput", "95");
+  const struct {
+    const char* name;
+    double aft;  // % of the mean chord
+    bool tailAhead;
+    const char* latticeVerdict;  // nullptr: the rows hidden
+    present::Judgement governs;
+  } cases[] = {
+      {"aft: in range by the lattice, the rule governs", 3, false, "in range", present::Judgement::Rule},
+      {"the same neutral point", 0, false, nullptr, present::Judgement::Rule},
+      {"forward: the lattice governs though both agree", -1, false, "tail-heavy", present::Judgement::Lattice},
+      {"a canard flagged: the lattice governs", 0, true, "tail-heavy", present::Judgement::Lattice},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    aero::Comparison comparison =
+        aero::Compare(model, rule, {4.6, 4.5, rule.TotalNeutralPoint + c.aft / 100 * rule.Wing.Mac});
+    comparison.TailAhead = c.tailAhead;
+    window->SetSecondOpinion(comparison, rule);
+    EXPECT_EQ(Output("Bal_Verdict").text(), QStringLiteral("tail-heavy"));
+    EXPECT_EQ(Output("Bal_VlmVerdict").isVisible(), c.latticeVerdict != nullptr);
+    EXPECT_EQ(Output("Bal_Governing").isVisible(), c.latticeVerdict != nullptr);
+    EXPECT_EQ(present::GoverningOf(comparison).judgement, c.governs);
+    if (c.latticeVerdict == nullptr) continue;
+    EXPECT_EQ(Output("Bal_VlmVerdict").text(), QString::fromLatin1(c.latticeVerdict));
+    EXPECT_EQ(Output("Bal_Governing").text(),
+              ui::Text(present::GoverningText(present::GoverningOf(comparison), present::Language::English)));
+  }
 }
 
 // Before the main window gives results there is nothing to show or to mark.

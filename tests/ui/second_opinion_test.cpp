@@ -1,8 +1,10 @@
 // The vortex lattice's second opinion in the windows: the main window's
 // status line after edits, while a solution is pending and after a failure,
-// in both languages; the balance check's verdict against the lattice's
-// neutral point; the what-if plot's lattice curve.
+// in both languages, and a canard's range; the balance check's verdict
+// against the lattice's neutral point and the one to follow; the what-if
+// plot's lattice curve.
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <string>
 
@@ -13,7 +15,8 @@
 #include "aero/comparison.h"
 #include "aero/vortex_lattice.h"
 #include "calc/number_text.h"
-#include "expected_labels.h"
+#include "diagram/canvas.h"
+#include "diagram/planform.h"
 #include "present/second_opinion.h"
 #include "ui/platform/appearance.h"
 #include "ui/platform/eliding_label.h"
@@ -24,16 +27,6 @@ namespace ui_test {
 namespace {
 
 using present::Language;
-
-// The canard warning in each language (tests/data/expected/canard-warning.txt).
-std::map<std::string, QString> CanardWarnings() {
-  std::map<std::string, QString> warnings;
-  const QStringList lines =
-      QString::fromStdString(test_support::ExpectedFile("canard-warning.txt")).split(QLatin1Char('\n'));
-  for (const QString& line : lines)
-    if (line.contains(QLatin1Char('\t'))) warnings[line.section(QLatin1Char('\t'), 0, 0).toStdString()] = line.section(QLatin1Char('\t'), 1);
-  return warnings;
-}
 
 class SecondOpinionTest : public WindowTest {
  protected:
@@ -87,49 +80,105 @@ TEST_F(SecondOpinionTest, FailedRecalculationLeavesTheLineGrey) {
   EXPECT_TRUE(WaitForSecondOpinion());
 }
 
-// A tailplane ahead of the wing's trailing edge brings the canard warning,
-// red and bold, cut with its whole text as the tooltip; the language
-// buttons switch both lines.
-TEST_F(SecondOpinionTest, CanardWarningInBothLanguages) {
-  const std::map<std::string, QString> expected = CanardWarnings();
-  Type(QStringLiteral("Rh"), QStringLiteral("-400"));
-  ASSERT_TRUE(WaitForSecondOpinion());
-  for (const present::LanguageEntry& entry : present::kLanguages) {
-    SCOPED_TRACE(entry.code);
-    Button(ui::Text(entry.buttonName)).click();
-    const QString whole = SecondOpinionWarnings().toolTip();
-    EXPECT_TRUE(whole.startsWith(expected.at(std::string(entry.code)))) << whole.toStdString();
-    EXPECT_TRUE(SecondOpinionWarnings().text().endsWith(QStringLiteral("\u2026")));
-    EXPECT_EQ(ui::TextColour(SecondOpinionWarnings()), ui::kRed);
-    EXPECT_TRUE(SecondOpinionWarnings().font().bold());
-    EXPECT_EQ(SecondOpinion().text(), ui::Text(present::SummaryLine(Solved(), entry.language)));
+// The warning line as the status line joins present::Warnings.
+QString WarningsText(const aero::Comparison& comparison, Language language) {
+  QStringList warnings;
+  for (const std::string& warning : present::Warnings(comparison, language)) warnings << ui::Text(warning);
+  return warnings.join(QLatin1Char(' '));
+}
+
+// What the second line says of the default model with the tailplane moved:
+// where it lies at most a little ahead of the wing's trailing edge it is
+// still behind the wing, and the lattice's neutral point further aft gets a
+// plain note; 400 mm ahead it is a canard, with the red warning that says
+// what to do, the rule's centres of gravity greyed as not applicable and the
+// diagram's marks at the lattice's range. Both languages.
+TEST_F(SecondOpinionTest, SecondLineAndRangeFollowWhereTheTailplaneActs) {
+  const struct {
+    const char* rh;
+    bool canard;
+  } cases[] = {{"360", false}, {"-1", false}, {"-400", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rh);
+    Type(QStringLiteral("Rh"), QString::fromLatin1(c.rh));
+    ASSERT_TRUE(WaitForSecondOpinion());
+    const aero::Comparison solved = Solved();
+    for (const present::LanguageEntry& entry : present::kLanguages) {
+      SCOPED_TRACE(entry.code);
+      Button(ui::Text(entry.buttonName)).click();
+      QLabel& line = SecondOpinionWarnings();
+      const QString expected =
+          c.canard ? WarningsText(solved, entry.language) : ui::Text(present::Note(solved, entry.language));
+      EXPECT_FALSE(expected.isEmpty());
+      EXPECT_EQ(line.toolTip().isEmpty() ? line.text() : line.toolTip(), expected);
+      EXPECT_EQ(ui::TextColour(line), c.canard ? ui::kRed : ui::kBlack);
+      EXPECT_EQ(line.font().bold(), c.canard);
+      EXPECT_EQ(SecondOpinion().text(), ui::Text(present::SummaryLine(solved, entry.language)));
+      for (const char* name : {"Lab_Rsp1", "Lab_Rsp2"}) {
+        QLabel& cg = NamedLabel(QString::fromLatin1(name));
+        EXPECT_EQ(IsGrey(cg), c.canard) << name;
+        EXPECT_EQ(cg.toolTip().isEmpty(), !c.canard) << name;
+      }
+    }
+    // The marks stand where the window drew them for this range.
+    const calc::TStabilityData& rule = Main().Results();
+    ASSERT_EQ(solved.LatticeRange.has_value(), true);
+    const double rear = c.canard ? solved.LatticeRange->Rear : rule.CgSmallMargin;
+    const double forward = c.canard ? solved.LatticeRange->Forward : rule.CgLargeMargin;
+    diagram::Canvas expected(diagram::kDiagramWidth, diagram::kDiagramHeight);
+    diagram::DrawPlanform(expected, Main().Model(), rear, forward);
+    const diagram::Canvas* shown = Diagram().DrawnCanvas();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(std::memcmp(shown->Data(), expected.Data(),
+                          sizeof(std::uint32_t) * diagram::kDiagramWidth * diagram::kDiagramHeight),
+              0);
   }
 }
 
-// Where the two neutral points differ, the balance check judges the measured
-// centre of gravity against the lattice's too: on the canard CG 50 is in the
-// rule's range but ahead of the lattice's neutral point. As a flying wing
-// the two agree, and the lattice's rows go.
-TEST_F(SecondOpinionTest, BalanceCheckJudgesAgainstTheLattice) {
+// The balance check shows the verdict against the lattice's neutral point
+// where it differs from the rule's or the lattice governs, and which to
+// follow: on the canard CG 50 is in the rule's range but behind the
+// lattice's neutral point, and the lattice governs; on the default model CG
+// 95 is tail-heavy by the rule, in range by the lattice, and the rule, more
+// cautious, governs; CG 80 is in range by both, and the rule's rows say all.
+TEST_F(SecondOpinionTest, BalanceCheckNamesTheVerdictToFollow) {
   Action(QStringLiteral("Balance1")).trigger();
   QWidget& balance = ChildOf<QWidget>(Main(), QStringLiteral("BalanceWindow"));
   ChildOf<QAbstractButton>(balance, QStringLiteral("Bal_ModeCg")).click();
-  ChildOf<QLineEdit>(balance, QStringLiteral("Bal_CgInput")).setText(QStringLiteral("50"));
-  QLabel& verdict = ChildOf<QLabel>(balance, QStringLiteral("Bal_VlmVerdict"));
-  Type(QStringLiteral("Rh"), QStringLiteral("-400"));
-  ASSERT_TRUE(WaitForSecondOpinion());
-  EXPECT_EQ(ChildOf<QLabel>(balance, QStringLiteral("Bal_Verdict")).text(), QStringLiteral("in range"));
-  EXPECT_TRUE(verdict.isVisible());
-  EXPECT_EQ(verdict.text(), QStringLiteral("unstable"));
-  const double margin = aero::StaticMargin(50, Solved().Vlm.NeutralPoint, Main().Results().Wing.Mac);
-  EXPECT_EQ(ChildOf<QLabel>(balance, QStringLiteral("Bal_VlmMargin")).text(),
-            QString::fromStdString(calc::FormatFixed(margin, 5, 1)));
-  Button(QStringLiteral("Button1")).click();
-  EXPECT_EQ(verdict.text(), QStringLiteral("instabil"));
-
-  Type(QStringLiteral("Bh"), QStringLiteral("0"));
-  ASSERT_TRUE(WaitForSecondOpinion());
-  EXPECT_FALSE(verdict.isVisible());
+  const auto text = [&balance](const char* name) { return ChildOf<QLabel>(balance, QString::fromLatin1(name)).text(); };
+  QLabel& latticeVerdict = ChildOf<QLabel>(balance, QStringLiteral("Bal_VlmVerdict"));
+  QLabel& governing = ChildOf<QLabel>(balance, QStringLiteral("Bal_Governing"));
+  const struct {
+    const char* rh;
+    const char* cg;
+    const char* verdict;
+    const char* latticeVerdict;  // nullptr: the lattice's rows hidden
+    present::Judgement governs;
+  } cases[] = {
+      {"-400", "50", "in range", "unstable", present::Judgement::Lattice},
+      {"360", "95", "tail-heavy", "in range", present::Judgement::Rule},
+      {"360", "80", "in range", nullptr, present::Judgement::Rule},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.rh) + " " + c.cg);
+    ChildOf<QLineEdit>(balance, QStringLiteral("Bal_CgInput")).setText(QString::fromLatin1(c.cg));
+    Type(QStringLiteral("Rh"), QString::fromLatin1(c.rh));
+    ASSERT_TRUE(WaitForSecondOpinion());
+    const aero::Comparison solved = Solved();
+    const present::Governing expected = present::GoverningOf(solved);
+    EXPECT_EQ(expected.judgement, c.governs);
+    EXPECT_EQ(text("Bal_Verdict"), QString::fromLatin1(c.verdict));
+    EXPECT_EQ(latticeVerdict.isVisible(), c.latticeVerdict != nullptr);
+    EXPECT_EQ(governing.isVisible(), c.latticeVerdict != nullptr);
+    if (c.latticeVerdict == nullptr) continue;
+    EXPECT_EQ(latticeVerdict.text(), QString::fromLatin1(c.latticeVerdict));
+    const double margin = aero::StaticMargin(std::stod(c.cg), solved.Vlm.NeutralPoint, Main().Results().Wing.Mac);
+    EXPECT_EQ(text("Bal_VlmMargin"), QString::fromStdString(calc::FormatFixed(margin, 5, 1)));
+    EXPECT_EQ(governing.text(), ui::Text(present::GoverningText(expected, Language::English)));
+    Button(QStringLiteral("Button1")).click();
+    EXPECT_EQ(governing.text(), ui::Text(present::GoverningText(expected, Language::German)));
+    Button(QStringLiteral("Button2")).click();
+  }
 }
 
 // What if gets the lattice's neutral point at every point of its range as a
@@ -173,8 +222,9 @@ TEST(ElidingLabel, PaintsWhatALabelShows) {
     bool bold;
   } cases[] = {{"Vortex lattice: neutral point 113.3 mm", "", ui::kBlack, false},
                {"Vortex lattice: neutral point 113.3 mm", " \u2026", ui::kGrey, false},
-               {"The neutral points differ by 3.1 % of the mean chord: the vortex lattice's lies further aft.", "",
-                ui::kRed, true}};
+               {"Canard or tandem: balance within the vortex lattice's range of -36.9 to -19.7 mm; the rule's range "
+                "does not apply.",
+                "", ui::kRed, true}};
   QWidget strip;
   ui::SetSilverBackground(strip);
   strip.resize(240, 13);

@@ -29,6 +29,11 @@ void SetValueText(QLabel& label, const std::string& text) {
   if (label.text() != shown) label.setText(shown);
 }
 
+// The rule's centres of gravity of a canard or tandem.
+constexpr present::Caption kNotApplicable = {"gilt nicht: Ente oder Tandem", "not applicable: canard or tandem"};
+
+bool IsCentreOfGravity(const present::ResultCell& cell) { return cell.kind == present::CellKind::CentreOfGravity; }
+
 }  // namespace
 
 MainWindow::MainWindow(HandlerBoundary& boundary, std::chrono::milliseconds failureReportDelay)
@@ -80,7 +85,7 @@ void MainWindow::connectHandlers() {
   }
   connect(balanceAction_, &QAction::triggered, this, &MainWindow::openBalanceCheck);
   connect(whatIfAction_, &QAction::triggered, this, &MainWindow::openWhatIf);
-  connect(toolWindows_, &ToolWindows::measuredCgChanged, this, &MainWindow::redrawMeasuredCg);
+  connect(toolWindows_, &ToolWindows::measuredCgChanged, this, &MainWindow::redrawMarks);
   // Through the event loop: the frame being painted is finished first.
   connect(secondOpinionLine_, &SecondOpinionLine::firstPainted, this, &MainWindow::releaseSecondOpinion,
           Qt::QueuedConnection);
@@ -92,8 +97,8 @@ void MainWindow::openBalanceCheck() { toolWindows_->OpenBalanceCheck(); }
 
 void MainWindow::openWhatIf() { toolWindows_->OpenWhatIf(); }
 
-void MainWindow::redrawMeasuredCg() {
-  // Only the mark moves; a model whose diagram cannot be drawn has already
+void MainWindow::redrawMarks() {
+  // Only the marks move; a model whose diagram cannot be drawn has already
   // been reported by its recalculation, and its diagram stays as it was.
   // A blank diagram stays blank: the model of a failed cycle is half read.
   if (!diagramImage_->ShowsDrawing()) return;
@@ -108,6 +113,10 @@ void MainWindow::showSecondOpinion(const std::optional<aero::Comparison>& compar
                                    const calc::TStabilityData& rule) {
   secondOpinionLine_->ShowCurrent(comparison);
   toolWindows_->SetSecondOpinion(comparison, rule);
+  if (!tailAhead_) return;
+  // The lattice solves the newest model alone, which is this canard.
+  latticeRange_ = comparison ? comparison->LatticeRange : std::nullopt;
+  redrawMarks();
 }
 
 void MainWindow::start() {
@@ -162,6 +171,8 @@ void MainWindow::computeAndShow() {
 
   calc::ReadTailFields(texts, model_);
   calc::CalcTailAndTotals(model_, results_);
+  tailAhead_ = aero::IsTailAhead(model_, results_);
+  if (!tailAhead_) latticeRange_.reset();
   writeValues(present::Stage::Totals);
 
   drawDiagram();
@@ -197,9 +208,11 @@ void MainWindow::writeValues(present::Stage stage) {
   }
 }
 
+aero::CgRange MainWindow::RangeMarks() const { return aero::RecommendedRange(model_, results_, latticeRange_); }
+
 void MainWindow::drawDiagram() {
-  diagram::DrawPlanform(diagramImage_->Canvas(), model_, results_.CgSmallMargin, results_.CgLargeMargin,
-                        toolWindows_->MeasuredCg());
+  const aero::CgRange marks = RangeMarks();
+  diagram::DrawPlanform(diagramImage_->Canvas(), model_, marks.Rear, marks.Forward, toolWindows_->MeasuredCg());
 }
 
 void MainWindow::applyAspectRatioRule() {
@@ -207,9 +220,18 @@ void MainWindow::applyAspectRatioRule() {
   // Every label, so that those a failed cycle greyed get their colour back.
   for (const ValueLabel& value : valueLabels_) SetTextColour(*value.label, valueColour(value));
   SetCaptionFitted(*warningLine_, Text(present::WarningText(results_, language_)));
+  markRuleRangeNotApplicable();
+}
+
+void MainWindow::markRuleRangeNotApplicable() {
+  const QString tip = tailAhead_ ? Text(In(kNotApplicable, language_)) : QString();
+  for (const ValueLabel& value : valueLabels_) {
+    if (IsCentreOfGravity(*value.cell) && value.label->toolTip() != tip) value.label->setToolTip(tip);
+  }
 }
 
 QRgb MainWindow::valueColour(const ValueLabel& value) const {
+  if (tailAhead_ && IsCentreOfGravity(*value.cell)) return kGrey;
   return value.cell->aspectRatioColoured && aspectRatioWarning_ ? kRed : value.colour;
 }
 

@@ -106,6 +106,10 @@ class MainWindow : public QMainWindow {
 
   const calc::TModelData& Model() const { return model_; }
   const calc::TStabilityData& Results() const { return results_; }
+  // Where the diagram's two black marks stand, mm behind the wing root's
+  // leading edge: the rule's range, or on a canard or tandem the lattice's
+  // (infinite, off the diagram, before the lattice has given one).
+  aero::CgRange RangeMarks() const;
 
  protected:
   // Closing the window (its close box, File / Quit, the session ending)
@@ -164,8 +168,9 @@ class MainWindow : public QMainWindow {
   // first opened, then following every recalculation and language switch.
   void openBalanceCheck();
   void openWhatIf();
-  // A new measured centre of gravity: the diagram's third mark moves.
-  void redrawMeasuredCg();
+  // A mark of the diagram moved: a new measured centre of gravity, or the
+  // lattice's range of a canard.
+  void redrawMarks();
   // The lattice has solved the newest model: the status line and the
   // balance check show its opinion as current.
   void showSecondOpinion(const std::optional<aero::Comparison>& comparison, const calc::TStabilityData& rule);
@@ -217,9 +222,14 @@ class MainWindow : public QMainWindow {
   void showStaleValues();
   QRgb valueColour(const ValueLabel& value) const;
   // Redraws the planform diagram from the model and the two centre-of-gravity
-  // positions. Throws at a zero scale, after the centre line.
+  // positions: the rule's, or on a canard or tandem the lattice's (none
+  // before the lattice has given one). Throws at a zero scale, after the
+  // centre line.
   void drawDiagram();
   void applyAspectRatioRule();
+  // On a canard or tandem the rule's centres of gravity are no
+  // recommendation: their labels grey, saying so as their tooltip.
+  void markRuleRangeNotApplicable();
   // What a language button runs (main_window_language.cpp; one button per
   // present::kLanguages entry: "deutsch", Button1; "english", Button2):
   // switches the title, the units line, the column heads and the row
@@ -261,6 +271,11 @@ class MainWindow : public QMainWindow {
 
   DeferredFailureReport* failureReport_;  // a child object of the window
   bool aspectRatioWarning_ = false;       // the last completed cycle's warning
+  bool tailAhead_ = false;  // the last completed cycle's model is a canard or tandem (aero::IsTailAhead)
+  // While tailAhead_: the lattice's range of the last such model it solved,
+  // kept while it solves the next; nothing before the first or where it had
+  // nothing to solve.
+  std::optional<aero::CgRange> latticeRange_;
   UnsavedChanges unsavedChanges_;
 
   // The window-level state.

@@ -17,6 +17,7 @@ void MainWindow::switchLanguage(present::Language language) {
   language_ = language;
   toolWindows_->SetLanguage(language);
   secondOpinionLine_->SetLanguage(language);
+  markRuleRangeNotApplicable();
   // Only the text: the warning's colours belong to the recalculation, and
   // without a warning the line stays as the recalculation emptied it.
   if (present::AspectRatioWarning(results_)) {

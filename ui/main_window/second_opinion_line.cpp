@@ -41,7 +41,6 @@ SecondOpinionLine::SecondOpinionLine(QWidget* parent) : QStatusBar(parent) {
   lines->setSpacing(0);
   summary_ = AddLine(*strip, *lines, QStringLiteral("Lab_Vlm"));
   warnings_ = AddLine(*strip, *lines, QStringLiteral("Lab_VlmWarning"));
-  warnings_->setFont(BoldWindowFont());
   addPermanentWidget(strip, 1);
   restyle();
 }
@@ -90,7 +89,11 @@ void SecondOpinionLine::composeTexts() {
   } else if (hasOpinion_) {
     summaryText_ = Text(In(kNoSolution, language_));
   }
+  warns_ = !warnings.isEmpty();
   warningsText_ = warnings.join(QLatin1Char(' '));
+  if (!warns_ && comparison_) warningsText_ = Text(present::Note(*comparison_, language_));
+  // A new font throws away the line's prepared pictures: only when it changes.
+  if (warnings_->font().bold() != warns_) warnings_->setFont(warns_ ? BoldWindowFont() : WindowFont());
 }
 
 // At every keystroke: only the mark and the colours change.
@@ -99,7 +102,7 @@ void SecondOpinionLine::restyle() {
   summary_->SetFullText(summaryText_, state_ == State::Pending && hasOpinion_ ? kPendingMark : QString());
   warnings_->SetFullText(warningsText_);
   SetTextColour(*summary_, current ? kBlack : kGrey);
-  SetTextColour(*warnings_, current ? kRed : kGrey);
+  SetTextColour(*warnings_, !current ? kGrey : warns_ ? kRed : kBlack);
 }
 
 }  // namespace ui

@@ -14,8 +14,11 @@ class ElidingLabel;
 // The strip under the main window's client area with the vortex lattice's
 // second opinion, objectName "StatusBar1": the summary line "Lab_Vlm" (the
 // lattice's neutral point and how far it lies from the rule's) and under it
-// the warnings that apply, red and bold, "Lab_VlmWarning". A line shows what
-// fits of its text, and the whole text as its tooltip when that is cut.
+// "Lab_VlmWarning": the warnings that apply, red and bold, saying what to do
+// (present::Warnings); without one, the plain note that the lattice's
+// neutral point lies further aft (present::Note), in the normal colour. A
+// line shows what fits of its text, and the whole text as its tooltip when
+// that is cut.
 //
 // The opinion shown is the newest model's (black), or one that no longer is:
 // grey and marked "…" while a newer model is being solved, grey without the
@@ -56,7 +59,8 @@ class SecondOpinionLine : public QStatusBar {
   std::optional<aero::Comparison> comparison_;
   State state_ = State::Current;
   QString summaryText_;
-  QString warningsText_;
+  QString warningsText_;  // the warnings, or the note
+  bool warns_ = false;     // warningsText_ holds warnings
   ElidingLabel* summary_;
   ElidingLabel* warnings_;
 };

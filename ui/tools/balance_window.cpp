@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -14,6 +15,7 @@
 #include "calc/failure.h"
 #include "present/balance_rows.h"
 #include "present/number_faults.h"
+#include "present/second_opinion.h"
 #include "ui/tools/balance_inputs.h"
 #include "ui/platform/appearance.h"
 #include "ui/platform/screen_placement.h"
@@ -112,6 +114,11 @@ void BalanceWindow::buildControls() {
   };
   addOutputs(present::BalanceRows(), outputCaptions_, outputValues_);
   addOutputs(present::LatticeBalanceRows(), latticeCaptions_, latticeValues_);
+  governingLine_ = new QLabel(this);
+  governingLine_->setObjectName(Text(present::kGoverningName));
+  governingLine_->setTextFormat(Qt::PlainText);
+  governingLine_->setWordWrap(true);
+  grid->addWidget(governingLine_, row++, 0, 1, 2);
   errorLine_ = new QLabel(this);
   errorLine_->setObjectName(QStringLiteral("Bal_Error"));
   errorLine_->setTextFormat(Qt::PlainText);
@@ -252,7 +259,7 @@ void BalanceWindow::recompute() {
                                         : QString());
   }
   errorLine_->setText(stale ? Text(In(kCaptions.noModel, language_)) : error);
-  showLatticeRows(balance ? input : std::nullopt, stale);
+  showLatticeRows(balance, balance ? input : std::nullopt, stale);
 
   const std::optional<double> measuredCg = balance ? std::optional(balance->Cg) : std::nullopt;
   if (SameMeasuredCg(measuredCg, measuredCg_)) return;
@@ -260,17 +267,23 @@ void BalanceWindow::recompute() {
   emit measuredCgChanged();
 }
 
-// Only where the two neutral points differ: elsewhere the rule's rows say it.
-void BalanceWindow::showLatticeRows(const std::optional<calc::TBalanceInput>& input, bool stale) {
-  const bool shown = lattice_ && (lattice_->Disagrees || lattice_->TailNotBehind);
+// Only where the two verdicts differ or the lattice governs: elsewhere the
+// rule's rows say all a builder follows.
+void BalanceWindow::showLatticeRows(const std::optional<calc::TBalanceData>& rule,
+                                    const std::optional<calc::TBalanceInput>& input, bool stale) {
   std::optional<calc::TBalanceData> balance;
-  if (shown && input && !stale) {
+  if (lattice_ && input && !stale) {
     // The inputs passed the rule's check; only the arithmetic can fail.
     try {
       balance = calc::CalcBalanceAgainst(*input, latticeRule_, lattice_->Vlm.NeutralPoint);
     } catch (const calc::ArithmeticFailure&) {
     }
   }
+  const std::optional<present::Governing> governing =
+      lattice_ ? std::optional(present::GoverningOf(*lattice_)) : std::nullopt;
+  const bool verdictsDiffer = rule && balance && rule->Verdict != balance->Verdict;
+  const bool shown = governing && (verdictsDiffer || governing->judgement == present::Judgement::Lattice);
+  const QRgb colour = latticeCurrent_ && !stale ? kBlack : kGrey;
   const std::span<const present::BalanceRow> rows = present::LatticeBalanceRows();
   for (std::size_t i = 0; i < rows.size(); ++i) {
     latticeCaptions_[i]->setVisible(shown);
@@ -278,8 +291,15 @@ void BalanceWindow::showLatticeRows(const std::optional<calc::TBalanceInput>& in
     latticeValues_[i]->setText(stale     ? kNoFigure
                                : balance ? Text(rows[i].text(*balance, language_))
                                          : QString());
-    SetTextColour(*latticeValues_[i], latticeCurrent_ && !stale ? kBlack : kGrey);
+    SetTextColour(*latticeValues_[i], colour);
   }
+  governingLine_->setVisible(shown);
+  governingLine_->setText(governing ? Text(present::GoverningText(*governing, language_)) : QString());
+  SetTextColour(*governingLine_, colour);
+  // The sentence wraps, and a window's minimum height knows nothing of
+  // wrapped lines: it grows to show them whole.
+  const int needed = layout()->totalHeightForWidth(width());
+  if (shown && needed > height()) resize(width(), needed);
 }
 
 }  // namespace ui

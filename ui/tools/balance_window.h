@@ -43,12 +43,13 @@ namespace ui {
 // Every keystroke in an input and every SetResults computes anew; no failure
 // leaves the window. Before the first SetResults everything is empty.
 //
-// When the vortex lattice's neutral point differs from the rule's (the two
-// disagree, or the tailplane does not lie behind the wing), two more rows
+// Where the verdict against the vortex lattice's neutral point differs from
+// the rule's, or the lattice governs (present::GoverningOf), more rows
 // follow, one per present::LatticeBalanceRows() row ("Bal_VlmMargin",
-// "Bal_VlmVerdict"): the margin and verdict against the lattice's neutral
-// point (calc::CalcBalanceAgainst). They are grey while the lattice's
-// opinion belongs to an earlier model, and hidden otherwise.
+// "Bal_VlmVerdict", "Bal_VlmBallast": calc::CalcBalanceAgainst that point),
+// and the line "Bal_Governing" saying which judgement to follow and why.
+// They are grey while the lattice's opinion belongs to an earlier model, and
+// hidden otherwise.
 //
 // The inputs and the choice are kept in the QSettings given (group
 // "BalanceCheck"), so that they are there again in the next run: written
@@ -106,8 +107,10 @@ class BalanceWindow : public QWidget {
   void rememberInputs();
   void closeEvent(QCloseEvent* event) override;
   void recompute();
-  // The lattice's rows for `input` (nothing: the rule's figures failed).
-  void showLatticeRows(const std::optional<calc::TBalanceInput>& input, bool stale);
+  // The lattice's rows and the governing line beside the rule's `rule`, for
+  // `input` (nothing: the rule's figures failed).
+  void showLatticeRows(const std::optional<calc::TBalanceData>& rule, const std::optional<calc::TBalanceInput>& input,
+                       bool stale);
 
   QSettings& settings_;
   present::Language language_ = present::Language::English;
@@ -127,6 +130,7 @@ class BalanceWindow : public QWidget {
   std::vector<QLabel*> outputValues_;
   std::vector<QLabel*> latticeCaptions_;  // by present::LatticeBalanceRows()
   std::vector<QLabel*> latticeValues_;
+  QLabel* governingLine_;  // Bal_Governing
   QLabel* errorLine_;
   QLabel* settingsNote_;  // shown while the inputs cannot be written
   QTimer* rememberTimer_;  // runs while typed inputs are not yet in the settings
