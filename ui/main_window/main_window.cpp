@@ -25,8 +25,9 @@
 namespace ui {
 namespace {
 
-// A start that never goes idle gets its second opinion after this.
-constexpr std::chrono::milliseconds kSecondOpinionWaitsAtMost{100};
+// After its first frame a start is busy for a moment more: the window
+// system maps, activates and exposes the window.
+constexpr std::chrono::milliseconds kStartSettles{50};
 
 void SetValueText(QLabel& label, const std::string& text) {
   const QString shown = QString::fromStdString(text);
@@ -87,10 +88,10 @@ void MainWindow::connectHandlers() {
   connect(tailHeightAction_, &QAction::triggered, toolWindows_, &ToolWindows::OpenTailHeight);
   connect(toolWindows_, &ToolWindows::latticeOptionsChanged, this, &MainWindow::askSecondOpinion);
   connect(toolWindows_, &ToolWindows::measuredCgChanged, this, &MainWindow::redrawMeasuredCg);
-  // Once the first frame is finished and the start has nothing more to do:
-  // the lattice's thread and memory take nothing from the start a user waits for.
+  // Once the first frame is on the screen and the start has settled: the
+  // lattice's thread and memory take nothing from the start a user waits for.
   connect(secondOpinionLine_, &SecondOpinionLine::firstPainted, this,
-          [this] { RunWhenIdle(*this, kSecondOpinionWaitsAtMost, [this] { releaseSecondOpinion(); }); });
+          [this] { RunAfterPause(*this, kStartSettles, [this] { releaseSecondOpinion(); }); });
   connect(latticeSolver_, &LatticeSolver::solved, this,
           [this](const LatticeSolver::Opinion& opinion) { showSecondOpinion(opinion.comparison, opinion.rule); });
 }

@@ -15,9 +15,8 @@ namespace ui {
 // (a queued call) would run before the keystroke's frame.
 void PostBehindRepaints(QObject& owner, std::function<void()> work);
 
-// Runs `work` once, when the event loop has handled what was ready and is
-// about to wait for more; at the latest after `latest`, for a loop that is
-// never idle (or is driven without waiting, as QTest's waits do).
-void RunWhenIdle(QObject& owner, std::chrono::milliseconds latest, std::function<void()> work);
+// Runs `work` once `pause` has passed, behind the events and repaints
+// waiting then: for work that can wait until a busy moment (a start) is over.
+void RunAfterPause(QObject& owner, std::chrono::milliseconds pause, std::function<void()> work);
 
 }  // namespace ui
