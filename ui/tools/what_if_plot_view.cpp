@@ -184,12 +184,13 @@ void WhatIfPlotView::SetLanguage(present::Language language) {
   requestFrame();
 }
 
-// The note appears only when the plot has not caught up within a frame, so
-// that quick updates do not flicker; the new plot itself does not wait.
+// The note appears only when the plot has not caught up within a frame of
+// the first change it lags behind, so that quick updates do not flicker; the
+// new plot itself does not wait.
 void WhatIfPlotView::SetUpdating(bool updating) {
   updating_ = updating;
-  if (updating) noteTimer_.start();
-  else requestFrame();
+  if (!updating) requestFrame();
+  else if (!noteTimer_.isActive()) noteTimer_.start();
 }
 
 void WhatIfPlotView::SetOutdated(bool outdated) {
