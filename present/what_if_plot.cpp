@@ -144,12 +144,10 @@ std::vector<PointRun> SuccessfulRuns(const WhatIfPlot& plot) {
 }
 
 
-PlotAxis NiceAxis(double low, double high, bool extend) {
-  if (!(low <= high) || !std::isfinite(low) || !std::isfinite(high)) return NiceAxis(0, 100, extend);
-  if (low == high) return NiceAxis(low - 1, high + 1, extend);
-  // The smallest step of 1, 2 or 5 times a power of ten that needs at most
-  // ten intervals.
-  const double rough = (high - low) / 10;
+PlotAxis NiceAxis(double low, double high, bool extend, int intervals) {
+  if (!(low <= high) || !std::isfinite(low) || !std::isfinite(high)) return NiceAxis(0, 100, extend, intervals);
+  if (low == high) return NiceAxis(low - 1, high + 1, extend, intervals);
+  const double rough = (high - low) / std::max(1, intervals);
   int exponent = static_cast<int>(std::floor(std::log10(rough)));
   double step = 0;
   for (;; ++exponent) {

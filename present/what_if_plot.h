@@ -86,12 +86,14 @@ struct PlotAxis {
   int Decimals = 0;
 };
 
-// The axis for values from `low` to `high`, from these alone: a step of 1, 2
-// or 5 times a power of ten giving about five to ten ticks. `extend` widens
-// the axis to the ticks around the values (the vertical axis); otherwise it
-// spans the values exactly. An empty interval (low > high, or not finite)
-// gives 0 to 100, a single value one unit around it.
-PlotAxis NiceAxis(double low, double high, bool extend);
+// The axis for values from `low` to `high`, from these alone: the smallest
+// step of 1, 2 or 5 times a power of ten that needs at most `intervals`
+// intervals (at least 1). `extend` widens the axis to the ticks around the
+// values (the vertical axis); otherwise it spans the values exactly. An
+// empty interval (low > high, or not finite) gives 0 to 100, a single value
+// one unit around it.
+inline constexpr int kMostAxisIntervals = 10;
+PlotAxis NiceAxis(double low, double high, bool extend, int intervals = kMostAxisIntervals);
 
 // The ticks of `axis`, from the lowest to the highest.
 std::vector<double> AxisTicks(const PlotAxis& axis);

@@ -4,7 +4,9 @@
 # stability calculation. Extra arguments go to every benchmark program,
 # e.g. --benchmark_filter=Parse. Every program named *_bench is run, then the
 # start-up of cgcalc is compared with that of a plain Qt form with the same
-# widgets (CGCALC_STARTUP_RUNS pairs of runs, 41 unless set).
+# widgets (CGCALC_STARTUP_RUNS pairs of runs, 41 unless set), and a
+# keystroke is timed from a real X key to the changed pixels (key_to_pixels,
+# where the X headers and Xvfb are installed).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -26,6 +28,11 @@ done
 printf '\n========== Start-up: cgcalc against a plain Qt form ==========\n'
 build-bench/bench/startup_timer --runs "${CGCALC_STARTUP_RUNS:-41}" \
   build-bench/app/cgcalc build-bench/bench/reference_form
+
+if [[ -x build-bench/bench/key_to_pixels ]] && command -v Xvfb >/dev/null; then
+  printf '\n========== A keystroke on the screen: real X keys to changed pixels ==========\n'
+  build-bench/bench/key_to_pixels build-bench/app/cgcalc
+fi
 
 printf '\n========== cgcalc-cli against a minimal reader ==========\n'
 build-bench/bench/cli/cli_timer

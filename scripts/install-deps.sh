@@ -34,7 +34,8 @@ test_packages=(
   # and a screen capture
   xvfb xauth xdotool x11-utils imagemagick
 )
-bench_packages=(libbenchmark-dev)
+# key_to_pixels: real X keys (XTest), damage reports and shared-memory images
+bench_packages=(libbenchmark-dev libxtst-dev libxdamage-dev xvfb)
 
 packages=("${build_packages[@]}")
 for group in "$@"; do

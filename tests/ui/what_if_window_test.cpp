@@ -52,9 +52,12 @@ std::vector<std::string> SplitCsv(const std::string& line) {
 }
 
 // The rows of `cgcalc-cli --csv --sweep SWEEP MODEL`, each as column -> text.
-std::vector<std::map<std::string, std::string>> SweepRows(const std::string& model, const QString& sweep) {
+std::vector<std::map<std::string, std::string>> SweepRows(const std::string& model, const QString& sweep,
+                                                          const std::vector<std::string>& options = {}) {
   std::ostringstream out, err;
-  EXPECT_EQ(cli::RunCli({"--csv", "--sweep", sweep.toStdString(), model}, out, err), cli::kExitSuccess) << err.str();
+  std::vector<std::string> arguments = {"--csv", "--sweep", sweep.toStdString(), model};
+  arguments.insert(arguments.begin(), options.begin(), options.end());
+  EXPECT_EQ(cli::RunCli(arguments, out, err), cli::kExitSuccess) << err.str();
   std::istringstream lines(out.str());
   std::string line;
   std::getline(lines, line);
@@ -300,28 +303,84 @@ TEST_F(WhatIfWindowTest, TicksDependOnThePlotAlone) {
   EXPECT_EQ(CompletePlot().YAxis().Step, first.Step);
 }
 
-// Hovering over a curve, up to six pixels above or below it, shows the
-// nearest point's value and its three result labels as cgcalc-cli prints
-// them; farther away nothing.
+// Hovering over a curve, the vortex lattice's too, up to six pixels above
+// or below it, shows the nearest point's value, its three result labels and
+// the lattice's neutral point as cgcalc-cli --vlm prints them; farther away
+// nothing.
 TEST_F(WhatIfWindowTest, HoverShowsThePointsLabels) {
   window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
-  const auto rows = SweepRows(ExampleFile("default.dat"), window->SweepArgument());
+  const auto rows = SweepRows(ExampleFile("default.dat"), window->SweepArgument(), {"--vlm"});
   const auto& row = rows.at(rows.size() / 3);
   const double x = calc::ParseNumber(row.at("B"));
-  for (std::size_t curve = 0; curve < std::size(kCurveCells); ++curve) {
-    SCOPED_TRACE(kCurveCells[curve]);
-    const QPointF pixel = Plot().PixelOf({x, CurvePoints(curve).at(x)});
+  std::vector<std::map<double, double>> curves;
+  for (std::size_t curve = 0; curve < std::size(kCurveCells); ++curve) curves.push_back(CurvePoints(curve));
+  std::map<double, double>& lattice = curves.emplace_back();
+  for (const QPolygonF& piece : CompletePlot().LatticePieces())
+    for (const QPointF& point : piece) lattice[point.x()] = point.y();
+  for (std::size_t curve = 0; curve < curves.size(); ++curve) {
+    SCOPED_TRACE(curve);
+    const QPointF pixel = Plot().PixelOf({x, curves[curve].at(x)});
     const QStringList lines = Plot().ToolTipAt(pixel + QPointF(0, 5.5)).split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 4) << lines.join(QLatin1Char('|')).toStdString();
+    ASSERT_EQ(lines.size(), 5) << lines.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(lines[0], QStringLiteral("B = ") + QString::fromStdString(row.at("B")));
     for (int i = 0; i < 3; ++i)
       EXPECT_TRUE(lines[i + 1].endsWith(QLatin1Char(' ') + QString::fromStdString(row.at(kCurveCells[i]))))
           << lines[i + 1].toStdString();
+    EXPECT_EQ(lines[4], QStringLiteral("vortex lattice NP: ") + QString::fromStdString(Trimmed(row.at("Vlm_Np"))));
   }
   const QPointF rearmost = Plot().PixelOf({x, CurvePoints(1).at(x)});
   const QPointF foremost = Plot().PixelOf({x, CurvePoints(2).at(x)});
   ASSERT_GT(std::abs(rearmost.y() - foremost.y()), 30);
   EXPECT_EQ(Plot().ToolTipAt((rearmost + foremost) / 2), QString());
+}
+
+// The horizontal axis's tick labels stand whole inside the plot and apart,
+// however narrow the range: the last one is not cut at the window's edge.
+TEST_F(WhatIfWindowTest, TickLabelsStandWholeAndApart) {
+  window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
+  const struct {
+    const char* from;
+    const char* to;
+    const char* last;  // the last tick's label
+  } kRanges[] = {{"1300", "1300.1", "1300.10"}, {"50000", "100000", "100000"}, {"1", "1.0000001", nullptr}};
+  for (const auto& range : kRanges) {
+    SCOPED_TRACE(range.to);
+    Type("WhatIf_From", range.from);
+    Type("WhatIf_To", range.to);
+    const ui::WhatIfPlotView& plot = Plot();
+    const std::vector<QRectF> labels = plot.XTickLabels();
+    const present::PlotAxis axis = plot.XTickAxis();
+    const std::vector<double> ticks = present::AxisTicks(axis);
+    ASSERT_EQ(labels.size(), ticks.size());
+    ASSERT_GE(labels.size(), 2u);
+    const QFontMetricsF metrics(plot.font());
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+      EXPECT_GE(labels[i].width(), metrics.horizontalAdvance(QString::number(ticks[i], 'f', axis.Decimals)));
+      EXPECT_GE(labels[i].left(), 0);
+      EXPECT_LE(labels[i].right(), plot.width());
+      if (i > 0) {
+        EXPECT_LT(labels[i - 1].right(), labels[i].left());
+      }
+    }
+    if (range.last) {
+      EXPECT_EQ(QString::number(ticks.back(), 'f', axis.Decimals), QString::fromLatin1(range.last));
+    }
+  }
+}
+
+// A batch of the lattice's points for an earlier curve is dropped: its
+// indexes would land on the points of the plot shown now.
+TEST(WhatIfPlotView, DropsLatticePointsOfAnEarlierCurve) {
+  const calc::LoadedState state = LoadedFrom(ExampleFile("default.dat"));
+  ui::WhatIfPlotView view;
+  view.Show(present::ComputeWhatIf(state, 0, "1000:1500:0.5"), 0, {});
+  const std::uint64_t earlier = view.LatticeGeneration();
+  view.Show(present::ComputeWhatIf(state, 0, "1000:2000:1"), 0, {});
+  const std::vector<ui::LatticeSweep::Point> batch = {{0, 100.0}, {1, 101.0}};
+  view.AddLatticePoints(earlier, batch);
+  EXPECT_TRUE(view.LatticePieces().empty());
+  view.AddLatticePoints(view.LatticeGeneration(), batch);
+  EXPECT_EQ(view.LatticePieces().size(), 1u);
 }
 
 // A range that cannot be used says why, naming the field as the window

@@ -4,7 +4,8 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 
-#include "aero/vortex_lattice.h"
+#include "ui/platform/deferred_work.h"
+
 
 namespace ui {
 
@@ -19,22 +20,22 @@ LatticeSolver::~LatticeSolver() {
   solution_.waitForFinished();
 }
 
-void LatticeSolver::Solve(const calc::TModelData& model, const calc::TStabilityData& rule) {
+void LatticeSolver::Solve(const calc::TModelData& model, const calc::TStabilityData& rule,
+                          const aero::VlmOptions& options) {
   model_ = model;
   rule_ = rule;
+  options_ = options;
   wanted_ = true;
   ++generation_;
   // Started through the event loop once the keystroke that asked has been
-  // handled, so that the worker takes no core from it on a small machine.
+  // handled and its frame painted, so that the worker takes no core from
+  // them on a small machine.
   if (startQueued_ || solution_.isRunning()) return;
   startQueued_ = true;
-  QMetaObject::invokeMethod(
-      this,
-      [this] {
-        startQueued_ = false;
-        if (wanted_ && !solution_.isRunning()) start();
-      },
-      Qt::QueuedConnection);
+  PostBehindRepaints(*this, [this] {
+    startQueued_ = false;
+    if (wanted_ && !solution_.isRunning()) start();
+  });
 }
 
 void LatticeSolver::Cancel() {
@@ -46,12 +47,13 @@ void LatticeSolver::start() {
   const std::uint64_t generation = generation_;
   const calc::TModelData model = model_;
   const calc::TStabilityData rule = rule_;
-  solution_.setFuture(QtConcurrent::run([generation, model, rule] {
+  const aero::VlmOptions options = options_;
+  solution_.setFuture(QtConcurrent::run([generation, model, rule, options] {
     Solution solution{generation, {std::nullopt, rule}};
     // Nothing else escapes the solver; without the memory for its matrix
     // the lattice has no opinion, and the window goes on.
     try {
-      if (const std::optional<aero::VlmResult> vlm = aero::SolveVortexLattice(model))
+      if (const std::optional<aero::VlmResult> vlm = aero::SolveVortexLattice(model, options))
         solution.opinion.comparison = aero::Compare(model, rule, *vlm);
     } catch (const std::bad_alloc&) {
     }

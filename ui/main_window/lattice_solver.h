@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include "aero/comparison.h"
+#include "aero/vortex_lattice.h"
 #include "calc/model.h"
 #include "calc/stability.h"
 
@@ -34,8 +35,8 @@ class LatticeSolver : public QObject {
   ~LatticeSolver() override;
 
   // Solves `model`, whose rule's results (calc::CalcStability completed) are
-  // `rule`, in place of any model asked for before.
-  void Solve(const calc::TModelData& model, const calc::TStabilityData& rule);
+  // `rule`, with `options`, in place of any model asked for before.
+  void Solve(const calc::TModelData& model, const calc::TStabilityData& rule, const aero::VlmOptions& options);
   // No model is wanted any more: what is running or due reports nothing.
   void Cancel();
 
@@ -52,6 +53,7 @@ class LatticeSolver : public QObject {
 
   calc::TModelData model_;
   calc::TStabilityData rule_;
+  aero::VlmOptions options_;
   bool wanted_ = false;
   bool startQueued_ = false;
   // Counts the models asked for; a solution of an older count is dropped.

@@ -17,12 +17,17 @@
 #include "ui/pictures/diagram_image.h"
 #include "ui/pictures/icons.h"
 #include "ui/platform/appearance.h"
+#include "ui/platform/deferred_work.h"
 #include "ui/main_window/lattice_solver.h"
 #include "ui/main_window/second_opinion_line.h"
 #include "ui/tools/tool_windows.h"
 
 namespace ui {
 namespace {
+
+// After its first frame a start is busy for a moment more: the window
+// system maps, activates and exposes the window.
+constexpr std::chrono::milliseconds kStartSettles{50};
 
 void SetValueText(QLabel& label, const std::string& text) {
   const QString shown = QString::fromStdString(text);
@@ -85,10 +90,13 @@ void MainWindow::connectHandlers() {
   }
   connect(balanceAction_, &QAction::triggered, this, &MainWindow::openBalanceCheck);
   connect(whatIfAction_, &QAction::triggered, this, &MainWindow::openWhatIf);
+  connect(tailHeightAction_, &QAction::triggered, toolWindows_, &ToolWindows::OpenTailHeight);
+  connect(toolWindows_, &ToolWindows::latticeOptionsChanged, this, &MainWindow::askSecondOpinion);
   connect(toolWindows_, &ToolWindows::measuredCgChanged, this, &MainWindow::redrawMarks);
-  // Through the event loop: the frame being painted is finished first.
-  connect(secondOpinionLine_, &SecondOpinionLine::firstPainted, this, &MainWindow::releaseSecondOpinion,
-          Qt::QueuedConnection);
+  // Once the first frame is on the screen and the start has settled: the
+  // lattice's thread and memory take nothing from the start a user waits for.
+  connect(secondOpinionLine_, &SecondOpinionLine::firstPainted, this,
+          [this] { RunAfterPause(*this, kStartSettles, [this] { releaseSecondOpinion(); }); });
   connect(latticeSolver_, &LatticeSolver::solved, this,
           [this](const LatticeSolver::Opinion& opinion) { showSecondOpinion(opinion.comparison, opinion.rule); });
 }
@@ -179,7 +187,13 @@ void MainWindow::computeAndShow() {
   applyAspectRatioRule();
   toolWindows_->Follow(texts, model_, results_);
   secondOpinionWanted_ = true;
-  if (!secondOpinionHeld_) latticeSolver_->Solve(model_, results_);
+  askSecondOpinion();
+}
+
+// Also when the lattice's options change: the same model, solved anew.
+void MainWindow::askSecondOpinion() {
+  if (!secondOpinionWanted_) return;
+  if (!secondOpinionHeld_) latticeSolver_->Solve(model_, results_, toolWindows_->LatticeOptions());
   secondOpinionLine_->ShowPending();
 }
 
@@ -187,7 +201,7 @@ void MainWindow::releaseSecondOpinion() {
   // The start's model waited for the first frame; one that failed since
   // wants no opinion.
   secondOpinionHeld_ = false;
-  if (secondOpinionWanted_) latticeSolver_->Solve(model_, results_);
+  if (secondOpinionWanted_) latticeSolver_->Solve(model_, results_, toolWindows_->LatticeOptions());
 }
 
 void MainWindow::showStaleValues() {

@@ -176,6 +176,8 @@ class MainWindow : public QMainWindow {
   void showSecondOpinion(const std::optional<aero::Comparison>& comparison, const calc::TStabilityData& rule);
   // The window's first frame is on screen: the lattice may begin.
   void releaseSecondOpinion();
+  // Asks the lattice for the model the fields describe, when they describe one.
+  void askSecondOpinion();
 
  private:
   // A result label with the table cell it shows and its colour while no
@@ -311,6 +313,7 @@ class MainWindow : public QMainWindow {
   QAction* aboutAction_ = nullptr;                              // about1
   QAction* balanceAction_ = nullptr;                            // Balance1
   QAction* whatIfAction_ = nullptr;                             // WhatIf1
+  QAction* tailHeightAction_ = nullptr;                         // TailHeight1
   ToolWindows* toolWindows_ = nullptr;                          // owned as a child object
   SecondOpinionLine* secondOpinionLine_ = nullptr;              // StatusBar1, under the client area
   LatticeSolver* latticeSolver_ = nullptr;                      // owned as a child object

@@ -249,6 +249,8 @@ void MainWindow::buildMenu() {
   balanceAction_->setObjectName(QStringLiteral("Balance1"));
   whatIfAction_ = toolsMenu->addAction(QStringLiteral("&What if\u2026"));
   whatIfAction_->setObjectName(QStringLiteral("WhatIf1"));
+  tailHeightAction_ = toolsMenu->addAction(QStringLiteral("Tailplane &height\u2026"));
+  tailHeightAction_->setObjectName(QStringLiteral("TailHeight1"));
   QMenu* helpMenu = addMenu(QStringLiteral("Help1"), QStringLiteral("&Help"));
   aboutAction_ = helpMenu->addAction(QStringLiteral("About"));
   aboutAction_->setObjectName(QStringLiteral("about1"));

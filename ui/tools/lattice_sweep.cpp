@@ -5,9 +5,6 @@
 #include <new>
 #include <span>
 
-
-#include "aero/vortex_lattice.h"
-
 namespace ui {
 namespace {
 
@@ -38,12 +35,12 @@ std::vector<std::size_t> CoarseFirst(std::size_t count) {
 }
 
 std::optional<double> NeutralPointAt(const calc::LoadedState& state, std::span<const calc::SweptField> swept,
-                                     std::size_t index) {
+                                     std::size_t index, const aero::VlmOptions& options) {
   const calc::SweepPoint point = calc::EvaluateSweepPoint(state, swept, static_cast<std::int64_t>(index));
   if (point.Failure) return std::nullopt;
   // Without the memory for its matrix the lattice has no answer there.
   try {
-    if (const std::optional<aero::VlmResult> vlm = aero::SolveVortexLattice(point.Model)) return vlm->NeutralPoint;
+    if (const std::optional<aero::VlmResult> vlm = aero::SolveVortexLattice(point.Model, options)) return vlm->NeutralPoint;
   } catch (const std::bad_alloc&) {
   }
   return std::nullopt;
@@ -52,7 +49,8 @@ std::optional<double> NeutralPointAt(const calc::LoadedState& state, std::span<c
 // The worker: solves the points while `generation` is still wanted, handing
 // them on in batches.
 void SolvePoints(const std::atomic<std::uint64_t>& wanted, std::uint64_t generation, const calc::LoadedState& state,
-                 int field, const std::string& rangeText, const std::function<void(std::vector<Point>)>& handOn) {
+                 int field, const std::string& rangeText, const aero::VlmOptions& options,
+                 const std::function<void(std::vector<Point>)>& handOn) {
   calc::RangeError error;
   const std::optional<calc::DecimalRange> range = calc::ParseDecimalRange(rangeText, error);
   // Equal ends give the plot no points either.
@@ -62,7 +60,7 @@ void SolvePoints(const std::atomic<std::uint64_t>& wanted, std::uint64_t generat
   auto handedOn = std::chrono::steady_clock::now();
   for (const std::size_t index : CoarseFirst(static_cast<std::size_t>(range->Count))) {
     if (wanted.load() != generation) return;
-    batch.push_back({index, NeutralPointAt(state, swept, index)});
+    batch.push_back({index, NeutralPointAt(state, swept, index, options)});
     if (std::chrono::steady_clock::now() - handedOn >= kBatchInterval) {
       handOn(std::move(batch));
       batch.clear();
@@ -86,24 +84,26 @@ LatticeSweep::~LatticeSweep() {
   thread_.waitForDone();
 }
 
-void LatticeSweep::Start(const calc::LoadedState& state, int field, const std::string& rangeText) {
+void LatticeSweep::Start(const calc::LoadedState& state, int field, const std::string& rangeText,
+                         const aero::VlmOptions& options, std::uint64_t plot) {
   wanted_->store(++generation_);
   const std::uint64_t generation = generation_;
   // The worker gets copies; its batches come back through the event loop,
   // and the destructor waits for it, so `this` outlives every call.
-  const auto handOn = [this, generation](std::vector<Point> points) {
+  const auto handOn = [this, generation, plot](std::vector<Point> points) {
     QMetaObject::invokeMethod(
-        this, [this, generation, points = std::move(points)] { deliver(generation, points); }, Qt::QueuedConnection);
+        this, [this, generation, plot, points = std::move(points)] { deliver(generation, plot, points); },
+        Qt::QueuedConnection);
   };
-  thread_.start([wanted = wanted_, generation, state, field, rangeText, handOn] {
-    SolvePoints(*wanted, generation, state, field, rangeText, handOn);
+  thread_.start([wanted = wanted_, generation, state, field, rangeText, options, handOn] {
+    SolvePoints(*wanted, generation, state, field, rangeText, options, handOn);
   });
 }
 
 void LatticeSweep::Cancel() { wanted_->store(++generation_); }
 
-void LatticeSweep::deliver(std::uint64_t generation, const std::vector<Point>& points) {
-  if (generation == generation_ && !points.empty()) emit solved(points);
+void LatticeSweep::deliver(std::uint64_t generation, std::uint64_t plot, const std::vector<Point>& points) {
+  if (generation == generation_ && !points.empty()) emit solved(plot, points);
 }
 
 }  // namespace ui

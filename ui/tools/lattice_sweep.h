@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QThreadPool>
 
+#include "aero/vortex_lattice.h"
 #include "calc/sweep.h"
 
 namespace ui {
@@ -39,17 +40,19 @@ class LatticeSweep : public QObject {
   // Stops the work and waits for its thread.
   ~LatticeSweep() override;
 
-  // Solves the points present::ComputeWhatIf(state, field, rangeText) gives,
-  // in place of any work started before. A range that cannot be used has no
+  // Solves the points present::ComputeWhatIf(state, field, rangeText) gives
+  // with `options`, in place of any work started before; its batches carry
+  // `plot`, the plot they belong to. A range that cannot be used has no
   // points.
-  void Start(const calc::LoadedState& state, int field, const std::string& rangeText);
+  void Start(const calc::LoadedState& state, int field, const std::string& rangeText, const aero::VlmOptions& options,
+             std::uint64_t plot);
   void Cancel();
 
  signals:
-  void solved(const std::vector<ui::LatticeSweep::Point>& points);
+  void solved(std::uint64_t plot, const std::vector<ui::LatticeSweep::Point>& points);
 
  private:
-  void deliver(std::uint64_t generation, const std::vector<Point>& points);
+  void deliver(std::uint64_t generation, std::uint64_t plot, const std::vector<Point>& points);
 
   // The work that is still wanted; the worker reads it before each point.
   std::shared_ptr<std::atomic<std::uint64_t>> wanted_;

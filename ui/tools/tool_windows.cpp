@@ -6,7 +6,9 @@
 
 #include "calc/sweep.h"
 #include "ui/platform/screen_placement.h"
+#include "ui/platform/deferred_work.h"
 #include "ui/tools/balance_window.h"
+#include "ui/tools/tail_height_window.h"
 #include "ui/tools/what_if_window.h"
 
 namespace ui {
@@ -30,11 +32,17 @@ ToolWindows::ToolWindows(QWidget* parent)
       parent_(parent),
       settings_(QStringLiteral("cgcalc"), QStringLiteral("cgcalc")),
       remembered_(InputGivingACg(RememberedBalanceTexts(settings_))),
-      balanceClosed_(settings_.value(kBalanceClosedKey, false).toBool()) {}
+      balanceClosed_(settings_.value(kBalanceClosedKey, false).toBool()) {
+  latticeOptions_.TailHeight = TailHeightOf(RememberedTailHeightText(settings_)).value_or(0);
+}
 
-// The balance check writes inputs still in memory into settings_, which
-// goes with this object; the main window would destroy it only later.
-ToolWindows::~ToolWindows() { delete balance_; }
+// The balance check and the tailplane's height write inputs still in memory
+// into settings_, which goes with this object; the main window would destroy
+// them only later.
+ToolWindows::~ToolWindows() {
+  delete balance_;
+  delete tailHeight_;
+}
 
 void ToolWindows::OpenBalanceCheck() {
   const std::optional<double> before = MeasuredCg();
@@ -70,12 +78,26 @@ void ToolWindows::OpenWhatIf() {
     whatIf_ = new WhatIfWindow(parent_);
     whatIf_->SetLanguage(language_);
     whatIf_->SetMeasuredCg(MeasuredCg());
+    whatIf_->SetLatticeOptions(latticeOptions_);
     if (state_) whatIf_->SetModelState(*state_);
     if (!modelValid_) whatIf_->ShowOutdated();
     // The main window's file commands and their keys work over the plot too.
     if (auto* fileMenu = parent_->findChild<QMenu*>(QStringLiteral("File1"))) whatIf_->addActions(fileMenu->actions());
   }
   BringToFront(*whatIf_);
+}
+
+void ToolWindows::OpenTailHeight() {
+  if (tailHeight_ == nullptr) {
+    tailHeight_ = new TailHeightWindow(settings_, parent_);
+    tailHeight_->SetLanguage(language_);
+    connect(tailHeight_, &TailHeightWindow::heightChanged, this, [this](double height) {
+      latticeOptions_.TailHeight = height;
+      if (whatIf_ != nullptr) whatIf_->SetLatticeOptions(latticeOptions_);
+      emit latticeOptionsChanged();
+    });
+  }
+  BringToFront(*tailHeight_);
 }
 
 void ToolWindows::Follow(const calc::FieldTexts& texts, const calc::TModelData& model,
@@ -91,7 +113,7 @@ void ToolWindows::Follow(const calc::FieldTexts& texts, const calc::TModelData& 
   whatIf_->StopLattice();
   if (!whatIfHandOverQueued_) {
     whatIfHandOverQueued_ = true;
-    QMetaObject::invokeMethod(this, &ToolWindows::handModelToWhatIf, Qt::QueuedConnection);
+    PostBehindRepaints(*this, [this] { handModelToWhatIf(); });
   }
 }
 
@@ -121,6 +143,7 @@ void ToolWindows::SetLanguage(present::Language language) {
   language_ = language;
   if (balance_ != nullptr) balance_->SetLanguage(language);
   if (whatIf_ != nullptr) whatIf_->SetLanguage(language);
+  if (tailHeight_ != nullptr) tailHeight_->SetLanguage(language);
 }
 
 std::optional<double> ToolWindows::MeasuredCg() const {

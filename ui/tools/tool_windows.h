@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "aero/comparison.h"
+#include "aero/vortex_lattice.h"
 #include "calc/fields.h"
 #include "calc/model.h"
 #include "calc/stability.h"
@@ -18,9 +19,11 @@ class QWidget;
 namespace ui {
 
 class BalanceWindow;
+class TailHeightWindow;
 class WhatIfWindow;
 
-// The windows of the Tools menu: the balance check and the what-if plot.
+// The windows of the Tools menu: the balance check, the what-if plot and the
+// tailplane's height.
 // Each is built when first opened (start-up stays as lean as before) and
 // then kept, following every recalculation and language switch of the main
 // window. Owned by the main window; `parent` is that window.
@@ -33,6 +36,7 @@ class ToolWindows : public QObject {
 
   void OpenBalanceCheck();
   void OpenWhatIf();
+  void OpenTailHeight();
 
   // After a recalculation that completed: the fifteen field texts, the model
   // record and the results it left.
@@ -53,8 +57,14 @@ class ToolWindows : public QObject {
   // earlier run) there is none.
   std::optional<double> MeasuredCg() const;
 
+  // How the vortex lattice solves a model: with the tailplane's height as
+  // the user gave it, in this run or, before the window is built, the last.
+  const aero::VlmOptions& LatticeOptions() const { return latticeOptions_; }
+
  signals:
   void measuredCgChanged();
+  // LatticeOptions() changed; the what-if plot has already taken them.
+  void latticeOptionsChanged();
 
  private:
   // Tells the what-if plot and the main window that MeasuredCg() changed.
@@ -68,6 +78,8 @@ class ToolWindows : public QObject {
   QSettings settings_;
   BalanceWindow* balance_ = nullptr;
   WhatIfWindow* whatIf_ = nullptr;
+  TailHeightWindow* tailHeight_ = nullptr;
+  aero::VlmOptions latticeOptions_;
   std::optional<calc::LoadedState> state_;
   std::optional<calc::TStabilityData> results_;
   bool modelValid_ = true;

@@ -14,6 +14,7 @@
 #include "files/atomic_file.h"
 #include "files/file_error.h"
 #include "present/field_captions.h"
+#include "present/figure.h"
 #include "present/result_table.h"
 #include "ui/platform/appearance.h"
 #include "ui/platform/print_system.h"
@@ -106,8 +107,12 @@ WhatIfPlotView::WhatIfPlotView(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(320, 240);
   frameTimer_.setSingleShot(true);
-  frameTimer_.setInterval(kFrameMilliseconds);
   connect(&frameTimer_, &QTimer::timeout, this, &WhatIfPlotView::frameDue);
+  noteTimer_.setSingleShot(true);
+  noteTimer_.setInterval(kFrameMilliseconds);
+  connect(&noteTimer_, &QTimer::timeout, this, [this] {
+    if (updating_) requestFrame();
+  });
   updateAxes();
 }
 
@@ -126,6 +131,11 @@ void WhatIfPlotView::Show(present::WhatIfPlot plot, int field, const Marks& mark
         piece.append({plot_.Points[i].X, CurveValue(kCurves[curve], *plot_.Points[i].Results)});
     }
   }
+  ClearLattice();
+}
+
+void WhatIfPlotView::ClearLattice() {
+  ++latticeGeneration_;
   lattice_.assign(plot_.Points.size(), std::nullopt);
   latticeSolved_ = 0;
   latticePieces_.clear();
@@ -133,8 +143,10 @@ void WhatIfPlotView::Show(present::WhatIfPlot plot, int field, const Marks& mark
   requestFrame();
 }
 
-void WhatIfPlotView::AddLatticePoints(const std::vector<LatticeSweep::Point>& points) {
+void WhatIfPlotView::AddLatticePoints(std::uint64_t plot, const std::vector<LatticeSweep::Point>& points) {
   constexpr double kNoAnswer = std::numeric_limits<double>::quiet_NaN();
+  // Indexes of another plot's points would land on this one's.
+  if (plot != latticeGeneration_) return;
   for (const LatticeSweep::Point& point : points) {
     if (point.index >= lattice_.size() || lattice_[point.index]) continue;
     lattice_[point.index] = point.neutralPoint.value_or(kNoAnswer);
@@ -172,12 +184,13 @@ void WhatIfPlotView::SetLanguage(present::Language language) {
   requestFrame();
 }
 
-// The note appears only when the plot has not caught up within a frame, so
-// that quick updates do not flicker.
+// The note appears only when the plot has not caught up within a frame of
+// the first change it lags behind, so that quick updates do not flicker; the
+// new plot itself does not wait.
 void WhatIfPlotView::SetUpdating(bool updating) {
   updating_ = updating;
-  framePending_ = true;
-  if (!frameTimer_.isActive()) frameTimer_.start();
+  if (!updating) requestFrame();
+  else if (!noteTimer_.isActive()) noteTimer_.start();
 }
 
 void WhatIfPlotView::SetOutdated(bool outdated) {
@@ -186,21 +199,19 @@ void WhatIfPlotView::SetOutdated(bool outdated) {
   requestFrame();
 }
 
+// A change is painted at once when no frame was painted in the last one;
+// otherwise it waits for the frame's end, however many changes come meanwhile.
 void WhatIfPlotView::requestFrame() {
-  if (frameTimer_.isActive()) {
-    framePending_ = true;
+  if (frameTimer_.isActive()) return;
+  const qint64 since = lastFrame_.isValid() ? lastFrame_.elapsed() : kFrameMilliseconds;
+  if (since >= kFrameMilliseconds) {
+    update();
     return;
   }
-  update();
-  frameTimer_.start();
+  frameTimer_.start(static_cast<int>(kFrameMilliseconds - since));
 }
 
-void WhatIfPlotView::frameDue() {
-  if (!framePending_) return;
-  framePending_ = false;
-  update();
-  frameTimer_.start();
-}
+void WhatIfPlotView::frameDue() { update(); }
 
 // The axes follow the curves and the measured centre of gravity alone: the
 // same plot always gets the same ticks.
@@ -226,6 +237,34 @@ void WhatIfPlotView::updateAxes() {
   }
   xAxis_ = present::NiceAxis(xLow, xHigh, false);
   yAxis_ = present::NiceAxis(yLow, yHigh, true);
+}
+
+// Each tick label of `axis` centred under its tick as far as the widget
+// allows: the last one ends at the widget's edge rather than being cut.
+std::vector<QRectF> WhatIfPlotView::xTickRects(const present::PlotAxis& axis, const QRectF& area) const {
+  const QFontMetricsF metrics(font());
+  std::vector<QRectF> rects;
+  for (const double x : present::AxisTicks(axis)) {
+    const double width = metrics.horizontalAdvance(TickText(x, axis)) + 2;
+    const double left = std::clamp(pixelIn(area, {x, 0}).x() - width / 2, 0.0, std::max(0.0, this->width() - width));
+    rects.emplace_back(left, area.bottom() + kMargin / 2, width, metrics.height());
+  }
+  return rects;
+}
+
+// The horizontal axis's ticks as many as their labels fit side by side: a
+// narrow range needs long labels, and fewer of them.
+present::PlotAxis WhatIfPlotView::XTickAxis() const {
+  const QRectF area = plotArea();
+  present::PlotAxis axis = xAxis_;
+  for (int intervals = present::kMostAxisIntervals; intervals > 1; --intervals) {
+    axis = present::NiceAxis(xAxis_.Low, xAxis_.High, false, intervals);
+    const std::vector<QRectF> rects = xTickRects(axis, area);
+    bool apart = true;
+    for (std::size_t i = 1; i < rects.size(); ++i) apart = apart && rects[i - 1].right() + kMargin <= rects[i].left();
+    if (apart) break;
+  }
+  return axis;
 }
 
 QStringList WhatIfPlotView::LegendEntries() const {
@@ -282,6 +321,7 @@ QPointF WhatIfPlotView::pixelIn(const QRectF& area, QPointF value) const {
 }
 
 void WhatIfPlotView::paintEvent(QPaintEvent*) {
+  lastFrame_.start();
   QPainter painter(this);
   paint(painter);
 }
@@ -303,7 +343,8 @@ void WhatIfPlotView::paint(QPainter& painter) const {
 void WhatIfPlotView::paintAxes(QPainter& painter, const QRectF& area) const {
   const QFontMetricsF metrics(font());
   painter.setPen(QColor(0xe0, 0xe0, 0xe0));
-  const std::vector<double> xTicks = present::AxisTicks(xAxis_), yTicks = present::AxisTicks(yAxis_);
+  const present::PlotAxis xTickAxis = XTickAxis();
+  const std::vector<double> xTicks = present::AxisTicks(xTickAxis), yTicks = present::AxisTicks(yAxis_);
   for (const double x : xTicks) {
     const double pixel = pixelIn(area, {x, 0}).x();
     painter.drawLine(QLineF(pixel, area.top(), pixel, area.bottom()));
@@ -315,11 +356,9 @@ void WhatIfPlotView::paintAxes(QPainter& painter, const QRectF& area) const {
   painter.setPen(Qt::black);
   painter.drawRect(area);
   const double line = metrics.height();
-  for (const double x : xTicks) {
-    const QString text = TickText(x, xAxis_);
-    const double middle = pixelIn(area, {x, 0}).x();
-    painter.drawText(QRectF(middle - 100, area.bottom() + kMargin / 2, 200, line), Qt::AlignHCenter, text);
-  }
+  const std::vector<QRectF> xTickLabels = xTickRects(xTickAxis, area);
+  for (std::size_t i = 0; i < xTicks.size(); ++i)
+    painter.drawText(xTickLabels[i], Qt::AlignHCenter, TickText(xTicks[i], xTickAxis));
   for (const double y : yTicks) {
     const double middle = pixelIn(area, {0, y}).y();
     painter.drawText(QRectF(0, middle - line / 2, area.left() - kMargin / 2, line), Qt::AlignRight, TickText(y, yAxis_));
@@ -399,21 +438,42 @@ QString WhatIfPlotView::ToolTipAt(QPointF pixel) const {
   for (const present::WhatIfPoint& point : plot_.Points) {
     if (point.Results && (!nearest || std::fabs(point.X - x) < std::fabs(nearest->X - x))) nearest = &point;
   }
-  if (!nearest) return {};
-  for (const Curve& curve : kCurves) {
-    const double y = pixelIn(area, {nearest->X, CurveValue(curve, *nearest->Results)}).y();
-    if (std::fabs(y - pixel.y()) <= kHoverPixels) return toolTipFor(*nearest);
+  if (nearest) {
+    for (const Curve& curve : kCurves) {
+      const double y = pixelIn(area, {nearest->X, CurveValue(curve, *nearest->Results)}).y();
+      if (std::fabs(y - pixel.y()) <= kHoverPixels) return toolTipFor(*nearest);
+    }
   }
+  // The lattice's curve runs through the points solved so far, which need
+  // not be those nearest to the rule's.
+  std::optional<std::size_t> solved;
+  for (std::size_t i = 0; i < lattice_.size(); ++i) {
+    if (latticeAnswer(i) && (!solved || std::fabs(plot_.Points[i].X - x) < std::fabs(plot_.Points[*solved].X - x)))
+      solved = i;
+  }
+  if (solved && std::fabs(pixelIn(area, {plot_.Points[*solved].X, *lattice_[*solved]}).y() - pixel.y()) <= kHoverPixels)
+    return toolTipFor(plot_.Points[*solved]);
   return {};
 }
 
+bool WhatIfPlotView::latticeAnswer(std::size_t point) const {
+  return point < lattice_.size() && lattice_[point] && std::isfinite(*lattice_[point]);
+}
+
+// The point's value, its three result labels and, once solved, the
+// lattice's neutral point, as cgcalc-cli prints them.
 QString WhatIfPlotView::toolTipFor(const present::WhatIfPoint& point) const {
   QString text = Text(calc::kModelFieldCodes.at(static_cast<std::size_t>(field_))) + QStringLiteral(" = ") +
                  Text(point.ValueText);
-  for (const Curve& curve : kCurves) {
+  const auto addLine = [&](const Curve& curve, const std::string& figure) {
     text += QLatin1Char('\n') + Text(In(curve.name, language_)) + QStringLiteral(": ") +
-            Text(present::CellText(CellOf(curve), *point.Results)).trimmed();
+            QString::fromStdString(figure).trimmed();
+  };
+  if (point.Results) {
+    for (const Curve& curve : kCurves) addLine(curve, present::CellText(CellOf(curve), *point.Results));
   }
+  const auto index = static_cast<std::size_t>(&point - plot_.Points.data());
+  if (latticeAnswer(index)) addLine(kLatticeCurve, present::Figure(*lattice_[index], 0, 1));
   return text;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
+#include <QElapsedTimer>
 #include <QPolygonF>
 #include <QString>
 #include <QStringList>
@@ -56,10 +58,16 @@ class WhatIfPlotView : public QWidget {
   void Show(present::WhatIfPlot plot, int field, const Marks& marks);
   const present::WhatIfPlot& Plot() const { return plot_; }
 
-  // The vortex lattice's neutral point at points of the plot, as they are
-  // solved: its curve runs through the points solved so far and breaks at
-  // one without an answer.
-  void AddLatticePoints(const std::vector<LatticeSweep::Point>& points);
+  // Counts the lattice curves begun (by Show and ClearLattice): a sweep's
+  // points belong to the curve of one count.
+  std::uint64_t LatticeGeneration() const { return latticeGeneration_; }
+  // The vortex lattice's neutral point at points of the plot, for the curve
+  // of generation `plot`, as they are solved: the curve runs through the
+  // points solved so far and breaks at one without an answer. Points of
+  // another generation are dropped.
+  void AddLatticePoints(std::uint64_t plot, const std::vector<LatticeSweep::Point>& points);
+  // The lattice's curve starts afresh, empty, the plot staying.
+  void ClearLattice();
   // Every point of the plot has the lattice's answer.
   bool LatticeComplete() const { return latticeSolved_ == lattice_.size(); }
   // The lattice's curve in plot units, one polygon per unbroken piece.
@@ -85,6 +93,12 @@ class WhatIfPlotView : public QWidget {
   // (empty when it shows its current model).
   const std::vector<QPolygonF>& Pieces(std::size_t curve) const { return pieces_[curve]; }
   const present::PlotAxis& XAxis() const { return xAxis_; }
+  // The horizontal axis as its ticks are drawn: as many as their labels fit
+  // side by side at the widget's width.
+  present::PlotAxis XTickAxis() const;
+  // Where its tick labels are drawn, in widget pixels: each centred under
+  // its tick as far as the widget allows.
+  std::vector<QRectF> XTickLabels() const { return xTickRects(XTickAxis(), plotArea()); }
   const present::PlotAxis& YAxis() const { return yAxis_; }
   QStringList LegendEntries() const;
   QString Note() const;
@@ -93,7 +107,9 @@ class WhatIfPlotView : public QWidget {
   QPointF PixelOf(QPointF value) const;
 
   // The tooltip at widget pixel `pixel`: that of the nearest point when a
-  // curve passes within kHoverPixels above or below; empty elsewhere.
+  // curve (the lattice's too) passes within kHoverPixels above or below;
+  // empty elsewhere. It names the point's value, its result labels and the
+  // lattice's neutral point there once solved.
   QString ToolTipAt(QPointF pixel) const;
 
   // Writes the plot as shown, at the widget's size, replacing `path` only
@@ -117,6 +133,8 @@ class WhatIfPlotView : public QWidget {
   QRectF plotArea() const;
   QPointF pixelIn(const QRectF& area, QPointF value) const;
   void updateAxes();
+  std::vector<QRectF> xTickRects(const present::PlotAxis& axis, const QRectF& area) const;
+  bool latticeAnswer(std::size_t point) const;
   void updateLatticePieces();
   void requestFrame();
   void frameDue();
@@ -137,12 +155,16 @@ class WhatIfPlotView : public QWidget {
   // NaN where it has none.
   std::vector<std::optional<double>> lattice_;
   std::size_t latticeSolved_ = 0;
+  std::uint64_t latticeGeneration_ = 0;
   std::vector<QPolygonF> latticePieces_;
   present::PlotAxis xAxis_;
   present::PlotAxis yAxis_;
-  // Repaints wait for the next frame once one has been painted in this one.
+  // Repaints wait for the next frame once one has been painted in this one:
+  // the timer runs to the end of the frame that was painted last.
+  QElapsedTimer lastFrame_;
   QTimer frameTimer_;
-  bool framePending_ = false;
+  // Runs from the start of an update until the "updating…" note is due.
+  QTimer noteTimer_;
 };
 
 }  // namespace ui

@@ -119,7 +119,9 @@ void WhatIfWindow::buildControls() {
   connect(latticeSweep_, &LatticeSweep::solved, plotView_, &WhatIfPlotView::AddLatticePoints);
   // Every change of the inputs stops the timer: they are still the plot's.
   connect(latticeDelay_, &QTimer::timeout, this, [this] {
-    if (state_) latticeSweep_->Start(*state_, fieldChoice_->currentIndex(), rangeText());
+    if (state_)
+      latticeSweep_->Start(*state_, fieldChoice_->currentIndex(), rangeText(), latticeOptions_,
+                           plotView_->LatticeGeneration());
   });
   connect(exportPngButton_, &QPushButton::clicked, this, [this] { exportChosen(false); });
   connect(exportSvgButton_, &QPushButton::clicked, this, [this] { exportChosen(true); });
@@ -174,6 +176,16 @@ QString WhatIfWindow::SweepArgument() const {
   const int field = fieldChoice_->currentIndex();
   return Text(calc::kModelFieldCodes.at(static_cast<std::size_t>(field))) + QLatin1Char('=') +
          QString::fromStdString(rangeText());
+}
+
+// The plot stays; only its lattice curve is solved again, after the same
+// pause as a new plot's.
+void WhatIfWindow::SetLatticeOptions(const aero::VlmOptions& options) {
+  latticeOptions_ = options;
+  StopLattice();
+  plotView_->ClearLattice();
+  if (!isVisible()) stale_ = true;
+  else if (!computation_.isRunning() && !plotView_->IsUpdating()) latticeDelay_->start();
 }
 
 void WhatIfWindow::StopLattice() {

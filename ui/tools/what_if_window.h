@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "aero/vortex_lattice.h"
 #include "calc/sweep.h"
 #include "present/language.h"
 #include "present/what_if_plot.h"
@@ -68,6 +69,10 @@ class WhatIfWindow : public QWidget {
   // so that it takes no time from the keystroke.
   void StopLattice();
 
+  // How the vortex lattice solves the model (the tailplane's height); its
+  // curve is solved again.
+  void SetLatticeOptions(const aero::VlmOptions& options);
+
   // The main window's last recalculation failed: the plot, of the last
   // model that calculated, shows that it is no longer current until the
   // next state arrives.
@@ -109,6 +114,7 @@ class WhatIfWindow : public QWidget {
   present::Language language_ = present::Language::English;
   std::optional<calc::LoadedState> state_;
   std::optional<double> measuredCg_;
+  aero::VlmOptions latticeOptions_;
   bool rangeSet_ = false;  // the range belongs to the chosen field
   bool stale_ = false;     // the plot lags behind the inputs (while hidden)
   // Counts the inputs' changes; a result computed for an older count is
