@@ -88,8 +88,9 @@ struct FileOutcome {
 
 FileOutcome EvaluateFile(const std::string& path, const Options& options, std::ostream& err) {
   try {
+    const aero::VlmOptions layout = options.VlmLayout();
     return {EvaluateLoadedModel(LoadAndWarn(path, err), options.WithBalance() ? &options.balance : nullptr,
-                                options.vlm),
+                                options.vlm ? &layout : nullptr),
             ""};
   } catch (const files::FileError& error) {
     return {std::nullopt, FailureMessage(path, error)};
@@ -144,7 +145,8 @@ class FileReporter {
     try {
       if (!options_.diagramPath.empty()) WriteDiagramImage(options_.diagramPath, evaluation.model, evaluation.results);
       if (!options_.avlPath.empty()) {
-        WriteAvlGeometry(options_.avlPath, evaluation.model, evaluation.results, "cgcalc: " + DisplayName(path));
+        WriteAvlGeometry(options_.avlPath, {evaluation.model, evaluation.results, options_.tailHeight.value_or(0.0)},
+                         "cgcalc: " + DisplayName(path));
       }
       return true;
     } catch (const calc::ArithmeticFailure& failure) {

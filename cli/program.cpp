@@ -20,14 +20,22 @@ int PrintText(const std::string& text, std::ostream& out, std::ostream& err) {
 
 // A written file comes after the model is read: over the model itself it
 // would leave a picture or an AVL file where the user's only copy of the
-// model was.
+// model was; over another written file, only the last would be left.
 std::string WrittenFileClash(const Options& options) {
-  for (const WrittenFileOption& option : WrittenFileOptions()) {
-    const std::string& path = options.*option.path;
+  const std::span<const WrittenFileOption> written = WrittenFileOptions();
+  for (auto option = written.begin(); option != written.end(); ++option) {
+    const std::string& path = options.*option->path;
+    if (path.empty()) continue;
     const std::optional<std::string> input = InputReplacedBy(path, options.modelPaths);
-    if (!input) continue;
-    const std::string model = *input == kStandardInput ? "read from standard input" : DisplayName(*input);
-    return std::string(option.name) + " " + DisplayName(path) + " would replace the model file " + model;
+    if (input) {
+      const std::string model = *input == kStandardInput ? "read from standard input" : DisplayName(*input);
+      return std::string(option->name) + " " + DisplayName(path) + " would replace the model file " + model;
+    }
+    for (auto earlier = written.begin(); earlier != option; ++earlier) {
+      if (!(options.*earlier->path).empty() && SameWrittenFile(options.*earlier->path, path)) {
+        return std::string(earlier->name) + " and " + std::string(option->name) + " name the same file";
+      }
+    }
   }
   return "";
 }

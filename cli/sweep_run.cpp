@@ -90,7 +90,7 @@ std::optional<calc::LoadedState> LoadForSweep(const std::string& path, std::ostr
 class PointRows {
  public:
   PointRows(const Options& options, const SweepPlan& plan, const calc::LoadedState& loaded, const CsvTable& table)
-      : options_(options), plan_(plan), loaded_(loaded), table_(table) {}
+      : options_(options), plan_(plan), loaded_(loaded), table_(table), layout_(options.VlmLayout()) {}
 
   std::string Row(std::int64_t index) const {
     const calc::SweepPoint point = calc::EvaluateSweepPoint(loaded_, plan_.fields, index);
@@ -100,7 +100,7 @@ class PointRows {
       const std::optional<calc::TBalanceData> balance = BalanceOf(point.Results, options_, error);
       if (error.empty()) {
         std::optional<VlmOutcome> vlm;
-        if (options_.vlm) vlm = SecondOpinionOf(point.Model, point.Results);
+        if (options_.vlm) vlm = SecondOpinionOf(point.Model, point.Results, layout_);
         const present::ResultLabelTexts labels = present::LabelTexts(point.Results);
         texts = TextsOf({labels, present::AspectRatioWarning(point.Results), balance ? &*balance : nullptr,
                          vlm ? &*vlm : nullptr},
@@ -117,6 +117,7 @@ class PointRows {
   const SweepPlan& plan_;
   const calc::LoadedState& loaded_;
   const CsvTable& table_;
+  aero::VlmOptions layout_;
 };
 
 // The rule alone takes microseconds a point, less than handing points to
