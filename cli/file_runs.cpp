@@ -5,7 +5,6 @@
 #include <climits>
 #include <cstdio>
 #include <optional>
-#include <ostream>
 #include <stdexcept>
 
 #include "avl_geometry.h"
@@ -86,7 +85,7 @@ struct FileOutcome {
   std::string error;  // the failure's message, without full stop
 };
 
-FileOutcome EvaluateFile(const std::string& path, const Options& options, std::ostream& err) {
+FileOutcome EvaluateFile(const std::string& path, const Options& options, Output& err) {
   try {
     const aero::VlmOptions layout = options.VlmLayout();
     return {EvaluateLoadedModel(LoadAndWarn(path, err), options.WithBalance() ? &options.balance : nullptr,
@@ -104,13 +103,13 @@ FileOutcome EvaluateFile(const std::string& path, const Options& options, std::o
 // Writes each file's output in the chosen format as soon as it is known.
 class FileReporter {
  public:
-  FileReporter(const Options& options, bool several, std::ostream& out)
+  FileReporter(const Options& options, bool several, Output& out)
       : options_(options), several_(several), out_(out), csv_({}, options.WithBalance(), options.vlm) {
     if (options.format == ReportFormat::Csv) out_ << csv_.Header();
   }
 
   // Returns whether the file succeeded.
-  bool Add(const std::string& path, const FileOutcome& outcome, std::ostream& err) {
+  bool Add(const std::string& path, const FileOutcome& outcome, Output& err) {
     if (!outcome.evaluation) ReportFailure(path, outcome.error, err);
     const Evaluation* evaluation = outcome.evaluation ? &*outcome.evaluation : nullptr;
     switch (options_.format) {
@@ -130,7 +129,7 @@ class FileReporter {
 
  private:
   // Like head: a heading before each file's block when there are several.
-  void WriteBlock(const std::string& path, const Evaluation& evaluation, std::ostream& err) {
+  void WriteBlock(const std::string& path, const Evaluation& evaluation, Output& err) {
     const std::string report = FormatReport(evaluation, options_);
     if (!WriteFiles(path, evaluation, err)) return;
     if (several_) {
@@ -141,7 +140,7 @@ class FileReporter {
   }
 
   // The report is printed only when the files asked for were written too.
-  bool WriteFiles(const std::string& path, const Evaluation& evaluation, std::ostream& err) {
+  bool WriteFiles(const std::string& path, const Evaluation& evaluation, Output& err) {
     try {
       if (!options_.diagramPath.empty()) WriteDiagramImage(options_.diagramPath, evaluation.model, evaluation.results);
       if (!options_.avlPath.empty()) {
@@ -160,7 +159,7 @@ class FileReporter {
 
   const Options& options_;
   bool several_;
-  std::ostream& out_;
+  Output& out_;
   CsvTable csv_;
   int blocks_ = 0;
   bool failedFile_ = false;  // a file asked for could not be written
@@ -168,7 +167,7 @@ class FileReporter {
 
 }  // namespace
 
-int RunFiles(const Options& options, std::ostream& out, std::ostream& err) {
+int RunFiles(const Options& options, Output& out, Output& err) {
   const bool several = options.modelPaths.size() > 1 || !options.filesFrom.empty();
   FileReporter reporter(options, several, out);
   bool allSucceeded = true;
@@ -193,8 +192,7 @@ int RunFiles(const Options& options, std::ostream& out, std::ostream& err) {
       allSucceeded = false;
     }
   }
-  out.flush();
-  if (!out) return WriteError(out, err);
+  if (!out.Flush()) return WriteError(out, err);
   return allSucceeded ? kExitSuccess : kExitFailure;
 }
 

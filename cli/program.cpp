@@ -1,7 +1,5 @@
 #include "program.h"
 
-#include <ostream>
-
 #include "file_runs.h"
 #include "messages.h"
 #include "options.h"
@@ -12,10 +10,9 @@ namespace cli {
 namespace {
 
 // Help and version are output like any other: a full disk is reported.
-int PrintText(const std::string& text, std::ostream& out, std::ostream& err) {
+int PrintText(const std::string& text, Output& out, Output& err) {
   out << text;
-  out.flush();
-  return out ? kExitSuccess : WriteError(out, err);
+  return out.Flush() ? kExitSuccess : WriteError(out, err);
 }
 
 // A written file comes after the model is read: over the model itself it
@@ -42,7 +39,7 @@ std::string WrittenFileClash(const Options& options) {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& arguments, Output& out, Output& err) {
   const ParsedArguments parsed = ParseArguments(arguments);
   if (!parsed.error.empty()) return UsageError(parsed.error, err);
   if (parsed.options.showHelp) return PrintText(UsageText(), out, err);

@@ -10,6 +10,7 @@
 
 #include "cli/options.h"
 #include "cli/program.h"
+#include "cli/stream_output.h"
 #include "cli/sweep_run.h"
 #include "cli/texts_in_order.h"
 #include "expected_labels.h"
@@ -116,7 +117,8 @@ TEST(VlmSweep, OutputIsTheSameForAnyThreadCount) {
       parsed.options.threads = threads;
       std::ostringstream out;
       std::ostringstream err;
-      EXPECT_EQ(RunSweep(parsed.options, out, err), kExitSuccess);
+      StreamOutput report(out), messages(err);
+      EXPECT_EQ(RunSweep(parsed.options, report, messages), kExitSuccess);
       if (threads == 1) first = out.str();
       EXPECT_EQ(out.str(), first) << threads << " threads";
     }
