@@ -109,15 +109,14 @@ TEST(AvlFile, SameFileAsTheDiagramIsAUsageError) {
 TEST(AvlFile, RefusedModels) {
   const ScratchFolder folder;
   const std::string target = folder.File("x.avl");
-  const std::string huge = folder.File("huge.dat");
-  std::ofstream(huge) << "1e50\n0\n220\n210\n0\n-30\n0\n415\n50\n160\n110\n40\n20\n30\n360\n";
   const struct {
     const char* name;
     std::vector<std::string> arguments;
     const char* reason;
   } rows[] = {
       {"a chord below 0", {DataFile("negative_tip_chord.dat")}, "the vortex lattice cannot solve this planform"},
-      {"a span of 1e50 mm", {huge}, "a number of 53 digits is too long for AVL (at most 10 before the point)"},
+      {"a span of 1e50 mm", {DataFile("span_1e50.dat")},
+       "a number of 53 digits is too long for AVL (at most 10 before the point)"},
       {"a 13-digit tail height", {"--tail-height", "1e12", DataFile("default.dat")},
        "a number of 13 digits is too long for AVL (at most 10 before the point)"},
   };

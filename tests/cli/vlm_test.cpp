@@ -94,8 +94,9 @@ TEST(Vlm, TailHeightReachesTheLattice) {
   EXPECT_EQ(labels("default.dat", "0"), neutralPoint({"--vlm", "--labels", DataFile("default.dat")}));
   EXPECT_GT(std::stod(labels("default.dat", "100")), std::stod(labels("default.dat", "0")));
   EXPECT_EQ(labels("flying_wing.dat", "100"), labels("flying_wing.dat", "0"));
-  EXPECT_EQ(neutralPoint({"--vlm", "--tail-height", "100", "--sweep", "Rh=360:360:1", "--jsonl", DataFile("default.dat")}),
-            labels("default.dat", "100"));
+  const std::vector<std::string> sweep = {"--vlm", "--tail-height", "100", "--sweep", "Rh=360:360:1", "--jsonl",
+                                          DataFile("default.dat")};
+  EXPECT_EQ(neutralPoint(sweep), labels("default.dat", "100"));
 }
 
 // However many threads share the points, the bytes are the same; the blocks
