@@ -87,9 +87,11 @@ struct FileOutcome {
 
 FileOutcome EvaluateFile(const std::string& path, const Options& options, Output& err) {
   try {
-    const aero::VlmOptions layout = options.VlmLayout();
+    // Made only when asked for: a short run need not page in the lattice.
+    std::optional<aero::VlmOptions> layout;
+    if (options.vlm) layout = options.VlmLayout();
     return {EvaluateLoadedModel(LoadAndWarn(path, err), options.WithBalance() ? &options.balance : nullptr,
-                                options.vlm ? &layout : nullptr),
+                                layout ? &*layout : nullptr),
             ""};
   } catch (const files::FileError& error) {
     return {std::nullopt, FailureMessage(path, error)};
