@@ -38,8 +38,9 @@ constexpr double kNumberLimit = [] {
 // the binary fractions of the rule's results.
 std::string Number(long double value) {
   const double rounded = static_cast<double>(std::round(value * 1e4L) / 1e4L);
+  if (!std::isfinite(rounded)) throw AvlRefusal("a number is beyond the range");
   if (!(std::fabs(rounded) < kNumberLimit)) {
-    const int digits = std::isfinite(rounded) ? static_cast<int>(std::floor(std::log10(std::fabs(rounded)))) + 1 : 0;
+    const int digits = static_cast<int>(std::floor(std::log10(std::fabs(rounded)))) + 1;
     throw AvlRefusal("a number of " + std::to_string(digits) + " digits is too long for AVL (at most " +
                      std::to_string(kMostIntegerDigits) + " before the point)");
   }
