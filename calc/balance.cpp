@@ -10,10 +10,7 @@ namespace {
 double MeasuredCg(const TBalanceInput& input) {
   if (input.Cg) return *input.Cg;
   if (!input.Supports) throw BalanceInputError(BalanceInputKind::NoCg);
-  const TSupports& s = *input.Supports;
-  CheckSupports(s);
-  const double mass = ToDouble(Ext(s.Ma) + s.Mb);
-  return ToDouble((Ext(s.Ma) * s.Xa + Ext(s.Mb) * s.Xb) / mass);
+  return CgOnSupports(*input.Supports);
 }
 
 std::optional<double> ModelMass(const TBalanceInput& input) {
@@ -84,6 +81,12 @@ void CheckSupports(const TSupports& supports) {
     throw BalanceInputError(BalanceInputKind::MassNotPositive);
   }
   if (supports.Xa == supports.Xb) throw BalanceInputError(BalanceInputKind::SameSupport);
+}
+
+double CgOnSupports(const TSupports& s) {
+  CheckSupports(s);
+  const double mass = ToDouble(Ext(s.Ma) + s.Mb);
+  return ToDouble((Ext(s.Ma) * s.Xa + Ext(s.Mb) * s.Xb) / mass);
 }
 
 TBalanceData CalcBalance(const TBalanceInput& input, const TStabilityData& results) {

@@ -98,6 +98,10 @@ class BalanceInputError : public std::runtime_error {
 // IsUsableMass, or when both stand at one place. Computes nothing else.
 void CheckSupports(const TSupports& supports);
 
+// The centre of gravity that two supports give. Throws as CheckSupports, and
+// ArithmeticFailure where it or the two masses' sum is beyond the range.
+double CgOnSupports(const TSupports& supports);
+
 // Computes the balance check from the aircraft's results. Throws
 // BalanceInputError for inputs that give no centre of gravity (none entered,
 // supports carrying 0 in all, both supports at one place), for a support's

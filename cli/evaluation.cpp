@@ -5,8 +5,8 @@
 namespace cli {
 
 VlmOutcome SecondOpinionOf(const calc::TModelData& model, const calc::TStabilityData& results,
-                           const calc::TBalanceInput* balance) {
-  const std::optional<aero::VlmResult> solved = aero::SolveVortexLattice(model);
+                           const aero::VlmOptions& layout, const calc::TBalanceInput* balance) {
+  const std::optional<aero::VlmResult> solved = aero::SolveVortexLattice(model, layout);
   if (!solved) return {};
   VlmOutcome outcome{aero::Compare(model, results, *solved), std::nullopt};
   if (balance == nullptr) return outcome;
@@ -19,7 +19,8 @@ VlmOutcome SecondOpinionOf(const calc::TModelData& model, const calc::TStability
   return outcome;
 }
 
-Evaluation EvaluateLoadedModel(const calc::TModelData& fromFile, const calc::TBalanceInput* balance, bool withVlm) {
+Evaluation EvaluateLoadedModel(const calc::TModelData& fromFile, const calc::TBalanceInput* balance,
+                               const aero::VlmOptions* vlm) {
   Evaluation evaluation;
   evaluation.fieldTexts = calc::FieldTextsOf(fromFile);
   evaluation.model = fromFile;
@@ -27,7 +28,7 @@ Evaluation EvaluateLoadedModel(const calc::TModelData& fromFile, const calc::TBa
   evaluation.labels = present::LabelTexts(evaluation.results);
   evaluation.aspectRatioWarning = present::AspectRatioWarning(evaluation.results);
   if (balance != nullptr) evaluation.balance = calc::CalcBalance(*balance, evaluation.results);
-  if (withVlm) evaluation.vlm = SecondOpinionOf(evaluation.model, evaluation.results, balance);
+  if (vlm != nullptr) evaluation.vlm = SecondOpinionOf(evaluation.model, evaluation.results, *vlm, balance);
   return evaluation;
 }
 

@@ -23,11 +23,11 @@ struct VlmOutcome {
 };
 
 // Solves `model` (the record after a successful calculation) by the vortex
-// lattice and compares it with `results`, the rule's; with `balance` (inputs
-// the rule's balance check accepted), judges it against the lattice too.
-// Never throws but for memory exhaustion.
+// lattice laid out as `layout` says and compares it with `results`, the
+// rule's; with `balance` (inputs the rule's balance check accepted), judges
+// it against the lattice too. Never throws but for memory exhaustion.
 VlmOutcome SecondOpinionOf(const calc::TModelData& model, const calc::TStabilityData& results,
-                           const calc::TBalanceInput* balance = nullptr);
+                           const aero::VlmOptions& layout, const calc::TBalanceInput* balance = nullptr);
 
 // Everything the main window shows right after loading a model file.
 struct Evaluation {
@@ -49,8 +49,8 @@ struct Evaluation {
 // With `balance`, also the balance check of the results, which may throw
 // calc::ArithmeticFailure too (its input errors are found earlier, among the
 // options).
-// With `withVlm`, also the vortex lattice's second opinion.
+// With `vlm`, also the vortex lattice's second opinion, laid out so.
 Evaluation EvaluateLoadedModel(const calc::TModelData& fromFile, const calc::TBalanceInput* balance = nullptr,
-                               bool withVlm = false);
+                               const aero::VlmOptions* vlm = nullptr);
 
 }  // namespace cli

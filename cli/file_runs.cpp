@@ -5,7 +5,6 @@
 #include <climits>
 #include <cstdio>
 #include <optional>
-#include <ostream>
 #include <stdexcept>
 
 #include "avl_geometry.h"
@@ -86,10 +85,13 @@ struct FileOutcome {
   std::string error;  // the failure's message, without full stop
 };
 
-FileOutcome EvaluateFile(const std::string& path, const Options& options, std::ostream& err) {
+FileOutcome EvaluateFile(const std::string& path, const Options& options, Output& err) {
   try {
+    // Made only when asked for: a short run need not page in the lattice.
+    std::optional<aero::VlmOptions> layout;
+    if (options.vlm) layout = options.VlmLayout();
     return {EvaluateLoadedModel(LoadAndWarn(path, err), options.WithBalance() ? &options.balance : nullptr,
-                                options.vlm),
+                                layout ? &*layout : nullptr),
             ""};
   } catch (const files::FileError& error) {
     return {std::nullopt, FailureMessage(path, error)};
@@ -103,13 +105,13 @@ FileOutcome EvaluateFile(const std::string& path, const Options& options, std::o
 // Writes each file's output in the chosen format as soon as it is known.
 class FileReporter {
  public:
-  FileReporter(const Options& options, bool several, std::ostream& out)
+  FileReporter(const Options& options, bool several, Output& out)
       : options_(options), several_(several), out_(out), csv_({}, options.WithBalance(), options.vlm) {
     if (options.format == ReportFormat::Csv) out_ << csv_.Header();
   }
 
   // Returns whether the file succeeded.
-  bool Add(const std::string& path, const FileOutcome& outcome, std::ostream& err) {
+  bool Add(const std::string& path, const FileOutcome& outcome, Output& err) {
     if (!outcome.evaluation) ReportFailure(path, outcome.error, err);
     const Evaluation* evaluation = outcome.evaluation ? &*outcome.evaluation : nullptr;
     switch (options_.format) {
@@ -129,7 +131,7 @@ class FileReporter {
 
  private:
   // Like head: a heading before each file's block when there are several.
-  void WriteBlock(const std::string& path, const Evaluation& evaluation, std::ostream& err) {
+  void WriteBlock(const std::string& path, const Evaluation& evaluation, Output& err) {
     const std::string report = FormatReport(evaluation, options_);
     if (!WriteFiles(path, evaluation, err)) return;
     if (several_) {
@@ -140,11 +142,12 @@ class FileReporter {
   }
 
   // The report is printed only when the files asked for were written too.
-  bool WriteFiles(const std::string& path, const Evaluation& evaluation, std::ostream& err) {
+  bool WriteFiles(const std::string& path, const Evaluation& evaluation, Output& err) {
     try {
-      if (!options_.diagramPath.empty()) WriteDiagramImage(options_.diagramPath, evaluation.model, evaluation.results);
+      if (!options_.diagramPath.empty()) WriteDiagramImage(options_.diagramPath, evaluation.model, evaluation.results, options_.VlmLayout());
       if (!options_.avlPath.empty()) {
-        WriteAvlGeometry(options_.avlPath, evaluation.model, evaluation.results, "cgcalc: " + DisplayName(path));
+        WriteAvlGeometry(options_.avlPath, {evaluation.model, evaluation.results, options_.tailHeight.value_or(0.0)},
+                         "cgcalc: " + DisplayName(path));
       }
       return true;
     } catch (const calc::ArithmeticFailure& failure) {
@@ -158,7 +161,7 @@ class FileReporter {
 
   const Options& options_;
   bool several_;
-  std::ostream& out_;
+  Output& out_;
   CsvTable csv_;
   int blocks_ = 0;
   bool failedFile_ = false;  // a file asked for could not be written
@@ -166,7 +169,7 @@ class FileReporter {
 
 }  // namespace
 
-int RunFiles(const Options& options, std::ostream& out, std::ostream& err) {
+int RunFiles(const Options& options, Output& out, Output& err) {
   const bool several = options.modelPaths.size() > 1 || !options.filesFrom.empty();
   FileReporter reporter(options, several, out);
   bool allSucceeded = true;
@@ -191,8 +194,7 @@ int RunFiles(const Options& options, std::ostream& out, std::ostream& err) {
       allSucceeded = false;
     }
   }
-  out.flush();
-  if (!out) return WriteError(out, err);
+  if (!out.Flush()) return WriteError(out, err);
   return allSucceeded ? kExitSuccess : kExitFailure;
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <iosfwd>
-
 #include "options.h"
+#include "output.h"
 
 namespace cli {
 
@@ -11,6 +10,6 @@ namespace cli {
 // it is ready; a failing file is reported on `err` as
 // "cgcalc-cli: FILE: message." and never stops the run. A write error on
 // `out` ends the run at once. Returns the exit status.
-int RunFiles(const Options& options, std::ostream& out, std::ostream& err);
+int RunFiles(const Options& options, Output& out, Output& err);
 
 }  // namespace cli

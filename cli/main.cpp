@@ -1,5 +1,4 @@
 #include <csignal>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -13,10 +12,13 @@ int main(int argc, char** argv) {
   // A reader that goes away (`| head`) is a write error to report, not a
   // signal that ends the program without a word.
   std::signal(SIGPIPE, SIG_IGN);
-  // Ctrl-C while --diagram writes leaves no new file beside the image.
+  // Ctrl-C, or a closed terminal, while --diagram writes leaves no new file
+  // beside the image.
   files::RemoveSaveTemporaryOnSignals();
   const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-  cli::FdStreamBuffer output(STDOUT_FILENO);
-  std::ostream out(&output);
-  return cli::RunCli(arguments, out, std::cerr);
+  // No iostreams: the first stream would set up the C++ locales, a fifth of
+  // a short run.
+  cli::FdOutput out(STDOUT_FILENO);
+  cli::FdOutput err(STDERR_FILENO, true);
+  return cli::RunCli(arguments, out, err);
 }

@@ -1,20 +1,18 @@
 #include "messages.h"
 
-#include <ostream>
-
 #include "options.h"
 #include "output.h"
 #include "utf8.h"
 
 namespace cli {
 
-int UsageError(const std::string& message, std::ostream& err) {
+int UsageError(const std::string& message, Output& err) {
   err << "cgcalc-cli: " << message << "\nTry 'cgcalc-cli --help' for more information.\n";
   return kExitUsage;
 }
 
-int WriteError(const std::ostream& out, std::ostream& err) {
-  err << "cgcalc-cli: write error: " << WriteFailureReason(out) << "\n";
+int WriteError(const Output& out, Output& err) {
+  err << "cgcalc-cli: write error: " << out.FailureReason() << "\n";
   return kExitFailure;
 }
 
@@ -60,7 +58,7 @@ std::string DisplayName(std::string_view path) {
   return plain ? std::string(path) : ShellQuoted(path);
 }
 
-void ReportFailure(std::string_view path, std::string_view message, std::ostream& err) {
+void ReportFailure(std::string_view path, std::string_view message, Output& err) {
   const std::string name = DisplayName(path);
   // A refused file's message names the file itself.
   if (message.starts_with(name) && message.size() > name.size() && message[name.size()] == ' ') {

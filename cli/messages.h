@@ -1,10 +1,11 @@
 #pragma once
 
-#include <iosfwd>
 #include <string>
 #include <string_view>
 
 namespace cli {
+
+class Output;
 
 // The exit statuses of cgcalc-cli.
 inline constexpr int kExitSuccess = 0;
@@ -13,10 +14,10 @@ inline constexpr int kExitUsage = 2;    // the command line cannot be used
 
 // Prints "cgcalc-cli: " and `message` (with the hint to --help) and returns
 // the usage exit status.
-int UsageError(const std::string& message, std::ostream& err);
+int UsageError(const std::string& message, Output& err);
 
 // Reports that `out` cannot be written and returns the failure status.
-int WriteError(const std::ostream& out, std::ostream& err);
+int WriteError(const Output& out, Output& err);
 
 // How a path is named in messages and headings: "standard input" for "-";
 // a name with control characters or bytes that are not UTF-8 quoted for
@@ -27,6 +28,6 @@ std::string DisplayName(std::string_view path);
 
 // "cgcalc-cli: NAME: message." on `err`; a message that begins with the
 // name already ("NAME is a folder, not a model file") is not named twice.
-void ReportFailure(std::string_view path, std::string_view message, std::ostream& err);
+void ReportFailure(std::string_view path, std::string_view message, Output& err);
 
 }  // namespace cli

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <ostream>
 
 #include "calc/model.h"
 #include "files/file_error.h"
@@ -28,7 +27,7 @@ files::ModelFileReading LoadModel(const std::string& path) {
   return path == kStandardInput ? files::ReadModelStreamWithLook(STDIN_FILENO) : files::ReadModelFileWithLook(path);
 }
 
-calc::TModelData LoadAndWarn(const std::string& path, std::ostream& err) {
+calc::TModelData LoadAndWarn(const std::string& path, Output& err) {
   const files::ModelFileReading reading = LoadModel(path);
   if (!reading.look.looksLikeModel) {
     err << "cgcalc-cli: " << DisplayName(path) << ": warning: " << Doubt(reading.look) << "\n";

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <exception>
-#include <iosfwd>
 #include <string>
 #include <string_view>
 
 #include "calc/model.h"
 #include "files/model_reader.h"
+#include "output.h"
 
 namespace cli {
 
@@ -17,7 +17,7 @@ files::ModelFileReading LoadModel(const std::string& path);
 
 // LoadModel, with the warning "cgcalc-cli: NAME: warning: line N is not a
 // number" on `err` when the file does not look like a model file.
-calc::TModelData LoadAndWarn(const std::string& path, std::ostream& err);
+calc::TModelData LoadAndWarn(const std::string& path, Output& err);
 
 // The message of a failure while loading `path`: a file refused for what it
 // is names it ("NAME is a folder, not a model file"); one too large does not

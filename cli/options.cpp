@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 
-#include "calc/number_text.h"
-
+#include "calc/failure.h"
 #include "calc/model.h"
+#include "calc/number_text.h"
 
 namespace cli {
 namespace {
@@ -20,15 +19,24 @@ void ChooseFormat(Options& options, ReportFormat format) {
   options.formatChosen = true;
 }
 
-// A number for the balance options, read as the balance window reads it
-// (calc::ReadGivenNumber). An unusable one is remembered and reported once
-// all arguments are read.
-std::optional<double> BalanceNumber(Options& options, std::string_view option, std::string_view text) {
+// An unusable value is remembered and reported once all arguments are read.
+void NoteValueError(Options& options, std::string error) {
+  if (options.valueError.empty()) options.valueError = std::move(error);
+}
+
+// A number of an option, read as the windows read a typed number
+// (calc::ReadGivenNumber), refused in their wording.
+std::optional<double> OptionNumber(Options& options, std::string_view option, std::string_view text) {
   const calc::GivenNumber given = calc::ReadGivenNumber(text);
   if (!given.Fault) return given.Value;
-  if (options.balanceError.empty())
-    options.balanceError = std::string(option) + " '" + std::string(text) + "': " + calc::NumberFaultText(*given.Fault);
+  NoteValueError(options, std::string(option) + " '" + std::string(text) + "': " + calc::NumberFaultText(*given.Fault));
   return std::nullopt;
+}
+
+// An empty name would read as the option not given, silently.
+void ChooseWrittenFile(Options& options, std::string_view option, std::string Options::*path, std::string_view name) {
+  if (name.empty()) NoteValueError(options, std::string(option) + ": the file name is empty");
+  options.*path = name;
 }
 
 // "XA:MA,XB:MB": two supports, each a position and what it carries.
@@ -40,11 +48,11 @@ void ParseSupports(Options& options, std::string_view text) {
   for (int s = 0; s < 2; ++s) {
     const std::size_t colon = supports[s].find(':');
     if (comma == std::string_view::npos || colon == std::string_view::npos) {
-      if (options.balanceError.empty()) options.balanceError = "--supports: write XA:MA,XB:MB";
+      NoteValueError(options, "--supports: write XA:MA,XB:MB");
       return;
     }
-    const std::optional<double> position = BalanceNumber(options, "--supports", supports[s].substr(0, colon));
-    const std::optional<double> mass = BalanceNumber(options, "--supports", supports[s].substr(colon + 1));
+    const std::optional<double> position = OptionNumber(options, "--supports", supports[s].substr(0, colon));
+    const std::optional<double> mass = OptionNumber(options, "--supports", supports[s].substr(colon + 1));
     if (!position || !mass) return;
     numbers[2 * s] = *position;
     numbers[2 * s + 1] = *mass;
@@ -82,7 +90,7 @@ void ChooseLanguage(Options& options, std::string_view code) {
   for (const present::LanguageEntry& entry : present::kLanguages) {
     codes += (codes.empty() ? "" : " ") + std::string(entry.code);
   }
-  options.languageError = "--language: unknown language '" + std::string(code) + "' (the languages are " + codes + ")";
+  NoteValueError(options, "--language: unknown language '" + std::string(code) + "' (the languages are " + codes + ")");
 }
 
 const OptionDefinition kProgramOptions[] = {
@@ -103,19 +111,21 @@ const OptionDefinition kProgramOptions[] = {
     {"--sweep", "FIELD=FROM:TO:STEP", "vary one dimension of the model (twice: a grid of two)",
      [](Options& o, std::string_view value) { o.sweeps.emplace_back(value); }},
     {"--cg", "X", "balance check: the measured centre of gravity, mm behind the wing root's leading edge",
-     [](Options& o, std::string_view value) { o.balance.Cg = BalanceNumber(o, "--cg", value); }},
+     [](Options& o, std::string_view value) { o.balance.Cg = OptionNumber(o, "--cg", value); }},
     {"--supports", "XA:MA,XB:MB", "balance check: two supports at XA and XB (mm) carrying MA and MB (g)",
      [](Options& o, std::string_view value) { ParseSupports(o, value); }},
     {"--mass", "M", "balance check: the model's mass in g (else MA + MB)",
-     [](Options& o, std::string_view value) { o.balance.Mass = BalanceNumber(o, "--mass", value); }},
+     [](Options& o, std::string_view value) { o.balance.Mass = OptionNumber(o, "--mass", value); }},
     {"--ballast-at", "X", "balance check: where ballast would go, mm behind the wing root's leading edge",
-     [](Options& o, std::string_view value) { o.balance.BallastStation = BalanceNumber(o, "--ballast-at", value); }},
+     [](Options& o, std::string_view value) { o.balance.BallastStation = OptionNumber(o, "--ballast-at", value); }},
     {"--diagram", "OUT.png", "also write the planform diagram, as the window draws it, to a PNG file",
-     [](Options& o, std::string_view value) { o.diagramPath = value; }},
+     [](Options& o, std::string_view value) { ChooseWrittenFile(o, "--diagram", &Options::diagramPath, value); }},
     {"--vlm", "", "add the vortex lattice's lift slope, neutral point and warnings (sweeps: every core)",
      [](Options& o, std::string_view) { o.vlm = true; }},
     {"--avl", "OUT.avl", "also write the model as an AVL geometry file, to check the results in AVL",
-     [](Options& o, std::string_view value) { o.avlPath = value; }},
+     [](Options& o, std::string_view value) { ChooseWrittenFile(o, "--avl", &Options::avlPath, value); }},
+    {"--tail-height", "MM", "the tailplane's height above the wing's plane in mm, for --vlm, --avl and a canard's --diagram (0)",
+     [](Options& o, std::string_view value) { o.tailHeight = OptionNumber(o, "--tail-height", value).value_or(0.0); }},
     {"--help", "", "show this help and exit", [](Options& o, std::string_view) { o.showHelp = true; }},
     {"--version", "", "show the version and exit", [](Options& o, std::string_view) { o.showVersion = true; }},
 };
@@ -138,34 +148,34 @@ bool IsOption(std::string_view argument) { return argument.size() > 1 && argumen
 std::string WrittenFileError(const Options& options, bool severalFiles) {
   const bool rows =
       !options.sweeps.empty() || options.format == ReportFormat::Csv || options.format == ReportFormat::JsonLines;
-  for (auto option = std::begin(kWrittenFileOptions); option != std::end(kWrittenFileOptions); ++option) {
-    const std::string& path = options.*option->path;
-    if (path.empty()) continue;
-    const std::string name(option->name);
+  for (const WrittenFileOption& option : kWrittenFileOptions) {
+    if ((options.*option.path).empty()) continue;
+    const std::string name(option.name);
     if (severalFiles) return name + " takes one model file";
     if (rows) return name + " cannot be combined with --csv, --jsonl or --sweep";
-    for (auto earlier = std::begin(kWrittenFileOptions); earlier != option; ++earlier) {
-      if (options.*earlier->path == path) return std::string(earlier->name) + " and " + name + " name the same file";
-    }
   }
   return "";
 }
 
 // The rules that need every argument seen; empty when they hold.
 std::string CombinationError(const Options& options) {
-  if (!options.languageError.empty()) return options.languageError;
-  if (!options.balanceError.empty()) return options.balanceError;
+  if (!options.valueError.empty()) return options.valueError;
   if (options.balance.Cg && options.balance.Supports) return "--cg and --supports both give the centre of gravity";
   if (!options.WithBalance() && (options.balance.Mass || options.balance.BallastStation)) {
     return "--mass and --ballast-at need --cg or --supports";
   }
+  if (options.tailHeight && !options.vlm && options.avlPath.empty() && options.diagramPath.empty())
+    return "--tail-height needs --vlm, --avl or --diagram";
   if (options.balance.Supports) {
-    // Only what the supports alone decide is theirs to refuse; an arithmetic
-    // failure of the balance belongs to the model it is computed for.
+    // Only what the supports alone decide is theirs to refuse (their centre
+    // of gravity and mass); the rest of the balance's arithmetic belongs to
+    // the model it is computed for.
     try {
-      calc::CheckSupports(*options.balance.Supports);
+      calc::CgOnSupports(*options.balance.Supports);
     } catch (const calc::BalanceInputError& error) {
       return std::string("--supports: ") + error.what();
+    } catch (const calc::ArithmeticFailure& failure) {
+      return std::string("--supports: ") + failure.what();
     }
   }
   if (options.balance.Mass && !calc::IsUsableMass(*options.balance.Mass)) {
@@ -187,6 +197,12 @@ std::string CombinationError(const Options& options) {
 }
 
 }  // namespace
+
+aero::VlmOptions Options::VlmLayout() const {
+  aero::VlmOptions layout;
+  layout.TailHeight = tailHeight.value_or(0.0);
+  return layout;
+}
 
 std::span<const OptionDefinition> ProgramOptions() { return kProgramOptions; }
 

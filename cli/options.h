@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "aero/vortex_lattice.h"
 #include "calc/balance.h"
 #include "present/language.h"
 
@@ -39,11 +40,15 @@ struct Options {
   // output is the same whatever the count, and tests prove it.
   unsigned threads = 0;
   calc::TBalanceInput balance;          // --cg, --supports, --mass, --ballast-at
-  std::string balanceError;             // a value of those options that is not usable
-  std::string languageError;            // --language named no language of present::kLanguages
+  std::optional<double> tailHeight;     // --tail-height: mm the tailplane lies above the wing's plane
+  // The first option value that is not usable (a number that is none, an
+  // unknown language, an empty file name), reported once all are read.
+  std::string valueError;
 
   // Whether the balance check is asked for (a measured centre of gravity).
   bool WithBalance() const { return balance.Cg || balance.Supports; }
+  // How the vortex lattice lays out the model (--vlm, and --avl's check).
+  aero::VlmOptions VlmLayout() const;
 };
 
 // One long option. Options with a value accept "--name VALUE" and
@@ -76,8 +81,9 @@ std::span<const WrittenFileOption> WrittenFileOptions();
 // ends the options. Errors: an unknown option, a missing value, no model
 // file and no --files-from, two report formats, --json or a written file
 // (--diagram, --avl) with more than one model file, a written file with
-// --csv, --jsonl or --sweep, two written files on the same path,
-// --sweep with other than exactly one model file,
+// --csv, --jsonl or --sweep, an empty file name,
+// --tail-height without --vlm or --avl, --sweep with other than exactly one
+// model file,
 // more than two sweeps, or with a format other than --csv and --jsonl, a
 // --language code that is not in present::kLanguages.
 // --help and --version need no model file.

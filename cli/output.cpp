@@ -8,11 +8,26 @@
 
 namespace cli {
 
-FdStreamBuffer::FdStreamBuffer(int fd) : fd_(fd) { setp(buffer_.data(), buffer_.data() + buffer_.size()); }
+void FdOutput::Write(std::string_view text) {
+  if (text.size() > size_ - used_) {
+    if (!Flush()) return;
+    if (text.size() > size_) {
+      WriteAll(text.data(), text.size());
+      return;
+    }
+  }
+  std::memcpy(buffer_.get() + used_, text.data(), text.size());
+  used_ += text.size();
+  if (lineByLine_ && !text.empty() && text.back() == '\n') Flush();
+}
 
-FdStreamBuffer::~FdStreamBuffer() { Drain(); }
+bool FdOutput::Flush() {
+  const bool written = WriteAll(buffer_.get(), used_);
+  used_ = 0;
+  return written;
+}
 
-bool FdStreamBuffer::WriteAll(const char* data, std::size_t size) {
+bool FdOutput::WriteAll(const char* data, std::size_t size) {
   if (error_ != 0) return false;
   while (size > 0) {
     const ssize_t written = ::write(fd_, data, size);
@@ -30,7 +45,7 @@ bool FdStreamBuffer::WriteAll(const char* data, std::size_t size) {
   return true;
 }
 
-bool FdStreamBuffer::WaitForRoom() const {
+bool FdOutput::WaitForRoom() const {
   pollfd output{fd_, POLLOUT, 0};
   for (;;) {
     if (::poll(&output, 1, -1) >= 0) return true;
@@ -38,37 +53,8 @@ bool FdStreamBuffer::WaitForRoom() const {
   }
 }
 
-bool FdStreamBuffer::Drain() {
-  const bool written = WriteAll(pbase(), static_cast<std::size_t>(pptr() - pbase()));
-  setp(buffer_.data(), buffer_.data() + buffer_.size());
-  return written;
-}
-
-FdStreamBuffer::int_type FdStreamBuffer::overflow(int_type c) {
-  if (!Drain()) return traits_type::eof();
-  if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
-  *pptr() = traits_type::to_char_type(c);
-  pbump(1);
-  return c;
-}
-
-std::streamsize FdStreamBuffer::xsputn(const char* data, std::streamsize size) {
-  const auto room = epptr() - pptr();
-  if (size <= room) {
-    std::memcpy(pptr(), data, static_cast<std::size_t>(size));
-    pbump(static_cast<int>(size));
-    return size;
-  }
-  if (!Drain() || !WriteAll(data, static_cast<std::size_t>(size))) return 0;
-  return size;
-}
-
-int FdStreamBuffer::sync() { return Drain() ? 0 : -1; }
-
-std::string WriteFailureReason(const std::ostream& out) {
-  const auto* buffer = dynamic_cast<const FdStreamBuffer*>(out.rdbuf());
-  if (buffer != nullptr && buffer->Error() != 0) return std::strerror(buffer->Error());
-  return "cannot write to standard output";
+std::string FdOutput::FailureReason() const {
+  return error_ != 0 ? std::strerror(error_) : "cannot write to standard output";
 }
 
 }  // namespace cli

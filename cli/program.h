@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "messages.h"
+#include "output.h"
 
 namespace cli {
 
@@ -12,6 +13,9 @@ namespace cli {
 // `out`, messages to `err`, and the exit status (messages.h) is returned. A
 // failure prints "cgcalc-cli: FILE: message." (as "File not found.") to
 // `err` and nothing at all to `out`.
+int RunCli(const std::vector<std::string>& arguments, Output& out, Output& err);
+
+// The same into streams (stream_output.cpp), for callers that collect it.
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
 }  // namespace cli

@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <exception>
 #include <optional>
-#include <ostream>
 #include <thread>
 #include <vector>
 
@@ -75,7 +74,7 @@ std::optional<calc::TBalanceData> BalanceOf(const calc::TStabilityData& results,
 
 // The model loaded as the window would hold it; on failure nothing, with
 // the message in `error`.
-std::optional<calc::LoadedState> LoadForSweep(const std::string& path, std::ostream& err, std::string& error) {
+std::optional<calc::LoadedState> LoadForSweep(const std::string& path, Output& err, std::string& error) {
   try {
     return calc::LoadState(LoadAndWarn(path, err));
   } catch (const files::FileError& failure) {
@@ -90,7 +89,7 @@ std::optional<calc::LoadedState> LoadForSweep(const std::string& path, std::ostr
 class PointRows {
  public:
   PointRows(const Options& options, const SweepPlan& plan, const calc::LoadedState& loaded, const CsvTable& table)
-      : options_(options), plan_(plan), loaded_(loaded), table_(table) {}
+      : options_(options), plan_(plan), loaded_(loaded), table_(table), layout_(options.VlmLayout()) {}
 
   std::string Row(std::int64_t index) const {
     const calc::SweepPoint point = calc::EvaluateSweepPoint(loaded_, plan_.fields, index);
@@ -100,7 +99,7 @@ class PointRows {
       const std::optional<calc::TBalanceData> balance = BalanceOf(point.Results, options_, error);
       if (error.empty()) {
         std::optional<VlmOutcome> vlm;
-        if (options_.vlm) vlm = SecondOpinionOf(point.Model, point.Results, balance ? &options_.balance : nullptr);
+        if (options_.vlm) vlm = SecondOpinionOf(point.Model, point.Results, layout_, balance ? &options_.balance : nullptr);
         const present::ResultLabelTexts labels = present::LabelTexts(point.Results);
         texts = TextsOf({labels, present::AspectRatioWarning(point.Results), balance ? &*balance : nullptr,
                          vlm ? &*vlm : nullptr},
@@ -117,6 +116,7 @@ class PointRows {
   const SweepPlan& plan_;
   const calc::LoadedState& loaded_;
   const CsvTable& table_;
+  aero::VlmOptions layout_;
 };
 
 // The rule alone takes microseconds a point, less than handing points to
@@ -131,7 +131,7 @@ unsigned SweepThreads(const Options& options) {
 // sweep is never held whole. Returns false when a point's computation threw
 // (only memory exhaustion is expected), after reporting it on `err`.
 bool WritePoints(const PointRows& rows, std::int64_t count, unsigned threads, const std::string& path,
-                 std::ostream& out, std::ostream& err) {
+                 Output& out, Output& err) {
   const std::int64_t block = 64 * static_cast<std::int64_t>(threads);
   for (std::int64_t first = 0; first < count && out; first += block) {
     try {
@@ -148,7 +148,7 @@ bool WritePoints(const PointRows& rows, std::int64_t count, unsigned threads, co
 
 }  // namespace
 
-int RunSweep(const Options& options, std::ostream& out, std::ostream& err) {
+int RunSweep(const Options& options, Output& out, Output& err) {
   std::string usage;
   const std::optional<SweepPlan> plan = PlanSweep(options.sweeps, usage);
   if (!plan) return UsageError(usage, err);
@@ -165,14 +165,12 @@ int RunSweep(const Options& options, std::ostream& out, std::ostream& err) {
     ReportFailure(path, loadError, err);
     const std::vector<std::string> noValues(csv ? plan->codes.size() : 0);
     out << (csv ? table.Row({{}, noValues, path, nullptr, loadError}) : JsonLine({{}, {}, path, nullptr, loadError}));
-    out.flush();
-    return out ? kExitFailure : WriteError(out, err);
+    return out.Flush() ? kExitFailure : WriteError(out, err);
   }
 
   const PointRows rows(options, *plan, *loaded, table);
   const bool computed = WritePoints(rows, calc::SweepPointCount(plan->fields), SweepThreads(options), path, out, err);
-  out.flush();
-  if (!out) return WriteError(out, err);
+  if (!out.Flush()) return WriteError(out, err);
   return computed ? kExitSuccess : kExitFailure;
 }
 

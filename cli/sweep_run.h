@@ -1,8 +1,7 @@
 #pragma once
 
-#include <iosfwd>
-
 #include "options.h"
+#include "output.h"
 
 namespace cli {
 
@@ -15,6 +14,6 @@ namespace cli {
 // is computed (memory exhaustion): reported the same way after the rows
 // before its block. A write error on `out` ends the run after the block.
 // Returns the exit status.
-int RunSweep(const Options& options, std::ostream& out, std::ostream& err);
+int RunSweep(const Options& options, Output& out, Output& err);
 
 }  // namespace cli

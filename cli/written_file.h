@@ -32,4 +32,10 @@ void ReplaceWrittenFile(std::string_view what, const std::string& path, std::str
 // replaces none of them (or is not there yet).
 std::optional<std::string> InputReplacedBy(const std::string& writtenPath, std::span<const std::string> inputs);
 
+// Whether two paths name one file: the same device and inode where it
+// exists (another spelling, a hard link, a symbolic link), and otherwise
+// the same name in the same folder, where writing would create it (a
+// symbolic link to a missing file counts as the file it names).
+bool SameWrittenFile(const std::string& first, const std::string& second);
+
 }  // namespace cli

@@ -37,8 +37,9 @@ inline constexpr std::size_t kKeptContentsLimit = 1024 * 1024;
 // group; until it has them nobody but the user may open it (it is made with
 // the old bits less any for group and others). A new file gets 0666 less
 // the umask, as a plain create gives it. When anything fails, the old file
-// is left as it was and the new file is removed again; so it is on SIGINT
-// and SIGTERM once RemoveSaveTemporaryOnSignals (save_cleanup.h) is set up.
+// is left as it was and the new file is removed again; so it is on SIGINT,
+// SIGTERM, SIGQUIT and SIGHUP once RemoveSaveTemporaryOnSignals
+// (save_cleanup.h) is set up.
 //
 // Rewritten in place otherwise - `path` is opened for writing as given, as
 // a plain create-or-truncate would open it (O_CREAT, also when the file

@@ -19,7 +19,9 @@ std::atomic<int> recordState{kFree};
 static_assert(std::atomic<int>::is_always_lock_free, "read from a signal handler");
 char recordedPath[PATH_MAX];
 
-constexpr int kCleanedUpSignals[] = {SIGINT, SIGTERM};
+// The signals that end a program for its user: Ctrl-C, kill, Ctrl-\ and the
+// terminal closing under it. A crash is no moment to touch files.
+constexpr int kCleanedUpSignals[] = {SIGINT, SIGTERM, SIGQUIT, SIGHUP};
 
 // SA_RESETHAND has put back the default action and the signal is blocked
 // while this runs, so the raised one ends the program once this returns.

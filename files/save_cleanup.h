@@ -4,9 +4,9 @@
 
 namespace files {
 
-// Makes SIGINT and SIGTERM remove the new file of a save in progress (the
-// hidden ".cgcalc-save-*" file beside the target) and then end the program
-// as the signal's default action does; the target keeps its old contents.
+// Makes SIGINT, SIGTERM, SIGQUIT and SIGHUP (a closed terminal) remove the
+// new file of a save in progress (the hidden ".cgcalc-save-*" file beside
+// the target) and then end the program as the signal's default action does; the target keeps its old contents.
 // A signal the program ignores or handles itself is left as it is. Call it
 // once at start-up, before threads are made.
 void RemoveSaveTemporaryOnSignals();

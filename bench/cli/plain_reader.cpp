@@ -1,5 +1,5 @@
-// The least a command-line tool for a model file must do: read the file and
-// print twenty lines. cli_timer measures cgcalc-cli against it.
+// The same job as c_reader (read the model file, print twenty lines) in C++
+// with iostreams: cli_timer shows what they cost a start.
 // Usage: plain_reader MODEL.dat
 #include <fstream>
 #include <iostream>

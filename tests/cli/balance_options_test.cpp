@@ -65,6 +65,7 @@ TEST(BalanceOptions, UnusableValuesAreUsageErrors) {
       {{"--supports", "0:0,100:0"}, "cgcalc-cli: --supports: the supports carry no mass\n"},
       {{"--supports", "80:300,80:1700"}, "cgcalc-cli: --supports: both supports stand at the same place\n"},
       {{"--supports", "0:-1000,200:2000"}, "cgcalc-cli: --supports: a mass must be more than 0 g\n"},
+      {{"--supports", "1:1e308,2:1e308"}, "cgcalc-cli: --supports: Floating point overflow\n"},
       {{"--cg", "100", "--mass", "0"}, "cgcalc-cli: --mass: a mass must be more than 0 g\n"},
       {{"--cg", "1", "--supports", "0:1,2:1"}, "cgcalc-cli: --cg and --supports both give the centre of gravity\n"},
       {{"--ballast-at", "0"}, "cgcalc-cli: --mass and --ballast-at need --cg or --supports\n"},

@@ -12,6 +12,7 @@
 
 #include "cli/options.h"
 #include "cli/program.h"
+#include "cli/stream_output.h"
 #include "cli/sweep_run.h"
 #include "cli/texts_in_order.h"
 #include "expected_labels.h"
@@ -99,6 +100,31 @@ TEST(Vlm, EveryFormatGivesItsRecordedOutput) {
   if (recording) GTEST_SKIP() << "recorded into tests/data/expected/";
 }
 
+// --tail-height lifts the tailplane out of the wing's wake, in single runs
+// and sweeps alike: it sees less downwash, works harder, and the neutral
+// point moves aft. A flying wing has no tailplane to lift.
+TEST(Vlm, TailHeightReachesTheLattice) {
+  const auto neutralPoint = [](const std::vector<std::string>& arguments) {
+    std::ostringstream out, err;
+    RunCli(arguments, out, err);
+    const std::string text = out.str();
+    const bool json = text.front() == '{';
+    const std::string key = json ? "\"Vlm_Np\": \"" : "Vlm_Np\t";
+    const std::size_t at = text.find(key);
+    if (at == std::string::npos) return std::string("none: ") + text + err.str();
+    return text.substr(at + key.size(), text.find(json ? '"' : '\n', at + key.size()) - at - key.size());
+  };
+  const auto labels = [&](const char* model, const char* height) {
+    return neutralPoint({"--vlm", "--labels", "--tail-height", height, DataFile(model)});
+  };
+  EXPECT_EQ(labels("default.dat", "0"), neutralPoint({"--vlm", "--labels", DataFile("default.dat")}));
+  EXPECT_GT(std::stod(labels("default.dat", "100")), std::stod(labels("default.dat", "0")));
+  EXPECT_EQ(labels("flying_wing.dat", "100"), labels("flying_wing.dat", "0"));
+  const std::vector<std::string> sweep = {"--vlm", "--tail-height", "100", "--sweep", "Rh=360:360:1", "--jsonl",
+                                          DataFile("default.dat")};
+  EXPECT_EQ(neutralPoint(sweep), labels("default.dat", "100"));
+}
+
 // However many threads share the points, the bytes are the same; the blocks
 // of points (64 per thread) end at different points for each count.
 TEST(VlmSweep, OutputIsTheSameForAnyThreadCount) {
@@ -118,7 +144,8 @@ TEST(VlmSweep, OutputIsTheSameForAnyThreadCount) {
       parsed.options.threads = threads;
       std::ostringstream out;
       std::ostringstream err;
-      EXPECT_EQ(RunSweep(parsed.options, out, err), kExitSuccess);
+      StreamOutput report(out), messages(err);
+      EXPECT_EQ(RunSweep(parsed.options, report, messages), kExitSuccess);
       if (threads == 1) first = out.str();
       EXPECT_EQ(out.str(), first) << threads << " threads";
     }

@@ -3,6 +3,7 @@
 #include "files/save_cleanup.h"
 
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -42,6 +43,8 @@ int SaveInChild(const std::string& path, const SignalRow& row) {
   const pid_t child = ::fork();
   if (child == 0) {
     ::signal(row.signal, row.ignored ? SIG_IGN : SIG_DFL);
+    const rlimit noCore{0, 0};  // SIGQUIT's default action would dump one
+    ::setrlimit(RLIMIT_CORE, &noCore);
     RemoveSaveTemporaryOnSignals();
     try {
       ReplaceFileContents(path, kNew, {.fsync = row.fsync});
@@ -59,6 +62,8 @@ TEST(SaveCleanup, SignalRemovesTheNewFile) {
   const SignalRow rows[] = {
       {"SIGTERM", SIGTERM, SignalledFsync<SIGTERM>, false},
       {"SIGINT", SIGINT, SignalledFsync<SIGINT>, false},
+      {"SIGQUIT", SIGQUIT, SignalledFsync<SIGQUIT>, false},
+      {"SIGHUP (terminal closed)", SIGHUP, SignalledFsync<SIGHUP>, false},
       {"ignored SIGINT", SIGINT, SignalledFsync<SIGINT>, true},
   };
   for (const SignalRow& row : rows) {

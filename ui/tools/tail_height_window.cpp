@@ -39,7 +39,9 @@ constexpr TailHeightCaptions kCaptions = {
 std::optional<double> TailHeightOf(const QString& text) {
   const std::string typed = text.toStdString();
   if (calc::NumberFormOf(typed) == calc::NumberForm::Blank) return 0.0;
-  return calc::WholeNumber(typed);
+  const calc::GivenNumber given = calc::ReadGivenNumber(typed);
+  if (given.Fault) return std::nullopt;
+  return given.Value;
 }
 
 QString RememberedTailHeightText(QSettings& settings) { return settings.value(kTailHeightKey).toString(); }

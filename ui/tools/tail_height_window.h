@@ -19,7 +19,7 @@ namespace ui {
 // that it is there again in the next run.
 
 // The height a text gives: 0 when blank, its number when it is wholly a
-// finite number (calc::WholeNumber), nothing otherwise.
+// finite number (calc::ReadGivenNumber), nothing otherwise.
 std::optional<double> TailHeightOf(const QString& text);
 // The text kept in `settings`; empty when none is.
 QString RememberedTailHeightText(QSettings& settings);
