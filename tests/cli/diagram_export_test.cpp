@@ -38,7 +38,8 @@ void WriteText(const std::string& path, const std::string& text) { std::ofstream
 class ExportedModel : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ExportedModel, FileHoldsTheCanvasPixels) {
-  const Evaluation evaluation = EvaluateLoadedModel(files::ReadModelFile(GetParam()), nullptr, true);
+  const aero::VlmOptions lattice;
+  const Evaluation evaluation = EvaluateLoadedModel(files::ReadModelFile(GetParam()), nullptr, &lattice);
   const aero::Comparison& comparison = evaluation.vlm.value().comparison.value();
   const bool canard = std::string_view(GetParam()).ends_with("canard.dat");
   ASSERT_EQ(comparison.TailAhead, canard);
