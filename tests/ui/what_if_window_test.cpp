@@ -27,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/number_text.h"
+#include "files/file_error.h"
 #include "calc/sweep.h"
 #include "cli/model_input.h"
 #include "cli/program.h"
@@ -475,7 +476,8 @@ TEST_F(WhatIfWindowTest, LanguageSwitchesTexts) {
 }
 
 // The exports write images that load back at the plot's size; a folder
-// that does not exist gives false and no file.
+// that does not exist is a file error the window can put in words, and no
+// file.
 TEST_F(WhatIfWindowTest, ExportsLoadBack) {
   window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
   window->SetMeasuredCg(90.0);
@@ -492,8 +494,8 @@ TEST_F(WhatIfWindowTest, ExportsLoadBack) {
   EXPECT_EQ(renderer.viewBoxF().size(), QSizeF(chartSize));
 
   const QString missing = folder.filePath(QStringLiteral("no such folder/plot"));
-  EXPECT_FALSE(window->ExportPng(missing + QStringLiteral(".png")));
-  EXPECT_FALSE(window->ExportSvg(missing + QStringLiteral(".svg")));
+  EXPECT_THROW(window->ExportPng(missing + QStringLiteral(".png")), files::FileError);
+  EXPECT_THROW(window->ExportSvg(missing + QStringLiteral(".svg")), files::FileError);
   EXPECT_FALSE(QFileInfo::exists(missing + QStringLiteral(".png")));
 }
 

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "calc/number_text.h"
+#include "present/number_faults.h"
 #include "ui/platform/appearance.h"
 #include "ui/platform/shortcut_keys.h"
 
@@ -21,7 +22,8 @@ struct TailHeightCaptions {
   Caption title;
   Caption field;
   Caption note;
-  Caption notANumber;
+  Caption name;       // the field as a refusal names it
+  Caption keepsLast;
 };
 
 constexpr TailHeightCaptions kCaptions = {
@@ -30,8 +32,8 @@ constexpr TailHeightCaptions kCaptions = {
               "height of the tailplane above the wing's plane in mm:"},
     .note = {"Nur f\u00fcr das Wirbelgitter: die Faustformel kennt keine H\u00f6he.",
              "For the vortex lattice only: the rule of thumb knows no height."},
-    .notANumber = {"Keine Zahl: das Wirbelgitter rechnet mit der letzten H\u00f6he.",
-                   "Not a number: the vortex lattice keeps the last height."},
+    .name = {"H\u00f6he:", "height:"},
+    .keepsLast = {"Das Wirbelgitter rechnet mit der letzten H\u00f6he.", "The vortex lattice keeps the last height."},
 };
 
 }  // namespace
@@ -96,7 +98,15 @@ void TailHeightWindow::updateTexts() {
   setWindowTitle(Text(In(kCaptions.title, language_)));
   caption_->setText(Text(In(kCaptions.field, language_)));
   note_->setText(Text(In(kCaptions.note, language_)));
-  errorLine_->setText(TailHeightOf(input_->text()) ? QString() : Text(In(kCaptions.notANumber, language_)));
+  const std::string typed = input_->text().toStdString();
+  const calc::GivenNumber given = calc::ReadGivenNumber(typed);
+  if (!given.Fault || calc::NumberFormOf(typed) == calc::NumberForm::Blank) {
+    errorLine_->clear();
+    return;
+  }
+  // Worded as every refused number of the Tools windows.
+  errorLine_->setText(Text(present::RefusedNumberText(In(kCaptions.name, language_), *given.Fault, language_)) +
+                      QStringLiteral(". ") + Text(In(kCaptions.keepsLast, language_)));
 }
 
 }  // namespace ui

@@ -83,15 +83,11 @@ QString TickText(double value, const present::PlotAxis& axis) { return QString::
 // Replaces `path` with `bytes` only when all of them are written.
 // Through the program's own saving, as a model file: an existing picture
 // keeps its mode, owner, links and attributes, and a failed export leaves it
-// as it was.
+// as it was. The file error goes on to the window, which says why in words.
 bool WriteWhole(const QString& path, const QByteArray& bytes) {
-  try {
-    files::ReplaceFileContents(QFile::encodeName(path).toStdString(),
-                               std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    return true;
-  } catch (const files::FileError&) {
-    return false;
-  }
+  files::ReplaceFileContents(QFile::encodeName(path).toStdString(),
+                             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  return true;
 }
 
 }  // namespace

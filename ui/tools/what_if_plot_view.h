@@ -113,8 +113,8 @@ class WhatIfPlotView : public QWidget {
   QString ToolTipAt(QPointF pixel) const;
 
   // Writes the plot as shown, at the widget's size, replacing `path` only
-  // when the whole image has been written. False when the file cannot be
-  // written.
+  // when the whole image has been written. False when no image could be
+  // made; throws files::FileError when the file cannot be written.
   bool SavePng(const QString& path);
   bool SaveSvg(const QString& path);
 

@@ -91,7 +91,8 @@ class WhatIfWindow : public QWidget {
   QString SweepArgument() const;
 
   // Write the chart as shown to `path`, as PNG or SVG; the file is replaced
-  // only when it has been written whole. False when it cannot be written.
+  // only when it has been written whole. False when no image could be made;
+  // throws files::FileError when the file cannot be written.
   // The export buttons call these after asking for the file.
   bool ExportPng(const QString& path);
   bool ExportSvg(const QString& path);
