@@ -65,17 +65,19 @@ const std::array<BalanceRow, 6> kRows = {{
     {"Bal_Mass", {"Masse in g:", "mass by g:"},
      [](const TBalanceData& b, Language) { return b.Mass ? Grams(*b.Mass) : std::string(); }},
     {"Bal_Margin", {"Stabilit\u00e4tsma\u00df in %:", "static margin by %:"},
-     [](const TBalanceData& b, Language) { return Margin(b.StaticMargin); }},
+     [](const TBalanceData& b, Language) { return Margin(b.StaticMargin); }, true},
     {"Bal_Verdict", {"Urteil:", "verdict:"},
-     [](const TBalanceData& b, Language l) { return std::string(VerdictText(b.Verdict, l)); }},
+     [](const TBalanceData& b, Language l) { return std::string(VerdictText(b.Verdict, l)); }, true},
     {"Bal_Ballast", {"Ballast in g:", "ballast by g:"},
      [](const TBalanceData& b, Language l) {
        return b.Advice == BalanceAdvice::Ballast ? Grams(b.Ballast) : std::string(AdviceText(b.Advice, l));
-     }},
+     },
+     true},
     {"Bal_NewMass", {"neue Masse in g:", "new mass by g:"},
      [](const TBalanceData& b, Language) {
        return b.Advice == BalanceAdvice::Ballast ? Grams(b.NewMass) : std::string();
-     }},
+     },
+     true},
 }};
 
 auto RowText(std::string_view name) {

@@ -18,6 +18,10 @@ struct BalanceRow {
   // The value's text: numbers as FormatFixed gives them (leading blanks
   // kept), words in the language; empty where the value does not apply.
   std::string (*text)(const calc::TBalanceData& balance, Language language);
+  // The value judges by the rule's range (margin, verdict, ballast): on a
+  // canard or tandem, where the rule's range is no recommendation, the
+  // window greys it as not applicable.
+  bool byRange = false;
 };
 
 std::span<const BalanceRow> BalanceRows();

@@ -317,7 +317,8 @@ TEST_F(BalanceWindowTest, MeasuredCgAnnouncedWhenItChanges) {
 // The lattice's rows and the line naming the verdict to follow stand where
 // the two verdicts differ or the lattice governs, whatever the status line
 // says: CG 95 on the default model with the lattice's neutral point d % of
-// the mean chord aft of the rule's (tail-heavy by the rule from 5.4 %).
+// the mean chord aft of the rule's (tail-heavy by the rule from 5.4 %); a
+// canard's rule verdict is grey.
 TEST_F(BalanceWindowTest, LatticeRowsWhereTheVerdictsDifferOrTheLatticeGoverns) {
   calc::TModelData model;
   calc::TStabilityData rule;
@@ -342,6 +343,9 @@ TEST_F(BalanceWindowTest, LatticeRowsWhereTheVerdictsDifferOrTheLatticeGoverns) 
     comparison.TailAhead = c.tailAhead;
     window->SetSecondOpinion(comparison, rule);
     EXPECT_EQ(Output("Bal_Verdict").text(), QStringLiteral("tail-heavy"));
+    // A canard's rule verdict is no recommendation: grey, and said so.
+    EXPECT_EQ(ui::TextColour(Output("Bal_Verdict")), c.tailAhead ? ui::kGrey : ui::kBlack);
+    EXPECT_EQ(Output("Bal_Verdict").toolTip().isEmpty(), !c.tailAhead);
     EXPECT_EQ(Output("Bal_VlmVerdict").isVisible(), c.latticeVerdict != nullptr);
     EXPECT_EQ(Output("Bal_Governing").isVisible(), c.latticeVerdict != nullptr);
     EXPECT_EQ(present::GoverningOf(comparison).judgement, c.governs);

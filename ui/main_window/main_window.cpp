@@ -14,6 +14,7 @@
 #include "calc/failure.h"
 #include "calc/fields.h"
 #include "diagram/planform.h"
+#include "present/second_opinion.h"
 #include "ui/pictures/diagram_image.h"
 #include "ui/pictures/icons.h"
 #include "ui/platform/appearance.h"
@@ -33,9 +34,6 @@ void SetValueText(QLabel& label, const std::string& text) {
   const QString shown = QString::fromStdString(text);
   if (label.text() != shown) label.setText(shown);
 }
-
-// The rule's centres of gravity of a canard or tandem.
-constexpr present::Caption kNotApplicable = {"gilt nicht: Ente oder Tandem", "not applicable: canard or tandem"};
 
 bool IsCentreOfGravity(const present::ResultCell& cell) { return cell.kind == present::CellKind::CentreOfGravity; }
 
@@ -238,7 +236,7 @@ void MainWindow::applyAspectRatioRule() {
 }
 
 void MainWindow::markRuleRangeNotApplicable() {
-  const QString tip = tailAhead_ ? Text(In(kNotApplicable, language_)) : QString();
+  const QString tip = tailAhead_ ? Text(In(present::kRuleRangeNotApplicable, language_)) : QString();
   for (const ValueLabel& value : valueLabels_) {
     if (IsCentreOfGravity(*value.cell) && value.label->toolTip() != tip) value.label->setToolTip(tip);
   }

@@ -253,10 +253,17 @@ void BalanceWindow::recompute() {
   const std::span<const present::BalanceRow> rows = present::BalanceRows();
   // Figures of an earlier model must never pass for the current one's.
   const bool stale = results_ && !modelValid_;
+  // A canard's or tandem's rule range is no recommendation: its judgement
+  // stays readable beside the lattice's, but grey.
+  const bool ruleRangeApplies = !(lattice_ && lattice_->TailAhead);
+  const QString notApplicable = Text(In(present::kRuleRangeNotApplicable, language_));
   for (std::size_t i = 0; i < rows.size(); ++i) {
     outputValues_[i]->setText(stale     ? kNoFigure
                               : balance ? Text(rows[i].text(*balance, language_))
                                         : QString());
+    const bool greyed = rows[i].byRange && !ruleRangeApplies;
+    SetTextColour(*outputValues_[i], greyed ? kGrey : kBlack);
+    outputValues_[i]->setToolTip(greyed ? notApplicable : QString());
   }
   errorLine_->setText(stale ? Text(In(kCaptions.noModel, language_)) : error);
   showLatticeRows(balance, balance ? input : std::nullopt, stale);
