@@ -43,8 +43,8 @@ struct Block {
   bool OwnSurface = true;
 };
 
-// A block's control points relative to the two ends of a vortex, A and B, and
-// their distances |r1|, |r2| from them.
+// A block's control points, in the layout's units (panels.h: lengths over
+// the model's largest dimension) like every length here.
 struct Points {
   Rows X, Y, Z;
 };

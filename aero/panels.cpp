@@ -26,11 +26,12 @@ constexpr double kBoundCoreFraction = 0.01;
 // would be narrow enough to make the equations ill-conditioned for nothing.
 constexpr double kNegligibleSpan = 1e-6;
 
-// The smallest mean chord, in layout units (the largest dimension being 1),
-// that the lattice can represent: below it the products of lengths in the
-// influence law and the moment sum leave the range of doubles (a wing of
-// span 1e165 mm and 220 mm chord would lose its moment entirely).
-constexpr double kSmallestMeanChord = 1e-60;
+// The smallest half span and mean chord of a surface, in layout units (the
+// largest dimension being 1), that the lattice can represent: below them the
+// products of lengths in the influence law and the moment sum leave the range
+// of doubles (a wing of span 1e165 mm and 220 mm chord lost its moment
+// entirely, and answered 0 mm).
+constexpr double kSmallestLength = 1e-60;
 
 // One chord of a half planform: x of its leading edge behind the wing root's
 // leading edge, all in layout units.
@@ -91,6 +92,10 @@ struct SurfaceLayout {
   Surface Owner = Surface::Wing;
 
   double HalfSpan() const { return Halves[1].Outer.Across; }
+  double Area() const { return 2 * (Halves[0].Area() + Halves[1].Area()); }
+  bool Representable() const {
+    return HalfSpan() >= kSmallestLength && Area() / (2 * HalfSpan()) >= kSmallestLength && std::isfinite(Area());
+  }
   // The lifting trapezoid that holds the interval (inner, outer), if any.
   const Trapezoid* Holding(double inner, double outer) const {
     const double middle = (inner + outer) / 2;
@@ -239,10 +244,12 @@ std::optional<Layout> LayOut(const calc::TModelData& model, const VlmOptions& op
 
   Layout layout;
   layout.Scale = scale;
-  layout.WingArea = 2 * ((*wing)[0].Area() + (*wing)[1].Area());
-  const double meanChord = layout.WingArea / (2 * surfaces[0].HalfSpan());
-  if (!(meanChord >= kSmallestMeanChord) || !std::isfinite(layout.WingArea)) return std::nullopt;
-  layout.CrossCore = kBoundCoreFraction * meanChord;
+  layout.WingArea = surfaces[0].Area();
+  // A tailplane without area is left out below, as one without span.
+  for (const SurfaceLayout& surface : surfaces) {
+    if (!surface.Representable() && (surface.Owner == Surface::Wing || surface.Area() != 0)) return std::nullopt;
+  }
+  layout.CrossCore = kBoundCoreFraction * layout.WingArea / (2 * surfaces[0].HalfSpan());
   const std::vector<double> breakpoints = BreakpointsOf(surfaces);
   const std::uint64_t count = CountOf(surfaces, breakpoints, grid);
   if (count > kMaxHorseshoes) throw std::bad_alloc();

@@ -55,9 +55,10 @@ struct VlmResult {
 // alone, LiftSlope then equal to WingLiftSlope. nullopt when the planform
 // gives nothing to solve: a dimension that is not finite, a wing without
 // span or area, a chord below 0, a panel of negative span (an outer panel
-// wider than the half span), a wing whose mean chord is below 1e-60 of the
-// largest dimension (its lengths' products would leave the range of
-// doubles), or a lattice count below 1; and when the equations are too near
+// wider than the half span), a wing (or a tailplane with an area) whose
+// half span or mean chord is below 1e-60 of the largest dimension (the
+// products of its lengths would leave the range of doubles), or a lattice
+// count below 1; and when the equations are too near
 // singular for their solution to mean anything. Keeps its working memory
 // for the calling thread's next solution.
 // Never throws for any dimensions; only memory exhaustion escapes as

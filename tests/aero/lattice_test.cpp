@@ -61,7 +61,7 @@ TEST(Lattice, NeutralPointIsSmoothInEveryDimension) {
 }
 
 #ifndef CGCALC_SANITIZED
-constexpr int kGeneratedModels = 216;
+constexpr int kGeneratedModels = 204;
 #else
 constexpr int kGeneratedModels = 24;  // the sanitizers' build is far slower
 #endif
