@@ -114,8 +114,8 @@ struct SurfaceLayout {
 // other's control points lie midway between them in the cosine's angle, as
 // they do between its own: the lattice then sums the wake's principal-value
 // downwash there as accurately as its own, in the plane or above it, with no
-// core to choose (Lan's quasi-vortex-lattice argument, AIAA J. Aircraft 11,
-// 1974).
+// core to choose (the argument of Lan, A quasi-vortex-lattice method in thin
+// wing theory, Journal of Aircraft 11, 1974).
 std::vector<double> BreakpointsOf(const std::vector<SurfaceLayout>& surfaces) {
   double widest = 0;
   std::vector<double> cuts;
