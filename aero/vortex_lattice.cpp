@@ -20,6 +20,10 @@ using Eigen::VectorXd;
 // said.
 constexpr double kSmallestPivotRatio = 1e-12;
 
+// A thread keeps the memory of lattices up to this many horseshoes (a few
+// megabytes) for its next solution.
+constexpr std::size_t kKeptHorseshoes = 1024;
+
 // Factorised in place: the influence matrix is the solution's largest
 // allocation, and a second copy of it for the factors would double that.
 using InPlaceLU = Eigen::PartialPivLU<Eigen::Ref<MatrixXd>>;
@@ -94,6 +98,18 @@ std::optional<Loads> LoadsOf(const Layout& layout, const VectorXd& circulation) 
   return loads;
 }
 
+std::optional<VlmResult> SolveIn(const Layout& layout, Workspace& workspace) {
+  InfluenceMatrix(layout, workspace);
+  const auto circulations = Solve(workspace, static_cast<Index>(layout.WingCount));
+  if (!circulations) return std::nullopt;
+  const auto wing = LoadsOf(layout, circulations->Wing);
+  const auto whole = LoadsOf(layout, circulations->Whole);
+  if (!wing || !whole) return std::nullopt;
+  const double neutralPoint = whole->NeutralPoint * layout.Scale;
+  if (!std::isfinite(neutralPoint)) return std::nullopt;
+  return VlmResult{whole->LiftSlope, wing->LiftSlope, neutralPoint};
+}
+
 }  // namespace
 
 Lattice Lattice::Refined(int factor) const {
@@ -109,17 +125,13 @@ Lattice DefaultLattice() { return {8, 8, 8, 6}; }
 std::optional<VlmResult> SolveVortexLattice(const calc::TModelData& model, const VlmOptions& options) {
   const std::optional<Layout> layout = LayOut(model, options);
   if (!layout) return std::nullopt;
-  // One per thread, kept for the thread's next solution (see Workspace).
+  // One per thread, kept for the thread's next solution (see Workspace);
+  // let go after a lattice far finer than the default, whose matrices would
+  // otherwise hold hundreds of megabytes for the thread's lifetime.
   thread_local Workspace workspace;
-  InfluenceMatrix(*layout, workspace);
-  const auto circulations = Solve(workspace, static_cast<Index>(layout->WingCount));
-  if (!circulations) return std::nullopt;
-  const auto wing = LoadsOf(*layout, circulations->Wing);
-  const auto whole = LoadsOf(*layout, circulations->Whole);
-  if (!wing || !whole) return std::nullopt;
-  const double neutralPoint = whole->NeutralPoint * layout->Scale;
-  if (!std::isfinite(neutralPoint)) return std::nullopt;
-  return VlmResult{whole->LiftSlope, wing->LiftSlope, neutralPoint};
+  const std::optional<VlmResult> result = SolveIn(*layout, workspace);
+  if (layout->Horseshoes.size() > kKeptHorseshoes) workspace = Workspace();
+  return result;
 }
 
 }  // namespace aero
