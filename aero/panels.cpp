@@ -14,27 +14,24 @@ namespace {
 // treated as the memory exhaustion it would become.
 constexpr std::uint64_t kMaxHorseshoes = 16384;
 
-// The wing's trailing legs run through the tailplane (and a canard's over the
-// wing): with both in one plane a control point of the one can sit on a leg
-// of the other, where the plain Biot-Savart law is singular, and the answer
-// would jump as the tailplane slides across the legs. The discrete legs stand
-// for a continuous vortex sheet, so a vortex acting on the other surface gets
-// a finite core (influence.cpp has its kernel). Its radius is the larger of
-// the two surfaces' mean strip widths: that spreads every leg over about the
-// spacing of its neighbours, so the sheet's downwash comes out smooth between
-// them, and the other surface's strips never sample a feature narrower than
-// themselves (a canard's tip vortex crossing the wing, found too narrow with
-// the canard's own width). The radius shrinks with the lattice, so a fine
-// lattice converges to the plain law. One radius for all, not one per strip:
-// the legs that neighbouring horseshoes share must cancel exactly where their
-// circulations are equal, which differing cores spoil (by tens of per cent of
-// the downwash beside the crowded strips at a root, when tried).
-constexpr double kCoreFraction = 1.0;
+// A bound leg of one surface acting on the other's control points gets a
+// core of this share of the wing's mean chord: only where the two overlap
+// seen from above (a tandem or canard pushed over the wing) can a control
+// point come near it, and there the plain law would spike. A fixed share, so
+// that finer lattices converge to one answer.
+constexpr double kBoundCoreFraction = 0.01;
 
-// A trapezoid narrower than this share of its half span carries too little
-// to matter and is left out like one without span: its strips would be
-// narrow enough to make the equations ill-conditioned for nothing.
+// Breakpoints closer than this share of the widest half span are one: the
+// interval between them would carry too little to matter, and its strips
+// would be narrow enough to make the equations ill-conditioned for nothing.
 constexpr double kNegligibleSpan = 1e-6;
+
+// The smallest half span and mean chord of a surface, in layout units (the
+// largest dimension being 1), that the lattice can represent: below them the
+// products of lengths in the influence law and the moment sum leave the range
+// of doubles (a wing of span 1e165 mm and 220 mm chord lost its moment
+// entirely, and answered 0 mm).
+constexpr double kSmallestLength = 1e-60;
 
 // One chord of a half planform: x of its leading edge behind the wing root's
 // leading edge, all in layout units.
@@ -49,21 +46,28 @@ struct Trapezoid {
   bool Lifts = false;  // it has an area and more than a negligible span
   double Span() const { return Outer.Across - Inner.Across; }
   double Area() const { return Span() * (Inner.Chord + Outer.Chord) / 2; }
-  Section At(double fraction) const {
+  // The chord `across` from the centre line; within the trapezoid's span.
+  Section At(double across) const {
+    const double fraction = Span() > 0 ? std::clamp((across - Inner.Across) / Span(), 0.0, 1.0) : 0.0;
     const auto mix = [fraction](double a, double b) { return a + (b - a) * fraction; };
-    return {mix(Inner.Across, Outer.Across), mix(Inner.LeadingEdge, Outer.LeadingEdge),
-            mix(Inner.Chord, Outer.Chord)};
+    return {across, mix(Inner.LeadingEdge, Outer.LeadingEdge), mix(Inner.Chord, Outer.Chord)};
   }
 };
 
 // Cosine spacing: point k of n + 1 from 0 to 1, crowded at both ends.
 double CosineFraction(double k, int n) { return 0.5 * (1 - std::cos(std::numbers::pi * k / n)); }
 
+// Chordwise the panels are of equal length: with the bound leg at a
+// quarter and the control point at three quarters of each, a flat plate's
+// lift and centre of lift come out exact in two dimensions at any count,
+// and swept wings converged faster than with cosine spacing when tried.
+double ChordFraction(int k, int n) { return static_cast<double>(k) / n; }
+
 // The two trapezoids of one half exactly as the diagram draws them, whose
 // root trailing edge lies `rootTrailingEdge` behind the wing root's leading
 // edge; nullopt when one of them has a negative span or, having a span, a
-// negative chord. A trapezoid without area is left out: its panels would
-// have their control points on their own bound legs.
+// negative chord. A trapezoid without area carries no strips: its panels
+// would have their control points on their own bound legs.
 std::optional<std::array<Trapezoid, 2>> TrapezoidsOf(const calc::TPlanform& planform, double rootTrailingEdge) {
   const calc::PanelCorners corners = calc::CornersOf(planform);
   const auto section = [rootTrailingEdge](const calc::ChordSection& c) {
@@ -81,73 +85,113 @@ std::optional<std::array<Trapezoid, 2>> TrapezoidsOf(const calc::TPlanform& plan
   return halves;
 }
 
-// The half's `strips` shared between its lifting trapezoids in proportion to
-// their spans, at least one for each.
-std::array<int, 2> StripsOf(const std::array<Trapezoid, 2>& halves, int strips) {
-  const double inner = halves[0].Span();
-  const double outer = halves[1].Span();
-  if (!halves[1].Lifts) return {strips, 0};
-  if (!halves[0].Lifts) return {0, strips};
-  const double share = std::round(strips * outer / (inner + outer));
-  const int outerStrips = static_cast<int>(std::clamp(share, 1.0, std::max(1.0, strips - 1.0)));
-  return {std::max(1, strips - outerStrips), outerStrips};
-}
-
 struct SurfaceLayout {
   std::array<Trapezoid, 2> Halves;
-  std::array<int, 2> Strips;
   int ChordPanels = 0;
   double Height = 0;
   Surface Owner = Surface::Wing;
 
-  // The mean strip width of a half.
-  double Spacing() const { return Halves[1].Outer.Across / std::max(1, Strips[0] + Strips[1]); }
-
-  std::uint64_t Count() const {
-    std::uint64_t count = 0;
-    for (std::size_t i = 0; i < Halves.size(); ++i) {
-      if (Halves[i].Lifts) count += static_cast<std::uint64_t>(Strips[i]) * static_cast<std::uint64_t>(ChordPanels);
+  double HalfSpan() const { return Halves[1].Outer.Across; }
+  double Area() const { return 2 * (Halves[0].Area() + Halves[1].Area()); }
+  bool Representable() const {
+    return HalfSpan() >= kSmallestLength && Area() / (2 * HalfSpan()) >= kSmallestLength && std::isfinite(Area());
+  }
+  // The lifting trapezoid that holds the interval (inner, outer), if any.
+  const Trapezoid* Holding(double inner, double outer) const {
+    const double middle = (inner + outer) / 2;
+    for (const Trapezoid& t : Halves) {
+      if (t.Lifts && middle > t.Inner.Across && middle < t.Outer.Across) return &t;
     }
-    return count;
+    return nullptr;
   }
 };
 
-// The legs of one trapezoid: ChordPanels per strip edge, edge by edge.
-void AddLegs(const SurfaceLayout& surface, const Trapezoid& trapezoid, int strips, std::vector<Leg>& out) {
+// Where the half span is cut into intervals: at every kink and tip of every
+// surface. Each interval carries a fixed number of strips, the same edges for
+// every surface that spans it. So no count changes as a dimension changes
+// (a strip moving from one trapezoid to the other made the neutral point
+// step), and where one surface's trailing legs run past the other, the
+// other's control points lie midway between them in the cosine's angle, as
+// they do between its own: the lattice then sums the wake's principal-value
+// downwash there as accurately as its own, in the plane or above it, with no
+// core to choose (the argument of Lan, A quasi-vortex-lattice method in thin
+// wing theory, Journal of Aircraft 11, 1974).
+std::vector<double> BreakpointsOf(const std::vector<SurfaceLayout>& surfaces) {
+  double widest = 0;
+  std::vector<double> cuts;
+  for (const SurfaceLayout& surface : surfaces) {
+    widest = std::max(widest, surface.HalfSpan());
+    for (const Trapezoid& t : surface.Halves) cuts.push_back(t.Outer.Across);
+  }
+  std::sort(cuts.begin(), cuts.end());
+  std::vector<double> breakpoints = {0};
+  for (const double cut : cuts) {
+    if (cut - breakpoints.back() > kNegligibleSpan * widest) breakpoints.push_back(cut);
+  }
+  return breakpoints;
+}
+
+// The strips of one surface in one interval: `strips` between `inner` and
+// `outer` across, spaced by the cosine. Their legs (ChordPanels at each
+// strip edge, edge by edge) are shared by neighbouring strips.
+void AddStrips(const SurfaceLayout& surface, const Trapezoid& trapezoid, double inner, double outer, int strips,
+               Layout& layout) {
   const int panels = surface.ChordPanels;
+  const auto across = [inner, outer](double fraction) { return inner + (outer - inner) * fraction; };
+  const std::size_t firstLeg = layout.Legs.size();
   for (int edge = 0; edge <= strips; ++edge) {
-    const Section section = trapezoid.At(CosineFraction(edge, strips));
+    const Section section = trapezoid.At(across(CosineFraction(edge, strips)));
     for (int p = 0; p < panels; ++p) {
-      const double front = CosineFraction(p, panels);
-      const double quarter = front + (CosineFraction(p + 1, panels) - front) / 4;
-      out.push_back({{section.LeadingEdge + section.Chord * quarter, section.Across, surface.Height}, surface.Owner});
+      const double front = ChordFraction(p, panels);
+      const double quarter = front + (ChordFraction(p + 1, panels) - front) / 4;
+      layout.Legs.push_back(
+          {{section.LeadingEdge + section.Chord * quarter, section.Across, surface.Height}, surface.Owner});
+    }
+  }
+  for (int s = 0; s < strips; ++s) {
+    // The control point halfway between the strip's edges in the cosine's
+    // angle, not in span: the narrow strips at a tip then see the load
+    // falling off as it does, and the neutral point converges several
+    // times faster than with the plain midpoint.
+    const Section mid = trapezoid.At(across(CosineFraction(s + 0.5, strips)));
+    for (int p = 0; p < panels; ++p) {
+      const double front = ChordFraction(p, panels);
+      const double threeQuarter = front + (ChordFraction(p + 1, panels) - front) * 3 / 4;
+      const std::size_t inboard = firstLeg + static_cast<std::size_t>(s) * panels + p;
+      const std::size_t outboard = inboard + panels;
+      layout.Horseshoes.push_back({layout.Legs[inboard].From, layout.Legs[outboard].From,
+                                   {mid.LeadingEdge + mid.Chord * threeQuarter, mid.Across, surface.Height},
+                                   inboard, outboard});
     }
   }
 }
 
-void AddPanels(const SurfaceLayout& surface, Layout& layout) {
-  const int panels = surface.ChordPanels;
-  for (std::size_t i = 0; i < surface.Halves.size(); ++i) {
-    const Trapezoid& trapezoid = surface.Halves[i];
-    const int strips = surface.Strips[i];
-    if (!trapezoid.Lifts) continue;
-    const std::size_t firstLeg = layout.Legs.size();
-    AddLegs(surface, trapezoid, strips, layout.Legs);
-    for (int s = 0; s < strips; ++s) {
-      // The control point halfway between the strip's edges in the cosine's
-      // angle, not in span: the narrow strips at a tip then see the load
-      // falling off as it does, and the neutral point converges several
-      // times faster than with the plain midpoint.
-      const Section mid = trapezoid.At(CosineFraction(s + 0.5, strips));
-      for (int p = 0; p < panels; ++p) {
-        const double front = CosineFraction(p, panels);
-        const double threeQuarter = front + (CosineFraction(p + 1, panels) - front) * 3 / 4;
-        const std::size_t inboard = firstLeg + static_cast<std::size_t>(s) * panels + p;
-        const std::size_t outboard = inboard + panels;
-        layout.Horseshoes.push_back({layout.Legs[inboard].From, layout.Legs[outboard].From,
-                                     {mid.LeadingEdge + mid.Chord * threeQuarter, mid.Across, surface.Height},
-                                     inboard, outboard});
-      }
+// The strips of each interval: the wing's count where the wing spans it,
+// the tailplane's beyond the wing's tip.
+int StripsIn(double outer, double wingHalfSpan, const Lattice& grid) {
+  return outer <= wingHalfSpan ? grid.WingSpan : grid.TailSpan;
+}
+
+std::uint64_t CountOf(const std::vector<SurfaceLayout>& surfaces, const std::vector<double>& breakpoints,
+                      const Lattice& grid) {
+  std::uint64_t count = 0;
+  for (const SurfaceLayout& surface : surfaces) {
+    for (std::size_t i = 1; i < breakpoints.size(); ++i) {
+      if (!surface.Holding(breakpoints[i - 1], breakpoints[i])) continue;
+      count += static_cast<std::uint64_t>(StripsIn(breakpoints[i], surfaces[0].HalfSpan(), grid)) *
+               static_cast<std::uint64_t>(surface.ChordPanels);
+    }
+  }
+  return count;
+}
+
+void AddSurface(const SurfaceLayout& surface, const std::vector<double>& breakpoints, double wingHalfSpan,
+                const Lattice& grid, Layout& layout) {
+  for (std::size_t i = 1; i < breakpoints.size(); ++i) {
+    const Trapezoid* trapezoid = surface.Holding(breakpoints[i - 1], breakpoints[i]);
+    if (trapezoid) {
+      AddStrips(surface, *trapezoid, breakpoints[i - 1], breakpoints[i], StripsIn(breakpoints[i], wingHalfSpan, grid),
+                layout);
     }
   }
 }
@@ -190,30 +234,30 @@ std::optional<Layout> LayOut(const calc::TModelData& model, const VlmOptions& op
   const double wingRoot = Scaled(model.Li, scale);
   const auto wing = TrapezoidsOf(ScaledPlanform(calc::WingPlanform(model), scale), wingRoot);
   if (!wing) return std::nullopt;
-  std::vector<SurfaceLayout> surfaces = {{*wing, StripsOf(*wing, grid.WingSpan), grid.WingChord, 0, Surface::Wing}};
+  std::vector<SurfaceLayout> surfaces = {{*wing, grid.WingChord, 0, Surface::Wing}};
   if (withTail) {
     const double tailRoot = wingRoot + Scaled(model.Rh, scale) + Scaled(model.Lih, scale);
     const auto tail = TrapezoidsOf(ScaledPlanform(calc::TailPlanform(model), scale), tailRoot);
     if (!tail) return std::nullopt;
-    surfaces.push_back(
-        {*tail, StripsOf(*tail, grid.TailSpan), grid.TailChord, Scaled(options.TailHeight, scale), Surface::Tail});
+    surfaces.push_back({*tail, grid.TailChord, Scaled(options.TailHeight, scale), Surface::Tail});
   }
 
   Layout layout;
   layout.Scale = scale;
-  layout.WingArea = 2 * ((*wing)[0].Area() + (*wing)[1].Area());
-  if (!(layout.WingArea > 0) || !std::isfinite(layout.WingArea)) return std::nullopt;
-  std::uint64_t count = 0;
+  layout.WingArea = surfaces[0].Area();
+  // A tailplane without area is left out below, as one without span.
   for (const SurfaceLayout& surface : surfaces) {
-    count += surface.Count();
-    layout.CrossCore = std::max(layout.CrossCore, kCoreFraction * surface.Spacing());
+    if (!surface.Representable() && (surface.Owner == Surface::Wing || surface.Area() != 0)) return std::nullopt;
   }
+  layout.CrossCore = kBoundCoreFraction * layout.WingArea / (2 * surfaces[0].HalfSpan());
+  const std::vector<double> breakpoints = BreakpointsOf(surfaces);
+  const std::uint64_t count = CountOf(surfaces, breakpoints, grid);
   if (count > kMaxHorseshoes) throw std::bad_alloc();
   layout.Horseshoes.reserve(count);
-  AddPanels(surfaces[0], layout);
+  AddSurface(surfaces[0], breakpoints, surfaces[0].HalfSpan(), grid, layout);
   layout.WingCount = layout.Horseshoes.size();
   if (layout.WingCount == 0) return std::nullopt;
-  if (withTail) AddPanels(surfaces[1], layout);
+  if (withTail) AddSurface(surfaces[1], breakpoints, surfaces[0].HalfSpan(), grid, layout);
   return layout;
 }
 

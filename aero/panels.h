@@ -38,8 +38,8 @@ struct Layout {
   std::vector<Horseshoe> Horseshoes;
   std::size_t WingCount = 0;
   std::vector<Leg> Legs;
-  // The core radius with which a vortex acts on the other surface's control
-  // points (see panels.cpp); within one surface there is none.
+  // The core radius with which a bound leg acts on the other surface's
+  // control points (see panels.cpp); within one surface there is none.
   double CrossCore = 0;
   double Scale = 1;     // mm per unit length of the layout
   double WingArea = 0;  // both halves, in the layout's units

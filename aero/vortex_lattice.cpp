@@ -20,6 +20,10 @@ using Eigen::VectorXd;
 // said.
 constexpr double kSmallestPivotRatio = 1e-12;
 
+// A thread keeps the memory of lattices up to this many horseshoes (a few
+// megabytes) for its next solution.
+constexpr std::size_t kKeptHorseshoes = 1024;
+
 // Factorised in place: the influence matrix is the solution's largest
 // allocation, and a second copy of it for the factors would double that.
 using InPlaceLU = Eigen::PartialPivLU<Eigen::Ref<MatrixXd>>;
@@ -40,8 +44,9 @@ struct Circulations {
 // The wing's factors serve both solutions: the tailplane's equations are
 // solved after the wing's are eliminated from them (the Schur complement),
 // which saves factorising the whole matrix a second time, a third of a
-// solution's time.
-std::optional<Circulations> Solve(MatrixXd influence, Index wingCount) {
+// solution's time. Overwrites workspace.Influence.
+std::optional<Circulations> Solve(Workspace& workspace, Index wingCount) {
+  MatrixXd& influence = workspace.Influence;
   const Index tailCount = influence.rows() - wingCount;
   // Only the wing's own block becomes its factors; the blocks that couple
   // wing and tailplane stay as they were for the elimination below.
@@ -55,8 +60,11 @@ std::optional<Circulations> Solve(MatrixXd influence, Index wingCount) {
     return result;
   }
   const auto wingOnTail = influence.bottomLeftCorner(tailCount, wingCount);
-  const MatrixXd tailOnWing = wing.solve(influence.topRightCorner(wingCount, tailCount));
-  MatrixXd schur = influence.bottomRightCorner(tailCount, tailCount) - wingOnTail * tailOnWing;
+  MatrixXd& tailOnWing = workspace.TailOnWing;
+  tailOnWing = wing.solve(influence.topRightCorner(wingCount, tailCount));
+  MatrixXd& schur = workspace.Schur;
+  schur = influence.bottomRightCorner(tailCount, tailCount);
+  schur.noalias() -= wingOnTail * tailOnWing;
   Eigen::Ref<MatrixXd> schurRef = schur;
   const InPlaceLU tail(schurRef);
   if (!Solvable(tail)) return std::nullopt;
@@ -90,6 +98,18 @@ std::optional<Loads> LoadsOf(const Layout& layout, const VectorXd& circulation) 
   return loads;
 }
 
+std::optional<VlmResult> SolveIn(const Layout& layout, Workspace& workspace) {
+  InfluenceMatrix(layout, workspace);
+  const auto circulations = Solve(workspace, static_cast<Index>(layout.WingCount));
+  if (!circulations) return std::nullopt;
+  const auto wing = LoadsOf(layout, circulations->Wing);
+  const auto whole = LoadsOf(layout, circulations->Whole);
+  if (!wing || !whole) return std::nullopt;
+  const double neutralPoint = whole->NeutralPoint * layout.Scale;
+  if (!std::isfinite(neutralPoint)) return std::nullopt;
+  return VlmResult{whole->LiftSlope, wing->LiftSlope, neutralPoint};
+}
+
 }  // namespace
 
 Lattice Lattice::Refined(int factor) const {
@@ -100,19 +120,18 @@ Lattice Lattice::Refined(int factor) const {
   return {times(WingSpan), times(WingChord), times(TailSpan), times(TailChord)};
 }
 
-Lattice DefaultLattice() { return {16, 8, 8, 4}; }
+Lattice DefaultLattice() { return {8, 8, 8, 6}; }
 
 std::optional<VlmResult> SolveVortexLattice(const calc::TModelData& model, const VlmOptions& options) {
   const std::optional<Layout> layout = LayOut(model, options);
   if (!layout) return std::nullopt;
-  const auto circulations = Solve(InfluenceMatrix(*layout), static_cast<Index>(layout->WingCount));
-  if (!circulations) return std::nullopt;
-  const auto wing = LoadsOf(*layout, circulations->Wing);
-  const auto whole = LoadsOf(*layout, circulations->Whole);
-  if (!wing || !whole) return std::nullopt;
-  const double neutralPoint = whole->NeutralPoint * layout->Scale;
-  if (!std::isfinite(neutralPoint)) return std::nullopt;
-  return VlmResult{whole->LiftSlope, wing->LiftSlope, neutralPoint};
+  // One per thread, kept for the thread's next solution (see Workspace);
+  // let go after a lattice far finer than the default, whose matrices would
+  // otherwise hold hundreds of megabytes for the thread's lifetime.
+  thread_local Workspace workspace;
+  const std::optional<VlmResult> result = SolveIn(*layout, workspace);
+  if (layout->Horseshoes.size() > kKeptHorseshoes) workspace = Workspace();
+  return result;
 }
 
 }  // namespace aero

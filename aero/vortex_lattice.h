@@ -19,10 +19,14 @@ namespace aero {
 // edge, as the rule's results are. The tailplane lies where the diagram draws
 // it (its root leading edge Rh behind the wing root's trailing edge).
 
-// How finely each surface is divided. Spanwise counts are for one half and are
-// shared between its inner and outer trapezoid in proportion to their spans
-// (each trapezoid with a span gets at least one strip); both directions use
-// cosine spacing, so panels crowd at the edges where the load changes fastest.
+// How finely each surface is divided. The half span is cut at every kink and
+// tip of both surfaces into intervals, and each interval holds a fixed
+// number of strips, spaced by the cosine, with the same edges on every
+// surface that spans it: WingSpan where the wing spans the interval,
+// TailSpan beyond the wing's tip. So no count changes as a dimension
+// changes, and one surface's trailing legs pass the other's control points
+// midway between them. Chordwise, each strip holds WingChord (TailChord)
+// panels of equal length.
 struct Lattice {
   int WingSpan = 0;
   int WingChord = 0;
@@ -51,8 +55,12 @@ struct VlmResult {
 // alone, LiftSlope then equal to WingLiftSlope. nullopt when the planform
 // gives nothing to solve: a dimension that is not finite, a wing without
 // span or area, a chord below 0, a panel of negative span (an outer panel
-// wider than the half span), or a lattice count below 1; and when the
-// equations are too near singular for their solution to mean anything.
+// wider than the half span), a wing (or a tailplane with an area) whose
+// half span or mean chord is below 1e-60 of the largest dimension (the
+// products of its lengths would leave the range of doubles), or a lattice
+// count below 1; and when the equations are too near
+// singular for their solution to mean anything. Keeps its working memory
+// for the calling thread's next solution.
 // Never throws for any dimensions; only memory exhaustion escapes as
 // std::bad_alloc (also for a lattice of more than 16384 panels).
 std::optional<VlmResult> SolveVortexLattice(const calc::TModelData& model, const VlmOptions& options = {});
