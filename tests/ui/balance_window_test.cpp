@@ -127,6 +127,8 @@ TEST_F(BalanceWindowTest, TitleAndName) {
   EXPECT_EQ(window->objectName(), QStringLiteral("BalanceWindow"));
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Balance check"));
   EXPECT_FALSE(window->isModal());
+  // Opened to type a number: the keys go to the centre of gravity's field.
+  EXPECT_EQ(window->focusWidget(), &Input("Bal_CgInput"));
 }
 
 // CG 100, 2000 g, ballast 100 mm ahead of the wing on the default model:

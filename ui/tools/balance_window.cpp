@@ -139,6 +139,13 @@ void BalanceWindow::restoreInputs() {
   (texts_.supports ? supportsMode_ : cgMode_)->setChecked(true);
   for (std::size_t i = 0; i < kBalanceInputCount; ++i) inputs_[i]->setText(texts_.texts[i]);
   modeChosen();
+  // A builder opens the window to type a number: the first field of the
+  // chosen way takes the keys, not the radio button above it.
+  for (QLineEdit* input : inputs_) {
+    if (!input->isEnabled()) continue;
+    input->setFocus();
+    break;
+  }
 }
 
 // Connected after the inputs are restored, so that restoring them neither
