@@ -120,7 +120,7 @@ Lattice Lattice::Refined(int factor) const {
   return {times(WingSpan), times(WingChord), times(TailSpan), times(TailChord)};
 }
 
-Lattice DefaultLattice() { return {8, 8, 8, 6}; }
+Lattice DefaultLattice() { return {8, 6, 8, 4}; }
 
 std::optional<VlmResult> SolveVortexLattice(const calc::TModelData& model, const VlmOptions& options) {
   const std::optional<Layout> layout = LayOut(model, options);
