@@ -44,17 +44,17 @@ std::vector<std::string> Warnings(const aero::Comparison& comparison, Language l
 // range safe.
 std::string Note(const aero::Comparison& comparison, Language language);
 
+// The tooltip of the rule's figures that judge by its range (the centres of
+// gravity, the balance check's margin and verdict) on a canard or tandem.
+inline constexpr Caption kRuleRangeNotApplicable = {"gilt nicht: Ente oder Tandem",
+                                                    "not applicable: canard or tandem"};
+
 // Which of the two judgements a builder follows, and why. The one policy:
 // on a canard or tandem (aero::Comparison::TailAhead) and on a swept flying
 // wing the lattice governs, since the rule does not model them; otherwise
 // the more cautious one, whose neutral point lies further forward, and the
 // rule where both lie at the same place as shown (the difference rounds to
 // 0.0 %).
-// The tooltip of the rule's figures that judge by its range (the centres of
-// gravity, the balance check's margin and verdict) on a canard or tandem.
-inline constexpr Caption kRuleRangeNotApplicable = {"gilt nicht: Ente oder Tandem",
-                                                    "not applicable: canard or tandem"};
-
 enum class Judgement { Rule, Lattice };
 enum class GoverningReason { TailAhead, SweptFlyingWing, LatticeForward, RuleForward, SameNeutralPoint };
 struct Governing {
