@@ -37,7 +37,7 @@ struct Lattice {
   Lattice Refined(int factor) const;
 };
 
-// The lattice the program uses; the README says why it is fine enough.
+// The lattice the program uses; docs/user-guide.md says why it is fine enough.
 Lattice DefaultLattice();
 
 struct VlmOptions {

@@ -14,10 +14,11 @@ namespace {
 // lattice uses in both directions.
 constexpr std::string_view kCosineSpacing = "1.0";
 
-// Panels of one half surface, chordwise and spanwise. AVL's neutral point
-// has converged at these to about 0.1 % of the mean chord (the README shows
-// how it moves with them); the program's own, coarser lattice is a choice of
-// its own and no measure for AVL.
+// Panels of one half surface, chordwise and spanwise. A horseshoe lattice
+// of AVL's spacing has converged at these to about 0.1 % of the mean chord
+// (docs/command-line.md shows how it moves with them; AVL itself could not
+// be run to check); the program's own lattice is a choice of its own and no
+// measure for AVL.
 struct PanelCounts {
   int chordwise;
   int spanwise;

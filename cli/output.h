@@ -10,7 +10,7 @@ namespace cli {
 // Where cgcalc-cli writes its report or its messages: a file descriptor for
 // the program, a string stream for the tests (stream_output.h). Not a
 // std::ostream: making the first one sets up the C++ locales, which cost a
-// fifth of a short run (see the README's benchmarks).
+// fifth of a short run (see docs/benchmarks.md).
 class Output {
  public:
   virtual ~Output() = default;
