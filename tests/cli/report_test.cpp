@@ -16,10 +16,6 @@ namespace {
 
 using LabelTexts = std::vector<std::string>;
 
-const LabelTexts kDefaultLabels = test_support::ExpectedValueTexts("default");
-
-const LabelTexts kFlyingWingLabels = test_support::ExpectedValueTexts("flying_wing");
-
 using cli_test::DataFile;
 
 Evaluation Loaded(const std::string& file) { return EvaluateLoadedModel(files::ReadModelFile(DataFile(file))); }
@@ -32,17 +28,11 @@ std::string ExpectedLabelList(const LabelTexts& texts, const std::string& warnin
   return list + "Label17\t" + warning + "\n";
 }
 
-struct LabelRow {
-  const char* file;
-  const LabelTexts* texts;
-};
-
 TEST(FormatLabelList, ModelFilesGiveTheWindowsTexts) {
-  const LabelRow rows[] = {{"default.dat", &kDefaultLabels}, {"flying_wing.dat", &kFlyingWingLabels}};
-  for (const LabelRow& row : rows) {
-    SCOPED_TRACE(row.file);
-    EXPECT_EQ(FormatLabelList(TextsOf(Loaded(row.file), present::Language::English)),
-              ExpectedLabelList(*row.texts, ""));
+  for (const std::string model : {"default", "flying_wing"}) {
+    SCOPED_TRACE(model);
+    EXPECT_EQ(FormatLabelList(TextsOf(Loaded(model + ".dat"), present::Language::English)),
+              ExpectedLabelList(test_support::ExpectedValueTexts(model), ""));
   }
 }
 
@@ -97,9 +87,10 @@ TEST(EvaluateLoadedModel, ZeroWingFails) {
 }
 
 TEST(FormatJson, DefaultModel) {
+  const LabelTexts defaultLabels = test_support::ExpectedValueTexts("default");
   std::string expected = "{\n";
-  for (std::size_t i = 0; i < kDefaultLabels.size(); ++i) {
-    expected += "  \"" + std::string(present::CellsInLabelOrder()[i]->name) + "\": \"" + kDefaultLabels[i] + "\",\n";
+  for (std::size_t i = 0; i < defaultLabels.size(); ++i) {
+    expected += "  \"" + std::string(present::CellsInLabelOrder()[i]->name) + "\": \"" + defaultLabels[i] + "\",\n";
   }
   expected += "  \"Label17\": \"\"\n}\n";
   EXPECT_EQ(FormatJson(TextsOf(Loaded("default.dat"), present::Language::English)), expected);

@@ -199,7 +199,7 @@ TEST_F(ActivationTest, LaterStartCompletesWhatAFailedFirstStartLeftUndone) {
   VisitAboutWindow();
   OkButton().click();
   EXPECT_EQ(Main().Language(), present::Language::English);
-  EXPECT_EQ(Values(), kDefaultTable);
+  EXPECT_EQ(Values(), DefaultTable());
   EXPECT_TRUE(TakeReports().isEmpty());
 }
 

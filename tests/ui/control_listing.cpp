@@ -183,4 +183,11 @@ QStringList ReadLines(const QString& path) {
   return lines;
 }
 
+bool WriteLines(const QString& path, const QStringList& lines) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  const QByteArray bytes = (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+  return file.write(bytes) == bytes.size() && file.flush();
+}
+
 }  // namespace ui_test

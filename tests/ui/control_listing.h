@@ -26,4 +26,8 @@ QRect ListedGeometry(const QStringList& listing, const QString& name);
 // The lines of a UTF-8 text file, without line ends; empty when it cannot be read.
 QStringList ReadLines(const QString& path);
 
+// Writes `lines` as UTF-8, each ended by a line end, as ReadLines reads
+// them; false when the file cannot be written.
+bool WriteLines(const QString& path, const QStringList& lines);
+
 }  // namespace ui_test

@@ -37,7 +37,7 @@ TEST_F(FileCommandsTest, LoadOfDefaultFileGivesSameResults) {
   dialogs.openAnswers = {path};
   Button(QStringLiteral("LoadButton")).click();
   EXPECT_EQ(FieldTexts(), kLoadedDefaultTexts);
-  EXPECT_EQ(Values(), kDefaultTable);
+  EXPECT_EQ(Values(), DefaultTable());
   EXPECT_EQ(ValuesOf(Main().Model()), modelBefore);
   EXPECT_EQ(Main().CurrentFileName(), path);
   EXPECT_EQ(FileNameLine(), path);
@@ -86,7 +86,7 @@ TEST_F(FileCommandsTest, LoadWritesTheFieldsInRecordOrder) {
     EXPECT_EQ(Field(Code(i)).text(), QString::fromStdString(calc::FormatFixed(loaded[i], 4, 0)));
   }
   EXPECT_EQ(Values(), TableForFields());
-  EXPECT_NE(Values(), kDefaultTable);
+  EXPECT_NE(Values(), DefaultTable());
   EXPECT_EQ(FileNameLine(), path);
   EXPECT_TRUE(TakeReports().isEmpty());
 }
@@ -441,7 +441,7 @@ TEST_F(FileCommandsTest, FailedLoadIsReportedAndChangesNothing) {
     EXPECT_EQ(FileNameLine(), loaded);
   }
   SetField(QStringLiteral("B"), QStringLiteral("1300"));
-  EXPECT_EQ(Values(), kDefaultTable);
+  EXPECT_EQ(Values(), DefaultTable());
 }
 
 // A failed Load ends with its one report: the closing recalculation does not
@@ -453,7 +453,7 @@ TEST_F(FileCommandsTest, FailedLoadIsReportedOnce) {
   EXPECT_EQ(TakeReports(), QStringList{missing + QStringLiteral("\nFile not found.")});
   EXPECT_TRUE(Main().RecalcEnabled());
   SetField(QStringLiteral("B"), QStringLiteral("1300"));
-  EXPECT_EQ(Values(), kDefaultTable);
+  EXPECT_EQ(Values(), DefaultTable());
   EXPECT_TRUE(TakeReports().isEmpty());
 }
 

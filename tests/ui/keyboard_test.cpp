@@ -43,7 +43,7 @@ TEST_F(KeyboardTest, AltFInAFieldOpensTheFileMenu) {
   QTest::keyClick(&span, Qt::Key_F, Qt::AltModifier);
   EXPECT_EQ(CloseOpenMenu(), QStringLiteral("File1"));
   EXPECT_EQ(span.text(), QStringLiteral("1300"));
-  EXPECT_EQ(Values(), kDefaultTable);
+  EXPECT_EQ(Values(), DefaultTable());
   EXPECT_FALSE(Main().isWindowModified());
 
   QTest::keyClick(&span, Qt::Key_H, Qt::AltModifier);

@@ -138,7 +138,7 @@ TEST_F(LanguageTest, NothingIsRecalculated) {
   for (const Language* language : {&kGerman, &kEnglish}) {
     SCOPED_TRACE(language->name);
     Press(*language);
-    EXPECT_EQ(Values(), kDefaultTable);
+    EXPECT_EQ(Values(), DefaultTable());
     EXPECT_EQ(Main().Model().B, 1300);
   }
 }

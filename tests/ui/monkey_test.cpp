@@ -182,7 +182,7 @@ TEST_F(MonkeyTest, RandomEditsInRandomFields) {
 
   for (int i = 0; i < calc::kModelFieldCount; ++i)
     fields_[i]->setText(QString::fromLatin1(calc::kDefaultFieldTexts[i].data()));
-  EXPECT_EQ(Values(), kDefaultTable);
+  EXPECT_EQ(Values(), DefaultTable());
   EXPECT_TRUE(Caption(17).text().isEmpty());
 }
 

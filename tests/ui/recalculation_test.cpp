@@ -14,9 +14,6 @@ constexpr QRgb kBlack = qRgb(0, 0, 0);
 constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr QRgb kBlue = qRgb(0, 0, 255);
 
-// The table of the start-up fields without the tailplane.
-const ValueTexts kFlyingWingTable = ExpectedTable("flying_wing");
-
 const QString kEnglishWarning = QStringLiteral("Attention: Aspect ratio to small for exactly calculation!");
 const QString kGermanWarning = QStringLiteral("Achtung: Streckung zu klein f\u00fcr exakte Berechnung!");
 
@@ -56,24 +53,25 @@ class RecalculationTest : public WindowTest {
 
 // Start-up fills the table from the default texts before any input.
 TEST_F(RecalculationTest, StartUpShowsTheDefaultTable) {
-  EXPECT_EQ(Values(), kDefaultTable);
+  EXPECT_EQ(Values(), DefaultTable());
   ExpectWarning(false, QString());
 }
 
 // An empty or zero tailplane span computes a flying wing; the tailplane
 // fields keep their texts and Rh is neither read nor cleared.
 TEST_F(RecalculationTest, FlyingWing) {
+  const ValueTexts flyingWingTable = ExpectedTable("flying_wing");  // the start-up fields without the tailplane
   for (const QString& span : {QString(), QStringLiteral("0"), QStringLiteral("-0")}) {
     SCOPED_TRACE(span.toStdString());
     SetField(QStringLiteral("Bh"), span);
-    EXPECT_EQ(Values(), kFlyingWingTable);
+    EXPECT_EQ(Values(), flyingWingTable);
     EXPECT_EQ(Field(QStringLiteral("Lih")).text(), QStringLiteral("160"));
     SetField(QStringLiteral("Rh"), QStringLiteral("999"));
     EXPECT_EQ(Main().Model().Rh, 360);
     EXPECT_EQ(Main().Model().Lih, 0);
     SetField(QStringLiteral("Rh"), QStringLiteral("360"));
     SetField(QStringLiteral("Bh"), QStringLiteral("415"));
-    EXPECT_EQ(Values(), kDefaultTable);
+    EXPECT_EQ(Values(), DefaultTable());
   }
   EXPECT_TRUE(TakeReports().isEmpty());
 }

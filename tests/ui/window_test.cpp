@@ -23,7 +23,10 @@ QString ExpectedLabelText(std::string_view model, std::string_view name) {
   return QString::fromStdString(test_support::ExpectedText(model, name));
 }
 
-const ValueTexts kDefaultTable = ExpectedTable("default");
+const ValueTexts& DefaultTable() {
+  static const ValueTexts table = ExpectedTable("default");
+  return table;
+}
 
 void WindowTest::CreateWindows(std::chrono::milliseconds reportDelay) {
   windows.reset();

@@ -43,8 +43,9 @@ ValueTexts ExpectedTable(std::string_view model);
 // The text of the label `name` in tests/data/expected/<model>.labels.
 QString ExpectedLabelText(std::string_view model, std::string_view name);
 
-// The table the start-up fields give.
-extern const ValueTexts kDefaultTable;
+// The table the start-up fields give, read on first use so that a stale
+// record fails the tests that compare with it, not every window test.
+const ValueTexts& DefaultTable();
 
 // The child of `window` named `name`; throws when there is none of that type.
 template <class Control>
