@@ -75,10 +75,14 @@ for picture in "$expected"/diagram-*.png; do
     { echo "record-expected: $picture not found in kOutsideModels of diagram_fit_test.cpp" >&2; exit 1; }
 done
 
-# The tests that record themselves report themselves skipped.
-CGCALC_RECORD=1 "$build/tests/cli/test_cli" --gtest_filter=Vlm.EveryFormatGivesItsRecordedOutput > /dev/null
-CGCALC_RECORD=1 QT_QPA_PLATFORM=offscreen "$build/tests/ui/test_ui" \
-  --gtest_filter='LayoutTest.ControlsAsAtStart:LayoutTest.AboutWindow' > /dev/null
+# The tests that record themselves report themselves skipped; their output
+# is shown only when they fail.
+record_by_test() {
+  CGCALC_RECORD=1 QT_QPA_PLATFORM=offscreen "$@" > "$scratch/log" 2>&1 ||
+    { cat "$scratch/log" >&2; echo "record-expected: $* failed" >&2; exit 1; }
+}
+record_by_test "$build/tests/cli/test_cli" --gtest_filter=Vlm.EveryFormatGivesItsRecordedOutput
+record_by_test "$build/tests/ui/test_ui" --gtest_filter='LayoutTest.ControlsAsAtStart:LayoutTest.AboutWindow'
 
 o0=$("$build/tests/calc/calc_digest_O0" | md5sum | cut -d' ' -f1)
 o2=$("$build/tests/calc/calc_digest_O2" | md5sum | cut -d' ' -f1)
