@@ -29,13 +29,17 @@ inline constexpr LanguageEntry kLanguages[] = {
 };
 inline constexpr std::size_t kLanguageCount = std::size(kLanguages);
 
-constexpr bool LanguagesInEnumOrder() {
-  for (std::size_t i = 0; i < kLanguageCount; ++i) {
-    if (static_cast<std::size_t>(kLanguages[i].language) != i) return false;
+// Whether a table indexed by an enumeration holds its rows in the
+// enumeration's order: each row's `kind` member equals its index.
+template <class Row, std::size_t N, class Kind>
+constexpr bool InKindOrder(const Row (&table)[N], Kind Row::*kind) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (static_cast<std::size_t>(table[i].*kind) != i) return false;
   }
   return true;
 }
-static_assert(LanguagesInEnumOrder(), "kLanguages is indexed by Language");
+
+static_assert(InKindOrder(kLanguages, &LanguageEntry::language), "kLanguages is indexed by Language");
 
 // One text in every language, in UTF-8, in kLanguages' order. The
 // constructor takes exactly one text per language, so a caption that lacks

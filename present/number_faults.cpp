@@ -22,13 +22,7 @@ constexpr NumberFaultCaption kNumberFaults[] = {
     Fault(NumberFault::TooManyDigits, "mehr als 15 Ziffern"),
 };
 
-constexpr bool FaultsInKindOrder() {
-  for (std::size_t i = 0; i < std::size(kNumberFaults); ++i) {
-    if (static_cast<std::size_t>(kNumberFaults[i].fault) != i) return false;
-  }
-  return true;
-}
-static_assert(FaultsInKindOrder(), "kNumberFaults is indexed by NumberFault");
+static_assert(InKindOrder(kNumberFaults, &NumberFaultCaption::fault), "kNumberFaults is indexed by NumberFault");
 
 }  // namespace
 

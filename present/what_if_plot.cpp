@@ -52,13 +52,7 @@ constexpr RangeFaultCaption kRangeFaults[] = {
     Fault(RangeFault::TooManyDigits, "der Bereich hat zu viele Ziffern"),
 };
 
-constexpr bool FaultsInKindOrder() {
-  for (std::size_t i = 0; i < std::size(kRangeFaults); ++i) {
-    if (static_cast<std::size_t>(kRangeFaults[i].fault) != i) return false;
-  }
-  return true;
-}
-static_assert(FaultsInKindOrder(), "kRangeFaults is indexed by RangeFault");
+static_assert(InKindOrder(kRangeFaults, &RangeFaultCaption::fault), "kRangeFaults is indexed by RangeFault");
 
 static_assert(std::size(kRangePartCaptions) == std::size(calc::kRangePartNames));
 
