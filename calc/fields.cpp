@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "number_text.h"
-#include "stability.h"
+#include "recalculation.h"
 
 namespace calc {
 namespace {
@@ -44,10 +44,7 @@ void ReadTailFields(const FieldTexts& texts, TModelData& model) {
 }
 
 void Recalculate(const FieldTexts& texts, TModelData& model, TStabilityData& results) {
-  ReadWingFields(texts, model);
-  CalcWing(model, results);
-  ReadTailFields(texts, model);
-  CalcTailAndTotals(model, results);
+  if (std::optional<StageFailure> failure = RunRecalculation({texts}, model, results)) throw failure->failure;
 }
 
 FieldTexts FieldTextsOf(const TModelData& model) {

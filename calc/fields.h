@@ -30,8 +30,9 @@ void ReadWingFields(const FieldTexts& texts, TModelData& model);
 // kTailReadOrder in its order, with the same failure rule.
 void ReadTailFields(const FieldTexts& texts, TModelData& model);
 
-// What a recalculation makes of the field texts when nothing fails:
-// ReadWingFields, CalcWing, ReadTailFields, CalcTailAndTotals.
+// The recalculation of the field texts alone (RunRecalculation,
+// recalculation.h), for whoever needs only its numbers: throws the failing
+// stage's ArithmeticFailure.
 struct TStabilityData;
 void Recalculate(const FieldTexts& texts, TModelData& model, TStabilityData& results);
 

@@ -1,9 +1,11 @@
 #include "sweep.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "failure.h"
 #include "number_text.h"
+#include "recalculation.h"
 
 namespace calc {
 namespace {
@@ -173,10 +175,7 @@ LoadedState LoadState(const TModelData& fromFile) {
   TStabilityData results;
   // A failing closing recalculation leaves the record part way, as the
   // window keeps it; the typed values start from there.
-  try {
-    Recalculate(loaded.Texts, loaded.Model, results);
-  } catch (const ArithmeticFailure&) {
-  }
+  RunRecalculation({loaded.Texts}, loaded.Model, results);
   return loaded;
 }
 
@@ -197,10 +196,8 @@ SweepPoint EvaluateSweepPoint(const LoadedState& loaded, std::span<const SweptFi
     index /= range.Count;
     texts[static_cast<std::size_t>(fields[f].Field)] = point.ValueTexts[f];
   }
-  try {
-    Recalculate(texts, point.Model, point.Results);
-  } catch (const ArithmeticFailure& failure) {
-    point.Failure = failure.Kind();
+  if (const std::optional<StageFailure> failure = RunRecalculation({std::move(texts)}, point.Model, point.Results)) {
+    point.Failure = failure->failure.Kind();
   }
   return point;
 }

@@ -1,6 +1,9 @@
 #include "evaluation.h"
 
+#include <utility>
+
 #include "calc/failure.h"
+#include "present/recalculation.h"
 
 namespace cli {
 
@@ -24,8 +27,10 @@ Evaluation EvaluateLoadedModel(const calc::TModelData& fromFile, const calc::TBa
   Evaluation evaluation;
   evaluation.fieldTexts = calc::FieldTextsOf(fromFile);
   evaluation.model = fromFile;
-  calc::Recalculate(evaluation.fieldTexts, evaluation.model, evaluation.results);
-  evaluation.labels = present::LabelTexts(evaluation.results);
+  present::Recalculation recalculation =
+      present::Recalculate({evaluation.fieldTexts}, evaluation.model, evaluation.results);
+  if (recalculation.failure) throw recalculation.failure->failure;
+  evaluation.labels = std::move(recalculation.labels);
   evaluation.aspectRatioWarning = present::AspectRatioWarning(evaluation.results);
   if (balance != nullptr) evaluation.balance = calc::CalcBalance(*balance, evaluation.results);
   if (vlm != nullptr) evaluation.vlm = SecondOpinionOf(evaluation.model, evaluation.results, *vlm, balance);

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "calc/recalculation.h"
 #include "calc/stability.h"
 #include "present/language.h"
 
@@ -18,12 +19,6 @@ namespace present {
 
 enum class Column : std::size_t { Wing, Tailplane, Total };
 inline constexpr std::size_t kColumnCount = 3;
-
-// Which stage of the recalculation produces a value: the window writes the
-// wing's labels as soon as the wing is computed, the others after the
-// tailplane and the totals, so a failure of the second stage leaves them
-// as they were.
-enum class Stage { Wing, Totals };
 
 // What sets a cell apart where it is shown: a centre of gravity is bold, and
 // a margin is bold too and stands narrow beside the centre of gravity it
@@ -39,7 +34,11 @@ struct ResultCell {
   // writes; numbered from the table below, never written by hand.
   std::size_t order = 0;
   Column column = Column::Wing;
-  Stage stage = Stage::Totals;
+  // The stage of the recalculation that completes the value: the window
+  // writes the label as soon as that stage has completed, so a failure of a
+  // later stage leaves the label new and one of this or an earlier stage
+  // leaves it as it was.
+  calc::Stage stage = calc::Stage::CalcTailAndTotals;
   CellValue value = nullptr;
   int width = 5;  // FormatFixed's width and decimals
   int decimals = 1;
@@ -79,7 +78,7 @@ constexpr long double SquareDecimetres(double squareMillimetres) {
   return static_cast<long double>(squareMillimetres) / 10000.0L;
 }
 
-constexpr ResultCell ColumnCell(std::string_view name, Column column, Stage stage, CellValue value) {
+constexpr ResultCell ColumnCell(std::string_view name, Column column, calc::Stage stage, CellValue value) {
   ResultCell cell;
   cell.name = name;
   cell.column = column;
@@ -88,13 +87,13 @@ constexpr ResultCell ColumnCell(std::string_view name, Column column, Stage stag
   return cell;
 }
 constexpr ResultCell WingCell(std::string_view name, CellValue value) {
-  return ColumnCell(name, Column::Wing, Stage::Wing, value);
+  return ColumnCell(name, Column::Wing, calc::Stage::CalcWing, value);
 }
 constexpr ResultCell TailplaneCell(std::string_view name, CellValue value) {
-  return ColumnCell(name, Column::Tailplane, Stage::Totals, value);
+  return ColumnCell(name, Column::Tailplane, calc::Stage::CalcTailAndTotals, value);
 }
 constexpr ResultCell TotalCell(std::string_view name, CellValue value) {
-  return ColumnCell(name, Column::Total, Stage::Totals, value);
+  return ColumnCell(name, Column::Total, calc::Stage::CalcTailAndTotals, value);
 }
 constexpr ResultCell AspectRatioColoured(ResultCell cell) {
   cell.aspectRatioColoured = true;
@@ -108,7 +107,7 @@ constexpr ResultCell CentreOfGravityCell(std::string_view name, CellValue value)
 // A stability margin in whole percent; the readable table shows it in the
 // wing column.
 constexpr ResultCell MarginCell(std::string_view name, std::string_view unitCaptionName, CellValue value) {
-  ResultCell cell = ColumnCell(name, Column::Wing, Stage::Totals, value);
+  ResultCell cell = ColumnCell(name, Column::Wing, calc::Stage::CalcTailAndTotals, value);
   cell.width = 2;
   cell.decimals = 0;
   cell.kind = CellKind::Margin;

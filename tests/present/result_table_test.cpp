@@ -107,7 +107,7 @@ TEST(ResultTable, WingStageCellsReadOnlyTheWing) {
   int wingCells = 0;
   for (const present::ResultCell* cell : present::CellsInLabelOrder()) {
     SCOPED_TRACE(cell->name);
-    if (cell->stage != present::Stage::Wing) {
+    if (cell->stage != calc::Stage::CalcWing) {
       EXPECT_NE(present::CellText(*cell, before), present::CellText(*cell, after));
       continue;
     }

@@ -65,7 +65,7 @@ struct Screen {
 
 // The wing's labels come first in label order; the wing stage writes them.
 std::size_t WingStageLabelCount() {
-  return static_cast<std::size_t>(std::ranges::count(present::CellsInLabelOrder(), present::Stage::Wing,
+  return static_cast<std::size_t>(std::ranges::count(present::CellsInLabelOrder(), calc::Stage::CalcWing,
                                                      [](const present::ResultCell* cell) { return cell->stage; }));
 }
 

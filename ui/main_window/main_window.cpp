@@ -12,8 +12,9 @@
 #include <QToolButton>
 
 #include "calc/failure.h"
-#include "calc/fields.h"
+#include "calc/recalculation.h"
 #include "diagram/planform.h"
+#include "present/recalculation.h"
 #include "present/second_opinion.h"
 #include "ui/pictures/diagram_image.h"
 #include "ui/pictures/icons.h"
@@ -167,23 +168,19 @@ void MainWindow::recalculate() {
 }
 
 void MainWindow::computeAndShow() {
-  // Reading a field has no side effects, so all texts are taken at once;
-  // the model takes them in the fixed order, wing first.
-  const calc::FieldTexts texts = fieldTexts();
-
-  calc::ReadWingFields(texts, model_);
-  calc::CalcWing(model_, results_);
-  writeValues(present::Stage::Wing);
-
-  calc::ReadTailFields(texts, model_);
-  calc::CalcTailAndTotals(model_, results_);
+  // Reading a field has no side effects, so all texts are taken at once.
+  const calc::RecalculationInput input{fieldTexts()};
+  // Each stage's labels are written as soon as it completes, so that a
+  // later stage that fails leaves them showing the new values.
+  const present::Recalculation recalculation = present::Recalculate(
+      input, model_, results_, [this](const present::CompletedStage& stage) { writeValues(stage); });
+  if (recalculation.failure) throw recalculation.failure->failure;
   tailAhead_ = aero::IsTailAhead(model_, results_);
   if (!tailAhead_) latticeRange_.reset();
-  writeValues(present::Stage::Totals);
 
   drawDiagram();
   applyAspectRatioRule();
-  toolWindows_->Follow(texts, model_, results_);
+  toolWindows_->Follow(input.texts, model_, results_);
   secondOpinionWanted_ = true;
   askSecondOpinion();
 }
@@ -212,10 +209,10 @@ void MainWindow::showStaleValues() {
   if (!std::ranges::all_of(valueLabels_, &ValueLabel::current)) diagramImage_->ShowBlank();
 }
 
-void MainWindow::writeValues(present::Stage stage) {
-  for (ValueLabel& value : valueLabels_) {
-    if (value.cell->stage != stage) continue;
-    SetValueText(*value.label, present::CellText(*value.cell, results_));
+void MainWindow::writeValues(const present::CompletedStage& stage) {
+  for (const present::ResultCell* cell : stage.cells) {
+    ValueLabel& value = valueLabels_[cell->order];
+    SetValueText(*value.label, stage.labels[cell->order]);
     value.current = true;
   }
 }

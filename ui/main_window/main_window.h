@@ -16,6 +16,7 @@
 #include "calc/model.h"
 #include "calc/stability.h"
 #include "present/language.h"
+#include "present/recalculation.h"
 #include "present/result_table.h"
 #include "ui/main_window/deferred_failure_report.h"
 #include "ui/main_window/unsaved_changes.h"
@@ -216,7 +217,8 @@ class MainWindow : public QMainWindow {
     };
   }
 
-  void writeValues(present::Stage stage);
+  // Writes the labels whose values `stage` completed.
+  void writeValues(const present::CompletedStage& stage);
   // The cycle itself, without the bookkeeping around it.
   void computeAndShow();
   // After a failed cycle: the labels it did not rewrite turn grey, and the
