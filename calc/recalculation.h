@@ -20,9 +20,10 @@ enum class Stage { ReadWing, CalcWing, ReadTail, CalcTailAndTotals };
 // Everything a recalculation reads besides the record it updates. A new
 // input of the calculation becomes a member here and reaches the stage that
 // uses it through kRecalculationStages, so that the window, cgcalc-cli and
-// the sweeps all pass it the same way.
+// the sweeps all pass it the same way. Every member has a default in place,
+// so that a caller that gives only the texts ({texts}) stays complete.
 struct RecalculationInput {
-  FieldTexts texts;  // the fifteen field texts, in file order
+  FieldTexts texts{};  // the fifteen field texts, in file order
 };
 
 // One stage: what it does with the input, the record and the results. Each
