@@ -76,7 +76,7 @@ TEST(Lattice, DefaultAgreesWithAFinerLatticeOnModelsOfEveryKind) {
   const std::map<std::string, double> largestByKind = {
       {"trainer", 0.05}, {"tapered", 0.08},         {"pointed", 0.2},           {"glider", 0.05},
       {"long tail", 0.05}, {"short tail", 0.05},     {"small tailplane", 0.05},   {"large tailplane", 0.1},
-      {"canard", 0.15},  {"tandem", 0.15},          {"swept flying wing", 0.25}, {"kinked flying wing", 0.4},
+      {"canard", 0.15},  {"tandem", 0.15},          {"swept flying wing", 0.22}, {"kinked flying wing", 0.35},
   };
   for (const aero_test::GeneratedModel& g : aero_test::GeneratedModels(kGeneratedModels)) {
     SCOPED_TRACE(g.Name);
