@@ -169,7 +169,8 @@ class Assembler {
     PointSums crossZ = SumsAt(terms.CrossZ, to);
     PointSums alignment = SumsAt(terms.Alignment, to);
     crossZ = r1x * r2y - r1y * r2x;
-    alignment = r0.x() * (r1x * distanceFromB - r2x * distanceFromA) + r0.y() * (r1y * distanceFromB - r2y * distanceFromA);
+    alignment = r0.x() * (r1x * distanceFromB - r2x * distanceFromA) +
+                r0.y() * (r1y * distanceFromB - r2y * distanceFromA);
     if (to.Coplanar) {
       // One surface lies in one plane, where r1 x r2 is upright:
       // (r1 x r2)_z / |r1 x r2|^2 = 1 / (r1 x r2)_z.
