@@ -70,8 +70,8 @@ TEST(Lattice, NeutralPointIsSmoothInEveryDimension) {
 }
 
 // The default lattice against one twice as fine, model by model; a lattice
-// four times as fine (bench/aero/vlm_convergence --generated) lies about
-// half as far again from the default.
+// four times as fine (bench/aero/vlm_convergence --generated) lies half as
+// far again to twice as far from the default.
 TEST(Lattice, DefaultAgreesWithAFinerLatticeOnModelsOfEveryKind) {
   const std::map<std::string, double> largestByKind = {
       {"trainer", 0.05}, {"tapered", 0.08},         {"pointed", 0.2},           {"glider", 0.05},
