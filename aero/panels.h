@@ -11,16 +11,18 @@
 
 namespace aero {
 
-// The horseshoe vortices of the right half of a model, in lengths divided by
-// the model's largest dimension (so that no sum of dimensions overflows and
-// the lattice looks the same at every scale).
+// The horseshoe vortices of the right half of a model. Lengths are in
+// layout units: millimetres divided by the model's largest dimension
+// (Layout::Scale), so that no sum of dimensions overflows and the lattice
+// looks the same at every scale. The frame: x aft along the free stream from
+// the wing root's leading edge, y to the right (outboard), z up.
 
 enum class Surface { Wing, Tail };
 
 struct Horseshoe {
   Eigen::Vector3d Inboard;   // bound leg's inner end, on the quarter-chord line
   Eigen::Vector3d Outboard;  // its outer end
-  Eigen::Vector3d Control;   // three-quarter chord point of the panel
+  Eigen::Vector3d Control;   // the panel's control point, where the flow through it is cancelled
   // Where its trailing legs leave from (Inboard, Outboard), as indices into
   // Layout::Legs: neighbouring strips share them.
   std::size_t InboardLeg = 0;

@@ -4,6 +4,8 @@
 //   vlm_convergence [MODEL.dat ...]   the examples and tests/data/aero if none
 //   vlm_convergence --generated N     the first N models of the tests' set,
 //                                     the worst of each kind and overall
+//   vlm_convergence --lattice WS,WC,TS,TC ...   the same for another lattice
+//                                     than the default (a candidate)
 
 #include <algorithm>
 #include <chrono>
@@ -21,6 +23,9 @@
 
 namespace {
 
+// The lattice under study: the default unless --lattice names another.
+aero::Lattice studied = aero::DefaultLattice();
+
 std::vector<std::string> DefaultModels() {
   std::vector<std::string> paths;
   for (const char* folder : {CGCALC_EXAMPLES_DIR, CGCALC_AERO_MODELS_DIR}) {
@@ -35,7 +40,7 @@ std::vector<std::string> DefaultModels() {
 }
 
 double NeutralPoint(const calc::TModelData& model, int factor, double height = 0) {
-  const aero::VlmOptions options{.Grid = aero::DefaultLattice().Refined(factor), .TailHeight = height};
+  const aero::VlmOptions options{.Grid = studied.Refined(factor), .TailHeight = height};
   const auto result = aero::SolveVortexLattice(model, options);
   return result ? result->NeutralPoint : NAN;
 }
@@ -46,12 +51,12 @@ double MeanChord(calc::TModelData model) {
   return rule.Wing.Mac;
 }
 
-// Microseconds of one solution at the default lattice, the best of a few.
+// Microseconds of one solution at the studied lattice, the best of a few.
 double Microseconds(const calc::TModelData& model, double height = 0) {
   double best = 1e300;
   for (int run = 0; run < 5; ++run) {
     const auto start = std::chrono::steady_clock::now();
-    const auto result = aero::SolveVortexLattice(model, {.TailHeight = height});
+    const auto result = aero::SolveVortexLattice(model, {.Grid = studied, .TailHeight = height});
     const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
     if (result) best = std::min(best, took.count());
   }
@@ -74,15 +79,23 @@ void Generated(int count) {
   }
   std::printf("%-20s %10s  %s\n", "kind", "d %MAC", "worst model");
   for (const auto& [kind, entry] : worst) std::printf("%-20s %10.3f  %s\n", kind.c_str(), entry.first, entry.second.c_str());
-  std::printf("slowest solution at the default lattice: %.0f us\n", slowest);
+  std::printf("slowest solution at this lattice: %.0f us\n", slowest);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> paths(argv + 1, argv + argc);
-  const aero::Lattice grid = aero::DefaultLattice();
-  std::printf("default lattice: wing %d x %d, tailplane %d x %d\n", grid.WingSpan, grid.WingChord, grid.TailSpan,
+  if (paths.size() >= 2 && paths[0] == "--lattice") {
+    aero::Lattice& g = studied;
+    if (std::sscanf(paths[1].c_str(), "%d,%d,%d,%d", &g.WingSpan, &g.WingChord, &g.TailSpan, &g.TailChord) != 4) {
+      std::fprintf(stderr, "--lattice takes four counts: WS,WC,TS,TC\n");
+      return 2;
+    }
+    paths.erase(paths.begin(), paths.begin() + 2);
+  }
+  const aero::Lattice grid = studied;
+  std::printf("lattice: wing %d x %d, tailplane %d x %d\n", grid.WingSpan, grid.WingChord, grid.TailSpan,
               grid.TailChord);
   if (paths.size() == 2 && paths[0] == "--generated") {
     Generated(std::stoi(paths[1]));
