@@ -89,6 +89,10 @@ void MainWindow::connectHandlers() {
   connect(balanceAction_, &QAction::triggered, this, &MainWindow::openBalanceCheck);
   connect(whatIfAction_, &QAction::triggered, this, &MainWindow::openWhatIf);
   connect(tailHeightAction_, &QAction::triggered, toolWindows_, &ToolWindows::OpenTailHeight);
+  connect(marginsAction_, &QAction::triggered, toolWindows_, &ToolWindows::OpenMargins);
+  connect(toolWindows_, &ToolWindows::marginsChosen, this, [this](const std::optional<calc::TMargins>& margins) {
+    boundary_.Run([this, margins] { SetChosenMargins(margins); });
+  });
   connect(toolWindows_, &ToolWindows::latticeOptionsChanged, this, &MainWindow::askSecondOpinion);
   connect(toolWindows_, &ToolWindows::measuredCgChanged, this, &MainWindow::redrawMarks);
   // Once the first frame is on the screen and the start has settled: the
@@ -176,16 +180,25 @@ void MainWindow::computeAndShow() {
   writeValues(present::Stage::Wing);
 
   calc::ReadTailFields(texts, model_);
-  calc::CalcTailAndTotals(model_, results_);
+  calc::CalcTailAndTotals(model_, results_, chosenMargins_);
   tailAhead_ = aero::IsTailAhead(model_, results_);
   if (!tailAhead_) latticeRange_.reset();
   writeValues(present::Stage::Totals);
 
   drawDiagram();
   applyAspectRatioRule();
-  toolWindows_->Follow(texts, model_, results_);
+  toolWindows_->Follow(texts, model_, chosenMargins_, results_);
   secondOpinionWanted_ = true;
   askSecondOpinion();
+}
+
+void MainWindow::SetChosenMargins(const std::optional<calc::TMargins>& margins) {
+  if (margins == chosenMargins_) return;
+  chosenMargins_ = margins;
+  unsavedChanges_.NoteMargins(chosenMargins_);
+  showModifiedMark();
+  toolWindows_->ShowMargins(chosenMargins_, model_.Bh != 0);
+  recalculate();
 }
 
 // Also when the lattice's options change: the same model, solved anew.

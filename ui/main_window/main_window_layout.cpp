@@ -251,6 +251,8 @@ void MainWindow::buildMenu() {
   whatIfAction_->setObjectName(QStringLiteral("WhatIf1"));
   tailHeightAction_ = toolsMenu->addAction(QStringLiteral("Tailplane &height\u2026"));
   tailHeightAction_->setObjectName(QStringLiteral("TailHeight1"));
+  marginsAction_ = toolsMenu->addAction(QStringLiteral("&Margins\u2026"));
+  marginsAction_->setObjectName(QStringLiteral("Margins1"));
   QMenu* helpMenu = addMenu(QStringLiteral("Help1"), QStringLiteral("&Help"));
   aboutAction_ = helpMenu->addAction(QStringLiteral("About"));
   aboutAction_->setObjectName(QStringLiteral("about1"));
