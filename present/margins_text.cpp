@@ -42,11 +42,11 @@ std::optional<double> ReadMargin(std::string_view text, const MarginFieldCaption
                                  std::string& refusal) {
   const calc::GivenNumber given = calc::ReadGivenNumber(text);
   if (given.Fault) {
-    refusal = RefusedNumberText(In(captions.name, language), *given.Fault, language);
+    refusal = RefusedNumberText(In(captions.name, language), *given.Fault, language) + ".";
     return std::nullopt;
   }
   if (!HasFewDecimals(given.Value)) {
-    refusal = std::string(In(captions.name, language)) + " " + std::string(In(kTooManyDecimals, language));
+    refusal = std::string(In(captions.name, language)) + " " + std::string(In(kTooManyDecimals, language)) + ".";
     return std::nullopt;
   }
   // -0 would be shown as "-0", a side of zero that no builder means.

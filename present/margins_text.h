@@ -32,7 +32,7 @@ inline constexpr int kChosenMarginDecimals = 1;
 // A pair read from two texts: the margins, or why they are refused.
 struct MarginsReading {
   std::optional<calc::TMargins> margins;
-  std::string refusal;  // in the language asked for; empty when margins are given
+  std::string refusal;  // a sentence in the language asked for; empty when margins are given
 };
 
 // Reads each text as calc::ReadGivenNumber does (a refused one is named as

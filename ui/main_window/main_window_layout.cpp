@@ -181,6 +181,16 @@ MainWindow::ValueLabel MainWindow::addValue(const present::ResultCell& cell, int
   return {&cell, label, look.colour};
 }
 
+void MainWindow::fitMarginValue(QLabel& label) {
+  // A chosen margin with a decimal is wider than the whole ones the cell is
+  // made for: it grows to the left, away from its unit, and back.
+  constexpr int kAir = 2;
+  const int width = std::max(kMarginWidth, label.fontMetrics().horizontalAdvance(label.text()) + kAir);
+  if (label.width() == width) return;
+  label.setFixedSize(width, kLineHeight);
+  label.move(kMarginLeft + kMarginWidth - width, label.y());
+}
+
 void MainWindow::buildToolBar() {
   toolBar_ = new ToolBarStrip(client_, kToolBarHeight);
   toolBar_->setObjectName(QStringLiteral("ToolBar1"));
