@@ -9,6 +9,7 @@
 
 #include "diagram/canvas.h"
 #include "diagram/planform.h"
+#include "ui/tools/what_if_plot_view.h"
 #include "window_test.h"
 
 namespace ui_test {
@@ -43,6 +44,31 @@ class MarginsWindowTest : public WindowTest {
   }
   QString Value(const QString& name) { return NamedLabel(name).text(); }
 
+  // Where the two margins and their units stand.
+  QList<QRect> MarginPlaces() {
+    QList<QRect> places;
+    for (const char* name : {"Lab_Stabv", "Label15", "Lab_Stabh", "Label16"})
+      places.append(NamedLabel(QString::fromLatin1(name)).geometry());
+    return places;
+  }
+  // Each margin shows its whole text, right of its row's caption and left of
+  // its unit.
+  bool MarginsFit() {
+    const struct {
+      int caption;
+      const char *value, *unit;
+    } rows[] = {{12, "Lab_Stabv", "Label15"}, {13, "Lab_Stabh", "Label16"}};
+    for (const auto& row : rows) {
+      const QLabel& caption = Caption(row.caption);
+      const QLabel& value = NamedLabel(QString::fromLatin1(row.value));
+      const QLabel& unit = NamedLabel(QString::fromLatin1(row.unit));
+      if (caption.x() + caption.fontMetrics().horizontalAdvance(caption.text()) > value.x() ||
+          value.fontMetrics().horizontalAdvance(value.text()) > value.width() || value.geometry().right() >= unit.x())
+        return false;
+    }
+    return true;
+  }
+
   bool DiagramShowsRange(double rear, double forward) {
     diagram::Canvas expected(diagram::kDiagramWidth, diagram::kDiagramHeight);
     diagram::DrawPlanform(expected, Main().Model(), rear, forward, std::nullopt);
@@ -57,7 +83,8 @@ class MarginsWindowTest : public WindowTest {
 
 // 20/10 on the default model: both centre-of-gravity rows and the margins
 // show the recorded table, the diagram's marks stand at the new range, the
-// model counts as changed. "Defaults" brings back today's table.
+// model counts as changed, the what-if plot computes with them. "Defaults"
+// brings back today's table.
 TEST_F(MarginsWindowTest, ChosenMarginsPlaceTheRangeAndItsMarks) {
   const calc::TStabilityData defaults = Main().Results();
   Choose(QStringLiteral("20"), QStringLiteral("10.0"));
@@ -67,6 +94,18 @@ TEST_F(MarginsWindowTest, ChosenMarginsPlaceTheRangeAndItsMarks) {
   EXPECT_FALSE(DiagramShowsRange(defaults.CgSmallMargin, defaults.CgLargeMargin));
   EXPECT_TRUE(Main().isWindowModified());
   EXPECT_EQ(Rear().text(), QStringLiteral("10"));
+  // The what-if plot's points take them too.
+  Action(QStringLiteral("WhatIf1")).trigger();
+  auto& plot = ChildOf<ui::WhatIfPlotView>(Main(), QStringLiteral("WhatIf_Chart"));
+  ASSERT_TRUE(QTest::qWaitFor([&plot] { return !plot.IsUpdating(); }, 60000));
+  int computed = 0;
+  for (const present::WhatIfPoint& point : plot.Plot().Points) {
+    if (!point.Results) continue;
+    ++computed;
+    EXPECT_EQ(point.Results->LargeMargin, 20);
+    EXPECT_EQ(point.Results->SmallMargin, 10);
+  }
+  EXPECT_GT(computed, 0);
 
   ChildOf<QAbstractButton>(Window(), QStringLiteral("Margins_Default")).click();
   EXPECT_EQ(Values(), DefaultTable());
@@ -98,9 +137,11 @@ TEST_F(MarginsWindowTest, RefusedPairsChangeNothing) {
 }
 
 // The defaults switch with the tailplane span going to 0 and back; chosen
-// margins stay. Loading a model file returns to the defaults.
+// margins stay, and a decimal finds room beside its caption and unit.
+// Loading a model file returns to the defaults and their places.
 TEST_F(MarginsWindowTest, ChosenMarginsOutliveTheTailplaneDefaultsSwitch) {
   const QString defaults = Margins();
+  const QList<QRect> places = MarginPlaces();
   SetField(QStringLiteral("Bh"), QStringLiteral("0"));
   EXPECT_EQ(Margins(), QStringLiteral(" 8/ 4 fields 8/4"));
   SetField(QStringLiteral("Bh"), QStringLiteral("415"));
@@ -110,6 +151,7 @@ TEST_F(MarginsWindowTest, ChosenMarginsOutliveTheTailplaneDefaultsSwitch) {
   Choose(QStringLiteral("12.5"), QStringLiteral("2.5"));
   const QString chosen = QStringLiteral("12.5/2.5 fields 12.5/2.5");
   EXPECT_EQ(Margins(), chosen);
+  EXPECT_TRUE(MarginsFit());
   SetField(QStringLiteral("Bh"), QStringLiteral("0"));
   EXPECT_EQ(Margins(), chosen);
   SetField(QStringLiteral("Bh"), QStringLiteral("415"));
@@ -121,6 +163,7 @@ TEST_F(MarginsWindowTest, ChosenMarginsOutliveTheTailplaneDefaultsSwitch) {
   EXPECT_TRUE(dialogs.saveChangesAnswers.empty()) << "Load did not ask about the chosen margins";
   EXPECT_EQ(Main().ChosenMargins(), std::nullopt);
   EXPECT_EQ(Margins(), defaults);
+  EXPECT_EQ(MarginPlaces(), places);
   EXPECT_FALSE(Main().isWindowModified());
   EXPECT_TRUE(TakeReports().isEmpty());
 }

@@ -229,7 +229,7 @@ void MainWindow::writeValues(present::Stage stage) {
   for (ValueLabel& value : valueLabels_) {
     if (value.cell->stage != stage) continue;
     SetValueText(*value.label, present::CellText(*value.cell, results_));
-    if (value.cell->kind == present::CellKind::Margin) fitMarginValue(*value.label);
+    if (value.cell->kind == present::CellKind::Margin) fitMarginValue(*value.cell, *value.label);
     value.current = true;
   }
 }

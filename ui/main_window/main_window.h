@@ -217,8 +217,8 @@ class MainWindow : public QMainWindow {
   // A caption at (left, top) that takes the width of its text.
   QLabel* addCaption(std::string_view name, int left, int top, const QString& text);
   ValueLabel addValue(const present::ResultCell& cell, int top);
-  // Widens a margin's label to the text it shows.
-  void fitMarginValue(QLabel& label);
+  // Widens the label of the margin `cell` to the text it shows.
+  void fitMarginValue(const present::ResultCell& cell, QLabel& label);
 
   // A slot that runs `handler` with `arguments` through the boundary.
   template <class Handler, class... Arguments>

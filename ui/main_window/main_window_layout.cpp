@@ -181,14 +181,16 @@ MainWindow::ValueLabel MainWindow::addValue(const present::ResultCell& cell, int
   return {&cell, label, look.colour};
 }
 
-void MainWindow::fitMarginValue(QLabel& label) {
+void MainWindow::fitMarginValue(const present::ResultCell& cell, QLabel& label) {
   // A chosen margin with a decimal is wider than the whole ones the cell is
-  // made for: it grows to the left, away from its unit, and back.
+  // made for: it grows to the right, clear of the row's caption, and its
+  // unit moves along; a whole one brings both back.
   constexpr int kAir = 2;
   const int width = std::max(kMarginWidth, label.fontMetrics().horizontalAdvance(label.text()) + kAir);
   if (label.width() == width) return;
-  label.setFixedSize(width, kLineHeight);
-  label.move(kMarginLeft + kMarginWidth - width, label.y());
+  label.setFixedWidth(width);
+  if (auto* unit = client_->findChild<QLabel*>(Text(cell.unitCaptionName), Qt::FindDirectChildrenOnly))
+    unit->move(kMarginUnitLeft + width - kMarginWidth, unit->y());
 }
 
 void MainWindow::buildToolBar() {

@@ -48,6 +48,8 @@ MarginsWindow::MarginsWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
   const auto addField = [this](const QString& name) {
     auto* field = new QLineEdit(this);
     field->setObjectName(name);
+    // Room for the widest margin there is, "49.5".
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00.00")) + 12);
     KeepCommandKeysFromTyping(*field);
     connect(field, &QLineEdit::returnPressed, this, &MarginsWindow::apply);
     return field;
