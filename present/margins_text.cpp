@@ -24,7 +24,8 @@ constexpr MarginsFaultCaption kMarginsFaults[] = {
      {"Das vordere Stabilit\u00e4tsma\u00df muss gr\u00f6\u00dfer sein als das hintere.",
       "The forward margin must be larger than the rear one."}},
     {MarginsFault::AboveFifty,
-     {"Das vordere Stabilit\u00e4tsma\u00df darf h\u00f6chstens {} % sein.", "The forward margin must be {} % or less."}},
+     {"Das vordere Stabilit\u00e4tsma\u00df darf h\u00f6chstens {} % sein.",
+      "The forward margin must be {} % or less."}},
 };
 static_assert(InKindOrder(kMarginsFaults, &MarginsFaultCaption::fault), "kMarginsFaults is indexed by MarginsFault");
 
@@ -45,12 +46,12 @@ std::optional<double> ReadMargin(std::string_view text, const MarginFieldCaption
     refusal = RefusedNumberText(In(captions.name, language), *given.Fault, language) + ".";
     return std::nullopt;
   }
-  if (!HasFewDecimals(given.Value)) {
-    refusal = std::string(In(captions.name, language)) + " " + std::string(In(kTooManyDecimals, language)) + ".";
-    return std::nullopt;
-  }
   // -0 would be shown as "-0", a side of zero that no builder means.
   return given.Value + 0.0;
+}
+
+std::string TooManyDecimals(const MarginFieldCaptions& captions, Language language) {
+  return std::string(In(captions.name, language)) + " " + std::string(In(kTooManyDecimals, language)) + ".";
 }
 
 }  // namespace
@@ -59,7 +60,8 @@ std::string MarginsFaultText(MarginsFault fault, Language language) {
   const std::string_view pattern = In(kMarginsFaults[static_cast<std::size_t>(fault)].caption, language);
   const std::size_t slot = pattern.find("{}");
   if (slot == std::string_view::npos) return std::string(pattern);
-  return std::string(pattern.substr(0, slot)) + MarginText(calc::kMostMargin, 0) + std::string(pattern.substr(slot + 2));
+  return std::string(pattern.substr(0, slot)) + MarginText(calc::kMostMargin, 0) +
+         std::string(pattern.substr(slot + 2));
 }
 
 MarginsReading ReadMargins(std::string_view forward, std::string_view rear, Language language) {
@@ -69,11 +71,17 @@ MarginsReading ReadMargins(std::string_view forward, std::string_view rear, Lang
   const std::optional<double> rearValue = ReadMargin(rear, kRearMarginCaptions, language, reading.refusal);
   if (!rearValue) return reading;
   const calc::TMargins margins{*forwardValue, *rearValue};
+  // The pair's rules first: a margin far beyond them is refused as such,
+  // not for its decimals.
   if (const MarginsFault fault = calc::CheckMargins(margins); fault != MarginsFault::None) {
     reading.refusal = MarginsFaultText(fault, language);
-    return reading;
+  } else if (!HasFewDecimals(margins.Forward)) {
+    reading.refusal = TooManyDecimals(kForwardMarginCaptions, language);
+  } else if (!HasFewDecimals(margins.Rear)) {
+    reading.refusal = TooManyDecimals(kRearMarginCaptions, language);
+  } else {
+    reading.margins = margins;
   }
-  reading.margins = margins;
   return reading;
 }
 

@@ -36,9 +36,9 @@ struct MarginsReading {
 };
 
 // Reads each text as calc::ReadGivenNumber does (a refused one is named as
-// every refused number of the Tools windows is), refuses a margin with more
-// than kChosenMarginDecimals decimals, then a pair calc::CheckMargins refuses. A
-// margin typed as -0 is 0.
+// every refused number of the Tools windows is), refuses a pair
+// calc::CheckMargins refuses, then a margin with more than
+// kChosenMarginDecimals decimals. A margin typed as -0 is 0.
 MarginsReading ReadMargins(std::string_view forward, std::string_view rear, Language language);
 
 // Why calc::CheckMargins refuses a pair, as a sentence in `language`; empty

@@ -65,8 +65,9 @@ class PictureView;
 // presses a focused push button.
 //
 // The window knows whether its fifteen values or its chosen margins differ
-// from those last loaded or saved; its title then carries the modified mark, and closing the window
-// (also File / Quit) or loading another file first asks whether to save them.
+// from those last loaded or saved; its title then carries the modified mark,
+// and closing the window (also File / Quit) or loading another file first
+// asks whether to save them.
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
