@@ -9,6 +9,7 @@
 #include "present/margins_text.h"
 #include "present/result_table.h"
 #include "ui/platform/appearance.h"
+#include "ui/platform/screen_placement.h"
 #include "ui/platform/shortcut_keys.h"
 
 namespace ui {
@@ -48,8 +49,7 @@ MarginsWindow::MarginsWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
   const auto addField = [this](const QString& name) {
     auto* field = new QLineEdit(this);
     field->setObjectName(name);
-    // Room for the widest margin there is, "49.5".
-    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00.00")) + 12);
+    KeepNumberFieldReadable(*field);
     KeepCommandKeysFromTyping(*field);
     connect(field, &QLineEdit::returnPressed, this, &MarginsWindow::apply);
     return field;
