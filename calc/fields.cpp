@@ -43,8 +43,9 @@ void ReadTailFields(const FieldTexts& texts, TModelData& model) {
   for (ModelMember member : kTailReadOrder) ReadField(texts, model, member);
 }
 
-void Recalculate(const FieldTexts& texts, TModelData& model, TStabilityData& results) {
-  if (std::optional<StageFailure> failure = RunRecalculation({texts}, model, results)) throw failure->failure;
+void Recalculate(const FieldTexts& texts, TModelData& model, TStabilityData& results,
+                 const std::optional<TMargins>& chosen) {
+  if (std::optional<StageFailure> failure = RunRecalculation({texts, chosen}, model, results)) throw failure->failure;
 }
 
 FieldTexts FieldTextsOf(const TModelData& model) {

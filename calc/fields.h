@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
+#include "margins.h"
 #include "model.h"
 
 namespace calc {
@@ -32,9 +34,11 @@ void ReadTailFields(const FieldTexts& texts, TModelData& model);
 
 // The recalculation of the field texts alone (RunRecalculation,
 // recalculation.h), for whoever needs only its numbers: throws the failing
-// stage's ArithmeticFailure.
+// stage's ArithmeticFailure. `chosen` are the builder's margins (nothing:
+// the defaults for the model's kind).
 struct TStabilityData;
-void Recalculate(const FieldTexts& texts, TModelData& model, TStabilityData& results);
+void Recalculate(const FieldTexts& texts, TModelData& model, TStabilityData& results,
+                 const std::optional<TMargins>& chosen = std::nullopt);
 
 // The texts a loaded model puts into the fields: FormatFixed(value, 4, 0).
 FieldTexts FieldTextsOf(const TModelData& model);

@@ -7,6 +7,7 @@
 
 #include "failure.h"
 #include "fields.h"
+#include "margins.h"
 #include "model.h"
 #include "stability.h"
 
@@ -24,6 +25,7 @@ enum class Stage { ReadWing, CalcWing, ReadTail, CalcTailAndTotals };
 // so that a caller that gives only the texts ({texts}) stays complete.
 struct RecalculationInput {
   FieldTexts texts{};  // the fifteen field texts, in file order
+  std::optional<TMargins> margins = std::nullopt;  // the builder's own; nothing: the defaults for the kind
 };
 
 // One stage: what it does with the input, the record and the results. Each
@@ -44,7 +46,9 @@ inline constexpr RecalculationStage kRecalculationStages[] = {
     {Stage::ReadTail,
      [](const RecalculationInput& input, TModelData& model, TStabilityData&) { ReadTailFields(input.texts, model); }},
     {Stage::CalcTailAndTotals,
-     [](const RecalculationInput&, TModelData& model, TStabilityData& results) { CalcTailAndTotals(model, results); }},
+     [](const RecalculationInput& input, TModelData& model, TStabilityData& results) {
+       CalcTailAndTotals(model, results, input.margins);
+     }},
 };
 inline constexpr std::size_t kStageCount = std::size(kRecalculationStages);
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+
+#include "margins.h"
 #include "model.h"
 #include "surface.h"
 
@@ -30,11 +33,14 @@ struct TStabilityData {
 void CalcWing(const TModelData& model, TStabilityData& results);
 
 // Computes everything else. In flying-wing mode (Bh == 0) it also sets the
-// model's Sah, Lih, Lkh, Lah, Vkh and Vah to 0 and leaves Rh alone.
-void CalcTailAndTotals(TModelData& model, TStabilityData& results);
+// model's Sah, Lih, Lkh, Lah, Vkh and Vah to 0 and leaves Rh alone. The
+// range's margins are MarginsFor(Bh != 0, chosen): the builder's own pair
+// where chosen, otherwise the default for the model's kind.
+void CalcTailAndTotals(TModelData& model, TStabilityData& results,
+                       const std::optional<TMargins>& chosen = std::nullopt);
 
 // CalcWing, then CalcTailAndTotals.
-void CalcStability(TModelData& model, TStabilityData& results);
+void CalcStability(TModelData& model, TStabilityData& results, const std::optional<TMargins>& chosen = std::nullopt);
 
 // The centre of gravity that lies `margin` % of `mac` ahead of
 // `neutralPoint` (positions in mm behind the wing root's leading edge), as

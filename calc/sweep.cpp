@@ -170,8 +170,8 @@ std::optional<int> FieldIndexOfCode(std::string_view code) {
   return static_cast<int>(found - kModelFieldCodes.begin());
 }
 
-LoadedState LoadState(const TModelData& fromFile) {
-  LoadedState loaded{FieldTextsOf(fromFile), fromFile};
+LoadedState LoadState(const TModelData& fromFile, const std::optional<TMargins>& margins) {
+  LoadedState loaded{FieldTextsOf(fromFile), fromFile, margins};
   TStabilityData results;
   // A failing closing recalculation leaves the record part way, as the
   // window keeps it; the typed values start from there.
@@ -196,7 +196,7 @@ SweepPoint EvaluateSweepPoint(const LoadedState& loaded, std::span<const SweptFi
     index /= range.Count;
     texts[static_cast<std::size_t>(fields[f].Field)] = point.ValueTexts[f];
   }
-  if (const std::optional<StageFailure> failure = RunRecalculation({std::move(texts)}, point.Model, point.Results)) {
+  if (const std::optional<StageFailure> failure = RunRecalculation({std::move(texts), loaded.Margins}, point.Model, point.Results)) {
     point.Failure = failure->failure.Kind();
   }
   return point;

@@ -9,6 +9,7 @@
 
 #include "failure.h"
 #include "fields.h"
+#include "margins.h"
 #include "model.h"
 #include "number_text.h"
 #include "stability.h"
@@ -101,12 +102,16 @@ std::optional<int> FieldIndexOfCode(std::string_view code);
 
 // The state a Load leaves: the record as read, the fifteen field texts
 // written from it, and the record after the closing recalculation (which may
-// have failed part way, as in the window).
+// have failed part way, as in the window); and the margins chosen for the
+// model, which every point is computed with (nothing: each point's default,
+// so that a point without a tailplane takes a flying wing's).
 struct LoadedState {
   FieldTexts Texts;
   TModelData Model;
+  std::optional<TMargins> Margins;
 };
-LoadedState LoadState(const TModelData& fromFile);
+// `margins`: those chosen for the loaded model, if any.
+LoadedState LoadState(const TModelData& fromFile, const std::optional<TMargins>& margins = std::nullopt);
 
 // One point of a sweep: the texts typed into the swept fields, and what the
 // recalculation made of them, or the failure that stopped it.

@@ -104,8 +104,8 @@ constexpr ResultCell CentreOfGravityCell(std::string_view name, CellValue value)
   cell.kind = CellKind::CentreOfGravity;
   return cell;
 }
-// A stability margin in whole percent; the readable table shows it in the
-// wing column.
+// A stability margin in percent, as MarginText writes it (whole ones in two
+// characters); the readable table shows it in the wing column.
 constexpr ResultCell MarginCell(std::string_view name, std::string_view unitCaptionName, CellValue value) {
   ResultCell cell = ColumnCell(name, Column::Wing, calc::Stage::CalcTailAndTotals, value);
   cell.width = 2;

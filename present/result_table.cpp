@@ -1,6 +1,8 @@
 #include "present/result_table.h"
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 
 #include "calc/number_text.h"
 
@@ -52,7 +54,15 @@ const ResultCell* FindCell(std::string_view name) {
   return found == kLabelOrder.end() ? nullptr : *found;
 }
 
+std::string MarginText(double margin, int width) {
+  if (!std::isfinite(margin) || margin == std::trunc(margin)) return calc::FormatFixed(margin, width, 0);
+  std::string text = calc::PlainDecimal(margin);
+  if (std::ssize(text) < width) text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+  return text;
+}
+
 std::string CellText(const ResultCell& cell, const calc::TStabilityData& results) {
+  if (cell.kind == CellKind::Margin) return MarginText(static_cast<double>(cell.value(results)), cell.width);
   return calc::FormatFixed(cell.value(results), cell.width, cell.decimals);
 }
 

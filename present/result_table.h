@@ -33,6 +33,12 @@ std::span<const ResultCell* const> CellsInLabelOrder();
 // The cell named `name`, or nullptr.
 const ResultCell* FindCell(std::string_view name);
 
+// A margin in %, right-aligned in `width` characters: a whole one as
+// FormatFixed writes it with no decimals ("16", " 8"), any other with the
+// decimals it needs to read back as itself ("12.5"), so that a chosen margin
+// is never shown rounded to another.
+std::string MarginText(double margin, int width);
+
 // The exact text of a label, leading blanks included.
 std::string CellText(const ResultCell& cell, const calc::TStabilityData& results);
 

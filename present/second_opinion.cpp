@@ -128,7 +128,7 @@ std::string RearUnsafeWarning(const aero::Comparison& comparison, Language langu
                            : std::string(In(kBalanceByLatticeNoRange, language));
   const std::string kept = Figure(comparison.SmallMarginCgMargin, 0, 1);
   if (kept.front() == '-') return text + Filled(In(kRearBehind, language), {kept.substr(1)});
-  return text + Filled(In(kRearKeepsLittle, language), {kept, Figure(comparison.SmallMargin, 0, 0)});
+  return text + Filled(In(kRearKeepsLittle, language), {kept, MarginText(comparison.SmallMargin, 0)});
 }
 
 }  // namespace

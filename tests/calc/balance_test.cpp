@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "calc/fields.h"
@@ -13,18 +14,28 @@ using calc::BalanceVerdict;
 
 // The default model of the window (with tailplane) and the example flying
 // wing, computed as the window computes them.
-calc::TStabilityData Computed(const std::array<const char*, calc::kModelFieldCount>& texts) {
+calc::TStabilityData Computed(const std::array<const char*, calc::kModelFieldCount>& texts,
+                              const std::optional<calc::TMargins>& margins = std::nullopt) {
   calc::FieldTexts fields;
   for (std::size_t i = 0; i < fields.size(); ++i) fields[i] = texts[i];
   calc::TModelData model;
   calc::TStabilityData results;
-  calc::Recalculate(fields, model, results);
+  calc::Recalculate(fields, model, results, margins);
   return results;
 }
 
+constexpr std::array<const char*, calc::kModelFieldCount> kDefaultTexts = {
+    "1300", "0", "220", "210", "0", "-30", "0", "415", "50", "160", "110", "40", "20", "30", "360"};
+
 const calc::TStabilityData& DefaultModel() {
-  static const calc::TStabilityData results =
-      Computed({"1300", "0", "220", "210", "0", "-30", "0", "415", "50", "160", "110", "40", "20", "30", "360"});
+  static const calc::TStabilityData results = Computed(kDefaultTexts);
+  return results;
+}
+
+// The builder chose the margins 20 and 10: the range's ends lie 10 % and 20 %
+// of the mean chord ahead of the neutral point.
+const calc::TStabilityData& DefaultWithMargins20And10() {
+  static const calc::TStabilityData results = Computed(kDefaultTexts, calc::TMargins{20, 10});
   return results;
 }
 
@@ -72,6 +83,9 @@ const BalanceRow kRows[] = {
      BalanceAdvice::NoMass, 0, 0},
     {"default, cg 100, no station", DefaultModel, {100.0, {}, 2000.0, {}}, 3.1000105, BalanceVerdict::TailHeavy,
      BalanceAdvice::NoStation, 0, 0},
+    {"default with margins 20/10, cg 90: tail-heavy, lead up to 10 %", DefaultWithMargins20And10,
+     {90.0, {}, 2000.0, -100.0}, 7.7503349, BalanceVerdict::TailHeavy, BalanceAdvice::Ballast, 52.2530836,
+     2052.2530836},
     {"flying wing, cg 230: in range", FlyingWing, {230.0, {}, 800.0, 0.0}, 7.6471485, BalanceVerdict::InRange,
      BalanceAdvice::NotNeeded, 0, 0},
     {"flying wing, cg 240: tail-heavy", FlyingWing, {240.0, {}, 800.0, 0.0}, 3.2098201, BalanceVerdict::TailHeavy,

@@ -68,6 +68,21 @@ TEST(CellText, WidthAndDecimalsPerCell) {
   EXPECT_EQ(present::FindCell("Lab_Nothing"), nullptr);
 }
 
+// A chosen margin is shown as the number it is, never rounded to another;
+// whole ones stand as the defaults always stood.
+TEST(MarginText, ShowsAChosenMarginExactly) {
+  const struct {
+    double margin;
+    int width;
+    const char* text;
+  } rows[] = {{16, 2, "16"}, {8, 2, " 8"},   {12.5, 2, "12.5"}, {0.5, 2, "0.5"},
+              {10.1, 2, "10.1"}, {2.5, 0, "2.5"}, {0.1 + 0.2, 0, "0.30000000000000004"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.text);
+    EXPECT_EQ(present::MarginText(row.margin, row.width), row.text);
+  }
+}
+
 TEST(AspectRatioWarning, Threshold) {
   const struct {
     const char* name;

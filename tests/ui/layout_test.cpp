@@ -230,7 +230,8 @@ TEST(ScreenPlacement, KeptWithinTheFreeArea) {
 TEST_F(LayoutTest, ToolWindowsKeepTheirFieldsReadable) {
   Action(QStringLiteral("Balance1")).trigger();
   Action(QStringLiteral("WhatIf1")).trigger();
-  for (const char* name : {"BalanceWindow", "WhatIfWindow"}) {
+  Action(QStringLiteral("Margins1")).trigger();
+  for (const char* name : {"BalanceWindow", "WhatIfWindow", "MarginsWindow"}) {
     SCOPED_TRACE(name);
     QWidget& window = ChildOf<QWidget>(Main(), QString::fromLatin1(name));
     window.resize(1, 1);

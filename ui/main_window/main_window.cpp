@@ -90,6 +90,10 @@ void MainWindow::connectHandlers() {
   connect(balanceAction_, &QAction::triggered, this, &MainWindow::openBalanceCheck);
   connect(whatIfAction_, &QAction::triggered, this, &MainWindow::openWhatIf);
   connect(tailHeightAction_, &QAction::triggered, toolWindows_, &ToolWindows::OpenTailHeight);
+  connect(marginsAction_, &QAction::triggered, toolWindows_, &ToolWindows::OpenMargins);
+  connect(toolWindows_, &ToolWindows::marginsChosen, this, [this](const std::optional<calc::TMargins>& margins) {
+    boundary_.Run([this, margins] { SetChosenMargins(margins); });
+  });
   connect(toolWindows_, &ToolWindows::latticeOptionsChanged, this, &MainWindow::askSecondOpinion);
   connect(toolWindows_, &ToolWindows::measuredCgChanged, this, &MainWindow::redrawMarks);
   // Once the first frame is on the screen and the start has settled: the
@@ -169,7 +173,7 @@ void MainWindow::recalculate() {
 
 void MainWindow::computeAndShow() {
   // Reading a field has no side effects, so all texts are taken at once.
-  const calc::RecalculationInput input{fieldTexts()};
+  const calc::RecalculationInput input{fieldTexts(), chosenMargins_};
   // Each stage's labels are written as soon as it completes, so that a
   // later stage that fails leaves them showing the new values.
   const present::Recalculation recalculation = present::Recalculate(
@@ -180,9 +184,18 @@ void MainWindow::computeAndShow() {
 
   drawDiagram();
   applyAspectRatioRule();
-  toolWindows_->Follow(input.texts, model_, results_);
+  toolWindows_->Follow(input.texts, model_, chosenMargins_, results_);
   secondOpinionWanted_ = true;
   askSecondOpinion();
+}
+
+void MainWindow::SetChosenMargins(const std::optional<calc::TMargins>& margins) {
+  if (margins == chosenMargins_) return;
+  chosenMargins_ = margins;
+  unsavedChanges_.NoteMargins(chosenMargins_);
+  showModifiedMark();
+  toolWindows_->ShowMargins(chosenMargins_, model_.Bh != 0);
+  recalculate();
 }
 
 // Also when the lattice's options change: the same model, solved anew.
@@ -213,6 +226,7 @@ void MainWindow::writeValues(const present::CompletedStage& stage) {
   for (const present::ResultCell* cell : stage.cells) {
     ValueLabel& value = valueLabels_[cell->order];
     SetValueText(*value.label, stage.labels[cell->order]);
+    if (cell->kind == present::CellKind::Margin) fitMarginValue(*cell, *value.label);
     value.current = true;
   }
 }

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include "aero/comparison.h"
+#include "calc/margins.h"
 #include "calc/model.h"
 #include "calc/stability.h"
 #include "present/language.h"
@@ -64,9 +65,10 @@ class PictureView;
 // access letters and the file commands their standard shortcuts; Enter
 // presses a focused push button.
 //
-// The window knows whether its fifteen values differ from those last loaded
-// or saved; its title then carries the modified mark, and closing the window
-// (also File / Quit) or loading another file first asks whether to save them.
+// The window knows whether its fifteen values or its chosen margins differ
+// from those last loaded or saved; its title then carries the modified mark,
+// and closing the window (also File / Quit) or loading another file first
+// asks whether to save them.
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
@@ -106,6 +108,15 @@ class MainWindow : public QMainWindow {
   present::Language Language() const { return language_; }
 
   const calc::TModelData& Model() const { return model_; }
+  // The margins the builder chose for this model (Tools / Margins…);
+  // nothing while the model takes the defaults for its kind, which switch
+  // when the tailplane span goes to or from 0. Loading a model file returns
+  // to the defaults.
+  std::optional<calc::TMargins> ChosenMargins() const { return chosenMargins_; }
+  // Chooses the margins (nothing: the defaults) and, when they change,
+  // marks the model modified and recalculates. A failure of the
+  // recalculation passes on; the margins are chosen all the same.
+  void SetChosenMargins(const std::optional<calc::TMargins>& margins);
   const calc::TStabilityData& Results() const { return results_; }
   // Where the diagram's two black marks stand, mm behind the wing root's
   // leading edge: the rule's range, or on a canard or tandem the lattice's
@@ -208,6 +219,8 @@ class MainWindow : public QMainWindow {
   // A caption at (left, top) that takes the width of its text.
   QLabel* addCaption(std::string_view name, int left, int top, const QString& text);
   ValueLabel addValue(const present::ResultCell& cell, int top);
+  // Widens the label of the margin `cell` to the text it shows.
+  void fitMarginValue(const present::ResultCell& cell, QLabel& label);
 
   // A slot that runs `handler` with `arguments` through the boundary.
   template <class Handler, class... Arguments>
@@ -289,6 +302,8 @@ class MainWindow : public QMainWindow {
   bool activatedBefore_ = false;
   bool languageInitialised_ = false;  // a start has completed and made the warnings English once
   calc::TModelData model_;
+  // The one place the recalculation takes the margins from.
+  std::optional<calc::TMargins> chosenMargins_;
   calc::TStabilityData results_;
 
   // Controls, owned by the window through their parents.
@@ -316,6 +331,7 @@ class MainWindow : public QMainWindow {
   QAction* balanceAction_ = nullptr;                            // Balance1
   QAction* whatIfAction_ = nullptr;                             // WhatIf1
   QAction* tailHeightAction_ = nullptr;                         // TailHeight1
+  QAction* marginsAction_ = nullptr;                            // Margins1
   ToolWindows* toolWindows_ = nullptr;                          // owned as a child object
   SecondOpinionLine* secondOpinionLine_ = nullptr;              // StatusBar1, under the client area
   LatticeSolver* latticeSolver_ = nullptr;                      // owned as a child object

@@ -102,6 +102,8 @@ void MainWindow::readModelFile(const QString& path) {
     if (!boundary_.UserDialogs().ConfirmLoadAnyway(boundary_.ApplicationTitle(), question)) return;
   }
   model_ = reading.model;
+  // A model file holds no margins: the loaded model takes the defaults.
+  chosenMargins_.reset();
   // Each text change notifies, and finds the recalculation paused.
   const calc::FieldTexts texts = calc::FieldTextsOf(model_);
   for (int i = 0; i < calc::kModelFieldCount; ++i) fields_[i]->setText(QString::fromStdString(texts[i]));

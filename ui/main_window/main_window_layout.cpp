@@ -181,6 +181,18 @@ MainWindow::ValueLabel MainWindow::addValue(const present::ResultCell& cell, int
   return {&cell, label, look.colour};
 }
 
+void MainWindow::fitMarginValue(const present::ResultCell& cell, QLabel& label) {
+  // A chosen margin with a decimal is wider than the whole ones the cell is
+  // made for: it grows to the right, clear of the row's caption, and its
+  // unit moves along; a whole one brings both back.
+  constexpr int kAir = 2;
+  const int width = std::max(kMarginWidth, label.fontMetrics().horizontalAdvance(label.text()) + kAir);
+  if (label.width() == width) return;
+  label.setFixedWidth(width);
+  if (auto* unit = client_->findChild<QLabel*>(Text(cell.unitCaptionName), Qt::FindDirectChildrenOnly))
+    unit->move(kMarginUnitLeft + width - kMarginWidth, unit->y());
+}
+
 void MainWindow::buildToolBar() {
   toolBar_ = new ToolBarStrip(client_, kToolBarHeight);
   toolBar_->setObjectName(QStringLiteral("ToolBar1"));
@@ -251,6 +263,8 @@ void MainWindow::buildMenu() {
   whatIfAction_->setObjectName(QStringLiteral("WhatIf1"));
   tailHeightAction_ = toolsMenu->addAction(QStringLiteral("Tailplane &height\u2026"));
   tailHeightAction_->setObjectName(QStringLiteral("TailHeight1"));
+  marginsAction_ = toolsMenu->addAction(QStringLiteral("&Margins\u2026"));
+  marginsAction_->setObjectName(QStringLiteral("Margins1"));
   QMenu* helpMenu = addMenu(QStringLiteral("Help1"), QStringLiteral("&Help"));
   aboutAction_ = helpMenu->addAction(QStringLiteral("About"));
   aboutAction_->setObjectName(QStringLiteral("about1"));

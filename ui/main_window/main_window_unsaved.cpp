@@ -22,6 +22,7 @@ void MainWindow::noteFieldValue(int index) {
 
 void MainWindow::markSaved() {
   unsavedChanges_.NoteFields(fieldTexts());
+  unsavedChanges_.NoteMargins(chosenMargins_);
   unsavedChanges_.MarkSaved();
   showModifiedMark();
 }

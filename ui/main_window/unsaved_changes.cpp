@@ -24,6 +24,9 @@ void UnsavedChanges::NoteFields(const calc::FieldTexts& texts) {
   for (int i = 0; i < calc::kModelFieldCount; ++i) shown_[i] = ValueBits(texts[i]);
 }
 
-void UnsavedChanges::MarkSaved() { saved_ = shown_; }
+void UnsavedChanges::MarkSaved() {
+  saved_ = shown_;
+  savedMargins_ = shownMargins_;
+}
 
 }  // namespace ui

@@ -6,11 +6,13 @@
 #include <string>
 
 #include "calc/fields.h"
+#include "calc/margins.h"
 #include "calc/model.h"
 
 namespace ui {
 
-// Whether the fifteen field values differ from those last loaded or saved.
+// Whether the fifteen field values or the margins chosen for the model
+// differ from those last loaded or saved.
 // It compares values, not texts: "1300" and "1300.0" are the same span, and
 // typing a digit and deleting it again changes nothing. 0 and -0 differ, as
 // their saved lines do; a text beyond the double range has no value at all
@@ -23,11 +25,15 @@ class UnsavedChanges {
   // All fields as they show now: a field may have been set without its
   // change being noted.
   void NoteFields(const calc::FieldTexts& texts);
+  // The margins chosen now (nothing: the defaults). A pair chosen equal to
+  // the defaults still differs from none: it no longer switches with the
+  // model's kind.
+  void NoteMargins(const std::optional<calc::TMargins>& margins) { shownMargins_ = margins; }
   // The values noted now become the saved ones.
   void MarkSaved();
 
   // Whether a value noted differs from its saved one.
-  bool Modified() const { return shown_ != saved_; }
+  bool Modified() const { return shown_ != saved_ || shownMargins_ != savedMargins_; }
 
  private:
   using FieldValue = std::optional<std::uint64_t>;  // the bits of the number
@@ -35,6 +41,8 @@ class UnsavedChanges {
 
   FieldValues saved_{};  // when last loaded or saved
   FieldValues shown_{};  // as far as their changes were noted
+  std::optional<calc::TMargins> savedMargins_;
+  std::optional<calc::TMargins> shownMargins_;
 };
 
 }  // namespace ui

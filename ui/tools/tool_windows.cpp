@@ -8,6 +8,7 @@
 #include "ui/platform/screen_placement.h"
 #include "ui/platform/deferred_work.h"
 #include "ui/tools/balance_window.h"
+#include "ui/tools/margins_window.h"
 #include "ui/tools/tail_height_window.h"
 #include "ui/tools/what_if_window.h"
 
@@ -100,10 +101,26 @@ void ToolWindows::OpenTailHeight() {
   BringToFront(*tailHeight_);
 }
 
+void ToolWindows::OpenMargins() {
+  if (margins_ == nullptr) {
+    margins_ = new MarginsWindow(parent_);
+    margins_->SetLanguage(language_);
+    if (state_) margins_->ShowMargins(state_->Margins, state_->Model.Bh != 0);
+    connect(margins_, &MarginsWindow::marginsChosen, this, &ToolWindows::marginsChosen);
+  }
+  BringToFront(*margins_);
+}
+
+void ToolWindows::ShowMargins(const std::optional<calc::TMargins>& chosen, bool withTail) {
+  if (margins_ != nullptr) margins_->ShowMargins(chosen, withTail);
+}
+
 void ToolWindows::Follow(const calc::FieldTexts& texts, const calc::TModelData& model,
-                         const calc::TStabilityData& results) {
+                         const std::optional<calc::TMargins>& chosenMargins, const calc::TStabilityData& results) {
   const std::optional<double> before = MeasuredCg();
-  state_ = calc::LoadedState{texts, model};
+  // The what-if plot computes every point with the model's margins.
+  state_ = calc::LoadedState{texts, model, chosenMargins};
+  ShowMargins(chosenMargins, model.Bh != 0);
   results_ = results;
   modelValid_ = true;
   opinion_.reset();
@@ -144,6 +161,7 @@ void ToolWindows::SetLanguage(present::Language language) {
   if (balance_ != nullptr) balance_->SetLanguage(language);
   if (whatIf_ != nullptr) whatIf_->SetLanguage(language);
   if (tailHeight_ != nullptr) tailHeight_->SetLanguage(language);
+  if (margins_ != nullptr) margins_->SetLanguage(language);
 }
 
 std::optional<double> ToolWindows::MeasuredCg() const {

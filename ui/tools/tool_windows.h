@@ -8,6 +8,7 @@
 #include "aero/comparison.h"
 #include "aero/vortex_lattice.h"
 #include "calc/fields.h"
+#include "calc/margins.h"
 #include "calc/model.h"
 #include "calc/stability.h"
 #include "calc/sweep.h"
@@ -19,11 +20,12 @@ class QWidget;
 namespace ui {
 
 class BalanceWindow;
+class MarginsWindow;
 class TailHeightWindow;
 class WhatIfWindow;
 
-// The windows of the Tools menu: the balance check, the what-if plot and the
-// tailplane's height.
+// The windows of the Tools menu: the balance check, the what-if plot, the
+// tailplane's height and the margins.
 // Each is built when first opened (start-up stays as lean as before) and
 // then kept, following every recalculation and language switch of the main
 // window. Owned by the main window; `parent` is that window.
@@ -37,10 +39,16 @@ class ToolWindows : public QObject {
   void OpenBalanceCheck();
   void OpenWhatIf();
   void OpenTailHeight();
+  void OpenMargins();
 
   // After a recalculation that completed: the fifteen field texts, the model
-  // record and the results it left.
-  void Follow(const calc::FieldTexts& texts, const calc::TModelData& model, const calc::TStabilityData& results);
+  // record, the margins chosen for it (nothing: its defaults) and the
+  // results it left.
+  void Follow(const calc::FieldTexts& texts, const calc::TModelData& model,
+              const std::optional<calc::TMargins>& chosenMargins, const calc::TStabilityData& results);
+  // The margins chosen for the model changed (nothing: its defaults), before
+  // the recalculation that follows them, which may fail.
+  void ShowMargins(const std::optional<calc::TMargins>& chosen, bool withTail);
   // After a recalculation that failed: the fields describe no model, so the
   // figures resting on the last good one (the balance check's, the what-if
   // plot's) must not pass for current ones. Follow makes them valid again.
@@ -65,6 +73,9 @@ class ToolWindows : public QObject {
   void measuredCgChanged();
   // LatticeOptions() changed; the what-if plot has already taken them.
   void latticeOptionsChanged();
+  // The builder asks for these margins in the margins window (nothing: the
+  // defaults); it shows them once the main window has taken them.
+  void marginsChosen(const std::optional<calc::TMargins>& margins);
 
  private:
   // Tells the what-if plot and the main window that MeasuredCg() changed.
@@ -79,6 +90,7 @@ class ToolWindows : public QObject {
   BalanceWindow* balance_ = nullptr;
   WhatIfWindow* whatIf_ = nullptr;
   TailHeightWindow* tailHeight_ = nullptr;
+  MarginsWindow* margins_ = nullptr;
   aero::VlmOptions latticeOptions_;
   std::optional<calc::LoadedState> state_;
   std::optional<calc::TStabilityData> results_;
