@@ -77,11 +77,12 @@ std::string TailAheadWarning(const aero::Comparison& comparison, Language langua
 
 std::string RearUnsafeWarning(const aero::Comparison& comparison, Language language) {
   const std::optional<aero::CgRange>& range = comparison.LatticeRange;
-  std::string text = range ? Filled(TextsOf(language).balanceByLattice, {Position(range->Forward), Position(range->Rear)})
-                           : std::string(TextsOf(language).balanceByLatticeNoRange);
+  const Texts& texts = TextsOf(language);
+  std::string text = range ? Filled(texts.balanceByLattice, {Position(range->Forward), Position(range->Rear)})
+                           : std::string(texts.balanceByLatticeNoRange);
   const std::string kept = Figure(comparison.SmallMarginCgMargin, 0, 1);
-  if (kept.front() == '-') return text + Filled(TextsOf(language).rearBehind, {kept.substr(1)});
-  return text + Filled(TextsOf(language).rearKeepsLittle, {kept, Figure(comparison.SmallMargin, 0, 0)});
+  if (kept.front() == '-') return text + Filled(texts.rearBehind, {kept.substr(1)});
+  return text + Filled(texts.rearKeepsLittle, {kept, Figure(comparison.SmallMargin, 0, 0)});
 }
 
 }  // namespace

@@ -75,11 +75,12 @@ class Text {
   /* The rule's rear centre of gravity too close to the lattice's       */                                            \
   /* neutral point: what to do ("{}": the lattice's range), then why    */                                            \
   /* ("{}": the margin kept, then the rule's; or how far behind, in %). */                                            \
+  /* Short, to fit the main window's status line.                       */                                            \
   X(balanceByLattice)                                                                                                 \
   X(balanceByLatticeNoRange)                                                                                          \
   X(rearKeepsLittle)                                                                                                  \
   X(rearBehind)                                                                                                       \
-  X(furtherAft)                                                                                                       \
+  X(furtherAft) /* after the summary, which says how far aft */                                                       \
   X(ruleRangeNotApplicable) /* the tooltip of the rule's figures on a canard */                                       \
   /* Which judgement governs, and why.                                  */                                            \
   X(governingTailAhead)                                                                                               \
