@@ -14,21 +14,17 @@ namespace cli {
 // rule's margins laid around it), then its warnings as one list.
 
 struct VlmFigureRow {
-  std::string_view name;  // the key in --labels, --json, --jsonl and --csv
+  std::string_view name;     // the key in --labels, --json, --jsonl and --csv
   present::Caption caption;  // in the table, below its heading
   std::string present::SecondOpinionFigures::*figure;
 };
 
 inline constexpr std::array kVlmFigureRows = {
-    VlmFigureRow{"Vlm_CLa", {"Auftriebsanstieg:", "lift slope:"}, &present::SecondOpinionFigures::LiftSlope},
-    VlmFigureRow{"Vlm_Np", {"Neutralpunktlage:", "aerodynamic center:"},
-                 &present::SecondOpinionFigures::NeutralPoint},
-    VlmFigureRow{"Vlm_NpDiff", {"Abweichung zur Faustformel in %:", "difference to the rule by %:"},
-                 &present::SecondOpinionFigures::NpDiff},
-    VlmFigureRow{"Vlm_CgForward", {"Schwerpunkt vorn:", "forward centre of gravity:"},
-                 &present::SecondOpinionFigures::CgForward},
-    VlmFigureRow{"Vlm_CgRear", {"Schwerpunkt hinten:", "rearward centre of gravity:"},
-                 &present::SecondOpinionFigures::CgRear},
+    VlmFigureRow{"Vlm_CLa", &present::Texts::rowLiftSlope, &present::SecondOpinionFigures::LiftSlope},
+    VlmFigureRow{"Vlm_Np", &present::Texts::rowNeutralPoint, &present::SecondOpinionFigures::NeutralPoint},
+    VlmFigureRow{"Vlm_NpDiff", &present::Texts::vlmNpDiff, &present::SecondOpinionFigures::NpDiff},
+    VlmFigureRow{"Vlm_CgForward", &present::Texts::vlmCgForward, &present::SecondOpinionFigures::CgForward},
+    VlmFigureRow{"Vlm_CgRear", &present::Texts::vlmCgRear, &present::SecondOpinionFigures::CgRear},
 };
 
 // The key of the warnings: a JSON array, in --csv and --labels one text
@@ -37,11 +33,10 @@ inline constexpr std::string_view kVlmWarningsName = "Vlm_Warnings";
 inline constexpr std::string_view kVlmWarningSeparator = "; ";
 
 // The table's heading for the rows.
-inline constexpr present::Caption kVlmTitle = {"Wirbelgitter (zweite Meinung)", "Vortex lattice (second opinion)"};
+inline constexpr present::Caption kVlmTitle = &present::Texts::vlmTitle;
 
 // The one warning when the lattice had nothing to solve; its figures then
 // stay empty.
-inline constexpr present::Caption kVlmNothingSolved = {"Das Wirbelgitter kann diesen Grundriss nicht rechnen.",
-                                                       "The vortex lattice cannot solve this planform."};
+inline constexpr present::Caption kVlmNothingSolved = &present::Texts::latticeCannotSolve;
 
 }  // namespace cli

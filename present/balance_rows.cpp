@@ -12,21 +12,13 @@ using calc::BalanceAdvice;
 using calc::BalanceVerdict;
 using calc::TBalanceData;
 
-constexpr std::array<Caption, 4> kVerdicts = {{
-    {"instabil", "unstable"},
-    {"schwanzlastig", "tail-heavy"},
-    {"im Bereich", "in range"},
-    {"kopflastig", "nose-heavy"},
-}};
+// By BalanceVerdict.
+constexpr std::array<Caption, 4> kVerdicts = {
+    &Texts::verdictUnstable, &Texts::verdictTailHeavy, &Texts::verdictInRange, &Texts::verdictNoseHeavy};
 
-constexpr std::array<Caption, 5> kAdvice = {{
-    {"kein Ballast n\u00f6tig", "no ballast needed"},
-    {"", ""},
-    {"Ballast dort kann den Schwerpunkt nicht in den Bereich bringen",
-     "ballast there cannot move the CG to the range"},
-    {"Masse fehlt", "mass unknown"},
-    {"Ballastposition fehlt", "no ballast station"},
-}};
+// By BalanceAdvice; ballast to add shows as its mass, not in words.
+constexpr std::array<Caption, 5> kAdvice = {
+    &Texts::adviceNoBallast, nullptr, &Texts::adviceWrongSide, &Texts::adviceNoMass, &Texts::adviceNoStation};
 
 using calc::BalanceInputKind;
 using calc::BalanceInputText;
@@ -36,44 +28,33 @@ struct BalanceError {
   Caption caption;
 };
 
-constexpr BalanceError Error(BalanceInputKind kind, std::string_view german) {
-  return {kind, {german, BalanceInputText(kind)}};
-}
-
-constexpr std::array<BalanceError, 4> kErrors = {{
-    Error(BalanceInputKind::NoCg, "kein Schwerpunkt eingegeben"),
-    Error(BalanceInputKind::NoSupportMass, "die Auflagen tragen keine Masse"),
-    Error(BalanceInputKind::SameSupport, "beide Auflagen stehen an derselben Stelle"),
-    Error(BalanceInputKind::MassNotPositive, "eine Masse muss mehr als 0 g sein"),
-}};
-
-constexpr bool ErrorsInKindOrder() {
-  for (std::size_t i = 0; i < kErrors.size(); ++i) {
-    if (static_cast<std::size_t>(kErrors[i].kind) != i) return false;
-  }
-  return true;
-}
-static_assert(ErrorsInKindOrder(), "kErrors is indexed by BalanceInputKind");
+constexpr BalanceError kErrors[] = {
+    {BalanceInputKind::NoCg, &Texts::balanceNoCg},
+    {BalanceInputKind::NoSupportMass, &Texts::balanceNoSupportMass},
+    {BalanceInputKind::SameSupport, &Texts::balanceSameSupport},
+    {BalanceInputKind::MassNotPositive, &Texts::balanceMassNotPositive},
+};
+static_assert(InKindOrder(kErrors, &BalanceError::kind), "kErrors is indexed by BalanceInputKind");
 
 std::string Length(double millimetres) { return Figure(millimetres, 5, 1); }
 std::string Grams(double grams) { return Figure(grams, 6, 1); }
 std::string Margin(double percent) { return Figure(percent, 5, calc::kMarginDecimals); }
 
 const std::array<BalanceRow, 6> kRows = {{
-    {"Bal_Cg", {"Schwerpunkt gemessen:", "measured centre of gravity:"},
+    {"Bal_Cg", &Texts::balanceCg,
      [](const TBalanceData& b, Language) { return Length(b.Cg); }},
-    {"Bal_Mass", {"Masse in g:", "mass by g:"},
+    {"Bal_Mass", &Texts::balanceMass,
      [](const TBalanceData& b, Language) { return b.Mass ? Grams(*b.Mass) : std::string(); }},
-    {"Bal_Margin", {"Stabilit\u00e4tsma\u00df in %:", "static margin by %:"},
+    {"Bal_Margin", &Texts::balanceMargin,
      [](const TBalanceData& b, Language) { return Margin(b.StaticMargin); }, true},
-    {"Bal_Verdict", {"Urteil:", "verdict:"},
+    {"Bal_Verdict", &Texts::balanceVerdict,
      [](const TBalanceData& b, Language l) { return std::string(VerdictText(b.Verdict, l)); }, true},
-    {"Bal_Ballast", {"Ballast in g:", "ballast by g:"},
+    {"Bal_Ballast", &Texts::balanceBallast,
      [](const TBalanceData& b, Language l) {
        return b.Advice == BalanceAdvice::Ballast ? Grams(b.Ballast) : std::string(AdviceText(b.Advice, l));
      },
      true},
-    {"Bal_NewMass", {"neue Masse in g:", "new mass by g:"},
+    {"Bal_NewMass", &Texts::balanceNewMass,
      [](const TBalanceData& b, Language) {
        return b.Advice == BalanceAdvice::Ballast ? Grams(b.NewMass) : std::string();
      },
@@ -87,10 +68,10 @@ auto RowText(std::string_view name) {
 }
 
 const std::array<BalanceRow, 3> kLatticeRows = {{
-    {"Bal_VlmMargin", {"Stabilit\u00e4tsma\u00df in % (Wirbelgitter):", "static margin by % (vortex lattice):"},
+    {"Bal_VlmMargin", &Texts::balanceLatticeMargin,
      RowText("Bal_Margin")},
-    {"Bal_VlmVerdict", {"Urteil (Wirbelgitter):", "verdict (vortex lattice):"}, RowText("Bal_Verdict")},
-    {"Bal_VlmBallast", {"Ballast in g (Wirbelgitter):", "ballast by g (vortex lattice):"}, RowText("Bal_Ballast")},
+    {"Bal_VlmVerdict", &Texts::balanceLatticeVerdict, RowText("Bal_Verdict")},
+    {"Bal_VlmBallast", &Texts::balanceLatticeBallast, RowText("Bal_Ballast")},
 }};
 
 }  // namespace
@@ -104,7 +85,8 @@ std::string_view VerdictText(BalanceVerdict verdict, Language language) {
 }
 
 std::string_view AdviceText(BalanceAdvice advice, Language language) {
-  return In(kAdvice[static_cast<std::size_t>(advice)], language);
+  const Caption caption = kAdvice[static_cast<std::size_t>(advice)];
+  return caption ? In(caption, language) : std::string_view();
 }
 
 std::string_view BalanceErrorText(BalanceInputKind kind, Language language) {

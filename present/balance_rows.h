@@ -39,7 +39,7 @@ std::span<const BalanceRow> LatticeBalanceRows();
 // window's object name for the sentence saying why; its caption in the
 // readable table.
 inline constexpr std::string_view kGoverningName = "Bal_Governing";
-inline constexpr Caption kGoverningCaption = {"ma\u00dfgebend:", "governing:"};
+inline constexpr Caption kGoverningCaption = &Texts::balanceGoverning;
 
 // The verdict as a word ("unstable", "tail-heavy", "in range", "nose-heavy").
 std::string_view VerdictText(calc::BalanceVerdict verdict, Language language);
@@ -53,6 +53,6 @@ std::string_view AdviceText(calc::BalanceAdvice advice, Language language);
 std::string_view BalanceErrorText(calc::BalanceInputKind kind, Language language);
 
 // The window's and the table's heading for the balance rows.
-inline constexpr Caption kBalanceTitle = {"Schwerpunktkontrolle", "Balance check"};
+inline constexpr Caption kBalanceTitle = &Texts::balanceTitle;
 
 }  // namespace present

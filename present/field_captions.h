@@ -15,28 +15,28 @@ struct FieldCaption {
 };
 
 inline constexpr FieldCaption kFieldCaptions[] = {
-    {"B", {"Spannweite", "wing span"}},
-    {"Sa", {"Spannweite Au\u00dfenfl\u00fcgel", "outer wing panel span"}},
-    {"Li", {"Wurzeltiefe", "wing root chord"}},
-    {"Lk", {"Knicktiefe", "wing kink chord"}},
-    {"La", {"Randtiefe", "wing tip chord"}},
-    {"Vk", {"Versatz am Knick", "wing kink offset"}},
-    {"Va", {"Versatz am Rand", "wing tip offset"}},
-    {"Bh", {"Spannweite H\u00f6henleitwerk", "tailplane span"}},
-    {"Sah", {"Spannweite HLW-Au\u00dfenteil", "outer tailplane panel span"}},
-    {"Lih", {"HLW-Wurzeltiefe", "tailplane root chord"}},
-    {"Lkh", {"HLW-Knicktiefe", "tailplane kink chord"}},
-    {"Lah", {"HLW-Randtiefe", "tailplane tip chord"}},
-    {"Vkh", {"HLW-Versatz am Knick", "tailplane kink offset"}},
-    {"Vah", {"HLW-Versatz am Rand", "tailplane tip offset"}},
-    {"Rh", {"Abstand Fl\u00fcgel\u2013HLW", "wing to tailplane distance"}},
+    {"B", &Texts::fieldB},
+    {"Sa", &Texts::fieldSa},
+    {"Li", &Texts::fieldLi},
+    {"Lk", &Texts::fieldLk},
+    {"La", &Texts::fieldLa},
+    {"Vk", &Texts::fieldVk},
+    {"Va", &Texts::fieldVa},
+    {"Bh", &Texts::fieldBh},
+    {"Sah", &Texts::fieldSah},
+    {"Lih", &Texts::fieldLih},
+    {"Lkh", &Texts::fieldLkh},
+    {"Lah", &Texts::fieldLah},
+    {"Vkh", &Texts::fieldVkh},
+    {"Vah", &Texts::fieldVah},
+    {"Rh", &Texts::fieldRh},
 };
 static_assert(calc::CoversEveryFieldOnce(kFieldCaptions, &FieldCaption::code), "one description per field");
 
 // The description of the field with this code, or nullptr if no field has it.
-constexpr const Caption* FindFieldDescription(std::string_view code) {
+constexpr Caption FindFieldDescription(std::string_view code) {
   for (const FieldCaption& field : kFieldCaptions) {
-    if (field.code == code) return &field.description;
+    if (field.code == code) return field.description;
   }
   return nullptr;
 }

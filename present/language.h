@@ -3,17 +3,27 @@
 #include <array>
 #include <cstddef>
 #include <string_view>
-#include <type_traits>
+
+#include "present/texts.h"
+// A language that leaves a text out names it: the texts' type has no
+// default, and GCC and Clang say which member is missing.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic error "-Wmissing-field-initializers"
+#include "present/texts_de.h"
+#include "present/texts_en.h"
+#pragma GCC diagnostic pop
 
 namespace present {
 
-// The languages the captions come in, in the order of their buttons.
+// The languages the captions come in, in the order of their buttons: the
+// one list of them. A language is its texts (present/texts_XX.h, every text
+// of present::Texts) and its row below.
 enum class Language : std::size_t { German, English };
 
 // What the program shows of a language itself: the code of cgcalc-cli's
-// --language, and the toolbar button that switches to it (object name,
+// --language, the toolbar button that switches to it (object name,
 // caption, hint and width in pixels, as they always stood; the buttons stand
-// side by side in this order).
+// side by side in this order), and its texts.
 struct LanguageEntry {
   Language language;
   std::string_view code;
@@ -21,11 +31,12 @@ struct LanguageEntry {
   std::string_view buttonCaption;
   std::string_view buttonHint;
   int buttonWidth;
+  const Texts* texts;
 };
 
 inline constexpr LanguageEntry kLanguages[] = {
-    {Language::German, "de", "Button1", "deutsch", "english version", 55},
-    {Language::English, "en", "Button2", "english", "german version", 56},
+    {Language::German, "de", "Button1", "deutsch", "english version", 55, &kGermanTexts},
+    {Language::English, "en", "Button2", "english", "german version", 56, &kEnglishTexts},
 };
 inline constexpr std::size_t kLanguageCount = std::size(kLanguages);
 
@@ -41,25 +52,10 @@ constexpr bool InKindOrder(const Row (&table)[N], Kind Row::*kind) {
 
 static_assert(InKindOrder(kLanguages, &LanguageEntry::language), "kLanguages is indexed by Language");
 
-// One text in every language, in UTF-8, in kLanguages' order. The
-// constructor takes exactly one text per language, so a caption that lacks
-// a translation does not compile.
-class Caption {
- public:
-  template <class... Texts>
-    requires(sizeof...(Texts) == kLanguageCount && (std::is_convertible_v<Texts, std::string_view> && ...))
-  constexpr Caption(Texts... texts) : texts_{std::string_view(texts)...} {}
-
-  constexpr std::string_view In(Language language) const { return texts_[static_cast<std::size_t>(language)]; }
-  // The texts in kLanguages' order.
-  constexpr auto begin() const { return texts_.begin(); }
-  constexpr auto end() const { return texts_.end(); }
-
- private:
-  std::array<std::string_view, kLanguageCount> texts_;
-};
-
-constexpr std::string_view In(const Caption& caption, Language language) { return caption.In(language); }
+// The texts of a language (present/texts.h), and the caption `caption`
+// among them.
+constexpr const Texts& TextsOf(Language language) { return *kLanguages[static_cast<std::size_t>(language)].texts; }
+constexpr std::string_view In(Caption caption, Language language) { return TextsOf(language).*caption; }
 
 // The window's texts that switch with the language and belong to no result
 // row. Column heads are the captions Label1 .. Label3 (wing, tailplane,
@@ -72,12 +68,10 @@ struct WindowCaptions {
 };
 
 inline constexpr WindowCaptions kWindowCaptions = {
-    .title = {" Statische L\u00e4ngsstabilit\u00e4t und Schwerpunktlagen bei Flugmodellen",
-              " Static stability and Center of Gravity positions for model airplanes"},
-    .units = {"alle Angaben in Millimeter", "all measure in millimeter"},
-    .warning = {"Achtung: Streckung zu klein f\u00fcr exakte Berechnung!",
-                "Attention: Aspect ratio to small for exactly calculation!"},
-    .columnHeads = {{{"Tragfl\u00e4che:", "wing:"}, {"H\u00f6henleitwerk:", "tailplane:"}, {"Gesamt:", "total:"}}},
+    .title = &Texts::windowTitle,
+    .units = &Texts::windowUnits,
+    .warning = &Texts::aspectRatioWarning,
+    .columnHeads = {&Texts::headWing, &Texts::headTailplane, &Texts::headTotal},
 };
 
 }  // namespace present

@@ -13,23 +13,16 @@ using calc::MarginsFault;
 
 struct MarginsFaultCaption {
   MarginsFault fault;
-  Caption caption;  // "{}" stands for the largest margin
+  Caption caption;  // "{}" stands for the largest margin; none for MarginsFault::None
 };
 
 constexpr MarginsFaultCaption kMarginsFaults[] = {
-    {MarginsFault::None, {"", ""}},
-    {MarginsFault::RearBelowZero,
-     {"Das hintere Stabilit\u00e4tsma\u00df muss 0 % oder mehr sein.", "The rear margin must be 0 % or more."}},
-    {MarginsFault::ForwardNotAboveRear,
-     {"Das vordere Stabilit\u00e4tsma\u00df muss gr\u00f6\u00dfer sein als das hintere.",
-      "The forward margin must be larger than the rear one."}},
-    {MarginsFault::AboveFifty,
-     {"Das vordere Stabilit\u00e4tsma\u00df darf h\u00f6chstens {} % sein.",
-      "The forward margin must be {} % or less."}},
+    {MarginsFault::None, nullptr},
+    {MarginsFault::RearBelowZero, &Texts::marginsRearBelowZero},
+    {MarginsFault::ForwardNotAboveRear, &Texts::marginsForwardNotAboveRear},
+    {MarginsFault::AboveFifty, &Texts::marginsAboveMost},
 };
 static_assert(InKindOrder(kMarginsFaults, &MarginsFaultCaption::fault), "kMarginsFaults is indexed by MarginsFault");
-
-constexpr Caption kTooManyDecimals = {"h\u00f6chstens eine Nachkommastelle", "at most one decimal"};
 
 // Whether `value` is the double nearest to a decimal of at most
 // kChosenMarginDecimals places, as typing such a decimal gives it.
@@ -51,12 +44,13 @@ std::optional<double> ReadMargin(std::string_view text, const MarginFieldCaption
 }
 
 std::string TooManyDecimals(const MarginFieldCaptions& captions, Language language) {
-  return std::string(In(captions.name, language)) + " " + std::string(In(kTooManyDecimals, language)) + ".";
+  return std::string(In(captions.name, language)) + " " + std::string(In(&Texts::marginsTooManyDecimals, language)) + ".";
 }
 
 }  // namespace
 
 std::string MarginsFaultText(MarginsFault fault, Language language) {
+  if (fault == MarginsFault::None) return {};
   const std::string_view pattern = In(kMarginsFaults[static_cast<std::size_t>(fault)].caption, language);
   const std::size_t slot = pattern.find("{}");
   if (slot == std::string_view::npos) return std::string(pattern);

@@ -17,12 +17,8 @@ struct MarginFieldCaptions {
   Caption field;  // beside the field
   Caption name;   // at the start of a refusal, ending in a colon
 };
-inline constexpr MarginFieldCaptions kForwardMarginCaptions = {
-    {"vorderes Stabilit\u00e4tsma\u00df in % der Bezugstiefe:", "forward margin by % of the mean chord:"},
-    {"vorderes Stabilit\u00e4tsma\u00df:", "forward margin:"}};
-inline constexpr MarginFieldCaptions kRearMarginCaptions = {
-    {"hinteres Stabilit\u00e4tsma\u00df in % der Bezugstiefe:", "rear margin by % of the mean chord:"},
-    {"hinteres Stabilit\u00e4tsma\u00df:", "rear margin:"}};
+inline constexpr MarginFieldCaptions kForwardMarginCaptions = {&Texts::marginsForwardField, &Texts::marginsForwardName};
+inline constexpr MarginFieldCaptions kRearMarginCaptions = {&Texts::marginsRearField, &Texts::marginsRearName};
 
 // The most decimals a chosen margin may have: the result table shows it
 // exactly (MarginText) in a narrow cell, and a tenth of a percent of the

@@ -12,14 +12,10 @@ struct NumberFaultCaption {
   Caption caption;
 };
 
-constexpr NumberFaultCaption Fault(NumberFault fault, std::string_view german) {
-  return {fault, {german, calc::NumberFaultText(fault)}};
-}
-
 constexpr NumberFaultCaption kNumberFaults[] = {
-    Fault(NumberFault::NotANumber, "keine Zahl"),
-    Fault(NumberFault::TooLarge, "zu gro\u00df"),
-    Fault(NumberFault::TooManyDigits, "mehr als 15 Ziffern"),
+    {NumberFault::NotANumber, &Texts::numberNotANumber},
+    {NumberFault::TooLarge, &Texts::numberTooLarge},
+    {NumberFault::TooManyDigits, &Texts::numberTooManyDigits},
 };
 
 static_assert(InKindOrder(kNumberFaults, &NumberFaultCaption::fault), "kNumberFaults is indexed by NumberFault");

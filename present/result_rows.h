@@ -135,42 +135,42 @@ inline constexpr auto kResultRows = [] {
   using calc::TStabilityData;
   using enum RowBlock;
   return NumberedInLabelOrder({
-      {Surfaces, "Label4", {"Fl\u00e4che in dm**2:", "area by dm**2:"},
+      {Surfaces, "Label4", &Texts::rowArea,
        {WingCell("Lab_St", [](const TStabilityData& r) { return SquareDecimetres(r.Wing.Area); }),
         TailplaneCell("Lab_Sh", [](const TStabilityData& r) { return SquareDecimetres(r.Tail.Area); }),
         TotalCell("Lab_S", [](const TStabilityData& r) {
           return SquareDecimetres(r.Wing.Area) + SquareDecimetres(r.Tail.Area);
         })}},
-      {Surfaces, "Label5", {"Bezugstiefe:", "mean aerodyn. chord:"},
+      {Surfaces, "Label5", &Texts::rowMeanChord,
        {WingCell("Lab_Lmt", [](const TStabilityData& r) -> long double { return r.Wing.Mac; }),
         TailplaneCell("Lab_Lmh", [](const TStabilityData& r) -> long double { return r.Tail.Mac; })}},
-      {Surfaces, "Label6", {"Streckung:", "aspect ratio:"},
+      {Surfaces, "Label6", &Texts::rowAspectRatio,
        {AspectRatioColoured(
             WingCell("Lab_Lamt", [](const TStabilityData& r) -> long double { return r.Wing.AspectRatio; })),
         TailplaneCell("Lab_Lamh", [](const TStabilityData& r) -> long double { return r.Tail.AspectRatio; })}},
-      {Surfaces, "Label7", {"Auftriebsanstieg:", "lift slope:"},
+      {Surfaces, "Label7", &Texts::rowLiftSlope,
        {WingCell("Lab_Caalt", [](const TStabilityData& r) -> long double { return r.Wing.LiftSlope; }),
         TailplaneCell("Lab_Caalh", [](const TStabilityData& r) -> long double { return r.Tail.LiftSlope; }),
         TotalCell("Lab_Caal", [](const TStabilityData& r) -> long double { return r.TotalLiftSlope; })}},
-      {Surfaces, "Label8", {"Neutralpunktlage:", "aerodynamic center:"},
+      {Surfaces, "Label8", &Texts::rowNeutralPoint,
        {WingCell("Lab_Rnpt", [](const TStabilityData& r) -> long double { return r.Wing.NeutralPoint; }),
         TailplaneCell("Lab_Rnph", [](const TStabilityData& r) -> long double { return r.Tail.NeutralPoint; }),
         TotalCell("Lab_Rnp", [](const TStabilityData& r) -> long double { return r.TotalNeutralPoint; })}},
-      {Aircraft, "Label9", {"Neutralpunkt in %:", "aerodynamic center by %:"},
+      {Aircraft, "Label9", &Texts::rowNeutralPointPercent,
        {TotalCell("Lab_Xnplm", [](const TStabilityData& r) -> long double { return r.NeutralPointPercent; })}},
-      {Aircraft, "Label10", {"Hebelarm:", "lever arm:"},
+      {Aircraft, "Label10", &Texts::rowLeverArm,
        {TotalCell("Lab_Rhe", [](const TStabilityData& r) -> long double { return r.LeverArm; })}},
-      {Aircraft, "Label11", {"Abwindfaktor:", "down wash factor:"},
+      {Aircraft, "Label11", &Texts::rowDownwashFactor,
        {[] {
          ResultCell cell =
              TailplaneCell("Lab_Emdeda", [](const TStabilityData& r) -> long double { return r.DownwashFactor; });
          cell.decimals = 3;
          return cell;
        }()}},
-      {Aircraft, "Label12", {"Schwerpunkt bei Stabilit\u00e4t:", "centre of gravity by stability:"},
+      {Aircraft, "Label12", &Texts::rowCentreOfGravity,
        {CentreOfGravityCell("Lab_Rsp2", [](const TStabilityData& r) -> long double { return r.CgLargeMargin; }),
         MarginCell("Lab_Stabv", "Label15", [](const TStabilityData& r) -> long double { return r.LargeMargin; })}},
-      {Aircraft, "Label13", {"Schwerpunkt bei Stabilit\u00e4t:", "centre of gravity by stability:"},
+      {Aircraft, "Label13", &Texts::rowCentreOfGravity,
        {CentreOfGravityCell("Lab_Rsp1", [](const TStabilityData& r) -> long double { return r.CgSmallMargin; }),
         MarginCell("Lab_Stabh", "Label16", [](const TStabilityData& r) -> long double { return r.SmallMargin; })}},
   });

@@ -15,46 +15,9 @@ namespace {
 // shown says: a difference that rounds to 0.0 is none.
 enum class Side : std::size_t { Aft, Forward, Same };
 
-// "{}" stands for the neutral point in mm, then the difference's size.
-constexpr std::array<Caption, 3> kSummaries = {{
-    {"Wirbelgitter: Neutralpunkt {} mm, {} % der mittleren Fl\u00fcgeltiefe hinter dem der Faustformel",
-     "Vortex lattice: neutral point {} mm, {} % of the mean chord behind the rule's"},
-    {"Wirbelgitter: Neutralpunkt {} mm, {} % der mittleren Fl\u00fcgeltiefe vor dem der Faustformel",
-     "Vortex lattice: neutral point {} mm, {} % of the mean chord ahead of the rule's"},
-    {"Wirbelgitter: Neutralpunkt {} mm, wie nach der Faustformel",
-     "Vortex lattice: neutral point {} mm, the same as the rule's"},
-}};
-
-// "{}" stands for the lattice's range, forward end first.
-constexpr Caption kTailAhead = {
-    "Ente oder Tandem: im Bereich des Wirbelgitters von {} bis {} mm auswiegen; die Faustformel gilt nicht.",
-    "Canard or tandem: balance within the vortex lattice's range of {} to {} mm; the rule's range does not apply."};
-constexpr Caption kTailAheadNoRange = {"Ente oder Tandem: der Bereich der Faustformel gilt nicht.",
-                                       "Canard or tandem: the rule's range does not apply."};
-
-// The rule's rearward centre of gravity too close to the lattice's neutral
-// point: what to do, then why.
-constexpr Caption kBalanceByLattice = {"Im Bereich des Wirbelgitters von {} bis {} mm auswiegen: ",
-                                       "Balance within the vortex lattice's range, {} to {} mm: "};
-constexpr Caption kBalanceByLatticeNoRange = {"Nach dem Wirbelgitter auswiegen: ",
-                                              "Balance by the vortex lattice: "};
-// "{}" stands for the margin kept against the lattice's neutral point, then
-// the rule's. Short, to fit the status line.
-constexpr Caption kRearKeepsLittle = {
-    "der hintere Schwerpunkt der Faustformel hat nur {} % statt {} % Stabilit\u00e4tsma\u00df.",
-    "the rule's rear CG keeps only {} % of its {} % margin."};
-// "{}" stands for how far behind the lattice's neutral point, in % of the
-// mean chord.
-constexpr Caption kRearBehind = {
-    "der hintere Schwerpunkt der Faustformel liegt {} % hinter dem Neutralpunkt des Wirbelgitters.",
-    "the rule's rear CG lies {} % behind the lattice's neutral point."};
-
-// After the summary line, which says how far aft.
-constexpr Caption kFurtherAft = {
-    "Weiter hinten; beide kennen den Rumpf nicht, der den Neutralpunkt um etwa 1 bis 9 % der mittleren "
-    "Fl\u00fcgeltiefe vorr\u00fcckt.",
-    "Further aft, but neither knows the fuselage, which moves the neutral point forward by roughly 1 to 9 % of the "
-    "mean chord."};
+// By Side.
+constexpr std::array<Caption, 3> kSummaries = {
+    &Texts::latticeSummaryAft, &Texts::latticeSummaryForward, &Texts::latticeSummarySame};
 
 struct GoverningEntry {
   GoverningReason reason;
@@ -63,21 +26,11 @@ struct GoverningEntry {
 };
 
 constexpr std::array<GoverningEntry, 5> kGoverning = {{
-    {GoverningReason::TailAhead, Judgement::Lattice,
-     {"Ma\u00dfgebend: das Wirbelgitter, denn bei Ente oder Tandem gilt der Bereich der Faustformel nicht.",
-      "Follow: the vortex lattice, because on a canard or tandem the rule's range does not apply."}},
-    {GoverningReason::SweptFlyingWing, Judgement::Lattice,
-     {"Ma\u00dfgebend: das Wirbelgitter, denn die Faustformel \u00fcbergeht die Pfeilung des Nurfl\u00fcglers.",
-      "Follow: the vortex lattice, because the rule ignores the flying wing's sweep."}},
-    {GoverningReason::LatticeForward, Judgement::Lattice,
-     {"Ma\u00dfgebend: das Wirbelgitter, denn sein Neutralpunkt liegt weiter vorn (das vorsichtigere Urteil).",
-      "Follow: the vortex lattice, because its neutral point lies further forward (the more cautious)."}},
-    {GoverningReason::RuleForward, Judgement::Rule,
-     {"Ma\u00dfgebend: die Faustformel, denn ihr Neutralpunkt liegt weiter vorn (das vorsichtigere Urteil).",
-      "Follow: the rule, because its neutral point lies further forward (the more cautious)."}},
-    {GoverningReason::SameNeutralPoint, Judgement::Rule,
-     {"Ma\u00dfgebend: die Faustformel, denn beide Neutralpunkte liegen gleich.",
-      "Follow: the rule, because both neutral points lie at the same place."}},
+    {GoverningReason::TailAhead, Judgement::Lattice, &Texts::governingTailAhead},
+    {GoverningReason::SweptFlyingWing, Judgement::Lattice, &Texts::governingSweptFlyingWing},
+    {GoverningReason::LatticeForward, Judgement::Lattice, &Texts::governingLatticeForward},
+    {GoverningReason::RuleForward, Judgement::Rule, &Texts::governingRuleForward},
+    {GoverningReason::SameNeutralPoint, Judgement::Rule, &Texts::governingSameNeutralPoint},
 }};
 
 constexpr bool GoverningInReasonOrder() {
@@ -118,17 +71,18 @@ std::string AsCgCell(std::string_view cell, double millimetres) {
 
 std::string TailAheadWarning(const aero::Comparison& comparison, Language language) {
   const std::optional<aero::CgRange>& range = comparison.LatticeRange;
-  if (!range) return std::string(In(kTailAheadNoRange, language));
-  return Filled(In(kTailAhead, language), {Position(range->Forward), Position(range->Rear)});
+  if (!range) return std::string(TextsOf(language).tailAheadNoRange);
+  return Filled(TextsOf(language).tailAhead, {Position(range->Forward), Position(range->Rear)});
 }
 
 std::string RearUnsafeWarning(const aero::Comparison& comparison, Language language) {
   const std::optional<aero::CgRange>& range = comparison.LatticeRange;
-  std::string text = range ? Filled(In(kBalanceByLattice, language), {Position(range->Forward), Position(range->Rear)})
-                           : std::string(In(kBalanceByLatticeNoRange, language));
+  const Texts& texts = TextsOf(language);
+  std::string text = range ? Filled(texts.balanceByLattice, {Position(range->Forward), Position(range->Rear)})
+                           : std::string(texts.balanceByLatticeNoRange);
   const std::string kept = Figure(comparison.SmallMarginCgMargin, 0, 1);
-  if (kept.front() == '-') return text + Filled(In(kRearBehind, language), {kept.substr(1)});
-  return text + Filled(In(kRearKeepsLittle, language), {kept, MarginText(comparison.SmallMargin, 0)});
+  if (kept.front() == '-') return text + Filled(texts.rearBehind, {kept.substr(1)});
+  return text + Filled(texts.rearKeepsLittle, {kept, MarginText(comparison.SmallMargin, 0)});
 }
 
 }  // namespace
@@ -160,7 +114,7 @@ std::vector<std::string> Warnings(const aero::Comparison& comparison, Language l
 
 std::string Note(const aero::Comparison& comparison, Language language) {
   if (!Warnings(comparison, language).empty() || SideOf(comparison) != Side::Aft) return {};
-  return std::string(In(kFurtherAft, language));
+  return std::string(TextsOf(language).furtherAft);
 }
 
 Governing GoverningOf(const aero::Comparison& comparison) {

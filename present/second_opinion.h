@@ -46,8 +46,7 @@ std::string Note(const aero::Comparison& comparison, Language language);
 
 // The tooltip of the rule's figures that judge by its range (the centres of
 // gravity, the balance check's margin and verdict) on a canard or tandem.
-inline constexpr Caption kRuleRangeNotApplicable = {"gilt nicht: Ente oder Tandem",
-                                                    "not applicable: canard or tandem"};
+inline constexpr Caption kRuleRangeNotApplicable = &Texts::ruleRangeNotApplicable;
 
 // Which of the two judgements a builder follows, and why. The one policy:
 // on a canard or tandem (aero::Comparison::TailAhead) and on a swept flying

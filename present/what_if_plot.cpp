@@ -13,8 +13,6 @@
 namespace present {
 namespace {
 
-using present::Caption;
-
 // `magnitude` (> 0, finite) rounded to three significant digits, with "-"
 // before it when `negative`. printf rounds the binary value correctly to
 // those digits.
@@ -39,38 +37,29 @@ struct RangeFaultCaption {
   Caption caption;
 };
 
-constexpr RangeFaultCaption Fault(RangeFault fault, std::string_view german) {
-  return {fault, {german, calc::RangeFaultText(fault)}};
-}
-
 constexpr RangeFaultCaption kRangeFaults[] = {
-    Fault(RangeFault::Form, "ein Bereich ist VON:BIS:SCHRITT"),
-    Fault(RangeFault::BadNumber, "ein Teil ist keine brauchbare Zahl"),
-    Fault(RangeFault::ZeroStep, "der Schritt ist 0"),
-    Fault(RangeFault::AwayFromTo, "der Schritt f\u00fchrt von BIS weg"),
-    Fault(RangeFault::TooManyPoints, "mehr als 1000000 Punkte"),
-    Fault(RangeFault::TooManyDigits, "der Bereich hat zu viele Ziffern"),
+    {RangeFault::Form, &Texts::rangeForm},
+    {RangeFault::BadNumber, &Texts::rangeBadNumber},
+    {RangeFault::ZeroStep, &Texts::rangeZeroStep},
+    {RangeFault::AwayFromTo, &Texts::rangeAwayFromTo},
+    {RangeFault::TooManyPoints, &Texts::rangeTooManyPoints},
+    {RangeFault::TooManyDigits, &Texts::rangeTooManyDigits},
 };
 
 static_assert(InKindOrder(kRangeFaults, &RangeFaultCaption::fault), "kRangeFaults is indexed by RangeFault");
 
 static_assert(std::size(kRangePartCaptions) == std::size(calc::kRangePartNames));
 
-constexpr Caption kEqualEnds = {"von und bis sind gleich: kein Bereich zu zeichnen",
-                                "from and to are equal: no range to plot"};
-// Followed by the ends as plotted, the smaller first.
-constexpr Caption kFalling = {"von ist gr\u00f6\u00dfer als bis: gezeichnet von", "from is larger than to: plotted from"};
-constexpr Caption kFallingTo = {"bis", "to"};
-
 }  // namespace
 
 std::string WhatIfErrorText(const WhatIfPlot& plot, Language language) {
-  if (plot.EqualEnds) return std::string(In(kEqualEnds, language));
+  if (plot.EqualEnds) return std::string(TextsOf(language).rangeEqualEnds);
   if (!plot.RangeError) {
     // A range typed the wrong way round is plotted all the same, but said.
     if (plot.Points.size() < 2 || plot.Points.front().X <= plot.Points.back().X) return {};
-    return std::string(In(kFalling, language)) + " " + plot.Points.back().ValueText + " " +
-           std::string(In(kFallingTo, language)) + " " + plot.Points.front().ValueText;
+    const Texts& texts = TextsOf(language);
+    return std::string(texts.rangeFalling) + " " + plot.Points.back().ValueText + " " +
+           std::string(texts.rangeFallingTo) + " " + plot.Points.front().ValueText;
   }
   const calc::RangeError& error = *plot.RangeError;
   if (error.Fault == RangeFault::BadNumber)

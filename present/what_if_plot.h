@@ -56,7 +56,7 @@ struct WhatIfPlot {
 
 // The captions of the range's parts FROM, TO and STEP in the window; a part
 // refused as a number is named by them.
-inline constexpr Caption kRangePartCaptions[] = {{"von:", "from:"}, {"bis:", "to:"}, {"Schritt:", "step:"}};
+inline constexpr Caption kRangePartCaptions[] = {&Texts::rangeFrom, &Texts::rangeTo, &Texts::rangeStep};
 
 // What `plot` says besides its curves, in `language`: why it shows none (a
 // part of the range refused as a number as the windows say it, "from: not

@@ -97,23 +97,24 @@ TEST_F(LayoutTest, CaptionsEndBeforeTheirValues) {
   const QFontMetrics metrics(Main().font());
   struct Row {
     QString name;
-    const present::Caption* caption;
+    present::Caption caption;
     int limit;
   };
   std::vector<Row> rows;
   const auto& heads = present::kWindowCaptions.columnHeads;
   for (std::size_t column = 0; column < heads.size(); ++column) {
     const int limit = column + 1 < heads.size() ? Caption(int(column) + 2).x() : Client().width();
-    rows.push_back({QStringLiteral("Label%1").arg(column + 1), &heads[column], limit});
+    rows.push_back({QStringLiteral("Label%1").arg(column + 1), heads[column], limit});
   }
   for (const present::ResultRow& row : present::ResultRows()) {
     int limit = Client().width();
     for (const present::ResultCell& cell : row.cells)
       if (cell.Present()) limit = std::min(limit, NamedLabel(Text(cell.name)).x());
-    rows.push_back({Text(row.captionName), &row.caption, limit});
+    rows.push_back({Text(row.captionName), row.caption, limit});
   }
   for (const Row& row : rows) {
-    for (const std::string_view text : *row.caption) {
+    for (const present::LanguageEntry& language : present::kLanguages) {
+      const std::string_view text = In(row.caption, language.language);
       SCOPED_TRACE(row.name.toStdString() + " " + std::string(text));
       EXPECT_LE(NamedLabel(row.name).x() + metrics.horizontalAdvance(Text(text)), row.limit);
     }

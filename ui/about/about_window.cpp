@@ -5,11 +5,15 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "present/language.h"
 #include "ui/pictures/icons.h"
 #include "ui/platform/appearance.h"
 
 namespace ui {
 namespace {
+
+using enum present::Language;
+using present::Texts;
 
 enum class LineLook {
   Description,              // blue bold on the window's silver
@@ -21,22 +25,24 @@ enum class LineLook {
 struct AboutLine {
   int number;  // Label<number>
   int left, top;
-  const char* text;  // UTF-8
+  present::Language language;
+  present::Caption text;
   LineLook look;
 };
 
-// The German lines read as one sentence, and so do the English ones; their
-// trailing blanks belong to them. Credits and contact name the project, not
-// a person: they stay true whoever works on it.
+// The window is in German and English at once, whatever the captions'
+// language: each language's two lines read as one sentence (their trailing
+// blanks belong to them); the credits stand in German. Credits and contact
+// name the project, not a person: they stay true whoever works on it.
 constexpr AboutLine kAboutLines[] = {
-    {1, 40, 16, "Programm berechnet anhand der L\u00e4ngsstabilit\u00e4t ", LineLook::DescriptionOnButtonFace},
-    {7, 48, 32, "einen g\u00fcnstigen Bereich f\u00fcr den Schwerpunkt ", LineLook::DescriptionOnButtonFace},
-    {2, 32, 64, "Program calculates area for good Centre of Gravity ", LineLook::Description},
-    {8, 64, 80, "by take into account of static stability", LineLook::DescriptionOnButtonFace},
-    {4, 88, 104, "Idee und Formeln: cgcalc authors", LineLook::Credit},
-    {6, 128, 128, "Kontakt: Issue-Tracker des cgcalc-Projekts", LineLook::Plain},
-    {5, 88, 152, "Umsetzung: cgcalc authors", LineLook::Credit},
-    {3, 80, 176, "Contact: the cgcalc project's issue tracker", LineLook::Plain},
+    {1, 40, 16, German, &Texts::aboutFirstLine, LineLook::DescriptionOnButtonFace},
+    {7, 48, 32, German, &Texts::aboutSecondLine, LineLook::DescriptionOnButtonFace},
+    {2, 32, 64, English, &Texts::aboutFirstLine, LineLook::Description},
+    {8, 64, 80, English, &Texts::aboutSecondLine, LineLook::DescriptionOnButtonFace},
+    {4, 88, 104, German, &Texts::aboutIdeaCredit, LineLook::Credit},
+    {6, 128, 128, German, &Texts::aboutContact, LineLook::Plain},
+    {5, 88, 152, German, &Texts::aboutImplementationCredit, LineLook::Credit},
+    {3, 80, 176, English, &Texts::aboutContact, LineLook::Plain},
 };
 
 QFont FontOf(LineLook look) {
@@ -86,7 +92,7 @@ void AboutWindow::buildLines() {
       label->setAutoFillBackground(true);
     }
     label->move(line.left, line.top);
-    SetCaptionFitted(*label, QString::fromUtf8(line.text));
+    SetCaptionFitted(*label, Text(present::In(line.text, line.language)));
   }
 }
 

@@ -12,9 +12,6 @@
 namespace ui {
 namespace {
 
-constexpr present::Caption kNoSolution = {"Wirbelgitter: f\u00fcr diesen Grundriss nichts zu rechnen",
-                                          "Vortex lattice: nothing to solve for this planform"};
-
 // After the summary while a newer model is being solved.
 const QString kPendingMark = QStringLiteral(" \u2026");
 
@@ -87,7 +84,7 @@ void SecondOpinionLine::composeTexts() {
     summaryText_ = Text(present::SummaryLine(*comparison_, language_));
     for (const std::string& warning : present::Warnings(*comparison_, language_)) warnings << Text(warning);
   } else if (hasOpinion_) {
-    summaryText_ = Text(In(kNoSolution, language_));
+    summaryText_ = Text(present::TextsOf(language_).latticeNothingToSolve);
   }
   warns_ = !warnings.isEmpty();
   warningsText_ = warnings.join(QLatin1Char(' '));

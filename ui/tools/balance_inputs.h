@@ -33,14 +33,14 @@ struct BalanceInputField {
 
 // The window's rows, in order; BalanceField indexes them.
 inline constexpr std::array<BalanceInputField, 7> kBalanceInputFields = {{
-    {"Bal_CgInput", {"Schwerpunkt:", "centre of gravity:"}, InputGroup::Direct},
-    {"Bal_Xa", {"Auflage A bei:", "support A at:"}, InputGroup::Supports},
-    {"Bal_Ma", {"Auflage A tr\u00e4gt in g:", "support A carries by g:"}, InputGroup::Supports},
-    {"Bal_Xb", {"Auflage B bei:", "support B at:"}, InputGroup::Supports},
-    {"Bal_Mb", {"Auflage B tr\u00e4gt in g:", "support B carries by g:"}, InputGroup::Supports},
-    {"Bal_MassInput", {"Masse in g (leer: aus den Auflagen):", "mass by g (empty: from the supports):"},
+    {"Bal_CgInput", &present::Texts::balanceInputCg, InputGroup::Direct},
+    {"Bal_Xa", &present::Texts::balanceInputXa, InputGroup::Supports},
+    {"Bal_Ma", &present::Texts::balanceInputMa, InputGroup::Supports},
+    {"Bal_Xb", &present::Texts::balanceInputXb, InputGroup::Supports},
+    {"Bal_Mb", &present::Texts::balanceInputMb, InputGroup::Supports},
+    {"Bal_MassInput", &present::Texts::balanceInputMass,
      InputGroup::Both},
-    {"Bal_StationInput", {"Ballastposition:", "ballast station:"}, InputGroup::Both},
+    {"Bal_StationInput", &present::Texts::balanceInputStation, InputGroup::Both},
 }};
 inline constexpr std::size_t kBalanceInputCount = kBalanceInputFields.size();
 

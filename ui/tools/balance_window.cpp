@@ -24,27 +24,6 @@
 namespace ui {
 namespace {
 
-using present::Caption;
-
-struct BalanceCaptions {
-  Caption cgMode;
-  Caption supportsMode;
-  Caption positions;
-  Caption noModel;
-  Caption notKept;
-};
-
-constexpr BalanceCaptions kCaptions = {
-    .cgMode = {"Schwerpunkt direkt", "centre of gravity directly"},
-    .supportsMode = {"zwei Auflagen (Waagen)", "two supports (scales)"},
-    .positions = {"Positionen in mm hinter der Nasenleiste der Fl\u00fcgelwurzel",
-                  "positions in mm behind the wing root's leading edge"},
-    .noModel = {"kein g\u00fcltiges Modell: die letzte Berechnung im Hauptfenster ist fehlgeschlagen",
-                "no valid model: the main window's last recalculation failed"},
-    .notKept = {"Die Eingaben k\u00f6nnen nicht f\u00fcr den n\u00e4chsten Start behalten werden: %1 ist nicht beschreibbar.",
-                "The inputs cannot be kept for the next start: %1 cannot be written."},
-};
-
 // What a figure shows while there is no valid model.
 const QString kNoFigure = QStringLiteral("\u2013");
 
@@ -225,11 +204,12 @@ void BalanceWindow::SetLanguage(present::Language language) {
 }
 
 void BalanceWindow::updateTexts() {
-  setWindowTitle(Text(In(present::kBalanceTitle, language_)));
-  cgMode_->setText(Text(In(kCaptions.cgMode, language_)));
-  supportsMode_->setText(Text(In(kCaptions.supportsMode, language_)));
-  positionsNote_->setText(Text(In(kCaptions.positions, language_)));
-  settingsNote_->setText(Text(In(kCaptions.notKept, language_)).arg(settings_.fileName()));
+  const present::Texts& texts = present::TextsOf(language_);
+  setWindowTitle(Text(texts.balanceTitle));
+  cgMode_->setText(Text(texts.balanceCgMode));
+  supportsMode_->setText(Text(texts.balanceSupportsMode));
+  positionsNote_->setText(Text(texts.balancePositions));
+  settingsNote_->setText(Text(texts.balanceNotKept).arg(settings_.fileName()));
   for (std::size_t i = 0; i < kBalanceInputCount; ++i) inputCaptions_[i]->setText(Text(In(kBalanceInputFields[i].caption, language_)));
   const std::span<const present::BalanceRow> rows = present::BalanceRows();
   for (std::size_t i = 0; i < rows.size(); ++i) outputCaptions_[i]->setText(Text(In(rows[i].caption, language_)));
@@ -272,7 +252,7 @@ void BalanceWindow::recompute() {
     SetTextColour(*outputValues_[i], greyed ? kGrey : kBlack);
     outputValues_[i]->setToolTip(greyed ? notApplicable : QString());
   }
-  errorLine_->setText(stale ? Text(In(kCaptions.noModel, language_)) : error);
+  errorLine_->setText(stale ? Text(present::TextsOf(language_).balanceNoModel) : error);
   showLatticeRows(balance, balance ? input : std::nullopt, stale);
 
   const std::optional<double> measuredCg = balance ? std::optional(balance->Cg) : std::nullopt;

@@ -15,28 +15,6 @@
 namespace ui {
 namespace {
 
-using present::Caption;
-
-struct MarginsCaptions {
-  Caption title;
-  Caption apply;
-  Caption defaults;
-  Caption chosen;
-  Caption defaultWithTail;
-  Caption defaultFlyingWing;
-  Caption keepsLast;
-};
-
-constexpr MarginsCaptions kCaptions = {
-    .title = {"Stabilit\u00e4tsma\u00dfe", "Margins"},
-    .apply = {"\u00dcbernehmen", "Apply"},
-    .defaults = {"Standardwerte", "Defaults"},
-    .chosen = {"F\u00fcr dieses Modell gew\u00e4hlt.", "Chosen for this model."},
-    .defaultWithTail = {"Standardwerte eines Modells mit H\u00f6henleitwerk.", "Defaults of a model with a tailplane."},
-    .defaultFlyingWing = {"Standardwerte eines Nurfl\u00fcgels.", "Defaults of a flying wing."},
-    .keepsLast = {"Das Modell beh\u00e4lt seine Stabilit\u00e4tsma\u00dfe.", "The model keeps its margins."},
-};
-
 QString MarginField(double margin) { return Text(present::MarginText(margin, 0)); }
 
 }  // namespace
@@ -115,7 +93,7 @@ void MarginsWindow::apply() {
   const present::MarginsReading reading =
       present::ReadMargins(forward_->text().toStdString(), rear_->text().toStdString(), language_);
   if (!reading.margins) {
-    errorLine_->setText(Text(reading.refusal) + QStringLiteral(" ") + Text(In(kCaptions.keepsLast, language_)));
+    errorLine_->setText(Text(reading.refusal) + QStringLiteral(" ") + Text(present::TextsOf(language_).marginsKeepsLast));
     return;
   }
   errorLine_->clear();
@@ -123,15 +101,16 @@ void MarginsWindow::apply() {
 }
 
 void MarginsWindow::updateTexts() {
-  setWindowTitle(Text(In(kCaptions.title, language_)));
-  forwardCaption_->setText(Text(In(present::kForwardMarginCaptions.field, language_)));
-  rearCaption_->setText(Text(In(present::kRearMarginCaptions.field, language_)));
-  apply_->setText(Text(In(kCaptions.apply, language_)));
-  default_->setText(Text(In(kCaptions.defaults, language_)));
-  const Caption& state = shown_->chosen     ? kCaptions.chosen
-                         : shown_->withTail ? kCaptions.defaultWithTail
-                                            : kCaptions.defaultFlyingWing;
-  state_->setText(Text(In(state, language_)));
+  const present::Texts& texts = present::TextsOf(language_);
+  setWindowTitle(Text(texts.marginsTitle));
+  forwardCaption_->setText(Text(texts.*present::kForwardMarginCaptions.field));
+  rearCaption_->setText(Text(texts.*present::kRearMarginCaptions.field));
+  apply_->setText(Text(texts.marginsApply));
+  default_->setText(Text(texts.marginsDefaults));
+  const std::string_view state = shown_->chosen     ? texts.marginsChosen
+                                 : shown_->withTail ? texts.marginsDefaultWithTail
+                                                    : texts.marginsDefaultFlyingWing;
+  state_->setText(Text(state));
 }
 
 }  // namespace ui

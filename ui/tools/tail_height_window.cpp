@@ -14,27 +14,7 @@
 namespace ui {
 namespace {
 
-using present::Caption;
-
 const QString kTailHeightKey = QStringLiteral("TailHeight/text");
-
-struct TailHeightCaptions {
-  Caption title;
-  Caption field;
-  Caption note;
-  Caption name;       // the field as a refusal names it
-  Caption keepsLast;
-};
-
-constexpr TailHeightCaptions kCaptions = {
-    .title = {"H\u00f6he des H\u00f6henleitwerks", "Tailplane height"},
-    .field = {"H\u00f6he des H\u00f6henleitwerks \u00fcber der Fl\u00fcgelebene in mm:",
-              "height of the tailplane above the wing's plane in mm:"},
-    .note = {"Nur f\u00fcr das Wirbelgitter: die Faustformel kennt keine H\u00f6he.",
-             "For the vortex lattice only: the rule of thumb knows no height."},
-    .name = {"H\u00f6he:", "height:"},
-    .keepsLast = {"Das Wirbelgitter rechnet mit der letzten H\u00f6he.", "The vortex lattice keeps the last height."},
-};
 
 }  // namespace
 
@@ -95,9 +75,9 @@ void TailHeightWindow::textEdited() {
 }
 
 void TailHeightWindow::updateTexts() {
-  setWindowTitle(Text(In(kCaptions.title, language_)));
-  caption_->setText(Text(In(kCaptions.field, language_)));
-  note_->setText(Text(In(kCaptions.note, language_)));
+  setWindowTitle(Text(present::TextsOf(language_).tailHeightTitle));
+  caption_->setText(Text(present::TextsOf(language_).tailHeightField));
+  note_->setText(Text(present::TextsOf(language_).tailHeightNote));
   const std::string typed = input_->text().toStdString();
   const calc::GivenNumber given = calc::ReadGivenNumber(typed);
   if (!given.Fault || calc::NumberFormOf(typed) == calc::NumberForm::Blank) {
@@ -105,8 +85,9 @@ void TailHeightWindow::updateTexts() {
     return;
   }
   // Worded as every refused number of the Tools windows.
-  errorLine_->setText(Text(present::RefusedNumberText(In(kCaptions.name, language_), *given.Fault, language_)) +
-                      QStringLiteral(". ") + Text(In(kCaptions.keepsLast, language_)));
+  const present::Texts& texts = present::TextsOf(language_);
+  errorLine_->setText(Text(present::RefusedNumberText(texts.tailHeightName, *given.Fault, language_)) +
+                      QStringLiteral(". ") + Text(texts.tailHeightKeepsLast));
 }
 
 }  // namespace ui

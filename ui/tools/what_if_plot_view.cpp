@@ -33,30 +33,13 @@ struct Curve {
 };
 
 constexpr std::array<Curve, WhatIfPlotView::kCurveCount> kCurves = {{
-    {"Lab_Rnp", {"Neutralpunkt", "neutral point"}, kBlue},
-    {"Lab_Rsp1", {"Schwerpunkt hinten", "rearmost CG"}, kRed},
-    {"Lab_Rsp2", {"Schwerpunkt vorn", "foremost CG"}, kGreen},
+    {"Lab_Rnp", &present::Texts::curveNeutralPoint, kBlue},
+    {"Lab_Rsp1", &present::Texts::curveRearmostCg, kRed},
+    {"Lab_Rsp2", &present::Texts::curveForemostCg, kGreen},
 }};
 
 // The vortex lattice's curve beside the rule's.
-constexpr Curve kLatticeCurve = {"", {"NP Wirbelgitter", "vortex lattice NP"}, kTeal};
-
-struct PlotCaptions {
-  Caption yAxis;
-  Caption currentValue;
-  Caption measuredCg;
-  Caption updating;
-  Caption outdated;
-};
-
-constexpr PlotCaptions kPlotCaptions = {
-    .yAxis = {"mm hinter der Wurzel-Nasenleiste", "mm behind the wing root's leading edge"},
-    .currentValue = {"aktueller Wert", "current value"},
-    .measuredCg = {"Schwerpunkt gemessen", "measured CG"},
-    .updating = {"wird berechnet\u2026", "updating\u2026"},
-    .outdated = {"Das Modell l\u00e4sst sich nicht berechnen: Kurven des letzten berechneten Modells",
-                 "The model cannot be calculated: the curves are the last model's"},
-};
+constexpr Curve kLatticeCurve = {"", &present::Texts::curveLatticeNeutralPoint, kTeal};
 
 constexpr int kFrameMilliseconds = 16;
 constexpr double kMargin = 8;  // pixels around the plot and between its parts
@@ -94,7 +77,7 @@ bool WriteWhole(const QString& path, const QByteArray& bytes) {
 
 QString FieldTitle(int field, present::Language language) {
   const std::string_view code = calc::kModelFieldCodes.at(static_cast<std::size_t>(field));
-  return Text(code) + QStringLiteral(" \u2013 ") + Text(In(*present::FindFieldDescription(code), language));
+  return Text(code) + QStringLiteral(" \u2013 ") + Text(In(present::FindFieldDescription(code), language));
 }
 
 WhatIfPlotView::WhatIfPlotView(QWidget* parent) : QWidget(parent) {
@@ -267,14 +250,14 @@ QStringList WhatIfPlotView::LegendEntries() const {
   QStringList entries;
   for (const Curve& curve : kCurves) entries << Text(In(curve.name, language_));
   entries << Text(In(kLatticeCurve.name, language_));
-  if (marks_.currentValue) entries << Text(In(kPlotCaptions.currentValue, language_));
-  if (marks_.measuredCg) entries << Text(In(kPlotCaptions.measuredCg, language_));
+  if (marks_.currentValue) entries << Text(present::TextsOf(language_).plotCurrentValue);
+  if (marks_.measuredCg) entries << Text(present::TextsOf(language_).plotMeasuredCg);
   return entries;
 }
 
 QString WhatIfPlotView::Note() const {
-  if (updating_) return Text(In(kPlotCaptions.updating, language_));
-  if (outdated_) return Text(In(kPlotCaptions.outdated, language_));
+  if (updating_) return Text(present::TextsOf(language_).plotUpdating);
+  if (outdated_) return Text(present::TextsOf(language_).plotOutdated);
   return {};
 }
 
@@ -365,7 +348,7 @@ void WhatIfPlotView::paintAxes(QPainter& painter, const QRectF& area) const {
   painter.translate(kMargin, area.center().y());
   painter.rotate(-90);
   painter.drawText(QRectF(-area.height() / 2, 0, area.height(), line), Qt::AlignHCenter,
-                   Text(In(kPlotCaptions.yAxis, language_)));
+                   Text(present::TextsOf(language_).plotYAxis));
   painter.restore();
 }
 

@@ -27,24 +27,6 @@
 namespace ui {
 namespace {
 
-using present::Caption;
-
-struct WhatIfCaptions {
-  Caption title;
-  Caption field;
-  Caption exportPng;
-  Caption exportSvg;
-  Caption exportFailed;
-};
-
-constexpr WhatIfCaptions kCaptions = {
-    .title = {"Was w\u00e4re wenn\u2026", "What if\u2026"},
-    .field = {"Ma\u00df:", "dimension:"},
-    .exportPng = {"PNG exportieren\u2026", "Export PNG\u2026"},
-    .exportSvg = {"SVG exportieren\u2026", "Export SVG\u2026"},
-    .exportFailed = {"Das Bild konnte nicht geschrieben werden:", "The image could not be written:"},
-};
-
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
 }  // namespace
@@ -242,15 +224,15 @@ void WhatIfWindow::SetLanguage(present::Language language) {
 }
 
 void WhatIfWindow::updateTexts() {
-  setWindowTitle(Text(In(kCaptions.title, language_)));
+  setWindowTitle(Text(present::TextsOf(language_).whatIfTitle));
   for (int field = 0; field < calc::kModelFieldCount; ++field)
     fieldChoice_->setItemText(field, FieldTitle(field, language_));
-  fieldCaption_->setText(Text(In(kCaptions.field, language_)));
+  fieldCaption_->setText(Text(present::TextsOf(language_).whatIfField));
   // The range's messages name the fields by these captions.
   fromCaption_->setText(Text(In(present::kRangePartCaptions[0], language_)));
   toCaption_->setText(Text(In(present::kRangePartCaptions[1], language_)));
-  exportPngButton_->setText(Text(In(kCaptions.exportPng, language_)));
-  exportSvgButton_->setText(Text(In(kCaptions.exportSvg, language_)));
+  exportPngButton_->setText(Text(present::TextsOf(language_).whatIfExportPng));
+  exportSvgButton_->setText(Text(present::TextsOf(language_).whatIfExportSvg));
   plotView_->SetLanguage(language_);
   errorLine_->setText(Text(present::WhatIfErrorText(plotView_->Plot(), language_)));
 }
@@ -275,7 +257,7 @@ void WhatIfWindow::exportChosen(bool svg) {
              MessageWithFullStop(Text(files::FileErrorText(failure.Code(), FileMessageLanguage(language_))));
   }
   QMessageBox::warning(this, windowTitle(),
-                       Text(In(kCaptions.exportFailed, language_)) + QLatin1Char('\n') + path + reason);
+                       Text(present::TextsOf(language_).whatIfExportFailed) + QLatin1Char('\n') + path + reason);
 }
 
 }  // namespace ui
