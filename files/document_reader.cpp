@@ -102,18 +102,19 @@ class DocumentReading {
   }
 
   void ReadFormatAndVersion() const {
-    if (!syntax_.root.is_object()) Refuse({}, "expected an object");
     if (const Json* format = At({"format"}); format != nullptr && *format != kDocumentFormatName) {
       Refuse({"format"}, "expected \"" + std::string(kDocumentFormatName) + "\" for \"format\"");
     }
-    const std::optional<std::string_view> version = TokenAt({"version"});
-    if (!version || *version == std::to_string(kDocumentVersion)) return;
+    const Json* value = At({"version"});
+    if (value == nullptr) return;
     // Judged by its text: a newer version may be beyond any integer type.
-    if (version->find_first_not_of("0123456789") != std::string_view::npos) {
+    const std::string_view token = value->is_number() ? syntax_.spots.at({"version"}).token : "";
+    if (token == std::to_string(kDocumentVersion)) return;
+    if (token.empty() || token.find_first_not_of("0123456789") != std::string_view::npos) {
       Refuse({"version"}, "expected a whole number for \"version\"");
     }
-    if (*version == "0") Refuse({"version"}, "expected version " + std::to_string(kDocumentVersion) + " for \"version\"");
-    Refuse({"version"}, "the document is of version " + std::string(*version) + ", newer than this program reads (" +
+    if (token == "0") Refuse({"version"}, "expected version " + std::to_string(kDocumentVersion) + " for \"version\"");
+    Refuse({"version"}, "the document is of version " + std::string(token) + ", newer than this program reads (" +
                             std::to_string(kDocumentVersion) + ")");
   }
 

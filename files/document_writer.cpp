@@ -1,4 +1,5 @@
 // Writing a document, and what a .dat file would lose of it.
+#include <charconv>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -26,9 +27,22 @@ std::string Quoted(std::string_view text) {
   }
 }
 
+bool SameBits(double a, double b) { return a == b && std::signbit(a) == std::signbit(b); }
+
+// A text the program's number reading (calc::ReadGivenNumber) takes back as
+// exactly `value`: the shortest plain decimal, which it reads back nearly
+// always, else the fewest digits in exponent form that it does.
 std::string NumberText(double value) {
   if (!std::isfinite(value)) throw std::invalid_argument("a document holds finite numbers only");
-  return calc::PlainDecimal(value);
+  std::string text = calc::PlainDecimal(value);
+  for (int digits = 15; !SameBits(calc::ReadGivenNumber(text).Value, value); ++digits) {
+    if (digits > 40) throw std::invalid_argument("no text reads back as " + calc::PlainDecimal(value));
+    char scientific[64];
+    const auto written = std::to_chars(scientific, scientific + sizeof scientific, value,
+                                       std::chars_format::scientific, digits);
+    text.assign(scientific, written.ptr);
+  }
+  return text;
 }
 
 // A value of another program's, indented to stand at `depth`. The library
@@ -92,7 +106,7 @@ std::string DimensionToken(const std::string& text) {
   const double value = calc::ParseNumber(text);
   if (!std::isfinite(value)) throw calc::ArithmeticFailure(calc::FailureKind::Overflow);
   if (jsonNumber && std::isfinite(calc::ParseNumber(trimmed))) return std::string(trimmed);
-  return calc::PlainDecimal(value);
+  return NumberText(value);
 }
 
 std::string DimensionsText(const ModelDocument& document) {
@@ -141,7 +155,7 @@ bool KeptInDat(const std::string& text) {
   try {
     const double value = calc::ParseNumber(text);
     const double back = calc::ParseNumber(calc::FormatFixed(value, 4, 0));
-    return value == back && std::signbit(value) == std::signbit(back);
+    return SameBits(value, back);
   } catch (const calc::ArithmeticFailure&) {
     return false;
   }

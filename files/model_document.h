@@ -109,6 +109,7 @@ struct DatLosses {
   bool Notes = false;
   bool Unknown = false;   // parts written by a newer program
   bool Any() const { return Decimals || Margins || Units || Balance || TailHeight || Notes || Unknown; }
+  friend bool operator==(const DatLosses&, const DatLosses&) = default;
 };
 DatLosses LossesAsDat(const ModelDocument& document);
 

@@ -30,6 +30,8 @@ test_packages=(
   libgtest-dev googletest
   # saving must keep a file's ACL and extended attributes
   acl attr
+  # the model documents are checked against their JSON Schema
+  python3 python3-jsonschema
   # the end-to-end test and the screenshot: a virtual X display, keystrokes
   # and a screen capture
   xvfb xauth xdotool x11-utils imagemagick
