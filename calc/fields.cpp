@@ -43,11 +43,12 @@ void ReadTailFields(const FieldTexts& texts, TModelData& model) {
   for (ModelMember member : kTailReadOrder) ReadField(texts, model, member);
 }
 
-void Recalculate(const FieldTexts& texts, TModelData& model, TStabilityData& results) {
+void Recalculate(const FieldTexts& texts, TModelData& model, TStabilityData& results,
+                 const std::optional<TMargins>& chosen) {
   ReadWingFields(texts, model);
   CalcWing(model, results);
   ReadTailFields(texts, model);
-  CalcTailAndTotals(model, results);
+  CalcTailAndTotals(model, results, chosen);
 }
 
 FieldTexts FieldTextsOf(const TModelData& model) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
+#include "margins.h"
 #include "model.h"
 
 namespace calc {
@@ -31,9 +33,11 @@ void ReadWingFields(const FieldTexts& texts, TModelData& model);
 void ReadTailFields(const FieldTexts& texts, TModelData& model);
 
 // What a recalculation makes of the field texts when nothing fails:
-// ReadWingFields, CalcWing, ReadTailFields, CalcTailAndTotals.
+// ReadWingFields, CalcWing, ReadTailFields, CalcTailAndTotals (with the
+// margins `chosen`, if any).
 struct TStabilityData;
-void Recalculate(const FieldTexts& texts, TModelData& model, TStabilityData& results);
+void Recalculate(const FieldTexts& texts, TModelData& model, TStabilityData& results,
+                 const std::optional<TMargins>& chosen = std::nullopt);
 
 // The texts a loaded model puts into the fields: FormatFixed(value, 4, 0).
 FieldTexts FieldTextsOf(const TModelData& model);

@@ -42,10 +42,11 @@ void CalcWing(const TModelData& model, TStabilityData& results) {
   results.Wing = SurfaceGeometry(WingPlanform(model), innerSpan);
 }
 
-void CalcTailAndTotals(TModelData& model, TStabilityData& r) {
+void CalcTailAndTotals(TModelData& model, TStabilityData& r, const std::optional<TMargins>& chosen) {
   const bool withTail = model.Bh != 0;
-  r.SmallMargin = withTail ? 8 : 4;
-  r.LargeMargin = withTail ? 16 : 8;
+  const TMargins margins = MarginsFor(withTail, chosen);
+  r.SmallMargin = margins.Rear;
+  r.LargeMargin = margins.Forward;
   if (withTail) {
     Tail(model, r);
   } else {
@@ -65,9 +66,9 @@ double CgAtMargin(double neutralPoint, double mac, double margin) {
   return ToDouble(Ext(neutralPoint) - Ext(mac) * margin * 0.01L);
 }
 
-void CalcStability(TModelData& model, TStabilityData& results) {
+void CalcStability(TModelData& model, TStabilityData& results, const std::optional<TMargins>& chosen) {
   CalcWing(model, results);
-  CalcTailAndTotals(model, results);
+  CalcTailAndTotals(model, results, chosen);
 }
 
 }  // namespace calc

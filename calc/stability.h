@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+
+#include "margins.h"
 #include "model.h"
 #include "surface.h"
 
@@ -29,12 +32,15 @@ struct TStabilityData {
 // Computes Wing from the seven wing dimensions.
 void CalcWing(const TModelData& model, TStabilityData& results);
 
-// Computes everything else. In flying-wing mode (Bh == 0) it also sets the
-// model's Sah, Lih, Lkh, Lah, Vkh and Vah to 0 and leaves Rh alone.
-void CalcTailAndTotals(TModelData& model, TStabilityData& results);
+// Computes everything else, the recommended range with the margins `chosen`
+// by the builder or else its kind's default (MarginsFor). In flying-wing
+// mode (Bh == 0) it also sets the model's Sah, Lih, Lkh, Lah, Vkh and Vah
+// to 0 and leaves Rh alone.
+void CalcTailAndTotals(TModelData& model, TStabilityData& results,
+                       const std::optional<TMargins>& chosen = std::nullopt);
 
 // CalcWing, then CalcTailAndTotals.
-void CalcStability(TModelData& model, TStabilityData& results);
+void CalcStability(TModelData& model, TStabilityData& results, const std::optional<TMargins>& chosen = std::nullopt);
 
 // The centre of gravity that lies `margin` % of `mac` ahead of
 // `neutralPoint` (positions in mm behind the wing root's leading edge), as

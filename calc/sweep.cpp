@@ -168,13 +168,15 @@ std::optional<int> FieldIndexOfCode(std::string_view code) {
   return static_cast<int>(found - kModelFieldCodes.begin());
 }
 
-LoadedState LoadState(const TModelData& fromFile) {
-  LoadedState loaded{FieldTextsOf(fromFile), fromFile};
+LoadedState LoadState(const TModelData& fromFile) { return LoadState(FieldTextsOf(fromFile), fromFile, std::nullopt); }
+
+LoadedState LoadState(const FieldTexts& texts, const TModelData& record, const std::optional<TMargins>& margins) {
+  LoadedState loaded{texts, record, margins};
   TStabilityData results;
   // A failing closing recalculation leaves the record part way, as the
   // window keeps it; the typed values start from there.
   try {
-    Recalculate(loaded.Texts, loaded.Model, results);
+    Recalculate(loaded.Texts, loaded.Model, results, loaded.Margins);
   } catch (const ArithmeticFailure&) {
   }
   return loaded;
@@ -198,7 +200,7 @@ SweepPoint EvaluateSweepPoint(const LoadedState& loaded, std::span<const SweptFi
     texts[static_cast<std::size_t>(fields[f].Field)] = point.ValueTexts[f];
   }
   try {
-    Recalculate(texts, point.Model, point.Results);
+    Recalculate(texts, point.Model, point.Results, loaded.Margins);
   } catch (const ArithmeticFailure& failure) {
     point.Failure = failure.Kind();
   }

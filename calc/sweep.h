@@ -105,8 +105,12 @@ std::optional<int> FieldIndexOfCode(std::string_view code);
 struct LoadedState {
   FieldTexts Texts;
   TModelData Model;
+  std::optional<TMargins> Margins;  // the margins the model's document chose
 };
 LoadedState LoadState(const TModelData& fromFile);
+// The same for a model whose fields are given as texts (a document's, as
+// typed), starting from `record`.
+LoadedState LoadState(const FieldTexts& texts, const TModelData& record, const std::optional<TMargins>& margins);
 
 // One point of a sweep: the texts typed into the swept fields, and what the
 // recalculation made of them, or the failure that stopped it.

@@ -21,10 +21,16 @@ VlmOutcome SecondOpinionOf(const calc::TModelData& model, const calc::TStability
 
 Evaluation EvaluateLoadedModel(const calc::TModelData& fromFile, const calc::TBalanceInput* balance,
                                const aero::VlmOptions* vlm) {
+  return EvaluateFields(calc::FieldTextsOf(fromFile), fromFile, std::nullopt, balance, vlm);
+}
+
+Evaluation EvaluateFields(const calc::FieldTexts& texts, const calc::TModelData& record,
+                          const std::optional<calc::TMargins>& chosen, const calc::TBalanceInput* balance,
+                          const aero::VlmOptions* vlm) {
   Evaluation evaluation;
-  evaluation.fieldTexts = calc::FieldTextsOf(fromFile);
-  evaluation.model = fromFile;
-  calc::Recalculate(evaluation.fieldTexts, evaluation.model, evaluation.results);
+  evaluation.fieldTexts = texts;
+  evaluation.model = record;
+  calc::Recalculate(evaluation.fieldTexts, evaluation.model, evaluation.results, chosen);
   evaluation.labels = present::LabelTexts(evaluation.results);
   evaluation.aspectRatioWarning = present::AspectRatioWarning(evaluation.results);
   if (balance != nullptr) evaluation.balance = calc::CalcBalance(*balance, evaluation.results);

@@ -25,20 +25,6 @@ std::string Dotted(const DocumentPath& path) {
   return "\"" + dotted + "\"";
 }
 
-const char* MarginsFaultText(calc::MarginsFault fault) {
-  switch (fault) {
-    case calc::MarginsFault::RearBelowZero:
-      return "the rear margin must be 0 or more";
-    case calc::MarginsFault::ForwardNotAboveRear:
-      return "the forward margin must be larger than the rear one";
-    case calc::MarginsFault::AboveFifty:
-      return "a margin must be 50 or less";
-    case calc::MarginsFault::None:
-      break;
-  }
-  return "";
-}
-
 class DocumentReading {
  public:
   explicit DocumentReading(std::string_view bytes) : bytes_(bytes), syntax_(ParseDocumentSyntax(bytes, Watched)) {}
@@ -142,7 +128,7 @@ class DocumentReading {
     if (const auto forward = GivenNumberAt({"margins", "forward"})) margins.Forward = *forward;
     if (const auto rear = GivenNumberAt({"margins", "rear"})) margins.Rear = *rear;
     if (const calc::MarginsFault fault = calc::CheckMargins(margins); fault != calc::MarginsFault::None) {
-      Refuse({"margins"}, MarginsFaultText(fault));
+      Refuse({"margins"}, calc::MarginsFaultText(fault));
     }
     document.Margins = margins;
   }
