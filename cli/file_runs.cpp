@@ -122,20 +122,6 @@ FileOutcome EvaluateFile(const std::string& path, const Options& options, Output
   return outcome;
 }
 
-// What a .dat file cannot hold, in the words of the warning.
-std::string LostParts(const files::DatLosses& losses) {
-  const std::pair<bool files::DatLosses::*, const char*> parts[] = {
-      {&files::DatLosses::Decimals, "decimals"},     {&files::DatLosses::Margins, "margins"},
-      {&files::DatLosses::Units, "units"},           {&files::DatLosses::Balance, "balance inputs"},
-      {&files::DatLosses::TailHeight, "tail height"}, {&files::DatLosses::Notes, "notes"},
-      {&files::DatLosses::Unknown, "parts of a newer program"}};
-  std::string names;
-  for (const auto& [part, name] : parts) {
-    if (losses.*part) names += (names.empty() ? "" : ", ") + std::string(name);
-  }
-  return names;
-}
-
 // Writes the model as the name's ending says, as every written file is
 // written. A .dat file keeps only the fifteen dimensions in whole
 // millimetres; what it drops is named on `err`, and it is written anyway,
@@ -152,7 +138,7 @@ void SaveModel(const std::string& path, const files::ModelDocument& document, Ou
     const files::DatLosses losses = files::LossesAsDat(document);
     if (losses.Any()) {
       err << "cgcalc-cli: " << DisplayName(path) << ": warning: a .dat file holds whole millimetres only; not saved: "
-          << LostParts(losses) << "\n";
+          << files::DatLossNames(losses) << "\n";
     }
     text = files::ModelFileText(files::DimensionValues(document));
   }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "atomic_file.h"
 #include "calc/failure.h"
@@ -200,6 +201,18 @@ DatLosses LossesAsDat(const ModelDocument& document) {
   losses.Notes = !document.Notes.empty();
   losses.Unknown = !document.Unknown.empty();
   return losses;
+}
+
+std::string DatLossNames(const DatLosses& losses) {
+  const std::pair<bool DatLosses::*, const char*> parts[] = {
+      {&DatLosses::Decimals, "decimals"},       {&DatLosses::Margins, "margins"}, {&DatLosses::Units, "units"},
+      {&DatLosses::Balance, "balance inputs"},  {&DatLosses::TailHeight, "tail height"},
+      {&DatLosses::Notes, "notes"},             {&DatLosses::Unknown, "parts of a newer program"}};
+  std::string names;
+  for (const auto& [part, name] : parts) {
+    if (losses.*part) names += (names.empty() ? "" : ", ") + std::string(name);
+  }
+  return names;
 }
 
 ModelDocument DocumentOfDat(const calc::TModelData& model) {

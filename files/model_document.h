@@ -113,6 +113,11 @@ struct DatLosses {
 };
 DatLosses LossesAsDat(const ModelDocument& document);
 
+// The losses in words, joined by ", " in the order above: "decimals,
+// margins, units, balance inputs, tail height, notes, parts of a newer
+// program". English.
+std::string DatLossNames(const DatLosses& losses);
+
 // A new document for the values of a .dat file: each dimension as the window
 // shows a loaded value (calc::FieldTextsOf, whole millimetres), without the
 // blanks before it; everything else as for a new model.

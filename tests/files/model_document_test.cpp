@@ -210,8 +210,11 @@ TEST(ModelDocument, StreamsOfBothFormatsAreToldApart) {
     writer.join();
     ::close(ends[0]);
     ASSERT_EQ(loaded.format, format);
-    if (format == ModelFormat::Dat) EXPECT_EQ(loaded.dat.model.Li, 220);
-    if (format == ModelFormat::Document) EXPECT_EQ(ModelDocumentText(loaded.document), document);
+    if (format == ModelFormat::Dat) {
+      EXPECT_EQ(loaded.dat.model.Li, 220);
+    } else {
+      EXPECT_EQ(ModelDocumentText(loaded.document), document);
+    }
   }
 }
 
