@@ -40,4 +40,19 @@ constexpr MarginsFault CheckMargins(const TMargins& margins) {
   return MarginsFault::None;
 }
 
+// The reason of each fault, in English.
+constexpr const char* MarginsFaultText(MarginsFault fault) {
+  switch (fault) {
+    case MarginsFault::RearBelowZero:
+      return "the rear margin must be 0 or more";
+    case MarginsFault::ForwardNotAboveRear:
+      return "the forward margin must be larger than the rear one";
+    case MarginsFault::AboveFifty:
+      return "a margin must be 50 or less";
+    case MarginsFault::None:
+      break;
+  }
+  return "";
+}
+
 }  // namespace calc

@@ -171,11 +171,15 @@ std::optional<int> FieldIndexOfCode(std::string_view code) {
 }
 
 LoadedState LoadState(const TModelData& fromFile, const std::optional<TMargins>& margins) {
-  LoadedState loaded{FieldTextsOf(fromFile), fromFile, margins};
+  return LoadState(FieldTextsOf(fromFile), fromFile, margins);
+}
+
+LoadedState LoadState(const FieldTexts& texts, const TModelData& record, const std::optional<TMargins>& margins) {
+  LoadedState loaded{texts, record, margins};
   TStabilityData results;
   // A failing closing recalculation leaves the record part way, as the
   // window keeps it; the typed values start from there.
-  RunRecalculation({loaded.Texts}, loaded.Model, results);
+  RunRecalculation({loaded.Texts, loaded.Margins}, loaded.Model, results);
   return loaded;
 }
 

@@ -108,10 +108,12 @@ std::optional<int> FieldIndexOfCode(std::string_view code);
 struct LoadedState {
   FieldTexts Texts;
   TModelData Model;
-  std::optional<TMargins> Margins;
+  std::optional<TMargins> Margins;  // those chosen for the model, if any
 };
-// `margins`: those chosen for the loaded model, if any.
 LoadedState LoadState(const TModelData& fromFile, const std::optional<TMargins>& margins = std::nullopt);
+// The same for a model whose fields are given as texts (a document's, as
+// typed), starting from `record`.
+LoadedState LoadState(const FieldTexts& texts, const TModelData& record, const std::optional<TMargins>& margins);
 
 // One point of a sweep: the texts typed into the swept fields, and what the
 // recalculation made of them, or the failure that stopped it.

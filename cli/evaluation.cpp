@@ -24,11 +24,17 @@ VlmOutcome SecondOpinionOf(const calc::TModelData& model, const calc::TStability
 
 Evaluation EvaluateLoadedModel(const calc::TModelData& fromFile, const calc::TBalanceInput* balance,
                                const aero::VlmOptions* vlm) {
+  return EvaluateFields(calc::FieldTextsOf(fromFile), fromFile, std::nullopt, balance, vlm);
+}
+
+Evaluation EvaluateFields(const calc::FieldTexts& texts, const calc::TModelData& record,
+                          const std::optional<calc::TMargins>& chosen, const calc::TBalanceInput* balance,
+                          const aero::VlmOptions* vlm) {
   Evaluation evaluation;
-  evaluation.fieldTexts = calc::FieldTextsOf(fromFile);
-  evaluation.model = fromFile;
+  evaluation.fieldTexts = texts;
+  evaluation.model = record;
   present::Recalculation recalculation =
-      present::Recalculate({evaluation.fieldTexts}, evaluation.model, evaluation.results);
+      present::Recalculate({evaluation.fieldTexts, chosen}, evaluation.model, evaluation.results);
   if (recalculation.failure) throw recalculation.failure->failure;
   evaluation.labels = std::move(recalculation.labels);
   evaluation.aspectRatioWarning = present::AspectRatioWarning(evaluation.results);

@@ -31,7 +31,7 @@ VlmOutcome SecondOpinionOf(const calc::TModelData& model, const calc::TStability
 
 // Everything the main window shows right after loading a model file.
 struct Evaluation {
-  calc::FieldTexts fieldTexts;     // the input fields: each value as FormatFixed(v, 4, 0)
+  calc::FieldTexts fieldTexts;     // the input fields: a .dat file's values as FormatFixed(v, 4, 0)
   calc::TModelData model;          // the record after the closing recalculation
   calc::TStabilityData results;
   present::ResultLabelTexts labels;  // in label order, exact texts
@@ -52,5 +52,11 @@ struct Evaluation {
 // With `vlm`, also the vortex lattice's second opinion, laid out so.
 Evaluation EvaluateLoadedModel(const calc::TModelData& fromFile, const calc::TBalanceInput* balance = nullptr,
                                const aero::VlmOptions* vlm = nullptr);
+
+// The same for fields given as texts (a document's, as typed), starting from
+// `record`, with the range placed by the margins `chosen` (or the default).
+Evaluation EvaluateFields(const calc::FieldTexts& texts, const calc::TModelData& record,
+                          const std::optional<calc::TMargins>& chosen, const calc::TBalanceInput* balance = nullptr,
+                          const aero::VlmOptions* vlm = nullptr);
 
 }  // namespace cli

@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <optional>
 #include <stdexcept>
+#include <utility>
+
+#include "files/model_writer.h"
 
 #include "avl_geometry.h"
 #include "calc/failure.h"
@@ -17,6 +20,7 @@
 #include "model_input.h"
 #include "report.h"
 #include "rows.h"
+#include "written_file.h"
 
 namespace cli {
 namespace {
@@ -83,23 +87,62 @@ class PathList {
 struct FileOutcome {
   std::optional<Evaluation> evaluation;
   std::string error;  // the failure's message, without full stop
+  ModelSettings settings;
+  std::optional<files::ModelDocument> saved;  // what --save-as writes
 };
 
+aero::VlmOptions LayoutFor(const Options& options, const ModelSettings& settings) {
+  aero::VlmOptions layout = options.VlmLayout();
+  layout.TailHeight = settings.tailHeight;
+  return layout;
+}
+
 FileOutcome EvaluateFile(const std::string& path, const Options& options, Output& err) {
+  FileOutcome outcome;
   try {
+    const LoadedInput input = LoadInput(path, err);
+    outcome.settings = SettingsFor(options, input, options.format == ReportFormat::Csv);
+    const ModelSettings& settings = outcome.settings;
     // Made only when asked for: a short run need not page in the lattice.
     std::optional<aero::VlmOptions> layout;
-    if (options.vlm) layout = options.VlmLayout();
-    return {EvaluateLoadedModel(LoadAndWarn(path, err), options.WithBalance() ? &options.balance : nullptr,
-                                layout ? &*layout : nullptr),
-            ""};
+    if (options.vlm) layout = LayoutFor(options, settings);
+    outcome.evaluation = EvaluateFields(input.texts, input.record, settings.margins,
+                                        settings.WithBalance() ? &settings.balance : nullptr,
+                                        layout ? &*layout : nullptr);
+    if (!options.saveAsPath.empty()) outcome.saved = DocumentToSave(input, settings);
+    return outcome;
   } catch (const files::FileError& error) {
-    return {std::nullopt, FailureMessage(path, error)};
+    outcome.error = FailureMessage(path, error);
   } catch (const calc::ArithmeticFailure& failure) {
-    return {std::nullopt, failure.what()};
+    outcome.error = failure.what();
   } catch (const calc::BalanceInputError& error) {
-    return {std::nullopt, error.what()};
+    outcome.error = error.what();
   }
+  outcome.evaluation.reset();
+  return outcome;
+}
+
+// Writes the model as the name's ending says, as every written file is
+// written. A .dat file keeps only the fifteen dimensions in whole
+// millimetres; what it drops is named on `err`, and it is written anyway,
+// as asked.
+void SaveModel(const std::string& path, const files::ModelDocument& document, Output& err) {
+  std::string text;
+  if (path.ends_with(kDocumentExtension)) {
+    try {
+      text = files::ModelDocumentText(document);
+    } catch (const std::invalid_argument& error) {
+      throw ExportFailure("model", path, error.what());
+    }
+  } else {
+    const files::DatLosses losses = files::LossesAsDat(document);
+    if (losses.Any()) {
+      err << "cgcalc-cli: " << DisplayName(path) << ": warning: a .dat file holds whole millimetres only; not saved: "
+          << files::DatLossNames(losses) << "\n";
+    }
+    text = files::ModelFileText(files::DimensionValues(document));
+  }
+  ReplaceWrittenFile("model", path, text);
 }
 
 // Writes each file's output in the chosen format as soon as it is known.
@@ -124,16 +167,17 @@ class FileReporter {
         break;
       }
       default:
-        if (evaluation != nullptr) WriteBlock(path, *evaluation, err);
+        if (evaluation != nullptr) WriteBlock(path, outcome, err);
     }
     return evaluation != nullptr && !failedFile_;
   }
 
  private:
   // Like head: a heading before each file's block when there are several.
-  void WriteBlock(const std::string& path, const Evaluation& evaluation, Output& err) {
+  void WriteBlock(const std::string& path, const FileOutcome& outcome, Output& err) {
+    const Evaluation& evaluation = *outcome.evaluation;
     const std::string report = FormatReport(evaluation, options_);
-    if (!WriteFiles(path, evaluation, err)) return;
+    if (!WriteFiles(path, outcome, err)) return;
     if (several_) {
       out_ << (blocks_ > 0 ? "\n==> " : "==> ") << DisplayName(path) << " <==\n";
     }
@@ -142,13 +186,18 @@ class FileReporter {
   }
 
   // The report is printed only when the files asked for were written too.
-  bool WriteFiles(const std::string& path, const Evaluation& evaluation, Output& err) {
+  bool WriteFiles(const std::string& path, const FileOutcome& outcome, Output& err) {
+    const Evaluation& evaluation = *outcome.evaluation;
     try {
-      if (!options_.diagramPath.empty()) WriteDiagramImage(options_.diagramPath, evaluation.model, evaluation.results, options_.VlmLayout());
+      const ModelSettings& settings = outcome.settings;
+      if (!options_.diagramPath.empty()) {
+        WriteDiagramImage(options_.diagramPath, evaluation.model, evaluation.results, LayoutFor(options_, settings));
+      }
       if (!options_.avlPath.empty()) {
-        WriteAvlGeometry(options_.avlPath, {evaluation.model, evaluation.results, options_.tailHeight.value_or(0.0)},
+        WriteAvlGeometry(options_.avlPath, {evaluation.model, evaluation.results, settings.tailHeight},
                          "cgcalc: " + DisplayName(path));
       }
+      if (outcome.saved) SaveModel(options_.saveAsPath, *outcome.saved, err);
       return true;
     } catch (const calc::ArithmeticFailure& failure) {
       ReportFailure(path, failure.what(), err);

@@ -6,7 +6,6 @@
 #include "calc/model.h"
 #include "files/file_error.h"
 #include "messages.h"
-#include "options.h"
 
 namespace cli {
 namespace {
@@ -27,12 +26,43 @@ files::ModelFileReading LoadModel(const std::string& path) {
   return path == kStandardInput ? files::ReadModelStreamWithLook(STDIN_FILENO) : files::ReadModelFileWithLook(path);
 }
 
-calc::TModelData LoadAndWarn(const std::string& path, Output& err) {
-  const files::ModelFileReading reading = LoadModel(path);
-  if (!reading.look.looksLikeModel) {
-    err << "cgcalc-cli: " << DisplayName(path) << ": warning: " << Doubt(reading.look) << "\n";
+LoadedInput LoadInput(const std::string& path, Output& err) {
+  const files::LoadedModel loaded =
+      path == kStandardInput ? files::LoadModelStream(STDIN_FILENO) : files::LoadModelFile(path);
+  if (loaded.format == files::ModelFormat::Document) {
+    return {loaded.document.Dimensions, files::DimensionValues(loaded.document), loaded.document};
   }
-  return reading.model;
+  if (!loaded.dat.look.looksLikeModel) {
+    err << "cgcalc-cli: " << DisplayName(path) << ": warning: " << Doubt(loaded.dat.look) << "\n";
+  }
+  return {calc::FieldTextsOf(loaded.dat.model), loaded.dat.model, std::nullopt};
+}
+
+ModelSettings SettingsFor(const Options& options, const LoadedInput& input, bool fixedColumns) {
+  ModelSettings settings;
+  if (input.document) {
+    settings.margins = input.document->Margins;
+    if (!fixedColumns) settings.balance = input.document->Balance;
+    settings.tailHeight = input.document->TailHeight;
+  }
+  if (options.margins) settings.margins = options.margins;
+  const calc::TBalanceInput& given = options.balance;
+  if (given.Cg || given.Supports) {
+    settings.balance.Cg = given.Cg;
+    settings.balance.Supports = given.Supports;
+  }
+  if (given.Mass) settings.balance.Mass = given.Mass;
+  if (given.BallastStation) settings.balance.BallastStation = given.BallastStation;
+  if (options.tailHeight) settings.tailHeight = *options.tailHeight;
+  return settings;
+}
+
+files::ModelDocument DocumentToSave(const LoadedInput& input, const ModelSettings& settings) {
+  files::ModelDocument document = input.document ? *input.document : files::DocumentOfDat(input.record);
+  document.Margins = settings.margins;
+  document.Balance = settings.balance;
+  document.TailHeight = settings.tailHeight;
+  return document;
 }
 
 std::string FailureMessage(std::string_view path, const std::exception& failure) {

@@ -1,11 +1,16 @@
 #pragma once
 
 #include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "calc/fields.h"
+#include "calc/margins.h"
 #include "calc/model.h"
+#include "files/model_document.h"
 #include "files/model_reader.h"
+#include "options.h"
 #include "output.h"
 
 namespace cli {
@@ -15,9 +20,38 @@ namespace cli {
 // file as files::ModelFileRefused) or calc::ArithmeticFailure.
 files::ModelFileReading LoadModel(const std::string& path);
 
-// LoadModel, with the warning "cgcalc-cli: NAME: warning: line N is not a
-// number" on `err` when the file does not look like a model file.
-calc::TModelData LoadAndWarn(const std::string& path, Output& err);
+// A model as Load leaves the window: the fields' texts and the record the
+// closing recalculation starts from; for a document also the rest of it.
+struct LoadedInput {
+  calc::FieldTexts texts;   // a .dat file's values as whole millimetres, a document's as typed
+  calc::TModelData record;  // the values read
+  std::optional<files::ModelDocument> document;
+};
+
+// Reads the model file at `path` (standard input for "-") of either format,
+// with the warning "cgcalc-cli: NAME: warning: line N is not a number" on
+// `err` when a .dat file does not look like one. Throws files::FileError (a
+// refused document as files::DocumentRefused) or calc::ArithmeticFailure.
+LoadedInput LoadInput(const std::string& path, Output& err);
+
+// What a model is computed and saved with: the options' margins, balance
+// inputs and tail height where given, else the document's.
+struct ModelSettings {
+  std::optional<calc::TMargins> margins;
+  calc::TBalanceInput balance;
+  double tailHeight = 0;
+  bool WithBalance() const { return balance.Cg || balance.Supports; }
+};
+
+// The balance inputs of the command line replace the document's: a measured
+// centre of gravity or supports replace both of its, a mass or a ballast
+// station its own. With `fixedColumns` (--csv, whose columns the command
+// line decides) the document's are not used.
+ModelSettings SettingsFor(const Options& options, const LoadedInput& input, bool fixedColumns = false);
+
+// The document --save-as writes: the loaded document, or a new one for a
+// .dat file's values, with the settings' margins, balance and tail height.
+files::ModelDocument DocumentToSave(const LoadedInput& input, const ModelSettings& settings);
 
 // The message of a failure while loading `path`: a file refused for what it
 // is names it ("NAME is a folder, not a model file"); one too large does not

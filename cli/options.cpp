@@ -39,6 +39,33 @@ void ChooseWrittenFile(Options& options, std::string_view option, std::string Op
   options.*path = name;
 }
 
+// "FORWARD,REAR", kept to the rules of calc::CheckMargins.
+void ParseMargins(Options& options, std::string_view text) {
+  const std::size_t comma = text.find(',');
+  if (comma == std::string_view::npos) {
+    NoteValueError(options, "--margins: write FORWARD,REAR");
+    return;
+  }
+  const std::optional<double> forward = OptionNumber(options, "--margins", text.substr(0, comma));
+  const std::optional<double> rear = OptionNumber(options, "--margins", text.substr(comma + 1));
+  if (!forward || !rear) return;
+  const calc::TMargins margins{*forward, *rear};
+  if (const calc::MarginsFault fault = calc::CheckMargins(margins); fault != calc::MarginsFault::None) {
+    NoteValueError(options, "--margins " + std::string(text) + ": " + calc::MarginsFaultText(fault));
+    return;
+  }
+  options.margins = margins;
+}
+
+// The format of a saved model follows its name.
+void ChooseSavedModel(Options& options, std::string_view name) {
+  ChooseWrittenFile(options, "--save-as", &Options::saveAsPath, name);
+  if (!name.empty() && !name.ends_with(kDocumentExtension) && !name.ends_with(kDatExtension)) {
+    NoteValueError(options, "--save-as " + std::string(name) + ": the name must end in " +
+                                std::string(kDocumentExtension) + " or " + std::string(kDatExtension));
+  }
+}
+
 // "XA:MA,XB:MB": two supports, each a position and what it carries.
 void ParseSupports(Options& options, std::string_view text) {
   const std::size_t comma = text.find(',');
@@ -124,6 +151,10 @@ const OptionDefinition kProgramOptions[] = {
      [](Options& o, std::string_view) { o.vlm = true; }},
     {"--avl", "OUT.avl", "also write the model as an AVL geometry file, to check the results in AVL",
      [](Options& o, std::string_view value) { ChooseWrittenFile(o, "--avl", &Options::avlPath, value); }},
+    {"--margins", "FORWARD,REAR", "the static margins in % of the mean chord (else the document's, or 16,8; 8,4 for a flying wing)",
+     [](Options& o, std::string_view value) { ParseMargins(o, value); }},
+    {"--save-as", "OUT.cgcalc|OUT.dat", "also write the model, with the options' margins, balance and tail height, as a document or .dat file",
+     [](Options& o, std::string_view value) { ChooseSavedModel(o, value); }},
     {"--tail-height", "MM", "the tailplane's height above the wing's plane in mm, for --vlm, --avl and a canard's --diagram (0)",
      [](Options& o, std::string_view value) { o.tailHeight = OptionNumber(o, "--tail-height", value).value_or(0.0); }},
     {"--help", "", "show this help and exit", [](Options& o, std::string_view) { o.showHelp = true; }},
@@ -133,6 +164,7 @@ const OptionDefinition kProgramOptions[] = {
 constexpr WrittenFileOption kWrittenFileOptions[] = {
     {"--diagram", &Options::diagramPath},
     {"--avl", &Options::avlPath},
+    {"--save-as", &Options::saveAsPath},
 };
 
 const OptionDefinition* FindOption(std::span<const OptionDefinition> definitions, std::string_view name) {
@@ -164,8 +196,9 @@ std::string CombinationError(const Options& options) {
   if (!options.WithBalance() && (options.balance.Mass || options.balance.BallastStation)) {
     return "--mass and --ballast-at need --cg or --supports";
   }
-  if (options.tailHeight && !options.vlm && options.avlPath.empty() && options.diagramPath.empty())
-    return "--tail-height needs --vlm, --avl or --diagram";
+  if (options.tailHeight && !options.vlm && options.avlPath.empty() && options.diagramPath.empty() &&
+      options.saveAsPath.empty())
+    return "--tail-height needs --vlm, --avl, --diagram or --save-as";
   if (options.balance.Supports) {
     // Only what the supports alone decide is theirs to refuse (their centre
     // of gravity and mass); the rest of the balance's arithmetic belongs to
@@ -252,7 +285,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
 }
 
 std::string UsageText(std::span<const OptionDefinition> definitions) {
-  std::string text = "Usage: " + std::string(kProgramName) + " [options] MODEL.dat...\n";
+  std::string text = "Usage: " + std::string(kProgramName) + " [options] MODEL.dat|MODEL.cgcalc...\n";
   text += "Shows the results the main window shows right after loading each model file\n";
   text += "(\"-\" reads one from standard input).\n\nOptions:\n";
   constexpr std::size_t kNameColumn = 24;
@@ -286,6 +319,7 @@ std::string UsageText(std::span<const OptionDefinition> definitions) {
       "  cgcalc-cli --diagram glider.png glider.dat also writes the top view as PNG\n"
       "  cgcalc-cli --vlm glider.dat                adds the vortex lattice's opinion\n"
       "  cgcalc-cli --avl glider.avl glider.dat     also writes the model for AVL\n"
+      "  cgcalc-cli --save-as glider.cgcalc glider.dat  also writes the model as a document\n"
       "\nExit status: 0 on success, 1 when a file, the calculation or writing fails,\n"
       "2 on a usage error.\n";
   return text;

@@ -8,12 +8,17 @@
 
 #include "aero/vortex_lattice.h"
 #include "calc/balance.h"
+#include "calc/margins.h"
 #include "present/language.h"
 
 namespace cli {
 
 // The model path (and --files-from list) that reads standard input.
 inline constexpr std::string_view kStandardInput = "-";
+
+// The endings --save-as knows: a model document, or a .dat file.
+inline constexpr std::string_view kDocumentExtension = ".cgcalc";
+inline constexpr std::string_view kDatExtension = ".dat";
 
 enum class ReportFormat {
   Table,      // the result table as the window shows it, for people
@@ -35,6 +40,8 @@ struct Options {
   std::vector<std::string> sweeps;      // each FIELD=FROM:TO:STEP as given
   std::string diagramPath;              // where --diagram writes the planform diagram as PNG; empty: not asked
   std::string avlPath;                  // where --avl writes the model as an AVL geometry file; empty: not asked
+  std::string saveAsPath;               // where --save-as writes the model (.cgcalc or .dat); empty: not asked
+  std::optional<calc::TMargins> margins;  // --margins: replace a document's (or the default) margins
   bool vlm = false;                     // --vlm: the vortex lattice's second opinion in every format
   // Threads a sweep with --vlm may use; 0: one per core. Not an option: the
   // output is the same whatever the count, and tests prove it.
@@ -80,9 +87,11 @@ std::span<const WrittenFileOption> WrittenFileOptions();
 // that is not an option is a model file; "-" is standard input and "--"
 // ends the options. Errors: an unknown option, a missing value, no model
 // file and no --files-from, two report formats, --json or a written file
-// (--diagram, --avl) with more than one model file, a written file with
+// (--diagram, --avl, --save-as) with more than one model file, a written file with
 // --csv, --jsonl or --sweep, an empty file name,
-// --tail-height without --vlm or --avl, --sweep with other than exactly one
+// --tail-height without --vlm, --avl, --diagram or --save-as, --margins that
+// calc::CheckMargins refuses, --save-as to a name that ends in neither .cgcalc
+// nor .dat, --sweep with other than exactly one
 // model file,
 // more than two sweeps, or with a format other than --csv and --jsonl, a
 // --language code that is not in present::kLanguages.

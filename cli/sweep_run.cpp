@@ -72,11 +72,17 @@ std::optional<calc::TBalanceData> BalanceOf(const calc::TStabilityData& results,
   return std::nullopt;
 }
 
-// The model loaded as the window would hold it; on failure nothing, with
-// the message in `error`.
-std::optional<calc::LoadedState> LoadForSweep(const std::string& path, Output& err, std::string& error) {
+// The model loaded as the window would hold it, with the margins chosen by
+// the options or its document, and the tail height the lattice lays it out
+// with; on failure nothing, with the message in `error`. The balance check's
+// columns are the command line's, and so are its inputs.
+std::optional<calc::LoadedState> LoadForSweep(const std::string& path, const Options& options, Output& err,
+                                              double& tailHeight, std::string& error) {
   try {
-    return calc::LoadState(LoadAndWarn(path, err));
+    const LoadedInput input = LoadInput(path, err);
+    const ModelSettings settings = SettingsFor(options, input, true);
+    tailHeight = settings.tailHeight;
+    return calc::LoadState(input.texts, input.record, settings.margins);
   } catch (const files::FileError& failure) {
     error = FailureMessage(path, failure);
   } catch (const calc::ArithmeticFailure& failure) {
@@ -88,8 +94,11 @@ std::optional<calc::LoadedState> LoadForSweep(const std::string& path, Output& e
 // One point's row in the chosen format; called from several threads at once.
 class PointRows {
  public:
-  PointRows(const Options& options, const SweepPlan& plan, const calc::LoadedState& loaded, const CsvTable& table)
-      : options_(options), plan_(plan), loaded_(loaded), table_(table), layout_(options.VlmLayout()) {}
+  PointRows(const Options& options, const SweepPlan& plan, const calc::LoadedState& loaded, const CsvTable& table,
+            double tailHeight)
+      : options_(options), plan_(plan), loaded_(loaded), table_(table), layout_(options.VlmLayout()) {
+    layout_.TailHeight = tailHeight;
+  }
 
   std::string Row(std::int64_t index) const {
     const calc::SweepPoint point = calc::EvaluateSweepPoint(loaded_, plan_.fields, index);
@@ -158,7 +167,8 @@ int RunSweep(const Options& options, Output& out, Output& err) {
   const CsvTable table(plan->codes, options.WithBalance(), options.vlm);
   if (csv) out << table.Header();
   std::string loadError;
-  const std::optional<calc::LoadedState> loaded = LoadForSweep(path, err, loadError);
+  double tailHeight = 0;
+  const std::optional<calc::LoadedState> loaded = LoadForSweep(path, options, err, tailHeight, loadError);
   if (!loaded) {
     // As a plain --csv or --jsonl run reports a failed file: a row with the
     // error, with no swept values since there are no points.
@@ -168,7 +178,7 @@ int RunSweep(const Options& options, Output& out, Output& err) {
     return out.Flush() ? kExitFailure : WriteError(out, err);
   }
 
-  const PointRows rows(options, *plan, *loaded, table);
+  const PointRows rows(options, *plan, *loaded, table, tailHeight);
   const bool computed = WritePoints(rows, calc::SweepPointCount(plan->fields), SweepThreads(options), path, out, err);
   if (!out.Flush()) return WriteError(out, err);
   return computed ? kExitSuccess : kExitFailure;

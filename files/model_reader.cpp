@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <optional>
+#include <string>
 
 #include "file_error.h"
 #include "unique_fd.h"
@@ -18,9 +20,14 @@ constexpr char kEndOfData = '\x1a';
 constexpr std::string_view kStreamName = "standard input";
 
 // Reads `fd` to the end of the input or until the reader wants no more;
-// `name` names the input in a refusal.
-ModelFileReading ReadDescriptor(int fd, std::string_view name, ModelTextReader::Reading reading) {
+// `name` names the input in a refusal. With `documents`, the bytes before
+// the first one that is not blank are held until it tells the format; a
+// document is then read whole (it is no longer than kModelFileSizeLimit).
+LoadedModel ReadDescriptor(int fd, std::string_view name, ModelTextReader::Reading reading, bool documents) {
   ModelTextReader reader(reading);
+  std::optional<ModelFormat> format;
+  if (!documents) format = ModelFormat::Dat;
+  std::string held;  // undecided bytes, then a document's
   // Left uninitialised: only the bytes read are ever looked at.
   std::array<char, kReadChunkSize> chunk;
   std::size_t total = 0;
@@ -36,10 +43,22 @@ ModelFileReading ReadDescriptor(int fd, std::string_view name, ModelTextReader::
     const auto received = static_cast<std::size_t>(count);
     const std::size_t allowed = std::min(received, kModelFileSizeLimit - total);
     total += allowed;
-    if (!reader.Feed(std::string_view(chunk.data(), allowed))) break;
+    std::string_view piece(chunk.data(), allowed);
+    if (format != ModelFormat::Dat) {
+      held.append(piece);
+      if (!format) format = FormatOfStart(held);
+      piece = format == ModelFormat::Dat ? std::string_view(held) : std::string_view();
+    }
+    if (format == ModelFormat::Dat) {
+      if (!reader.Feed(piece)) break;
+      held.clear();
+    }
     if (allowed < received) throw ModelFileRefused(Refusal::TooLarge, name);
   }
-  return reader.Finish();
+  if (format == ModelFormat::Document) return {ModelFormat::Document, {}, ParseModelDocument(held)};
+  // Blanks alone are a .dat file of empty lines.
+  reader.Feed(held);
+  return {ModelFormat::Dat, reader.Finish(), {}};
 }
 
 // Throws the refusal for anything but a regular file.
@@ -71,9 +90,9 @@ UniqueFd OpenModelFile(const std::string& path) {
   return file;
 }
 
-ModelFileReading ReadFile(const std::string& path, ModelTextReader::Reading reading) {
+LoadedModel ReadFile(const std::string& path, ModelTextReader::Reading reading, bool documents) {
   UniqueFd file = OpenModelFile(path);
-  const ModelFileReading result = ReadDescriptor(file.Get(), path, reading);
+  LoadedModel result = ReadDescriptor(file.Get(), path, reading, documents);
   if (const int error = file.Close(); error != 0) throw FileErrorFromErrno(error, FileOperation::Close);
   return result;
 }
@@ -138,19 +157,32 @@ calc::TModelData ParseModelText(std::string_view bytes) {
 }
 
 ModelFileReading ReadModelStreamWithLook(int fd) {
-  return ReadDescriptor(fd, kStreamName, ModelTextReader::Reading::ValuesOnly);
+  return ReadDescriptor(fd, kStreamName, ModelTextReader::Reading::ValuesOnly, false).dat;
 }
 
 calc::TModelData ReadModelStream(int fd) {
-  return ReadDescriptor(fd, kStreamName, ModelTextReader::Reading::ValuesOnly).model;
+  return ReadDescriptor(fd, kStreamName, ModelTextReader::Reading::ValuesOnly, false).dat.model;
 }
 
 ModelFileReading ReadModelFileWithLook(const std::string& path) {
-  return ReadFile(path, ModelTextReader::Reading::ValuesAndLook);
+  return ReadFile(path, ModelTextReader::Reading::ValuesAndLook, false).dat;
 }
 
 calc::TModelData ReadModelFile(const std::string& path) {
-  return ReadFile(path, ModelTextReader::Reading::ValuesOnly).model;
+  return ReadFile(path, ModelTextReader::Reading::ValuesOnly, false).dat.model;
+}
+
+LoadedModel LoadModelStream(int fd) {
+  return ReadDescriptor(fd, kStreamName, ModelTextReader::Reading::ValuesOnly, true);
+}
+
+LoadedModel LoadModelFile(const std::string& path) {
+  return ReadFile(path, ModelTextReader::Reading::ValuesAndLook, true);
+}
+
+LoadedModel LoadModelText(std::string_view bytes) {
+  if (FormatOfStart(bytes) == ModelFormat::Document) return {ModelFormat::Document, {}, ParseModelDocument(bytes)};
+  return {ModelFormat::Dat, ParseModelTextWithLook(bytes), {}};
 }
 
 }  // namespace files

@@ -7,6 +7,7 @@
 #include "calc/model.h"
 #include "calc/number_text.h"
 #include "line_ends.h"
+#include "model_document.h"
 #include "model_look.h"
 
 namespace files {
@@ -114,5 +115,27 @@ calc::TModelData ReadModelStream(int fd);
 // - calc::ArithmeticFailure for a value beyond the double range.
 ModelFileReading ReadModelFileWithLook(const std::string& path);
 calc::TModelData ReadModelFile(const std::string& path);
+
+// A model read from a file of either format, told apart by its content
+// (FormatOfStart), never by its name. A file that holds only blanks is a
+// .dat file of empty lines.
+struct LoadedModel {
+  ModelFormat format = ModelFormat::Dat;
+  ModelFileReading dat;     // the values and look of a .dat file
+  ModelDocument document;   // a document
+};
+
+// As ReadModelFileWithLook for a .dat file; a document is read whole and
+// may also throw DocumentRefused.
+LoadedModel LoadModelFile(const std::string& path);
+
+// As ReadModelStreamWithLook for a .dat file (which stops after its
+// fifteenth line); a document is read to the end of the input and may
+// also throw DocumentRefused.
+LoadedModel LoadModelStream(int fd);
+
+// The bytes of a whole file of either format; throws what
+// ParseModelTextWithLook and ParseModelDocument throw.
+LoadedModel LoadModelText(std::string_view bytes);
 
 }  // namespace files

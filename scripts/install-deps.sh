@@ -19,6 +19,8 @@ build_packages=(
   libpng-dev
   # the vortex lattice solves its equations with Eigen's dense LU
   libeigen3-dev
+  # the model documents are JSON, read and written with nlohmann's library
+  nlohmann-json3-dev
   # fonts: the window's captions are set in Liberation Sans, whose widths fit
   # the result table; DejaVu stands in for anything else
   fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra fontconfig
@@ -30,6 +32,8 @@ test_packages=(
   libgtest-dev googletest
   # saving must keep a file's ACL and extended attributes
   acl attr
+  # the model documents are checked against their JSON Schema
+  python3 python3-jsonschema
   # the end-to-end test and the screenshot: a virtual X display, keystrokes
   # and a screen capture
   xvfb xauth xdotool x11-utils imagemagick

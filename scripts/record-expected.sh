@@ -8,7 +8,8 @@
 # BUILD_DIR must hold a built normal build with the window and the tests
 # (-DCGCALC_GUI=ON -DCGCALC_TESTS=ON). Recorded here:
 #   - tests/data/expected/NAME.labels and NAME.stderr for every .dat directly
-#     in tests/data/ and examples/ (the latter as example-NAME);
+#     in tests/data/ and examples/ (the latter as example-NAME), and for every
+#     document in examples/ without a .dat file of its name;
 #   - default.table, the balance window's .labels, the AVL files;
 #   - the vlm* outputs and the window listings in tests/data/windows/, by
 #     their tests' own record switch (CGCALC_RECORD);
@@ -46,6 +47,10 @@ record_model() {
   if [ -s "$scratch/stderr" ]; then sed "s|$1|FILE|g" "$scratch/stderr" > "$out.stderr"; else rm -f "$out.stderr"; fi
 }
 for f in examples/*.dat; do record_model "$f" "example-$(basename "$f" .dat)"; done
+# A document with a .dat twin shares its record, which the test compares it with.
+for f in examples/*.cgcalc; do
+  [ -e "${f%.cgcalc}.dat" ] || record_model "$f" "example-$(basename "$f" .cgcalc)"
+done
 for f in tests/data/*.dat; do record_model "$f" "$(basename "$f" .dat)"; done
 
 "$cli" tests/data/default.dat > "$expected"/default.table

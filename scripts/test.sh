@@ -14,7 +14,7 @@ source scripts/build-settings.sh
 
 jobs=2
 fuzz_seconds=${CGCALC_FUZZ_SECONDS:-20}
-fuzz_targets=(fuzz_parse_number fuzz_format_fixed fuzz_model_reader)
+fuzz_targets=(fuzz_parse_number fuzz_format_fixed fuzz_model_reader fuzz_model_document)
 
 section() {
   printf '\n========== %s ==========\n' "$*"

@@ -63,7 +63,18 @@ const ArgumentRow kArgumentRows[] = {
      "--avl cannot be combined with --csv, --jsonl or --sweep"},
     {"empty avl name", {"--avl", "", "a.dat"}, "--avl: the file name is empty"},
     {"empty diagram name", {"--diagram=", "a.dat"}, "--diagram: the file name is empty"},
-    {"tail height without vlm, avl or diagram", {"--tail-height", "50", "a.dat"}, "--tail-height needs --vlm, --avl or --diagram"},
+    {"tail height without vlm, avl or diagram", {"--tail-height", "50", "a.dat"}, "--tail-height needs --vlm, --avl, --diagram or --save-as"},
+    {"save as with sweep", {"--save-as", "x.cgcalc", "--sweep", "B=1:2:1", "a.dat"},
+     "--save-as cannot be combined with --csv, --jsonl or --sweep"},
+    {"save as of two files", {"--save-as", "x.dat", "a.dat", "b.cgcalc"}, "--save-as takes one model file"},
+    {"save as a picture", {"--save-as", "x.png", "a.dat"}, "--save-as x.png: the name must end in .cgcalc or .dat"},
+    {"tail height saved", {"--tail-height", "50", "--save-as", "x.cgcalc", "a.dat"}, "", ReportFormat::Table, false,
+     false, false, "a.dat"},
+    {"margins without comma", {"--margins", "16", "a.dat"}, "--margins: write FORWARD,REAR"},
+    {"margins with a decimal comma", {"--margins", "16,5,8", "a.dat"}, "--margins '5,8': not a number"},
+    {"margins swapped", {"--margins", "8,16", "a.dat"}, "--margins 8,16: the forward margin must be larger than the rear one"},
+    {"rear margin below zero", {"--margins=10,-1", "a.dat"}, "--margins 10,-1: the rear margin must be 0 or more"},
+    {"forward margin above fifty", {"--margins", "50.5,8", "a.dat"}, "--margins 50.5,8: a margin must be 50 or less"},
     {"tail height not a number", {"--vlm", "--tail-height=5 0", "a.dat"}, "--tail-height '5 0': not a number"},
     {"vlm sweep", {"--vlm", "--sweep", "B=1:2:1", "a.dat"}, "", ReportFormat::Csv, false, false, false, "a.dat"},
     {"sweep of two files", {"--sweep", "B=1:2:1", "a.dat", "b.dat"}, "--sweep takes exactly one model file"},
@@ -149,7 +160,7 @@ TEST(UsageText, ListsEveryOption) {
     EXPECT_NE(text.find("  " + std::string(definition.name) + " "), std::string::npos);
     EXPECT_NE(text.find(std::string(definition.help)), std::string::npos);
   }
-  EXPECT_EQ(text.rfind("Usage: cgcalc-cli [options] MODEL.dat...\n", 0), 0u);
+  EXPECT_EQ(text.rfind("Usage: cgcalc-cli [options] MODEL.dat|MODEL.cgcalc...\n", 0), 0u);
 }
 
 TEST(UsageText, ShowsValueNames) {

@@ -95,6 +95,12 @@ const ProgramRow kProgramRows[] = {
      "Lab_St\t"},
     {"default model", {"--labels", DataFile("default.dat")}, kNoInput, 0, "", "Lab_St\t 28.0\nLab_Lmt\t215.0\n"},
     {"standard input", {"--labels", "-"}, DataFile("flying_wing.dat"), 0, "", "Lab_St\t 28.0\nLab_Lmt\t215.0\n"},
+    {"document on standard input", {"--labels", "-"}, DataFile("documents/kept/decimals.cgcalc"), 0, "",
+     "Lab_St\t 28.0\nLab_Lmt\t215.2\n"},
+    {"truncated document on standard input", {"-"}, DataFile("documents/refused/truncated.cgcalc"), 1,
+     "cgcalc-cli: standard input: line 5, column 1: syntax error while parsing object - unexpected end of input; "
+     "expected '}'.\n",
+     ""},
     {"json", {"--json", DataFile("default.dat")}, kNoInput, 0, "", "{\n  \"Lab_St\": \" 28.0\",\n"},
     {"table", {DataFile("default.dat")}, kNoInput, 0, "", "                                 wing:"},
     {"endless list", {"--files-from", "-"}, "/dev/zero", 1,
@@ -106,7 +112,7 @@ const ProgramRow kProgramRows[] = {
     {"list line with NUL", {"--files-from", DataFile("lists/nul_byte.txt")}, kNoInput, 1,
      "cgcalc-cli: " CGCALC_TEST_DATA_DIR "/lists/nul_byte.txt: line 3 holds a NUL byte.\n", ""},
     {"version", {"--version"}, kNoInput, 0, "", "cgcalc-cli " CGCALC_VERSION "\n"},
-    {"help", {"--help"}, kNoInput, 0, "", "Usage: cgcalc-cli [options] MODEL.dat...\n"},
+    {"help", {"--help"}, kNoInput, 0, "", "Usage: cgcalc-cli [options] MODEL.dat|MODEL.cgcalc...\n"},
     {"no file", {}, kNoInput, 2, nullptr, ""},
     {"unknown option", {"--png", DataFile("default.dat")}, kNoInput, 2, nullptr, ""},
 };

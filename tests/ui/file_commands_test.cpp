@@ -116,7 +116,10 @@ TEST_F(FileCommandsTest, SaveRoundsAndLoadShowsTheLine) {
     const QString defaultText = Field(code).text();
     SetField(code, QString::fromLatin1(row.typed));
     const QString path = PathIn(QString::fromLatin1(row.name) + QStringLiteral(".dat"));
+    // Decimals are lost in a .dat file, so saving one asks first.
+    dialogs.datLossAnswers = {true};
     SaveAs(path);
+    dialogs.datLossAnswers.clear();
 
     QList<QByteArray> expectedLines = defaultLines;
     expectedLines[index] = row.line;
@@ -294,6 +297,59 @@ TEST_F(FileCommandsTest, SaveBeforeAnyFileIsSaveAs) {
   EXPECT_TRUE(TakeReports().isEmpty());
 }
 
+// A document loads its dimensions as typed; Save writes it back byte for
+// byte, with what it holds besides them; Save as then offers documents.
+TEST_F(FileCommandsTest, DocumentLoadsAsTypedAndSavesUnchanged) {
+  const std::pair<const char*, const char*> rows[] = {{"decimals.cgcalc", "1300.5"}, {"everything.cgcalc", "2400"}};
+  for (const auto& [name, span] : rows) {
+    SCOPED_TRACE(name);
+    const QByteArray original = ReadBytes(DataFile((std::string("documents/kept/") + name).c_str()));
+    const QString path = PathIn(QString::fromLatin1(name));
+    WriteBytes(path, original);
+    Load(path);
+    EXPECT_EQ(Field(QStringLiteral("B")).text(), QString::fromLatin1(span));
+    WriteBytes(path, "changed on disk");
+    Save();
+    EXPECT_EQ(ReadBytes(path), original);
+    dialogs.saveFormats.clear();
+    SaveAs(std::nullopt);
+    EXPECT_EQ(dialogs.saveFormats, std::vector<bool>{true});
+  }
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+// Save as .dat of a document with more than a .dat file holds asks first,
+// naming what would be lost: No writes nothing and keeps the document as
+// the current file; Yes writes the .dat file, which Save then keeps
+// writing. A new model is offered .dat.
+TEST_F(FileCommandsTest, SaveAsDatAsksBeforeLosingParts) {
+  dialogs.saveFormats.clear();
+  SaveAs(std::nullopt);
+  EXPECT_EQ(dialogs.saveFormats, std::vector<bool>{false});
+  const QString document = PathIn(QStringLiteral("model.cgcalc"));
+  WriteBytes(document, ReadBytes(DataFile("documents/kept/everything.cgcalc")));
+  Load(document);
+  const QString dat = PathIn(QStringLiteral("model.dat"));
+  for (const bool answer : {false, true}) {
+    SCOPED_TRACE(answer);
+    dialogs.datLossQuestions.clear();
+    dialogs.datLossAnswers = {answer};
+    SaveAs(dat);
+    ASSERT_EQ(dialogs.datLossQuestions.size(), 1u);
+    EXPECT_EQ(dialogs.datLossQuestions[0].title, kTitle);
+    EXPECT_EQ(dialogs.datLossQuestions[0].text,
+              dat + QStringLiteral(" is a .dat file, which holds only the fifteen dimensions in whole millimetres; "
+                                   "the model's margins, units, balance inputs, tail height, notes, parts of a newer "
+                                   "program would be lost. Save it anyway?"));
+    EXPECT_EQ(QFileInfo::exists(dat), answer);
+    EXPECT_EQ(Main().CurrentFileName(), answer ? dat : document);
+  }
+  SetField(QStringLiteral("B"), QStringLiteral("2500"));
+  Save();
+  EXPECT_EQ(Lines(ReadBytes(dat)).value(0), QByteArray("2500"));
+  EXPECT_TRUE(TakeReports().isEmpty());
+}
+
 // Save writes the current record to the current file without any question.
 TEST_F(FileCommandsTest, SaveToTheCurrentFileDoesNotAsk) {
   const QString path = PathIn(QStringLiteral("model.dat"));
@@ -421,6 +477,8 @@ TEST_F(FileCommandsTest, FailedLoadIsReportedAndChangesNothing) {
        [](const QString& path) { return path + QStringLiteral(" is a folder, not a model file."); }},
       {"number beyond range", [](const QTemporaryDir&) { return DataFile("overflow_1e400.dat"); },
        named("Floating point overflow.")},
+      {"refused document", [](const QTemporaryDir&) { return DataFile("documents/refused/duplicate-key.cgcalc"); },
+       named("line 4, column 5: duplicate key \"B\"")},
   };
   const QString loaded = DataFile("default.dat");
   Load(loaded);

@@ -102,10 +102,11 @@ TEST(HandlerBoundary, ReportsAfterTheHandlerIsUnwound) {
     bool aliveWhenShown = true;
     void ShowError(const QString&, const QString&) override { aliveWhenShown = *alive; }
     std::optional<QString> ChooseFileToOpen() override { return {}; }
-    std::optional<QString> ChooseFileToSave() override { return {}; }
+    std::optional<QString> ChooseFileToSave(bool) override { return {}; }
     bool ConfirmReplace(const QString&, const QString&) override { return false; }
     UnsavedChanges SaveChanges(const QString&, const QString&) override { return UnsavedChanges::Cancel; }
     bool ConfirmLoadAnyway(const QString&, const QString&) override { return false; }
+    bool ConfirmDatLoss(const QString&, const QString&) override { return false; }
     bool ChoosePrinter(QPrinter&) override { return false; }
   } dialogs;
   bool alive = true;
@@ -128,10 +129,11 @@ TEST(HandlerBoundary, AFailingReportDoesNotEscape) {
       throw std::runtime_error("no box");
     }
     std::optional<QString> ChooseFileToOpen() override { return {}; }
-    std::optional<QString> ChooseFileToSave() override { return {}; }
+    std::optional<QString> ChooseFileToSave(bool) override { return {}; }
     bool ConfirmReplace(const QString&, const QString&) override { return false; }
     UnsavedChanges SaveChanges(const QString&, const QString&) override { return UnsavedChanges::Cancel; }
     bool ConfirmLoadAnyway(const QString&, const QString&) override { return false; }
+    bool ConfirmDatLoss(const QString&, const QString&) override { return false; }
     bool ChoosePrinter(QPrinter&) override { return false; }
   } dialogs;
   ui::HandlerBoundary boundary(dialogs, QStringLiteral("Cgcalc"));

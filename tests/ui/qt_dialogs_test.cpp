@@ -23,22 +23,30 @@
 
 namespace {
 
-// Both model file dialogs offer only "*.dat", add "dat" to a bare name and
-// neither require an existing file nor ask before overwriting.
+// Open shows both formats under one filter, Save as offers each; a bare
+// name gets "dat", or "cgcalc" once documents are chosen. Neither dialog
+// requires an existing file nor asks before overwriting.
 TEST(QtDialogs, ModelFileDialogsAreSetUpAlike) {
   const struct {
     const char* name;
     QFileDialog::AcceptMode mode;
-  } cases[] = {{"open", QFileDialog::AcceptOpen}, {"save", QFileDialog::AcceptSave}};
+    QStringList filters;
+  } cases[] = {{"open", QFileDialog::AcceptOpen, {QStringLiteral("Model Files (*.cgcalc *.dat)")}},
+               {"save", QFileDialog::AcceptSave,
+                {QStringLiteral("Model Documents (*.cgcalc)"), QStringLiteral("Model Files (*.dat)")}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const auto dialog = ui::MakeModelFileDialog(c.mode);
     EXPECT_EQ(dialog->acceptMode(), c.mode);
     EXPECT_EQ(dialog->fileMode(), QFileDialog::AnyFile);
-    EXPECT_EQ(dialog->nameFilters(), QStringList{QStringLiteral("Model Files (*.dat)")});
+    EXPECT_EQ(dialog->nameFilters(), c.filters);
     EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("dat"));
     EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
   }
+  const auto saving = ui::MakeModelFileDialog(QFileDialog::AcceptSave);
+  ui::ChooseSavedFormat(*saving, true);
+  EXPECT_EQ(saving->selectedNameFilter(), QStringLiteral("Model Documents (*.cgcalc)"));
+  EXPECT_EQ(saving->defaultSuffix(), QStringLiteral("cgcalc"));
 }
 
 // The failure report: the stop sign it is given (the very pixmap, not a new

@@ -20,7 +20,8 @@ std::optional<QString> ScriptedDialogs::ChooseFileToOpen() {
   return Next(openAnswers, std::optional<QString>(), whileOpen);
 }
 
-std::optional<QString> ScriptedDialogs::ChooseFileToSave() {
+std::optional<QString> ScriptedDialogs::ChooseFileToSave(bool document) {
+  saveFormats.push_back(document);
   return Next(saveAnswers, std::optional<QString>(), whileOpen);
 }
 
@@ -37,6 +38,11 @@ ScriptedDialogs::UnsavedChanges ScriptedDialogs::SaveChanges(const QString& titl
 bool ScriptedDialogs::ConfirmLoadAnyway(const QString& title, const QString& question) {
   loadAnywayQuestions.push_back({title, question});
   return Next(loadAnywayAnswers, false, whileOpen);
+}
+
+bool ScriptedDialogs::ConfirmDatLoss(const QString& title, const QString& question) {
+  datLossQuestions.push_back({title, question});
+  return Next(datLossAnswers, false, whileOpen);
 }
 
 bool ScriptedDialogs::ChoosePrinter(QPrinter& printer) {

@@ -16,6 +16,7 @@
 #include "calc/margins.h"
 #include "calc/model.h"
 #include "calc/stability.h"
+#include "files/model_document.h"
 #include "present/language.h"
 #include "present/recalculation.h"
 #include "present/result_table.h"
@@ -154,11 +155,19 @@ class MainWindow : public QMainWindow {
   //   cannot be opened or read, is no regular file, or holds a value beyond
   //   the double range, changes nothing (the recalculation stays enabled,
   //   nothing is recalculated) and is reported.
-  // - saveModel (File / Save) writes the model record to the current file
-  //   and shows the name; before any file was chosen ("NoName") it is Save as.
-  // - saveModelAs (File / Save as, the diskette button) asks for a file (and
-  //   before replacing an existing one), saves and then makes it the current
-  //   file. Cancelled or failed, nothing changes.
+  //   A model document (told by its content) puts its dimensions into the
+  //   fields as typed and keeps the rest of it (documentParts_); one the
+  //   reader refuses is reported with its line and column.
+  // - saveModel (File / Save) writes the model to the current file in that
+  //   file's format and shows the name; before any file was chosen
+  //   ("NoName") it is Save as.
+  // - saveModelAs (File / Save as, the diskette button) asks for a file,
+  //   offering the current file's format (.dat for a new model), (and
+  //   before replacing an existing one), saves in the format its name ends
+  //   in (.cgcalc: a document, else .dat) and then makes it the current
+  //   file. A model from a document that a .dat file cannot hold whole is
+  //   saved as .dat only when the user agrees. Cancelled or failed, nothing
+  //   changes.
   // The name "*.dat" stands for no file: it is neither read nor written.
   // Saving replaces a file completely or not at all.
   void loadModel();
@@ -259,9 +268,11 @@ class MainWindow : public QMainWindow {
   // The file commands' steps (main_window_files.cpp).
   void openModel(const std::optional<QString>& chosen);
   void readModelFile(const QString& path);
-  // Writes the model record (not the field texts) to `path`; the pattern
-  // "*.dat" is not written. True when the file was written.
-  bool writeModelFile(const QString& path);
+  // Writes the model to `path`: as a .dat file the model record (not the
+  // field texts), as a document the field texts and the document's other
+  // parts. The patterns "*.dat" and "*.cgcalc" are not written. True when
+  // the file was written.
+  bool writeModelFile(const QString& path, bool document);
   void showFileName();
 
   // Unsaved changes (main_window_unsaved.cpp), and the fifteen field texts
@@ -305,6 +316,12 @@ class MainWindow : public QMainWindow {
   // The one place the recalculation takes the margins from.
   std::optional<calc::TMargins> chosenMargins_;
   calc::TStabilityData results_;
+  // What the model's document holds besides the fields (margins, units,
+  // balance inputs, tail height, notes, the parts of newer programs), written
+  // back when it is saved as a document; empty for a .dat file. Its
+  // Dimensions are not used: the fields hold them.
+  files::ModelDocument documentParts_;
+  bool documentFile_ = false;  // the current file is a document
 
   // Controls, owned by the window through their parents.
   QScrollArea* scrollArea_ = nullptr;  // ScrollBox: scrolls when the window is smaller than its contents

@@ -21,9 +21,23 @@ namespace {
 // The name start gives a model that was never loaded or saved.
 const QString kUnnamed = QStringLiteral("NoName");
 
-// A name that is only the dialogs' file pattern names no file: nothing is
-// read from it or written to it.
-bool IsFilePattern(const QString& name) { return name == QLatin1String("*.dat"); }
+// A name that is only one of the dialogs' file patterns names no file:
+// nothing is read from it or written to it.
+bool IsFilePattern(const QString& name) { return name == QLatin1String("*.dat") || name == QLatin1String("*.cgcalc"); }
+
+// The document a save writes: the fields as typed and the document's other
+// parts.
+// The model as a document holds it now: the fields as typed and the margins
+// the window computes with, beside what the loaded document brought.
+files::ModelDocument WithDimensions(files::ModelDocument parts, const calc::FieldTexts& texts,
+                                    const std::optional<calc::TMargins>& margins) {
+  parts.Dimensions = texts;
+  parts.Margins = margins;
+  return parts;
+}
+
+// Save as writes the format the chosen name ends in.
+bool IsDocumentName(const QString& name) { return name.endsWith(QLatin1String(".cgcalc")); }
 
 std::string SystemPath(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
@@ -44,6 +58,9 @@ decltype(auto) NamingTheFile(const QString& path, present::Language language, Ac
   };
   try {
     return std::forward<Action>(action)();
+  } catch (const files::DocumentRefused& refused) {
+    // Where the document goes wrong, in the reader's words.
+    throw named(refused.what());
   } catch (const files::ModelFileRefused& refused) {
     throw FileCommandFailure(refused.MessageFor(ShownFileName(path).toStdString(), FileMessageLanguage(language)));
   } catch (const files::FileError& failure) {
@@ -89,11 +106,13 @@ void MainWindow::readModelFile(const QString& path) {
   const RecalculationPause pause(recalcEnabled_);
   // A failure leaves here before anything of the window has changed; there
   // is then nothing new to recalculate.
-  const files::ModelFileReading reading =
-      NamingTheFile(path, language_, [&path] { return files::ReadModelFileWithLook(SystemPath(path)); });
+  const files::LoadedModel loaded =
+      NamingTheFile(path, language_, [&path] { return files::LoadModelFile(SystemPath(path)); });
+  const files::ModelFileReading& reading = loaded.dat;
   // A text file or a picture picked by mistake would load as zeros; No is as
   // good as a cancelled dialog.
-  if (!reading.look.looksLikeModel) {
+  const bool document = loaded.format == files::ModelFormat::Document;
+  if (!document && !reading.look.looksLikeModel) {
     const QString shownLine = QString::fromStdString(files::ShownLineText(reading.look.text));
     const QString readsAs = reading.look.readsAs
                                 ? QString::fromStdString(files::ShownValueText(*reading.look.readsAs))
@@ -101,22 +120,35 @@ void MainWindow::readModelFile(const QString& path) {
     const QString question = UnlikeModelQuestion(path, reading.look.line, shownLine, readsAs);
     if (!boundary_.UserDialogs().ConfirmLoadAnyway(boundary_.ApplicationTitle(), question)) return;
   }
-  model_ = reading.model;
-  // A model file holds no margins: the loaded model takes the defaults.
-  chosenMargins_.reset();
+  // A document's dimensions go into the fields as typed, a .dat file's
+  // values as whole millimetres.
+  model_ = document ? files::DimensionValues(loaded.document) : reading.model;
+  const calc::FieldTexts texts = document ? loaded.document.Dimensions : calc::FieldTextsOf(model_);
+  documentParts_ = document ? loaded.document : files::ModelDocument();
+  documentFile_ = document;
+  // The margins are the model's: a document's own, else the defaults.
+  chosenMargins_ = document ? loaded.document.Margins : std::nullopt;
   // Each text change notifies, and finds the recalculation paused.
-  const calc::FieldTexts texts = calc::FieldTextsOf(model_);
   for (int i = 0; i < calc::kModelFieldCount; ++i) fields_[i]->setText(QString::fromStdString(texts[i]));
   currentFileName_ = path;
   showFileName();
   markSaved();
 }
 
-bool MainWindow::writeModelFile(const QString& path) {
-  // The record as it is now, whatever happens while the file is written.
+bool MainWindow::writeModelFile(const QString& path, bool document) {
+  // The record and the texts as they are now, whatever happens while the
+  // file is written.
   const calc::TModelData model = model_;
+  const files::ModelDocument written = WithDimensions(documentParts_, fieldTexts(), chosenMargins_);
   if (IsFilePattern(path)) return false;
-  NamingTheFile(path, language_, [&path, &model] { files::WriteModelFile(SystemPath(path), model); });
+  NamingTheFile(path, language_, [&] {
+    if (document) {
+      files::WriteModelDocument(SystemPath(path), written);
+    } else {
+      files::WriteModelFile(SystemPath(path), model);
+    }
+  });
+  documentFile_ = document;
   markSaved();
   return true;
 }
@@ -128,12 +160,12 @@ void MainWindow::saveModel() {
     saveModelAs();
     return;
   }
-  if (writeModelFile(currentFileName_)) showFileName();
+  if (writeModelFile(currentFileName_, documentFile_)) showFileName();
 }
 
 void MainWindow::saveModelAs() {
   Dialogs& dialogs = boundary_.UserDialogs();
-  const std::optional<QString> chosen = dialogs.ChooseFileToSave();
+  const std::optional<QString> chosen = dialogs.ChooseFileToSave(documentFile_);
   if (!chosen) return;
   // The save dialog does not ask itself, so the user is asked exactly once.
   // No is as good as a cancelled dialog.
@@ -141,9 +173,18 @@ void MainWindow::saveModelAs() {
       !dialogs.ConfirmReplace(boundary_.ApplicationTitle(), *chosen)) {
     return;
   }
+  // A model may hold more than a .dat file can (a document's parts, chosen
+  // margins); No is as good as a cancelled dialog.
+  if (!IsFilePattern(*chosen) && !IsDocumentName(*chosen)) {
+    const files::DatLosses losses = files::LossesAsDat(WithDimensions(documentParts_, fieldTexts(), chosenMargins_));
+    if (losses.Any()) {
+      const QString question = DatLossQuestion(*chosen, QString::fromStdString(files::DatLossNames(losses)));
+      if (!dialogs.ConfirmDatLoss(boundary_.ApplicationTitle(), question)) return;
+    }
+  }
   // The new name counts only once the file holds the model: after a failure
   // the name shown and the file the next Save writes are the old ones.
-  const bool written = writeModelFile(*chosen);
+  const bool written = writeModelFile(*chosen, IsDocumentName(*chosen));
   currentFileName_ = *chosen;
   if (written) showFileName();
 }

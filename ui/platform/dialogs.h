@@ -23,9 +23,11 @@ class Dialogs {
   // nothing when the user cancelled. The file need not exist.
   virtual std::optional<QString> ChooseFileToOpen() = 0;
 
-  // The save dialog for model files, with the same answer. It does not ask
-  // before an existing file is chosen; ConfirmReplace does.
-  virtual std::optional<QString> ChooseFileToSave() = 0;
+  // The save dialog for model files, with the same answer. It offers
+  // documents (.cgcalc) and .dat files, with documents chosen when
+  // `document`, .dat files otherwise. It does not ask before an existing file
+  // is chosen; ConfirmReplace does.
+  virtual std::optional<QString> ChooseFileToSave(bool document) = 0;
 
   // Asks, captioned `title`, whether the existing file `path` may be
   // replaced. True for Yes; No (the default button) or closing gives false.
@@ -44,6 +46,11 @@ class Dialogs {
   // UnlikeModelQuestion). True for Yes; No (the default button) or closing
   // gives false.
   virtual bool ConfirmLoadAnyway(const QString& title, const QString& question) = 0;
+
+  // Asks, captioned `title`, whether the model is to be saved as a .dat file
+  // although that loses what `question` names (see DatLossQuestion). True
+  // for Yes; No (the default button) or closing gives false.
+  virtual bool ConfirmDatLoss(const QString& title, const QString& question) = 0;
 
   // The print dialog, opened with `printer`'s current settings. True when the
   // user confirmed; `printer` then holds the chosen printer and settings.

@@ -27,8 +27,8 @@ std::optional<QString> HandlerBoundary::CountedDialogs::ChooseFileToOpen() {
   return Counted([&] { return dialogs_.ChooseFileToOpen(); });
 }
 
-std::optional<QString> HandlerBoundary::CountedDialogs::ChooseFileToSave() {
-  return Counted([&] { return dialogs_.ChooseFileToSave(); });
+std::optional<QString> HandlerBoundary::CountedDialogs::ChooseFileToSave(bool document) {
+  return Counted([&] { return dialogs_.ChooseFileToSave(document); });
 }
 
 bool HandlerBoundary::CountedDialogs::ConfirmReplace(const QString& title, const QString& path) {
@@ -41,6 +41,10 @@ Dialogs::UnsavedChanges HandlerBoundary::CountedDialogs::SaveChanges(const QStri
 
 bool HandlerBoundary::CountedDialogs::ConfirmLoadAnyway(const QString& title, const QString& question) {
   return Counted([&] { return dialogs_.ConfirmLoadAnyway(title, question); });
+}
+
+bool HandlerBoundary::CountedDialogs::ConfirmDatLoss(const QString& title, const QString& question) {
+  return Counted([&] { return dialogs_.ConfirmDatLoss(title, question); });
 }
 
 bool HandlerBoundary::CountedDialogs::ChoosePrinter(QPrinter& printer) {

@@ -85,10 +85,11 @@ class HandlerBoundary {
     explicit CountedDialogs(Dialogs& dialogs) : dialogs_(dialogs) {}
     void ShowError(const QString& title, const QString& text) override;
     std::optional<QString> ChooseFileToOpen() override;
-    std::optional<QString> ChooseFileToSave() override;
+    std::optional<QString> ChooseFileToSave(bool document) override;
     bool ConfirmReplace(const QString& title, const QString& path) override;
     UnsavedChanges SaveChanges(const QString& title, const QString& question) override;
     bool ConfirmLoadAnyway(const QString& title, const QString& question) override;
+    bool ConfirmDatLoss(const QString& title, const QString& question) override;
     bool ChoosePrinter(QPrinter& printer) override;
 
     int open = 0;

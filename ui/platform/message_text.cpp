@@ -37,4 +37,11 @@ QString UnlikeModelQuestion(const QString& path, int line, const QString& lineTe
          QStringLiteral(" reads \"") + lineText + QStringLiteral("\"") + value + QStringLiteral(". Load it anyway?");
 }
 
+QString DatLossQuestion(const QString& path, const QString& lost) {
+  // Built piece by piece, as the question above.
+  return ShownFileName(path) +
+         QStringLiteral(" is a .dat file, which holds only the fifteen dimensions in whole millimetres; the model's ") +
+         lost + QStringLiteral(" would be lost. Save it anyway?");
+}
+
 }  // namespace ui

@@ -48,4 +48,9 @@ QString SaveChangesQuestion(const QString& path);
 QString UnlikeModelQuestion(const QString& path, int line, const QString& lineText,
                             const QString& readsAs = QString());
 
+// The question before a model is saved as a .dat file that cannot hold all
+// of it: "NAME is a .dat file, which holds only the fifteen dimensions in
+// whole millimetres; the model's LOST would be lost. Save it anyway?".
+QString DatLossQuestion(const QString& path, const QString& lost);
+
 }  // namespace ui

@@ -34,12 +34,34 @@ std::unique_ptr<QFileDialog> MakeModelFileDialog(QFileDialog::AcceptMode mode, Q
   auto dialog = std::make_unique<QFileDialog>(parent);
   dialog->setAcceptMode(mode);
   dialog->setFileMode(QFileDialog::AnyFile);
-  dialog->setNameFilter(QString::fromLatin1(kModelFileFilter));
-  dialog->setDefaultSuffix(QString::fromLatin1(kModelFileSuffix));
+  if (mode == QFileDialog::AcceptOpen) {
+    dialog->setNameFilter(QString::fromLatin1(kModelFileFilter));
+    dialog->setDefaultSuffix(QString::fromLatin1(kModelFileSuffix));
+  } else {
+    dialog->setNameFilters({QString::fromLatin1(kDocumentFilter), QString::fromLatin1(kDatFilter)});
+    ChooseSavedFormat(*dialog, false);
+    // A typed name gets the ending of the format chosen in the dialog.
+    QFileDialog* saving = dialog.get();
+    QObject::connect(saving, &QFileDialog::filterSelected, saving, [saving](const QString& filter) {
+      ChooseSavedFormat(*saving, filter == QLatin1String(kDocumentFilter));
+    });
+  }
   dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
   QFileDialog* shown = dialog.get();
   QObject::connect(shown, &QDialog::finished, shown, [shown] { CloseCompletionLists(*shown); });
   return dialog;
+}
+
+void ChooseSavedFormat(QFileDialog& dialog, bool document) {
+  dialog.selectNameFilter(QString::fromLatin1(document ? kDocumentFilter : kDatFilter));
+  dialog.setDefaultSuffix(QString::fromLatin1(document ? kDocumentSuffix : kModelFileSuffix));
+}
+
+std::unique_ptr<QMessageBox> MakeDatLossQuestion(const QString& title, const QString& question, QWidget* parent) {
+  auto box = MakeQuestion(QMessageBox::Warning, title, question, QMessageBox::Yes | QMessageBox::No, parent);
+  box->setDefaultButton(QMessageBox::No);
+  box->setEscapeButton(QMessageBox::No);
+  return box;
 }
 
 QPixmap StopSign() {
@@ -101,7 +123,9 @@ void QtDialogs::ShowError(const QString& title, const QString& text) { ErrorBox(
 
 std::optional<QString> QtDialogs::ChooseFileToOpen() { return Choose(OpenDialog1, QFileDialog::AcceptOpen); }
 
-std::optional<QString> QtDialogs::ChooseFileToSave() { return Choose(SaveDialog1, QFileDialog::AcceptSave); }
+std::optional<QString> QtDialogs::ChooseFileToSave(bool document) {
+  return Choose(SaveDialog1, QFileDialog::AcceptSave, document);
+}
 
 bool QtDialogs::ConfirmReplace(const QString& title, const QString& path) {
   return MakeReplaceQuestion(title, path, Parent())->exec() == QMessageBox::Yes;
@@ -122,8 +146,14 @@ bool QtDialogs::ConfirmLoadAnyway(const QString& title, const QString& question)
   return MakeLoadAnywayQuestion(title, question, Parent())->exec() == QMessageBox::Yes;
 }
 
-std::optional<QString> QtDialogs::Choose(QPointer<QFileDialog>& dialog, QFileDialog::AcceptMode mode) {
+bool QtDialogs::ConfirmDatLoss(const QString& title, const QString& question) {
+  return MakeDatLossQuestion(title, question, Parent())->exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> QtDialogs::Choose(QPointer<QFileDialog>& dialog, QFileDialog::AcceptMode mode,
+                                         std::optional<bool> document) {
   if (!dialog) dialog = MakeModelFileDialog(mode, owner_).release();
+  if (document) ChooseSavedFormat(*dialog, *document);
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
   const QString chosen = dialog->selectedFiles().constFirst();
   dialog->selectFile(chosen);

@@ -11,12 +11,17 @@
 
 namespace ui {
 
-// The file type filter of the model file dialogs.
-inline constexpr char kModelFileFilter[] = "Model Files (*.dat)";
+// The file type filters of the model file dialogs: Open shows both formats
+// at once (it tells them apart by their content), Save as offers each.
+inline constexpr char kModelFileFilter[] = "Model Files (*.cgcalc *.dat)";
+inline constexpr char kDocumentFilter[] = "Model Documents (*.cgcalc)";
+inline constexpr char kDatFilter[] = "Model Files (*.dat)";
+inline constexpr char kDocumentSuffix[] = "cgcalc";
 inline constexpr char kModelFileSuffix[] = "dat";
 
-// A model file dialog set up as the program uses it: filter "*.dat", default
-// suffix "dat" added to a typed name without one, no check that the file or
+// A model file dialog set up as the program uses it: filters as above, the
+// suffix of the chosen filter (for Open "dat") added to a typed name without
+// one, no check that the file or
 // its folder exists and no question of its own before an existing file is
 // chosen (Save as asks with MakeReplaceQuestion, so the user is asked once).
 // Its name completion list closes with the dialog. A child of `parent`
@@ -44,6 +49,14 @@ std::unique_ptr<QMessageBox> MakeReplaceQuestion(const QString& title, const QSt
 std::unique_ptr<QMessageBox> MakeSaveChangesQuestion(const QString& title, const QString& question,
                                                      QWidget* parent);
 
+// Chooses the save dialog's filter and suffix for documents or .dat files.
+void ChooseSavedFormat(QFileDialog& dialog, bool document);
+
+// The question before a model is saved as .dat at a loss: warning icon, Yes
+// and No with No as default (also Escape). Needs a QApplication; `parent`
+// may be null.
+std::unique_ptr<QMessageBox> MakeDatLossQuestion(const QString& title, const QString& question, QWidget* parent);
+
 // The question before a file that does not look like a model file is loaded:
 // warning icon, Yes and No with No as default (also Escape). Needs a
 // QApplication; `parent` may be null.
@@ -68,10 +81,11 @@ class QtDialogs final : public Dialogs {
 
   void ShowError(const QString& title, const QString& text) override;
   std::optional<QString> ChooseFileToOpen() override;
-  std::optional<QString> ChooseFileToSave() override;
+  std::optional<QString> ChooseFileToSave(bool document) override;
   bool ConfirmReplace(const QString& title, const QString& path) override;
   UnsavedChanges SaveChanges(const QString& title, const QString& question) override;
   bool ConfirmLoadAnyway(const QString& title, const QString& question) override;
+  bool ConfirmDatLoss(const QString& title, const QString& question) override;
   bool ChoosePrinter(QPrinter& printer) override;
 
   // The failure report's box as ShowError opens it, not yet shown.
@@ -79,7 +93,9 @@ class QtDialogs final : public Dialogs {
 
  private:
   QWidget* Parent() const;
-  std::optional<QString> Choose(QPointer<QFileDialog>& dialog, QFileDialog::AcceptMode mode);
+  // `document` chooses the save dialog's format; nothing for the open dialog.
+  std::optional<QString> Choose(QPointer<QFileDialog>& dialog, QFileDialog::AcceptMode mode,
+                                std::optional<bool> document = std::nullopt);
 
   QPointer<QWidget> owner_;
   QPixmap stopSign_;  // made at the first report
