@@ -13,11 +13,9 @@
 #   - default.table, the balance window's .labels, the AVL files;
 #   - the vlm* outputs and the window listings in tests/data/windows/, by
 #     their tests' own record switch (CGCALC_RECORD);
-#   - the diagram pictures that cgcalc-cli --diagram draws as the test does;
+#   - the diagram pictures, by their test's record switch;
 #   - the calc digest, only when the -O0 and -O2 programs print the same bits.
 # Not recorded, by design:
-#   - diagram-canard.png and diagram-canard-far-ahead.png: --diagram draws a
-#     canard's marks at the vortex lattice's range, the test at the rule's;
 #   - diagram-random-models.txt: the random models' fingerprints must come
 #     from a redraw that did not yet fit models into the diagram, so they are
 #     never recorded with today's build (see CONTRIBUTING.md).
@@ -33,6 +31,36 @@ for program in "$cli" "$build/tests/cli/test_cli" "$build/tests/ui/test_ui" \
                "$build/tests/calc/calc_digest_O0" "$build/tests/calc/calc_digest_O2"; do
   [ -x "$program" ] || { echo "record-expected: $program is missing: build $build first" >&2; exit 2; }
 done
+# The tests that record themselves write into the tree the build was made from.
+source_dir=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")
+[ "$source_dir" -ef . ] || { echo "record-expected: $build was made from $source_dir, not from here" >&2; exit 2; }
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+# The --labels text of FILE as NAME.labels (none when the file fails) and its
+# standard error, the path written as FILE, as NAME.stderr (none when empty).
+record_model() {
+  local out=$expected/$2
+  if "$cli" --labels "$1" > "$out.labels" 2> "$scratch/stderr"; then :; else rm "$out.labels"; fi
+  if [ -s "$scratch/stderr" ]; then sed "s|$1|FILE|g" "$scratch/stderr" > "$out.stderr"; else rm -f "$out.stderr"; fi
+}
+for f in examples/*.dat; do record_model "$f" "example-$(basename "$f" .dat)"; done
+# A document with a .dat twin shares its record, which the test compares it with.
+for f in examples/*.cgcalc; do
+  [ -e "${f%.cgcalc}.dat" ] || record_model "$f" "example-$(basename "$f" .cgcalc)"
+done
+for f in tests/data/*.dat; do record_model "$f" "$(basename "$f" .dat)"; done
+
+"$cli" tests/data/default.dat > "$expected"/default.table
+"$cli" --labels --cg 100 --mass 2000 --ballast-at -100 tests/data/default.dat | grep '^Bal_' \
+  > "$expected"/balance-default-cg100-mass2000-at-minus100.labels
+
+# The AVL file's first line names the model file's path; the record says MODEL.
+for avl in "$expected"/*.avl; do
+  "$cli" --avl "$scratch/m.avl" "tests/data/$(basename "$avl" .avl).dat" > /dev/null
+  sed '1s/.*/cgcalc: MODEL/' "$scratch/m.avl" > "$avl"
+done
+
 # The tests that record themselves write into the tree the build was made from.
 source_dir=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")
 [ "$source_dir" -ef . ] || { echo "record-expected: $build was made from $source_dir, not from here" >&2; exit 2; }
@@ -86,7 +114,14 @@ record_by_test() {
   CGCALC_RECORD=1 QT_QPA_PLATFORM=offscreen "$@" > "$scratch/log" 2>&1 ||
     { cat "$scratch/log" >&2; echo "record-expected: $* failed" >&2; exit 1; }
 }
-record_by_test "$build/tests/cli/test_cli" --gtest_filter=Vlm.EveryFormatGivesItsRecordedOutput
+record_by_test "$build/tests/cli/test_cli" \
+  --gtest_filter='Vlm.EveryFormatGivesItsRecordedOutput:DiagramFit.ModelsThatLeftTheDiagramAreDrawnWhole'
+# Every recorded picture must be one the test draws.
+for picture in "$expected"/diagram-*.png; do
+  name=$(basename "$picture" .png)
+  grep -q "{\"${name#diagram-}\"," tests/cli/diagram_fit_test.cpp ||
+    { echo "record-expected: $(basename "$picture") is not drawn by diagram_fit_test.cpp" >&2; exit 1; }
+done
 record_by_test "$build/tests/ui/test_ui" --gtest_filter='LayoutTest.ControlsAsAtStart:LayoutTest.AboutWindow'
 
 o0=$("$build/tests/calc/calc_digest_O0" | md5sum | cut -d' ' -f1)
