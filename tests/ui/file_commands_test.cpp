@@ -7,6 +7,8 @@
 #include <csignal>
 #include <functional>
 
+#include <QLineEdit>
+
 #include "calc/number_text.h"
 #include "file_test.h"
 #include "ui/platform/qt_dialogs.h"
@@ -316,6 +318,30 @@ TEST_F(FileCommandsTest, DocumentLoadsAsTypedAndSavesUnchanged) {
     EXPECT_EQ(dialogs.saveFormats, std::vector<bool>{true});
   }
   EXPECT_TRUE(TakeReports().isEmpty());
+}
+
+// A document's tailplane height is the lattice's and the height window's;
+// typing another one is an unsaved change of the document, which Save
+// writes; loading a .dat model keeps the height the lattice had.
+TEST_F(FileCommandsTest, DocumentKeepsItsTailHeight) {
+  const QString path = PathIn(QStringLiteral("model.cgcalc"));
+  WriteBytes(path, ReadBytes(DataFile("documents/kept/everything.cgcalc")));
+  Load(path);
+  Action(QStringLiteral("TailHeight1")).trigger();
+  QLineEdit& input = ChildOf<QLineEdit>(ChildOf<QWidget>(Main(), QStringLiteral("TailHeightWindow")),
+                                        QStringLiteral("TailHeight_Input"));
+  EXPECT_EQ(input.text(), QStringLiteral("45"));
+  EXPECT_FALSE(Main().isWindowModified());
+  input.setText(QStringLiteral("50"));
+  EXPECT_TRUE(Main().isWindowModified());
+  Save();
+  EXPECT_TRUE(ReadBytes(path).contains("\"tail_height\": 50,"));
+  Load(DataFile("default.dat"));
+  EXPECT_EQ(input.text(), QStringLiteral("50"));
+  EXPECT_FALSE(Main().isWindowModified());
+  EXPECT_TRUE(TakeReports().isEmpty());
+  // The window keeps its text in the settings the later tests start from.
+  input.clear();
 }
 
 // Save as .dat of a document with more than a .dat file holds asks first,

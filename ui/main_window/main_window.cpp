@@ -95,6 +95,10 @@ void MainWindow::connectHandlers() {
     boundary_.Run([this, margins] { SetChosenMargins(margins); });
   });
   connect(toolWindows_, &ToolWindows::latticeOptionsChanged, this, &MainWindow::askSecondOpinion);
+  connect(toolWindows_, &ToolWindows::tailHeightTyped, this, [this] {
+    noteTailHeight();
+    showModifiedMark();
+  });
   connect(toolWindows_, &ToolWindows::measuredCgChanged, this, &MainWindow::redrawMarks);
   // Once the first frame is on the screen and the start has settled: the
   // lattice's thread and memory take nothing from the start a user waits for.

@@ -283,6 +283,8 @@ class MainWindow : public QMainWindow {
   // The values shown now become the saved ones.
   void markSaved();
   void showModifiedMark();
+  // A document holds its tailplane's height, a .dat model does not.
+  void noteTailHeight();
   // Asks what to do with unsaved changes, and saves when told to. True when
   // the command that asked may go on: nothing was unsaved, the user
   // discarded the changes, or they were saved.

@@ -12,6 +12,7 @@
 #include "files/model_reader.h"
 #include "files/model_writer.h"
 #include "ui/main_window/main_window.h"
+#include "ui/tools/tool_windows.h"
 #include "ui/platform/appearance.h"
 #include "ui/platform/message_text.h"
 
@@ -27,12 +28,14 @@ bool IsFilePattern(const QString& name) { return name == QLatin1String("*.dat") 
 
 // The document a save writes: the fields as typed and the document's other
 // parts.
-// The model as a document holds it now: the fields as typed and the margins
-// the window computes with, beside what the loaded document brought.
+// The model as a document holds it now: the fields as typed, the margins and
+// the tailplane's height the window computes with, beside what the loaded
+// document brought.
 files::ModelDocument WithDimensions(files::ModelDocument parts, const calc::FieldTexts& texts,
-                                    const std::optional<calc::TMargins>& margins) {
+                                    const std::optional<calc::TMargins>& margins, double tailHeight) {
   parts.Dimensions = texts;
   parts.Margins = margins;
+  parts.TailHeight = tailHeight;
   return parts;
 }
 
@@ -128,6 +131,8 @@ void MainWindow::readModelFile(const QString& path) {
   documentFile_ = document;
   // The margins are the model's: a document's own, else the defaults.
   chosenMargins_ = document ? loaded.document.Margins : std::nullopt;
+  // A .dat model keeps the height the lattice computed with before.
+  if (document) toolWindows_->SetTailHeight(loaded.document.TailHeight);
   // Each text change notifies, and finds the recalculation paused.
   for (int i = 0; i < calc::kModelFieldCount; ++i) fields_[i]->setText(QString::fromStdString(texts[i]));
   currentFileName_ = path;
@@ -139,7 +144,7 @@ bool MainWindow::writeModelFile(const QString& path, bool document) {
   // The record and the texts as they are now, whatever happens while the
   // file is written.
   const calc::TModelData model = model_;
-  const files::ModelDocument written = WithDimensions(documentParts_, fieldTexts(), chosenMargins_);
+  const files::ModelDocument written = WithDimensions(documentParts_, fieldTexts(), chosenMargins_, toolWindows_->TailHeight());
   if (IsFilePattern(path)) return false;
   NamingTheFile(path, language_, [&] {
     if (document) {
@@ -176,7 +181,10 @@ void MainWindow::saveModelAs() {
   // A model may hold more than a .dat file can (a document's parts, chosen
   // margins); No is as good as a cancelled dialog.
   if (!IsFilePattern(*chosen) && !IsDocumentName(*chosen)) {
-    const files::DatLosses losses = files::LossesAsDat(WithDimensions(documentParts_, fieldTexts(), chosenMargins_));
+    // A .dat model's tailplane height is the desktop's, not the model's.
+    const double tailHeight = documentFile_ ? toolWindows_->TailHeight() : 0;
+    const files::DatLosses losses =
+        files::LossesAsDat(WithDimensions(documentParts_, fieldTexts(), chosenMargins_, tailHeight));
     if (losses.Any()) {
       const QString question = DatLossQuestion(*chosen, QString::fromStdString(files::DatLossNames(losses)));
       if (!dialogs.ConfirmDatLoss(boundary_.ApplicationTitle(), question)) return;

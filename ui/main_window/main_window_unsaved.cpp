@@ -6,6 +6,7 @@
 
 #include "ui/main_window/main_window.h"
 #include "ui/platform/message_text.h"
+#include "ui/tools/tool_windows.h"
 
 namespace ui {
 
@@ -23,8 +24,13 @@ void MainWindow::noteFieldValue(int index) {
 void MainWindow::markSaved() {
   unsavedChanges_.NoteFields(fieldTexts());
   unsavedChanges_.NoteMargins(chosenMargins_);
+  noteTailHeight();
   unsavedChanges_.MarkSaved();
   showModifiedMark();
+}
+
+void MainWindow::noteTailHeight() {
+  unsavedChanges_.NoteTailHeight(documentFile_ ? std::optional<double>(toolWindows_->TailHeight()) : std::nullopt);
 }
 
 void MainWindow::showModifiedMark() {

@@ -27,6 +27,7 @@ void UnsavedChanges::NoteFields(const calc::FieldTexts& texts) {
 void UnsavedChanges::MarkSaved() {
   saved_ = shown_;
   savedMargins_ = shownMargins_;
+  savedTailHeight_ = shownTailHeight_;
 }
 
 }  // namespace ui

@@ -11,8 +11,8 @@
 
 namespace ui {
 
-// Whether the fifteen field values or the margins chosen for the model
-// differ from those last loaded or saved.
+// Whether the fifteen field values, the margins chosen for the model or a
+// document's tailplane height differ from those last loaded or saved.
 // It compares values, not texts: "1300" and "1300.0" are the same span, and
 // typing a digit and deleting it again changes nothing. 0 and -0 differ, as
 // their saved lines do; a text beyond the double range has no value at all
@@ -29,11 +29,16 @@ class UnsavedChanges {
   // the defaults still differs from none: it no longer switches with the
   // model's kind.
   void NoteMargins(const std::optional<calc::TMargins>& margins) { shownMargins_ = margins; }
+  // The tailplane's height, where the model holds one (a document); nothing
+  // for a .dat model, whose height is the desktop's.
+  void NoteTailHeight(std::optional<double> height) { shownTailHeight_ = height; }
   // The values noted now become the saved ones.
   void MarkSaved();
 
   // Whether a value noted differs from its saved one.
-  bool Modified() const { return shown_ != saved_ || shownMargins_ != savedMargins_; }
+  bool Modified() const {
+    return shown_ != saved_ || shownMargins_ != savedMargins_ || shownTailHeight_ != savedTailHeight_;
+  }
 
  private:
   using FieldValue = std::optional<std::uint64_t>;  // the bits of the number
@@ -43,6 +48,8 @@ class UnsavedChanges {
   FieldValues shown_{};  // as far as their changes were noted
   std::optional<calc::TMargins> savedMargins_;
   std::optional<calc::TMargins> shownMargins_;
+  std::optional<double> savedTailHeight_;
+  std::optional<double> shownTailHeight_;
 };
 
 }  // namespace ui

@@ -61,6 +61,11 @@ void TailHeightWindow::SetLanguage(present::Language language) {
   updateTexts();
 }
 
+void TailHeightWindow::ShowHeight(double height) {
+  height_ = height;
+  input_->setText(QString::fromStdString(calc::PlainDecimal(height)));
+}
+
 void TailHeightWindow::closeEvent(QCloseEvent* event) {
   RememberTailHeightText(settings_, input_->text());
   QWidget::closeEvent(event);

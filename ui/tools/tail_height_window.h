@@ -40,6 +40,9 @@ class TailHeightWindow : public QWidget {
   ~TailHeightWindow() override;
 
   void SetLanguage(present::Language language);
+  // Shows the height of a model that brings its own (a document's), without
+  // announcing it: the lattice already computes with it.
+  void ShowHeight(double height);
 
  signals:
   // The field gives a new height (mm).

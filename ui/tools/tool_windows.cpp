@@ -92,13 +92,28 @@ void ToolWindows::OpenTailHeight() {
   if (tailHeight_ == nullptr) {
     tailHeight_ = new TailHeightWindow(settings_, parent_);
     tailHeight_->SetLanguage(language_);
+    // A document's height replaces the remembered one.
+    if (TailHeightOf(RememberedTailHeightText(settings_)).value_or(0) != latticeOptions_.TailHeight) {
+      tailHeight_->ShowHeight(latticeOptions_.TailHeight);
+    }
     connect(tailHeight_, &TailHeightWindow::heightChanged, this, [this](double height) {
-      latticeOptions_.TailHeight = height;
-      if (whatIf_ != nullptr) whatIf_->SetLatticeOptions(latticeOptions_);
-      emit latticeOptionsChanged();
+      takeTailHeight(height);
+      emit tailHeightTyped();
     });
   }
   BringToFront(*tailHeight_);
+}
+
+void ToolWindows::SetTailHeight(double height) {
+  if (height == latticeOptions_.TailHeight) return;
+  if (tailHeight_ != nullptr) tailHeight_->ShowHeight(height);
+  takeTailHeight(height);
+}
+
+void ToolWindows::takeTailHeight(double height) {
+  latticeOptions_.TailHeight = height;
+  if (whatIf_ != nullptr) whatIf_->SetLatticeOptions(latticeOptions_);
+  emit latticeOptionsChanged();
 }
 
 void ToolWindows::OpenMargins() {

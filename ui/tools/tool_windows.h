@@ -41,6 +41,11 @@ class ToolWindows : public QObject {
   void OpenTailHeight();
   void OpenMargins();
 
+  // The tailplane's height the lattice computes with: a document's own, set
+  // when it is loaded; a .dat model keeps the one of the desktop settings.
+  void SetTailHeight(double height);
+  double TailHeight() const { return latticeOptions_.TailHeight; }
+
   // After a recalculation that completed: the fifteen field texts, the model
   // record, the margins chosen for it (nothing: its defaults) and the
   // results it left.
@@ -73,11 +78,14 @@ class ToolWindows : public QObject {
   void measuredCgChanged();
   // LatticeOptions() changed; the what-if plot has already taken them.
   void latticeOptionsChanged();
+  // The builder typed a new tailplane height (after latticeOptionsChanged).
+  void tailHeightTyped();
   // The builder asks for these margins in the margins window (nothing: the
   // defaults); it shows them once the main window has taken them.
   void marginsChosen(const std::optional<calc::TMargins>& margins);
 
  private:
+  void takeTailHeight(double height);
   // Tells the what-if plot and the main window that MeasuredCg() changed.
   void measuredCgMoved();
   // Hands the latest model to the what-if plot. Queued behind the main
