@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cerrno>
+#include <cstddef>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -53,15 +56,69 @@ inline constexpr int kNotAModelFile = 9000;
 //   any other errno e -> 10000 + e
 int FileErrorCode(int errnoValue, FileOperation operation);
 
-// The languages of the messages, in the order of the program's languages.
-enum class MessageLanguage { German, English };
+// The English words of every code that has words of its own, the only
+// table of them: what() of a FileError and the English texts of the
+// windows (present/texts_en.h) come from it.
+struct FileErrorWords {
+  int code;
+  const char* english;
+};
+
+inline constexpr FileErrorWords kFileErrorWords[] = {
+    {kFileNotFound, "File not found"},
+    {kPathNotFound, "Invalid filename"},
+    {kTooManyOpenFiles, "Too many open files"},
+    {kAccessDenied, "File access denied"},
+    {kSharingViolation, "The file is in use by another program"},
+    {kDiskFull, "No space left on the device"},
+    {kInvalidName, "The name is not valid there"},
+    {kFilenameTooLong, "The file name is too long"},
+    {kFileTooLarge, "The file would grow larger than the system allows"},
+    {kDeviceIoError, "The device could not read or write the data"},
+    // The errnos without a classic number of their own that the program's
+    // file operations meet.
+    {kUnlistedErrnoBase + EFBIG, "The file is too large to rewrite safely"},
+    {kUnlistedErrnoBase + ENXIO, "Nothing takes the data (a pipe nobody reads, or a missing device)"},
+    {kUnlistedErrnoBase + EINTR, "The operation was interrupted"},
+    {kUnlistedErrnoBase + EAGAIN, "The file is busy; please try again"},
+    {kUnlistedErrnoBase + ENOMEM, "Not enough memory"},
+    {kUnlistedErrnoBase + EBADF, "The file was no longer open"},
+    {kUnlistedErrnoBase + EEXIST, "A file of that name exists already"},
+    {kUnlistedErrnoBase + EXDEV, "The file lies on another device"},
+    {kUnlistedErrnoBase + ENODEV, "The device is not there"},
+    {kUnlistedErrnoBase + EMLINK, "The file has too many links"},
+    {kUnlistedErrnoBase + EOVERFLOW, "The file is too large"},
+    {kUnlistedErrnoBase + EOPNOTSUPP, "The file system cannot do this"},
+    {kUnlistedErrnoBase + EILSEQ, "The name does not suit the file system's character encoding"},
+    {kUnlistedErrnoBase + ETIMEDOUT, "The network did not answer in time"},
+    {kUnlistedErrnoBase + ESTALE, "The network file is no longer there"},
+};
+
+// The English words of `code` in kFileErrorWords; null for a code without.
+constexpr const char* FileErrorEnglish(int code) {
+  for (const FileErrorWords& words : kFileErrorWords) {
+    if (words.code == code) return words.english;
+  }
+  return nullptr;
+}
+
+// An errno the program does not expect is told in the system's own words,
+// which need no locale and are English: "The system says: " and those. A
+// code that is no errno at all is an unknown file error.
+inline constexpr const char* kSystemSaysEnglish = "The system says: ";
+inline constexpr const char* kUnknownFileErrorEnglish = "Unknown file error";
+
+// The system's description of the errno behind an unlisted code; null when
+// the code is no unlisted errno or the system knows no such errno.
+const char* SystemDescription(int code);
 
 // The message for a code in words, for every code: "File not found",
 // "No space left on the device", "The file is too large to rewrite
 // safely" ...; an errno the program does not expect is described by the
 // system's own English words. No full stop; whoever shows the message adds
-// it. The English one is what() of a FileError.
-std::string FileErrorText(int code, MessageLanguage language = MessageLanguage::English);
+// it. It is what() of a FileError; the windows' languages take theirs from
+// present/file_messages.h.
+std::string FileErrorText(int code);
 
 // A failed file operation. what() is FileErrorText(Code()).
 class FileError : public std::runtime_error {
@@ -91,16 +148,25 @@ enum class Refusal {
   Special,    // any other kind of file that is not a regular file
 };
 
-// The message for a refusal, naming the file by `name`:
+// The English words after the file's name, by Refusal:
 //   TooLarge  "NAME is too large for a model file"
 //   NamedPipe "NAME is a named pipe, not a model file"
 //   Device    "NAME is a device, not a model file"
 //   Folder    "NAME is a folder, not a model file"
 //   Socket    "NAME is a socket, not a model file"
 //   Special   "NAME is a special file, not a model file"
-// No full stop; whoever shows the message adds it. In German as well.
-std::string RefusalText(Refusal refusal, std::string_view name,
-                        MessageLanguage language = MessageLanguage::English);
+inline constexpr const char* kRefusalEnglish[] = {
+    " is too large for a model file",     " is a named pipe, not a model file", " is a device, not a model file",
+    " is a folder, not a model file",     " is a socket, not a model file",     " is a special file, not a model file",
+};
+static_assert(std::size(kRefusalEnglish) == static_cast<std::size_t>(Refusal::Special) + 1,
+              "kRefusalEnglish has a row for every Refusal");
+
+constexpr const char* RefusalEnglish(Refusal refusal) { return kRefusalEnglish[static_cast<std::size_t>(refusal)]; }
+
+// The message for a refusal, naming the file by `name`, in English. No full
+// stop; whoever shows the message adds it.
+std::string RefusalText(Refusal refusal, std::string_view name);
 
 // A file the model reader refuses to read. A FileError, so that whoever
 // reports file errors reports it too; Code() is kNotAModelFile, Operation()
@@ -111,9 +177,7 @@ class ModelFileRefused : public FileError {
  public:
   ModelFileRefused(Refusal refusal, std::string_view name);
   Refusal Reason() const { return refusal_; }
-  std::string MessageFor(std::string_view name, MessageLanguage language = MessageLanguage::English) const {
-    return RefusalText(refusal_, name, language);
-  }
+  std::string MessageFor(std::string_view name) const { return RefusalText(refusal_, name); }
 
  private:
   Refusal refusal_;

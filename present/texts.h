@@ -180,6 +180,42 @@ class Text {
   X(marginsForwardNotAboveRear)                                                                                       \
   X(marginsAboveMost) /* "{}": the largest margin */                                                                  \
   X(marginsTooManyDecimals) /* after the field's name */                                                              \
+  /* The file messages: why a file command failed, below the file's     */                                            \
+  /* name (a refusal: the words after the name).                        */                                            \
+  X(fileNotFound)                                                                                                     \
+  X(filePathNotFound)                                                                                                 \
+  X(fileTooManyOpen)                                                                                                  \
+  X(fileAccessDenied)                                                                                                 \
+  X(fileInUse)                                                                                                        \
+  X(fileDiskFull)                                                                                                     \
+  X(fileInvalidName)                                                                                                  \
+  X(fileNameTooLong)                                                                                                  \
+  X(fileTooLargeForSystem)                                                                                            \
+  X(fileDeviceFailed)                                                                                                 \
+  X(fileTooLargeToRewrite)                                                                                            \
+  X(fileNobodyTakesData)                                                                                              \
+  X(fileInterrupted)                                                                                                  \
+  X(fileBusy)                                                                                                         \
+  X(fileOutOfMemory)                                                                                                  \
+  X(fileNotOpen)                                                                                                      \
+  X(fileExists)                                                                                                       \
+  X(fileOnOtherDevice)                                                                                                \
+  X(fileNoDevice)                                                                                                     \
+  X(fileTooManyLinks)                                                                                                 \
+  X(fileTooLarge)                                                                                                     \
+  X(fileSystemCannot)                                                                                                 \
+  X(fileNameEncoding)                                                                                                 \
+  X(fileNetworkTimeout)                                                                                               \
+  X(fileNetworkGone)                                                                                                  \
+  X(fileSystemSays) /* before the system's own words for an errno */                                                  \
+  X(fileErrorUnknown)                                                                                                 \
+  /* A file the model reader refuses: the words after its name.         */                                            \
+  X(refusedTooLarge)                                                                                                  \
+  X(refusedNamedPipe)                                                                                                 \
+  X(refusedDevice)                                                                                                    \
+  X(refusedFolder)                                                                                                    \
+  X(refusedSocket)                                                                                                    \
+  X(refusedSpecial)                                                                                                   \
   /* The About window, which shows German and English together: two     */                                            \
   /* lines that read as one sentence, the credits and the contact.      */                                            \
   X(aboutFirstLine)                                                                                                   \

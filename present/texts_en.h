@@ -3,6 +3,7 @@
 #include "calc/balance.h"
 #include "calc/number_text.h"
 #include "calc/sweep.h"
+#include "files/file_error.h"
 #include "present/texts.h"
 
 namespace present {
@@ -156,6 +157,40 @@ inline constexpr Texts kEnglishTexts = {
     .marginsForwardNotAboveRear = "The forward margin must be larger than the rear one.",
     .marginsAboveMost = "The forward margin must be {} % or less.",
     .marginsTooManyDecimals = "at most one decimal",
+
+    .fileNotFound = files::FileErrorEnglish(files::kFileNotFound),
+    .filePathNotFound = files::FileErrorEnglish(files::kPathNotFound),
+    .fileTooManyOpen = files::FileErrorEnglish(files::kTooManyOpenFiles),
+    .fileAccessDenied = files::FileErrorEnglish(files::kAccessDenied),
+    .fileInUse = files::FileErrorEnglish(files::kSharingViolation),
+    .fileDiskFull = files::FileErrorEnglish(files::kDiskFull),
+    .fileInvalidName = files::FileErrorEnglish(files::kInvalidName),
+    .fileNameTooLong = files::FileErrorEnglish(files::kFilenameTooLong),
+    .fileTooLargeForSystem = files::FileErrorEnglish(files::kFileTooLarge),
+    .fileDeviceFailed = files::FileErrorEnglish(files::kDeviceIoError),
+    .fileTooLargeToRewrite = files::FileErrorEnglish(files::kUnlistedErrnoBase + EFBIG),
+    .fileNobodyTakesData = files::FileErrorEnglish(files::kUnlistedErrnoBase + ENXIO),
+    .fileInterrupted = files::FileErrorEnglish(files::kUnlistedErrnoBase + EINTR),
+    .fileBusy = files::FileErrorEnglish(files::kUnlistedErrnoBase + EAGAIN),
+    .fileOutOfMemory = files::FileErrorEnglish(files::kUnlistedErrnoBase + ENOMEM),
+    .fileNotOpen = files::FileErrorEnglish(files::kUnlistedErrnoBase + EBADF),
+    .fileExists = files::FileErrorEnglish(files::kUnlistedErrnoBase + EEXIST),
+    .fileOnOtherDevice = files::FileErrorEnglish(files::kUnlistedErrnoBase + EXDEV),
+    .fileNoDevice = files::FileErrorEnglish(files::kUnlistedErrnoBase + ENODEV),
+    .fileTooManyLinks = files::FileErrorEnglish(files::kUnlistedErrnoBase + EMLINK),
+    .fileTooLarge = files::FileErrorEnglish(files::kUnlistedErrnoBase + EOVERFLOW),
+    .fileSystemCannot = files::FileErrorEnglish(files::kUnlistedErrnoBase + EOPNOTSUPP),
+    .fileNameEncoding = files::FileErrorEnglish(files::kUnlistedErrnoBase + EILSEQ),
+    .fileNetworkTimeout = files::FileErrorEnglish(files::kUnlistedErrnoBase + ETIMEDOUT),
+    .fileNetworkGone = files::FileErrorEnglish(files::kUnlistedErrnoBase + ESTALE),
+    .fileSystemSays = files::kSystemSaysEnglish,
+    .fileErrorUnknown = files::kUnknownFileErrorEnglish,
+    .refusedTooLarge = files::RefusalEnglish(files::Refusal::TooLarge),
+    .refusedNamedPipe = files::RefusalEnglish(files::Refusal::NamedPipe),
+    .refusedDevice = files::RefusalEnglish(files::Refusal::Device),
+    .refusedFolder = files::RefusalEnglish(files::Refusal::Folder),
+    .refusedSocket = files::RefusalEnglish(files::Refusal::Socket),
+    .refusedSpecial = files::RefusalEnglish(files::Refusal::Special),
 
     .aboutFirstLine = "Program calculates area for good Centre of Gravity ",
     .aboutSecondLine = "by take into account of static stability",

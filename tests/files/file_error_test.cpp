@@ -71,32 +71,25 @@ TEST(FileErrorCode, UnlistedErrnoNeverGivesANamedMessage) {
   }
 }
 
-struct TextRow {
-  int code;
-  const char* text;
-};
-
-// The codes users met as bare numbers, in words in both languages.
+// The codes users met as bare numbers, in words; the windows' languages
+// are tested with present::FileErrorText.
 TEST(FileErrorText, ChosenByCode) {
   const struct {
     int code;
     const char* english;
-    const char* german;
   } rows[] = {
-      {2, "File not found", "Datei nicht gefunden"},
-      {5, "File access denied", "Zugriff auf die Datei verweigert"},
-      {112, "No space left on the device", "Kein Platz mehr auf dem Datentr\u00e4ger"},
-      {1117, "The device could not read or write the data", "Das Ger\u00e4t konnte die Daten nicht lesen oder schreiben"},
-      {10027, "The file is too large to rewrite safely", "Die Datei ist zu gro\u00df, um sie sicher neu zu schreiben"},
-      {10006, "Nothing takes the data (a pipe nobody reads, or a missing device)",
-       "Niemand nimmt die Daten an (eine Pipe, die keiner liest, oder ein fehlendes Ger\u00e4t)"},
-      {10000 + ESRCH, "The system says: No such process", "Das System meldet: No such process"},
-      {1, "Unknown file error", "Unbekannter Dateifehler"},
+      {2, "File not found"},
+      {5, "File access denied"},
+      {112, "No space left on the device"},
+      {1117, "The device could not read or write the data"},
+      {10027, "The file is too large to rewrite safely"},
+      {10006, "Nothing takes the data (a pipe nobody reads, or a missing device)"},
+      {10000 + ESRCH, "The system says: No such process"},
+      {1, "Unknown file error"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.code);
     EXPECT_EQ(FileErrorText(row.code), row.english);
-    EXPECT_EQ(FileErrorText(row.code, MessageLanguage::German), row.german);
     const FileError error(row.code, FileOperation::Read);
     EXPECT_STREQ(error.what(), row.english);
     EXPECT_EQ(error.Code(), row.code);
@@ -104,19 +97,16 @@ TEST(FileErrorText, ChosenByCode) {
 }
 
 // Whatever errno a file operation meets, the message is words, never a
-// bare number, in either language.
+// bare number.
 TEST(FileErrorText, EveryErrnoInWords) {
   for (int value = 1; value < 134; ++value) {
     if (::strerrordesc_np(value) == nullptr) continue;  // no errno of this system
     for (const FileOperation operation : {FileOperation::Open, FileOperation::Write, FileOperation::Create}) {
       const int code = FileErrorCode(value, operation);
-      for (const MessageLanguage language : {MessageLanguage::German, MessageLanguage::English}) {
-        SCOPED_TRACE(code);
-        const std::string text = FileErrorText(code, language);
-        EXPECT_EQ(text.find("error " + std::to_string(code)), std::string::npos) << text;
-        EXPECT_EQ(text.find("Unknown"), std::string::npos) << text;
-        EXPECT_EQ(text.find("Unbekannt"), std::string::npos) << text;
-      }
+      SCOPED_TRACE(code);
+      const std::string text = FileErrorText(code);
+      EXPECT_EQ(text.find("error " + std::to_string(code)), std::string::npos) << text;
+      EXPECT_EQ(text.find("Unknown"), std::string::npos) << text;
     }
   }
 }
@@ -167,8 +157,6 @@ TEST(RefusalText, NamesTheFileAndWhatItIs) {
     EXPECT_EQ(refused.Reason(), row.refusal);
     EXPECT_EQ(refused.Code(), kNotAModelFile);
   }
-  EXPECT_EQ(RefusalText(Refusal::Folder, "model.dat", MessageLanguage::German),
-            "model.dat ist ein Ordner, keine Modelldatei");
 }
 
 struct SpecialFileRow {

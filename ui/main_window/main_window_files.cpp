@@ -11,6 +11,7 @@
 #include "calc/fields.h"
 #include "files/model_reader.h"
 #include "files/model_writer.h"
+#include "present/file_messages.h"
 #include "ui/main_window/main_window.h"
 #include "ui/tools/tool_windows.h"
 #include "ui/platform/appearance.h"
@@ -65,9 +66,9 @@ decltype(auto) NamingTheFile(const QString& path, present::Language language, Ac
     // Where the document goes wrong, in the reader's words.
     throw named(refused.what());
   } catch (const files::ModelFileRefused& refused) {
-    throw FileCommandFailure(refused.MessageFor(ShownFileName(path).toStdString(), FileMessageLanguage(language)));
+    throw FileCommandFailure(present::RefusalText(refused.Reason(), ShownFileName(path).toStdString(), language));
   } catch (const files::FileError& failure) {
-    throw named(files::FileErrorText(failure.Code(), FileMessageLanguage(language)).c_str());
+    throw named(present::FileErrorText(failure.Code(), language).c_str());
   } catch (const calc::ArithmeticFailure& failure) {
     throw named(failure.what());
   }

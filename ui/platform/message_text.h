@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include "files/file_error.h"
 #include "present/language.h"
 
 namespace ui {
@@ -25,16 +24,6 @@ QString ShownFileName(const QString& path);
 // The message of a failed file command: the file's name on a line of its
 // own above the failure's message.
 QString FileMessage(const QString& path, const QString& message);
-
-// The file error messages' language for the window's `language`. The
-// file messages keep their own languages, since files lies below present
-// and a FileError's what() is English.
-constexpr files::MessageLanguage FileMessageLanguage(present::Language language) {
-  static_assert(present::kLanguageCount == 2, "a new language needs its file messages: files/file_error.cpp");
-  static_assert(static_cast<int>(files::MessageLanguage::German) == static_cast<int>(present::Language::German) &&
-                static_cast<int>(files::MessageLanguage::English) == static_cast<int>(present::Language::English));
-  return static_cast<files::MessageLanguage>(language);
-}
 
 // The question before unsaved changes would be lost: "Save changes to NAME?".
 QString SaveChangesQuestion(const QString& path);

@@ -17,6 +17,7 @@
 #include "calc/failure.h"
 #include "calc/number_text.h"
 #include "files/file_error.h"
+#include "present/file_messages.h"
 #include "ui/platform/appearance.h"
 #include "ui/platform/message_text.h"
 #include "ui/platform/screen_placement.h"
@@ -254,7 +255,7 @@ void WhatIfWindow::exportChosen(bool svg) {
   } catch (const files::FileError& failure) {
     // Why, in words, where the plot tells it.
     reason = QLatin1Char('\n') +
-             MessageWithFullStop(Text(files::FileErrorText(failure.Code(), FileMessageLanguage(language_))));
+             MessageWithFullStop(Text(present::FileErrorText(failure.Code(), language_)));
   }
   QMessageBox::warning(this, windowTitle(),
                        Text(present::TextsOf(language_).whatIfExportFailed) + QLatin1Char('\n') + path + reason);
