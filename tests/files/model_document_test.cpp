@@ -202,7 +202,7 @@ TEST(ModelDocument, StreamsOfBothFormatsAreToldApart) {
   for (const auto& [bytes, format] : rows) {
     int ends[2];
     ASSERT_EQ(::pipe(ends), 0);
-    std::thread writer([&, in = ends[1]] {
+    std::thread writer([&bytes = bytes, in = ends[1]] {
       for (const char c : bytes) ASSERT_EQ(::write(in, &c, 1), 1);
       ::close(in);
     });
