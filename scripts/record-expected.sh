@@ -61,53 +61,6 @@ for avl in "$expected"/*.avl; do
   sed '1s/.*/cgcalc: MODEL/' "$scratch/m.avl" > "$avl"
 done
 
-# The tests that record themselves write into the tree the build was made from.
-source_dir=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")
-[ "$source_dir" -ef . ] || { echo "record-expected: $build was made from $source_dir, not from here" >&2; exit 2; }
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-
-# The --labels text of FILE as NAME.labels (none when the file fails) and its
-# standard error, the path written as FILE, as NAME.stderr (none when empty).
-record_model() {
-  local out=$expected/$2
-  if "$cli" --labels "$1" > "$out.labels" 2> "$scratch/stderr"; then :; else rm "$out.labels"; fi
-  if [ -s "$scratch/stderr" ]; then sed "s|$1|FILE|g" "$scratch/stderr" > "$out.stderr"; else rm -f "$out.stderr"; fi
-}
-for f in examples/*.dat; do record_model "$f" "example-$(basename "$f" .dat)"; done
-# A document with a .dat twin shares its record, which the test compares it with.
-for f in examples/*.cgcalc; do
-  [ -e "${f%.cgcalc}.dat" ] || record_model "$f" "example-$(basename "$f" .cgcalc)"
-done
-for f in tests/data/*.dat; do record_model "$f" "$(basename "$f" .dat)"; done
-
-"$cli" tests/data/default.dat > "$expected"/default.table
-"$cli" --labels --cg 100 --mass 2000 --ballast-at -100 tests/data/default.dat | grep '^Bal_' \
-  > "$expected"/balance-default-cg100-mass2000-at-minus100.labels
-
-# The AVL file's first line names the model file's path; the record says MODEL.
-for avl in "$expected"/*.avl; do
-  "$cli" --avl "$scratch/m.avl" "tests/data/$(basename "$avl" .avl).dat" > /dev/null
-  sed '1s/.*/cgcalc: MODEL/' "$scratch/m.avl" > "$avl"
-done
-
-# The pictures are the models of kOutsideModels in diagram_fit_test.cpp;
-# every other recorded picture must be one of them.
-recorded=" "
-while read -r name folder file; do
-  case $name in canard*) continue ;; esac
-  case $folder in TEST_DATA) folder=tests/data ;; EXAMPLES) folder=examples ;; esac
-  "$cli" --diagram "$expected/diagram-$name.png" "$folder/$file" > /dev/null
-  recorded+="diagram-$name.png "
-done < <(sed -n 's#^ *{"\([^"]*\)", CGCALC_\(TEST_DATA\|EXAMPLES\)_DIR "/\([^"]*\)"}.*#\1 \2 \3#p' \
-           tests/cli/diagram_fit_test.cpp)
-for picture in "$expected"/diagram-*.png; do
-  picture=$(basename "$picture")
-  case $picture in diagram-canard*) continue ;; esac
-  [[ $recorded == *" $picture "* ]] ||
-    { echo "record-expected: $picture not found in kOutsideModels of diagram_fit_test.cpp" >&2; exit 1; }
-done
-
 # The tests that record themselves report themselves skipped; their output
 # is shown only when they fail.
 record_by_test() {
