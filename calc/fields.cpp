@@ -6,6 +6,7 @@
 
 #include "number_text.h"
 #include "recalculation.h"
+#include "units.h"
 
 namespace calc {
 namespace {
@@ -19,9 +20,10 @@ static_assert([] {
   return CoversEveryFieldOnce(all, std::identity{});
 }());
 
-void ReadField(const FieldTexts& texts, TModelData& model, ModelMember member) {
+void ReadField(const FieldTexts& texts, LengthUnit unit, TModelData& model, ModelMember member) {
+  const std::string& text = texts[static_cast<std::size_t>(ModelFieldIndex(member))];
   // Parse first: an overflow leaves the model field as it was.
-  const double value = ParseNumber(texts[static_cast<std::size_t>(ModelFieldIndex(member))]);
+  const double value = unit == LengthUnit::Millimetre ? ParseNumber(text) : ParseNumber(MillimetreText(text, unit));
   model.*member = value;
 }
 
@@ -33,14 +35,14 @@ FieldTexts DefaultFieldTexts() {
   return texts;
 }
 
-void ReadWingFields(const FieldTexts& texts, TModelData& model) {
-  for (ModelMember member : kWingReadOrder) ReadField(texts, model, member);
+void ReadWingFields(const FieldTexts& texts, TModelData& model, LengthUnit unit) {
+  for (ModelMember member : kWingReadOrder) ReadField(texts, unit, model, member);
 }
 
-void ReadTailFields(const FieldTexts& texts, TModelData& model) {
-  ReadField(texts, model, kTailSpan);
+void ReadTailFields(const FieldTexts& texts, TModelData& model, LengthUnit unit) {
+  ReadField(texts, unit, model, kTailSpan);
   if (model.*kTailSpan == 0) return;
-  for (ModelMember member : kTailReadOrder) ReadField(texts, model, member);
+  for (ModelMember member : kTailReadOrder) ReadField(texts, unit, model, member);
 }
 
 void Recalculate(const FieldTexts& texts, TModelData& model, TStabilityData& results,

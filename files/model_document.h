@@ -11,6 +11,7 @@
 #include "calc/fields.h"
 #include "calc/margins.h"
 #include "calc/model.h"
+#include "calc/units.h"
 #include "file_error.h"
 
 namespace files {
@@ -28,14 +29,9 @@ inline constexpr int kDocumentVersion = 1;
 // recursion over a value (destroying or writing it) can run out of stack.
 inline constexpr int kMostDocumentNesting = 64;
 
-enum class LengthUnit { Millimetre, Inch };
-enum class MassUnit { Gram, Ounce };
-
-struct DocumentUnits {
-  LengthUnit Length = LengthUnit::Millimetre;
-  MassUnit Mass = MassUnit::Gram;
-  friend bool operator==(const DocumentUnits&, const DocumentUnits&) = default;
-};
+using calc::LengthUnit;
+using calc::MassUnit;
+using DocumentUnits = calc::TUnits;
 
 struct ModelDocument {
   // The fifteen dimensions as the input fields hold them, in file order. Read

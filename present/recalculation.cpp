@@ -42,7 +42,7 @@ Recalculation Recalculate(const calc::RecalculationInput& input, calc::TModelDat
   // part way must not change what the earlier ones showed.
   recalculation.failure = calc::RunRecalculation(input, model, results, [&](calc::Stage stage) {
     const std::span<const ResultCell* const> cells = CellsOfStage(stage);
-    for (const ResultCell* cell : cells) recalculation.labels[cell->order] = CellText(*cell, results);
+    for (const ResultCell* cell : cells) recalculation.labels[cell->order] = CellText(*cell, results, input.units);
     if (listener) listener({stage, cells, recalculation.labels});
   });
   return recalculation;

@@ -25,6 +25,11 @@ inline constexpr std::size_t kColumnCount = 3;
 // gives, with its unit in a caption of its own.
 enum class CellKind { Value, CentreOfGravity, Margin };
 
+// What a cell's value measures, for showing it in the model's units: a
+// length in millimetres, an area in square decimetres, or a number without
+// a unit.
+enum class Quantity { Number, Length, Area };
+
 // How a cell's value follows from the results.
 using CellValue = long double (*)(const calc::TStabilityData&);
 
@@ -44,6 +49,7 @@ struct ResultCell {
   int decimals = 1;
   bool aspectRatioColoured = false;  // turns red while the aspect-ratio warning stands
   CellKind kind = CellKind::Value;
+  Quantity quantity = Quantity::Number;
   std::string_view unit;             // printed after the value in the readable table ("%:"); empty for none
   std::string_view unitCaptionName;  // the caption that shows `unit` in the window (Label15 ...)
 
@@ -95,12 +101,16 @@ constexpr ResultCell TailplaneCell(std::string_view name, CellValue value) {
 constexpr ResultCell TotalCell(std::string_view name, CellValue value) {
   return ColumnCell(name, Column::Total, calc::Stage::CalcTailAndTotals, value);
 }
+constexpr ResultCell Measuring(Quantity quantity, ResultCell cell) {
+  cell.quantity = quantity;
+  return cell;
+}
 constexpr ResultCell AspectRatioColoured(ResultCell cell) {
   cell.aspectRatioColoured = true;
   return cell;
 }
 constexpr ResultCell CentreOfGravityCell(std::string_view name, CellValue value) {
-  ResultCell cell = AspectRatioColoured(TotalCell(name, value));
+  ResultCell cell = AspectRatioColoured(Measuring(Quantity::Length, TotalCell(name, value)));
   cell.kind = CellKind::CentreOfGravity;
   return cell;
 }
@@ -134,16 +144,19 @@ constexpr std::array<ResultRow, N> NumberedInLabelOrder(ResultRow (&&written)[N]
 inline constexpr auto kResultRows = [] {
   using calc::TStabilityData;
   using enum RowBlock;
+  using enum Quantity;
   return NumberedInLabelOrder({
       {Surfaces, "Label4", &Texts::rowArea,
-       {WingCell("Lab_St", [](const TStabilityData& r) { return SquareDecimetres(r.Wing.Area); }),
-        TailplaneCell("Lab_Sh", [](const TStabilityData& r) { return SquareDecimetres(r.Tail.Area); }),
-        TotalCell("Lab_S", [](const TStabilityData& r) {
-          return SquareDecimetres(r.Wing.Area) + SquareDecimetres(r.Tail.Area);
-        })}},
+       {Measuring(Area, WingCell("Lab_St", [](const TStabilityData& r) { return SquareDecimetres(r.Wing.Area); })),
+        Measuring(Area,
+                  TailplaneCell("Lab_Sh", [](const TStabilityData& r) { return SquareDecimetres(r.Tail.Area); })),
+        Measuring(Area, TotalCell("Lab_S", [](const TStabilityData& r) {
+                    return SquareDecimetres(r.Wing.Area) + SquareDecimetres(r.Tail.Area);
+                  }))}},
       {Surfaces, "Label5", &Texts::rowMeanChord,
-       {WingCell("Lab_Lmt", [](const TStabilityData& r) -> long double { return r.Wing.Mac; }),
-        TailplaneCell("Lab_Lmh", [](const TStabilityData& r) -> long double { return r.Tail.Mac; })}},
+       {Measuring(Length, WingCell("Lab_Lmt", [](const TStabilityData& r) -> long double { return r.Wing.Mac; })),
+        Measuring(Length,
+                  TailplaneCell("Lab_Lmh", [](const TStabilityData& r) -> long double { return r.Tail.Mac; }))}},
       {Surfaces, "Label6", &Texts::rowAspectRatio,
        {AspectRatioColoured(
             WingCell("Lab_Lamt", [](const TStabilityData& r) -> long double { return r.Wing.AspectRatio; })),
@@ -153,13 +166,16 @@ inline constexpr auto kResultRows = [] {
         TailplaneCell("Lab_Caalh", [](const TStabilityData& r) -> long double { return r.Tail.LiftSlope; }),
         TotalCell("Lab_Caal", [](const TStabilityData& r) -> long double { return r.TotalLiftSlope; })}},
       {Surfaces, "Label8", &Texts::rowNeutralPoint,
-       {WingCell("Lab_Rnpt", [](const TStabilityData& r) -> long double { return r.Wing.NeutralPoint; }),
-        TailplaneCell("Lab_Rnph", [](const TStabilityData& r) -> long double { return r.Tail.NeutralPoint; }),
-        TotalCell("Lab_Rnp", [](const TStabilityData& r) -> long double { return r.TotalNeutralPoint; })}},
+       {Measuring(Length,
+                  WingCell("Lab_Rnpt", [](const TStabilityData& r) -> long double { return r.Wing.NeutralPoint; })),
+        Measuring(Length, TailplaneCell("Lab_Rnph",
+                                        [](const TStabilityData& r) -> long double { return r.Tail.NeutralPoint; })),
+        Measuring(Length,
+                  TotalCell("Lab_Rnp", [](const TStabilityData& r) -> long double { return r.TotalNeutralPoint; }))}},
       {Aircraft, "Label9", &Texts::rowNeutralPointPercent,
        {TotalCell("Lab_Xnplm", [](const TStabilityData& r) -> long double { return r.NeutralPointPercent; })}},
       {Aircraft, "Label10", &Texts::rowLeverArm,
-       {TotalCell("Lab_Rhe", [](const TStabilityData& r) -> long double { return r.LeverArm; })}},
+       {Measuring(Length, TotalCell("Lab_Rhe", [](const TStabilityData& r) -> long double { return r.LeverArm; }))}},
       {Aircraft, "Label11", &Texts::rowDownwashFactor,
        {[] {
          ResultCell cell =

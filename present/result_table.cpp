@@ -61,14 +61,18 @@ std::string MarginText(double margin, int width) {
   return text;
 }
 
-std::string CellText(const ResultCell& cell, const calc::TStabilityData& results) {
+std::string CellText(const ResultCell& cell, const calc::TStabilityData& results, calc::TUnits units) {
   if (cell.kind == CellKind::Margin) return MarginText(static_cast<double>(cell.value(results)), cell.width);
-  return calc::FormatFixed(cell.value(results), cell.width, cell.decimals);
+  const long double value = cell.value(results);
+  calc::TShown shown{value, cell.decimals};
+  if (cell.quantity == Quantity::Length) shown = calc::ShownLength(value, cell.decimals, units.Length);
+  if (cell.quantity == Quantity::Area) shown = calc::ShownArea(value, cell.decimals, units.Length);
+  return calc::FormatFixed(shown.Value, cell.width, shown.Decimals);
 }
 
-ResultLabelTexts LabelTexts(const calc::TStabilityData& results) {
+ResultLabelTexts LabelTexts(const calc::TStabilityData& results, calc::TUnits units) {
   ResultLabelTexts texts;
-  for (std::size_t i = 0; i < kResultLabelCount; ++i) texts[i] = CellText(*kLabelOrder[i], results);
+  for (std::size_t i = 0; i < kResultLabelCount; ++i) texts[i] = CellText(*kLabelOrder[i], results, units);
   return texts;
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "calc/stability.h"
+#include "calc/units.h"
 #include "present/language.h"
 #include "present/result_rows.h"
 
@@ -39,12 +40,13 @@ const ResultCell* FindCell(std::string_view name);
 // is never shown rounded to another.
 std::string MarginText(double margin, int width);
 
-// The exact text of a label, leading blanks included.
-std::string CellText(const ResultCell& cell, const calc::TStabilityData& results);
+// The exact text of a label, leading blanks included, its value in `units`
+// (calc::ShownLength, ShownArea: an inch takes two more decimals).
+std::string CellText(const ResultCell& cell, const calc::TStabilityData& results, calc::TUnits units = {});
 
 // Every label's text, in label order.
 using ResultLabelTexts = std::array<std::string, kResultLabelCount>;
-ResultLabelTexts LabelTexts(const calc::TStabilityData& results);
+ResultLabelTexts LabelTexts(const calc::TStabilityData& results, calc::TUnits units = {});
 
 // True when the wing's aspect ratio is not at least 5 (NaN included): the
 // coloured cells turn red and the warning line appears.

@@ -180,6 +180,26 @@ class Text {
   X(marginsForwardNotAboveRear)                                                                                       \
   X(marginsAboveMost) /* "{}": the largest margin */                                                                  \
   X(marginsTooManyDecimals) /* after the field's name */                                                              \
+  /* The texts above that name a unit, in inches and ounces: shown in  */                                             \
+  /* their place when the model is shown in those units (the pairs    */                                              \
+  /* are present/unit_captions.h). Same placeholders as their pair.   */                                              \
+  X(windowUnitsInch)                                                                                                  \
+  X(rowAreaInch)                                                                                                      \
+  X(latticeSummaryAftInch)                                                                                            \
+  X(latticeSummaryForwardInch)                                                                                        \
+  X(latticeSummarySameInch)                                                                                           \
+  X(tailAheadInch)                                                                                                    \
+  X(balanceByLatticeInch)                                                                                             \
+  X(balancePositionsInch)                                                                                             \
+  X(plotYAxisInch)                                                                                                    \
+  X(tailHeightFieldInch)                                                                                              \
+  X(balanceInputMaOunce)                                                                                              \
+  X(balanceInputMbOunce)                                                                                              \
+  X(balanceInputMassOunce)                                                                                            \
+  X(balanceMassOunce)                                                                                                 \
+  X(balanceBallastOunce)                                                                                              \
+  X(balanceNewMassOunce)                                                                                              \
+  X(balanceLatticeBallastOunce)                                                                                       \
   /* The file messages: why a file command failed, below the file's     */                                            \
   /* name (a refusal: the words after the name).                        */                                            \
   X(fileNotFound)                                                                                                     \

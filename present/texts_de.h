@@ -159,6 +159,27 @@ inline constexpr Texts kGermanTexts = {
     .marginsAboveMost = "Das vordere Stabilit\u00e4tsma\u00df darf h\u00f6chstens {} % sein.",
     .marginsTooManyDecimals = "h\u00f6chstens eine Nachkommastelle",
 
+    .windowUnitsInch = "alle Angaben in Zoll",
+    .rowAreaInch = "Fl\u00e4che in Zoll**2:",
+    .latticeSummaryAftInch =
+        "Wirbelgitter: Neutralpunkt {} Zoll, {} % der mittleren Fl\u00fcgeltiefe hinter dem der Faustformel",
+    .latticeSummaryForwardInch =
+        "Wirbelgitter: Neutralpunkt {} Zoll, {} % der mittleren Fl\u00fcgeltiefe vor dem der Faustformel",
+    .latticeSummarySameInch = "Wirbelgitter: Neutralpunkt {} Zoll, wie nach der Faustformel",
+    .tailAheadInch =
+        "Ente oder Tandem: im Bereich des Wirbelgitters von {} bis {} Zoll auswiegen; die Faustformel gilt nicht.",
+    .balanceByLatticeInch = "Im Bereich des Wirbelgitters von {} bis {} Zoll auswiegen: ",
+    .balancePositionsInch = "Positionen in Zoll hinter der Nasenleiste der Fl\u00fcgelwurzel",
+    .plotYAxisInch = "Zoll hinter der Wurzel-Nasenleiste",
+    .tailHeightFieldInch = "H\u00f6he des H\u00f6henleitwerks \u00fcber der Fl\u00fcgelebene in Zoll:",
+    .balanceInputMaOunce = "Auflage A tr\u00e4gt in oz:",
+    .balanceInputMbOunce = "Auflage B tr\u00e4gt in oz:",
+    .balanceInputMassOunce = "Masse in oz (leer: aus den Auflagen):",
+    .balanceMassOunce = "Masse in oz:",
+    .balanceBallastOunce = "Ballast in oz:",
+    .balanceNewMassOunce = "neue Masse in oz:",
+    .balanceLatticeBallastOunce = "Ballast in oz (Wirbelgitter):",
+
     .fileNotFound = "Datei nicht gefunden",
     .filePathNotFound = "Ung\u00fcltiger Dateiname",
     .fileTooManyOpen = "Zu viele offene Dateien",
