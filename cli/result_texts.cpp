@@ -32,7 +32,7 @@ void AddVlmTexts(ResultTexts& texts, const VlmOutcome* vlm, present::Language la
 void AddLatticeBalanceTexts(ResultTexts& texts, const VlmOutcome* vlm, present::Language language) {
   const calc::TBalanceData* balance = vlm != nullptr && vlm->balance ? &*vlm->balance : nullptr;
   for (const present::BalanceRow& row : present::LatticeBalanceRows()) {
-    texts.push_back({TextKind::Balance, row.name, balance != nullptr ? row.text(*balance, language) : "",
+    texts.push_back({TextKind::Balance, row.name, balance != nullptr ? row.text(*balance, language, {}) : "",
                      present::In(row.caption, language), 0, {}, "", {}});
   }
   NamedText governing{TextKind::Governing, present::kGoverningName, "",
@@ -62,7 +62,7 @@ ResultTexts Build(const TextSources* sources, bool withBalance, bool withVlm, pr
   const calc::TBalanceData* balance = sources != nullptr ? sources->balance : nullptr;
   if (withBalance) {
     for (const present::BalanceRow& row : present::BalanceRows()) {
-      texts.push_back({TextKind::Balance, row.name, balance != nullptr ? row.text(*balance, language) : "",
+      texts.push_back({TextKind::Balance, row.name, balance != nullptr ? row.text(*balance, language, {}) : "",
                        present::In(row.caption, language), 0, {}, "", {}});
     }
     if (withVlm) AddLatticeBalanceTexts(texts, sources != nullptr ? sources->vlm : nullptr, language);

@@ -36,27 +36,33 @@ constexpr BalanceError kErrors[] = {
 };
 static_assert(InKindOrder(kErrors, &BalanceError::kind), "kErrors is indexed by BalanceInputKind");
 
-std::string Length(double millimetres) { return Figure(millimetres, 5, 1); }
-std::string Grams(double grams) { return Figure(grams, 6, 1); }
+std::string Length(double millimetres, calc::TUnits units) {
+  const calc::TShown shown = calc::ShownLength(millimetres, 1, units.Length);
+  return Figure(shown.Value, 5, shown.Decimals);
+}
+std::string Mass(double grams, calc::TUnits units) {
+  const calc::TShown shown = calc::ShownMass(grams, 1, units.Mass);
+  return Figure(shown.Value, 6, shown.Decimals);
+}
 std::string Margin(double percent) { return Figure(percent, 5, calc::kMarginDecimals); }
 
 const std::array<BalanceRow, 6> kRows = {{
     {"Bal_Cg", &Texts::balanceCg,
-     [](const TBalanceData& b, Language) { return Length(b.Cg); }},
+     [](const TBalanceData& b, Language, calc::TUnits u) { return Length(b.Cg, u); }},
     {"Bal_Mass", &Texts::balanceMass,
-     [](const TBalanceData& b, Language) { return b.Mass ? Grams(*b.Mass) : std::string(); }},
+     [](const TBalanceData& b, Language, calc::TUnits u) { return b.Mass ? Mass(*b.Mass, u) : std::string(); }},
     {"Bal_Margin", &Texts::balanceMargin,
-     [](const TBalanceData& b, Language) { return Margin(b.StaticMargin); }, true},
+     [](const TBalanceData& b, Language, calc::TUnits) { return Margin(b.StaticMargin); }, true},
     {"Bal_Verdict", &Texts::balanceVerdict,
-     [](const TBalanceData& b, Language l) { return std::string(VerdictText(b.Verdict, l)); }, true},
+     [](const TBalanceData& b, Language l, calc::TUnits) { return std::string(VerdictText(b.Verdict, l)); }, true},
     {"Bal_Ballast", &Texts::balanceBallast,
-     [](const TBalanceData& b, Language l) {
-       return b.Advice == BalanceAdvice::Ballast ? Grams(b.Ballast) : std::string(AdviceText(b.Advice, l));
+     [](const TBalanceData& b, Language l, calc::TUnits u) {
+       return b.Advice == BalanceAdvice::Ballast ? Mass(b.Ballast, u) : std::string(AdviceText(b.Advice, l));
      },
      true},
     {"Bal_NewMass", &Texts::balanceNewMass,
-     [](const TBalanceData& b, Language) {
-       return b.Advice == BalanceAdvice::Ballast ? Grams(b.NewMass) : std::string();
+     [](const TBalanceData& b, Language, calc::TUnits u) {
+       return b.Advice == BalanceAdvice::Ballast ? Mass(b.NewMass, u) : std::string();
      },
      true},
 }};

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "calc/balance.h"
+#include "calc/units.h"
 #include "present/language.h"
 
 namespace present {
@@ -16,8 +17,10 @@ struct BalanceRow {
   std::string_view name;  // the key in --labels, --json and --csv ("Bal_Cg" ...)
   Caption caption;
   // The value's text: numbers as FormatFixed gives them (leading blanks
-  // kept), words in the language; empty where the value does not apply.
-  std::string (*text)(const calc::TBalanceData& balance, Language language);
+  // kept) in the model's units, words in the language; empty where the
+  // value does not apply. Its caption names the unit: take it through
+  // present::InUnits.
+  std::string (*text)(const calc::TBalanceData& balance, Language language, calc::TUnits units);
   // The value judges by the rule's range (margin, verdict, ballast): on a
   // canard or tandem, where the rule's range is no recommendation, the
   // window greys it as not applicable.

@@ -8,7 +8,7 @@ namespace {
 
 std::string RowText(std::string_view name, const calc::TBalanceData& balance) {
   for (const present::BalanceRow& row : present::BalanceRows()) {
-    if (row.name == name) return row.text(balance, present::Language::English);
+    if (row.name == name) return row.text(balance, present::Language::English, {});
   }
   return "no row " + std::string(name);
 }

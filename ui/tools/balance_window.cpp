@@ -246,7 +246,7 @@ void BalanceWindow::recompute() {
   const QString notApplicable = Text(In(present::kRuleRangeNotApplicable, language_));
   for (std::size_t i = 0; i < rows.size(); ++i) {
     outputValues_[i]->setText(stale     ? kNoFigure
-                              : balance ? Text(rows[i].text(*balance, language_))
+                              : balance ? Text(rows[i].text(*balance, language_, {}))
                                         : QString());
     const bool greyed = rows[i].byRange && !ruleRangeApplies;
     SetTextColour(*outputValues_[i], greyed ? kGrey : kBlack);
@@ -283,7 +283,7 @@ void BalanceWindow::showLatticeRows(const std::optional<calc::TBalanceData>& rul
     latticeCaptions_[i]->setVisible(shown);
     latticeValues_[i]->setVisible(shown);
     latticeValues_[i]->setText(stale     ? kNoFigure
-                               : balance ? Text(rows[i].text(*balance, language_))
+                               : balance ? Text(rows[i].text(*balance, language_, {}))
                                          : QString());
     SetTextColour(*latticeValues_[i], colour);
   }
