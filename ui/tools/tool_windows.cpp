@@ -171,6 +171,8 @@ void ToolWindows::SetSecondOpinion(const std::optional<aero::Comparison>& compar
   if (balance_ != nullptr) balance_->SetSecondOpinion(comparison, rule);
 }
 
+void ToolWindows::SetUnits(calc::TUnits units) { units_ = units; }
+
 void ToolWindows::SetLanguage(present::Language language) {
   language_ = language;
   if (balance_ != nullptr) balance_->SetLanguage(language);

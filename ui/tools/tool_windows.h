@@ -12,6 +12,7 @@
 #include "calc/model.h"
 #include "calc/stability.h"
 #include "calc/sweep.h"
+#include "calc/units.h"
 #include "present/language.h"
 #include "ui/tools/balance_inputs.h"
 
@@ -59,6 +60,9 @@ class ToolWindows : public QObject {
   // plot's) must not pass for current ones. Follow makes them valid again.
   void Invalidate();
   void SetLanguage(present::Language language);
+  // The units the model is shown and typed in; the windows show their
+  // lengths and masses in them.
+  void SetUnits(calc::TUnits units);
   // The vortex lattice's opinion of the model of the last Follow (nothing:
   // it had nothing to solve), with the rule's results it was compared with.
   // The next Follow makes it an earlier model's.
@@ -112,6 +116,7 @@ class ToolWindows : public QObject {
   std::optional<calc::TBalanceInput> remembered_;
   bool balanceClosed_;
   present::Language language_ = present::Language::English;
+  calc::TUnits units_;
 };
 
 }  // namespace ui
