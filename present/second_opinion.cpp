@@ -6,6 +6,7 @@
 
 #include "calc/number_text.h"
 #include "present/figure.h"
+#include "present/unit_captions.h"
 #include "present/result_table.h"
 
 namespace present {
@@ -61,24 +62,30 @@ Side SideOf(const aero::Comparison& comparison) {
 }
 
 // A position within a sentence: as a figure of the table, without padding.
-std::string Position(double millimetres) { return Figure(millimetres, 0, 1); }
+std::string Position(double millimetres, calc::TUnits units) {
+  const calc::TShown shown = calc::ShownLength(millimetres, 1, units.Length);
+  return Figure(shown.Value, 0, shown.Decimals);
+}
 
 // Exactly as the result table writes the centre of gravity of `cell`.
-std::string AsCgCell(std::string_view cell, double millimetres) {
+std::string AsCgCell(std::string_view cell, double millimetres, calc::TUnits units) {
   const ResultCell* shown = FindCell(cell);
-  return calc::FormatFixed(millimetres, shown->width, shown->decimals);
+  const calc::TShown value = calc::ShownLength(millimetres, shown->decimals, units.Length);
+  return calc::FormatFixed(value.Value, shown->width, value.Decimals);
 }
 
-std::string TailAheadWarning(const aero::Comparison& comparison, Language language) {
+std::string TailAheadWarning(const aero::Comparison& comparison, Language language, calc::TUnits units) {
   const std::optional<aero::CgRange>& range = comparison.LatticeRange;
   if (!range) return std::string(TextsOf(language).tailAheadNoRange);
-  return Filled(TextsOf(language).tailAhead, {Position(range->Forward), Position(range->Rear)});
+  return Filled(In(&Texts::tailAhead, language, units),
+                {Position(range->Forward, units), Position(range->Rear, units)});
 }
 
-std::string RearUnsafeWarning(const aero::Comparison& comparison, Language language) {
+std::string RearUnsafeWarning(const aero::Comparison& comparison, Language language, calc::TUnits units) {
   const std::optional<aero::CgRange>& range = comparison.LatticeRange;
   const Texts& texts = TextsOf(language);
-  std::string text = range ? Filled(texts.balanceByLattice, {Position(range->Forward), Position(range->Rear)})
+  std::string text = range ? Filled(In(&Texts::balanceByLattice, language, units),
+                                    {Position(range->Forward, units), Position(range->Rear, units)})
                            : std::string(texts.balanceByLatticeNoRange);
   const std::string kept = Figure(comparison.SmallMarginCgMargin, 0, 1);
   if (kept.front() == '-') return text + Filled(texts.rearBehind, {kept.substr(1)});
@@ -87,33 +94,33 @@ std::string RearUnsafeWarning(const aero::Comparison& comparison, Language langu
 
 }  // namespace
 
-SecondOpinionFigures FiguresOf(const aero::Comparison& comparison) {
+SecondOpinionFigures FiguresOf(const aero::Comparison& comparison, calc::TUnits units) {
   std::string npDiff = Figure(comparison.NpDiff, 0, 1);
   if (SideOf(comparison) == Side::Aft && npDiff.front() != '+') npDiff = "+" + npDiff;
-  SecondOpinionFigures figures{Figure(comparison.Vlm.LiftSlope, 0, 2), Figure(comparison.Vlm.NeutralPoint, 0, 1),
+  SecondOpinionFigures figures{Figure(comparison.Vlm.LiftSlope, 0, 2), Position(comparison.Vlm.NeutralPoint, units),
                                npDiff, "", ""};
   if (comparison.LatticeRange) {
-    figures.CgForward = AsCgCell("Lab_Rsp2", comparison.LatticeRange->Forward);
-    figures.CgRear = AsCgCell("Lab_Rsp1", comparison.LatticeRange->Rear);
+    figures.CgForward = AsCgCell("Lab_Rsp2", comparison.LatticeRange->Forward, units);
+    figures.CgRear = AsCgCell("Lab_Rsp1", comparison.LatticeRange->Rear, units);
   }
   return figures;
 }
 
-std::string SummaryLine(const aero::Comparison& comparison, Language language) {
-  const std::string_view pattern = In(kSummaries[static_cast<std::size_t>(SideOf(comparison))], language);
-  return Filled(pattern, {FiguresOf(comparison).NeutralPoint, NpDiffSize(comparison)});
+std::string SummaryLine(const aero::Comparison& comparison, Language language, calc::TUnits units) {
+  const std::string_view pattern = In(kSummaries[static_cast<std::size_t>(SideOf(comparison))], language, units);
+  return Filled(pattern, {FiguresOf(comparison, units).NeutralPoint, NpDiffSize(comparison)});
 }
 
-std::vector<std::string> Warnings(const aero::Comparison& comparison, Language language) {
+std::vector<std::string> Warnings(const aero::Comparison& comparison, Language language, calc::TUnits units) {
   // On a canard the rule's range does not apply at all; how close its rear
   // end comes to the lattice's neutral point tells nothing more.
-  if (comparison.TailAhead) return {TailAheadWarning(comparison, language)};
-  if (comparison.RuleRearUnsafe()) return {RearUnsafeWarning(comparison, language)};
+  if (comparison.TailAhead) return {TailAheadWarning(comparison, language, units)};
+  if (comparison.RuleRearUnsafe()) return {RearUnsafeWarning(comparison, language, units)};
   return {};
 }
 
 std::string Note(const aero::Comparison& comparison, Language language) {
-  if (!Warnings(comparison, language).empty() || SideOf(comparison) != Side::Aft) return {};
+  if (!Warnings(comparison, language, {}).empty() || SideOf(comparison) != Side::Aft) return {};
   return std::string(TextsOf(language).furtherAft);
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "aero/comparison.h"
+#include "calc/units.h"
 #include "language.h"
 
 namespace present {
@@ -13,7 +14,8 @@ namespace present {
 // main window's status line, the balance check and cgcalc-cli.
 
 // The figures, formatted like the result table's ('.' as decimal point, no
-// "-0.0"): lift slope per radian with 2 decimals, neutral point in mm with 1,
+// "-0.0"): lift slope per radian with 2 decimals, neutral point in mm with 1
+// (in inches with 3),
 // the difference in % of the mean chord with 1 and an explicit sign; and the
 // range laid around the lattice's neutral point exactly as the table's
 // centre-of-gravity rows (Lab_Rsp2, Lab_Rsp1) write theirs, empty where it
@@ -25,18 +27,18 @@ struct SecondOpinionFigures {
   std::string CgForward;
   std::string CgRear;
 };
-SecondOpinionFigures FiguresOf(const aero::Comparison& comparison);
+SecondOpinionFigures FiguresOf(const aero::Comparison& comparison, calc::TUnits units = {});
 
 // One line naming the lattice's neutral point and its difference from the
-// rule's, in `language`.
-std::string SummaryLine(const aero::Comparison& comparison, Language language);
+// rule's, in `language`, its position in `units`.
+std::string SummaryLine(const aero::Comparison& comparison, Language language, calc::TUnits units = {});
 
 // The warnings, in `language`, each a whole sentence that says what to do;
 // only where following the rule's range would be unsafe by the lattice: the
 // tailplane really ahead of the wing (the lattice's range instead), or the
 // rule's rearward centre of gravity keeping less than half its margin
 // against the lattice's neutral point.
-std::vector<std::string> Warnings(const aero::Comparison& comparison, Language language);
+std::vector<std::string> Warnings(const aero::Comparison& comparison, Language language, calc::TUnits units = {});
 
 // Where no warning stands and the lattice's neutral point lies further aft
 // than the rule's: a plain sentence saying so, and that the fuselage neither
