@@ -13,6 +13,7 @@
 #include "model.h"
 #include "number_text.h"
 #include "stability.h"
+#include "units.h"
 
 namespace calc {
 
@@ -109,13 +110,18 @@ struct LoadedState {
   FieldTexts Texts;
   TModelData Model;
   std::optional<TMargins> Margins;  // those chosen for the model, if any
+  // What the swept values are typed in; each enters its field as the
+  // millimetre text MillimetreText makes of it, so that the other fields
+  // (millimetres as loaded) and every result stay the millimetre model's.
+  LengthUnit SweptUnit = LengthUnit::Millimetre;
 };
 LoadedState LoadState(const TModelData& fromFile, const std::optional<TMargins>& margins = std::nullopt);
 // The same for a model whose fields are given as texts (a document's, as
 // typed), starting from `record`.
 LoadedState LoadState(const FieldTexts& texts, const TModelData& record, const std::optional<TMargins>& margins);
 
-// One point of a sweep: the texts typed into the swept fields, and what the
+// One point of a sweep: the texts typed into the swept fields (in the
+// loaded state's SweptUnit), and what the
 // recalculation made of them, or the failure that stopped it.
 struct SweepPoint {
   std::vector<std::string> ValueTexts;  // one per swept field

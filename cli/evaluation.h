@@ -34,7 +34,8 @@ struct Evaluation {
   calc::FieldTexts fieldTexts;     // the input fields: a .dat file's values as FormatFixed(v, 4, 0)
   calc::TModelData model;          // the record after the closing recalculation
   calc::TStabilityData results;
-  present::ResultLabelTexts labels;  // in label order, exact texts
+  present::ResultLabelTexts labels;  // in label order, exact texts, in `units`
+  calc::TUnits units;                // what the labels, balance and lattice texts are written in
   bool aspectRatioWarning = false; // Label17 shows the warning
   std::optional<calc::TBalanceData> balance;  // the balance check, when asked for
   std::optional<VlmOutcome> vlm;              // the vortex lattice, when asked for
@@ -53,10 +54,13 @@ struct Evaluation {
 Evaluation EvaluateLoadedModel(const calc::TModelData& fromFile, const calc::TBalanceInput* balance = nullptr,
                                const aero::VlmOptions* vlm = nullptr);
 
-// The same for fields given as texts (a document's, as typed), starting from
-// `record`, with the range placed by the margins `chosen` (or the default).
+// The same for fields given as texts (a document's, as typed, in
+// millimetres), starting from `record`, with the range placed by the margins
+// `chosen` (or the default), and the labels written in `units`: the texts are
+// read as millimetres whatever the units, so that every number is the
+// millimetre model's, only shown otherwise.
 Evaluation EvaluateFields(const calc::FieldTexts& texts, const calc::TModelData& record,
                           const std::optional<calc::TMargins>& chosen, const calc::TBalanceInput* balance = nullptr,
-                          const aero::VlmOptions* vlm = nullptr);
+                          const aero::VlmOptions* vlm = nullptr, calc::TUnits units = {});
 
 }  // namespace cli

@@ -101,14 +101,18 @@ FileOutcome EvaluateFile(const std::string& path, const Options& options, Output
   FileOutcome outcome;
   try {
     const LoadedInput input = LoadInput(path, err);
-    outcome.settings = SettingsFor(options, input, options.format == ReportFormat::Csv);
+    outcome.settings = SettingsFor(options, input);
     const ModelSettings& settings = outcome.settings;
+    if (std::string gap = BalanceGap(options, settings); !gap.empty()) {
+      outcome.error = std::move(gap);
+      return outcome;
+    }
     // Made only when asked for: a short run need not page in the lattice.
     std::optional<aero::VlmOptions> layout;
     if (options.vlm) layout = LayoutFor(options, settings);
     outcome.evaluation = EvaluateFields(input.texts, input.record, settings.margins,
                                         settings.WithBalance() ? &settings.balance : nullptr,
-                                        layout ? &*layout : nullptr);
+                                        layout ? &*layout : nullptr, settings.units);
     if (!options.saveAsPath.empty()) outcome.saved = DocumentToSave(input, settings);
     return outcome;
   } catch (const files::FileError& error) {
@@ -149,7 +153,7 @@ void SaveModel(const std::string& path, const files::ModelDocument& document, Ou
 class FileReporter {
  public:
   FileReporter(const Options& options, bool several, Output& out)
-      : options_(options), several_(several), out_(out), csv_({}, options.WithBalance(), options.vlm) {
+      : options_(options), several_(several), out_(out), csv_({}, options.WithBalance(), options.vlm, options.ReportUnits(nullptr)) {
     if (options.format == ReportFormat::Csv) out_ << csv_.Header();
   }
 

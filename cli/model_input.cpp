@@ -20,6 +20,21 @@ std::string Doubt(const files::ModelFileLook& look) {
   return line + " is not a number";
 }
 
+// The balance inputs as typed in `units`, in millimetres and grams.
+calc::TBalanceInput StoredBalance(const calc::TBalanceInput& typed, calc::TUnits units) {
+  const auto length = [&](double value) { return calc::Millimetres(value, units.Length); };
+  const auto mass = [&](double value) { return calc::Grams(value, units.Mass); };
+  calc::TBalanceInput stored;
+  if (typed.Cg) stored.Cg = length(*typed.Cg);
+  if (typed.Supports) {
+    const calc::TSupports& s = *typed.Supports;
+    stored.Supports = calc::TSupports{length(s.Xa), mass(s.Ma), length(s.Xb), mass(s.Mb)};
+  }
+  if (typed.Mass) stored.Mass = mass(*typed.Mass);
+  if (typed.BallastStation) stored.BallastStation = length(*typed.BallastStation);
+  return stored;
+}
+
 }  // namespace
 
 files::ModelFileReading LoadModel(const std::string& path) {
@@ -38,23 +53,30 @@ LoadedInput LoadInput(const std::string& path, Output& err) {
   return {calc::FieldTextsOf(loaded.dat.model), loaded.dat.model, std::nullopt};
 }
 
-ModelSettings SettingsFor(const Options& options, const LoadedInput& input, bool fixedColumns) {
+ModelSettings SettingsFor(const Options& options, const LoadedInput& input) {
   ModelSettings settings;
+  const bool fixedColumns = options.format == ReportFormat::Csv && options.sweeps.empty();
   if (input.document) {
     settings.margins = input.document->Margins;
     if (!fixedColumns) settings.balance = input.document->Balance;
     settings.tailHeight = input.document->TailHeight;
   }
+  settings.units = options.ReportUnits(input.document ? &input.document->Units : nullptr);
   if (options.margins) settings.margins = options.margins;
-  const calc::TBalanceInput& given = options.balance;
+  const calc::TBalanceInput given = StoredBalance(options.balance, settings.units);
   if (given.Cg || given.Supports) {
     settings.balance.Cg = given.Cg;
     settings.balance.Supports = given.Supports;
   }
   if (given.Mass) settings.balance.Mass = given.Mass;
   if (given.BallastStation) settings.balance.BallastStation = given.BallastStation;
-  if (options.tailHeight) settings.tailHeight = *options.tailHeight;
+  if (options.tailHeight) settings.tailHeight = calc::Millimetres(*options.tailHeight, settings.units.Length);
   return settings;
+}
+
+std::string BalanceGap(const Options& options, const ModelSettings& settings) {
+  if (settings.WithBalance() || !(options.balance.Mass || options.balance.BallastStation)) return "";
+  return "--mass and --ballast-at need --cg or --supports, or a centre of gravity in the document";
 }
 
 files::ModelDocument DocumentToSave(const LoadedInput& input, const ModelSettings& settings) {
@@ -62,6 +84,7 @@ files::ModelDocument DocumentToSave(const LoadedInput& input, const ModelSetting
   document.Margins = settings.margins;
   document.Balance = settings.balance;
   document.TailHeight = settings.tailHeight;
+  document.Units = settings.units;
   return document;
 }
 

@@ -34,23 +34,31 @@ struct LoadedInput {
 // refused document as files::DocumentRefused) or calc::ArithmeticFailure.
 LoadedInput LoadInput(const std::string& path, Output& err);
 
-// What a model is computed and saved with: the options' margins, balance
-// inputs and tail height where given, else the document's.
+// What a model is computed, printed and saved with: the options' margins,
+// balance inputs, tail height and units where given, else the document's.
 struct ModelSettings {
   std::optional<calc::TMargins> margins;
-  calc::TBalanceInput balance;
-  double tailHeight = 0;
+  calc::TBalanceInput balance;  // mm and g
+  double tailHeight = 0;        // mm
+  calc::TUnits units;           // Options::ReportUnits
   bool WithBalance() const { return balance.Cg || balance.Supports; }
 };
 
 // The balance inputs of the command line replace the document's: a measured
 // centre of gravity or supports replace both of its, a mass or a ballast
-// station its own. With `fixedColumns` (--csv, whose columns the command
-// line decides) the document's are not used.
-ModelSettings SettingsFor(const Options& options, const LoadedInput& input, bool fixedColumns = false);
+// station its own. A plain --csv, whose columns the command line decides
+// before any file is read, uses no document's. The options' lengths and
+// masses are read in the settings' units.
+ModelSettings SettingsFor(const Options& options, const LoadedInput& input);
+
+// Why the balance asked for cannot be checked: a mass or ballast station
+// given with no centre of gravity, neither on the command line nor in the
+// document; empty when it can.
+std::string BalanceGap(const Options& options, const ModelSettings& settings);
 
 // The document --save-as writes: the loaded document, or a new one for a
-// .dat file's values, with the settings' margins, balance and tail height.
+// .dat file's values, with the settings' margins, balance, tail height and
+// units.
 files::ModelDocument DocumentToSave(const LoadedInput& input, const ModelSettings& settings);
 
 // The message of a failure while loading `path`: a file refused for what it

@@ -6,6 +6,7 @@
 #include "calc/failure.h"
 #include "calc/model.h"
 #include "calc/number_text.h"
+#include "files/document_keys.h"
 
 namespace cli {
 namespace {
@@ -64,6 +65,37 @@ void ChooseSavedModel(Options& options, std::string_view name) {
     NoteValueError(options, "--save-as " + std::string(name) + ": the name must end in " +
                                 std::string(kDocumentExtension) + " or " + std::string(kDatExtension));
   }
+}
+
+// The unit named `name` in a document's table of names, or nothing.
+template <class Unit, std::size_t N>
+std::optional<Unit> UnitNamed(const files::UnitName<Unit> (&names)[N], std::string_view name) {
+  for (const files::UnitName<Unit>& entry : names) {
+    if (entry.name == name) return entry.unit;
+  }
+  return std::nullopt;
+}
+
+template <class Unit, std::size_t N>
+std::string UnitChoice(const files::UnitName<Unit> (&names)[N]) {
+  std::string choice;
+  for (const files::UnitName<Unit>& entry : names) choice += (choice.empty() ? "" : " or ") + std::string(entry.name);
+  return choice;
+}
+
+// "LENGTH[,MASS]", named as a document names them.
+void ParseUnits(Options& options, std::string_view text) {
+  const std::size_t comma = text.find(',');
+  const std::optional<calc::LengthUnit> length = UnitNamed(files::kLengthUnitNames, text.substr(0, comma));
+  std::optional<calc::MassUnit> mass;
+  if (comma != std::string_view::npos) mass = UnitNamed(files::kMassUnitNames, text.substr(comma + 1));
+  if (!length || (comma != std::string_view::npos && !mass)) {
+    NoteValueError(options, "--units '" + std::string(text) + "': write LENGTH[,MASS], LENGTH " +
+                                UnitChoice(files::kLengthUnitNames) + ", MASS " + UnitChoice(files::kMassUnitNames));
+    return;
+  }
+  options.lengthUnit = length;
+  options.massUnit = mass;
 }
 
 // "XA:MA,XB:MB": two supports, each a position and what it carries.
@@ -137,13 +169,15 @@ const OptionDefinition kProgramOptions[] = {
      [](Options& o, std::string_view value) { o.filesFrom = value; }},
     {"--sweep", "FIELD=FROM:TO:STEP", "vary one dimension of the model (twice: a grid of two)",
      [](Options& o, std::string_view value) { o.sweeps.emplace_back(value); }},
-    {"--cg", "X", "balance check: the measured centre of gravity, mm behind the wing root's leading edge",
+    {"--units", "LENGTH[,MASS]", "print and read lengths in in or mm, masses in oz or g (else the document's, or mm,g)",
+     [](Options& o, std::string_view value) { ParseUnits(o, value); }},
+    {"--cg", "X", "balance check: the measured centre of gravity, mm (or --units) behind the wing root's leading edge",
      [](Options& o, std::string_view value) { o.balance.Cg = OptionNumber(o, "--cg", value); }},
-    {"--supports", "XA:MA,XB:MB", "balance check: two supports at XA and XB (mm) carrying MA and MB (g)",
+    {"--supports", "XA:MA,XB:MB", "balance check: two supports at XA and XB (mm) carrying MA and MB (g), or in --units",
      [](Options& o, std::string_view value) { ParseSupports(o, value); }},
-    {"--mass", "M", "balance check: the model's mass in g (else MA + MB)",
+    {"--mass", "M", "balance check: the model's mass in g or --units (else MA + MB)",
      [](Options& o, std::string_view value) { o.balance.Mass = OptionNumber(o, "--mass", value); }},
-    {"--ballast-at", "X", "balance check: where ballast would go, mm behind the wing root's leading edge",
+    {"--ballast-at", "X", "balance check: where ballast would go, mm (or --units) behind the wing root's leading edge",
      [](Options& o, std::string_view value) { o.balance.BallastStation = OptionNumber(o, "--ballast-at", value); }},
     {"--diagram", "OUT.png", "also write the planform diagram, as the window draws it, to a PNG file",
      [](Options& o, std::string_view value) { ChooseWrittenFile(o, "--diagram", &Options::diagramPath, value); }},
@@ -155,7 +189,7 @@ const OptionDefinition kProgramOptions[] = {
      [](Options& o, std::string_view value) { ParseMargins(o, value); }},
     {"--save-as", "OUT.cgcalc|OUT.dat", "also write the model, with the options' margins, balance and tail height, as a document or .dat file",
      [](Options& o, std::string_view value) { ChooseSavedModel(o, value); }},
-    {"--tail-height", "MM", "the tailplane's height above the wing's plane in mm, for --vlm, --avl and a canard's --diagram (0)",
+    {"--tail-height", "MM", "the tailplane's height above the wing's plane in mm (or --units), for --vlm, --avl and a canard's --diagram (0)",
      [](Options& o, std::string_view value) { o.tailHeight = OptionNumber(o, "--tail-height", value).value_or(0.0); }},
     {"--help", "", "show this help and exit", [](Options& o, std::string_view) { o.showHelp = true; }},
     {"--version", "", "show the version and exit", [](Options& o, std::string_view) { o.showVersion = true; }},
@@ -193,8 +227,11 @@ std::string WrittenFileError(const Options& options, bool severalFiles) {
 std::string CombinationError(const Options& options) {
   if (!options.valueError.empty()) return options.valueError;
   if (options.balance.Cg && options.balance.Supports) return "--cg and --supports both give the centre of gravity";
-  if (!options.WithBalance() && (options.balance.Mass || options.balance.BallastStation)) {
-    return "--mass and --ballast-at need --cg or --supports";
+  // Elsewhere a document may give the centre of gravity; a plain --csv
+  // takes no document's balance, so nothing could.
+  if (options.format == ReportFormat::Csv && options.sweeps.empty() && !options.WithBalance() &&
+      (options.balance.Mass || options.balance.BallastStation)) {
+    return "--mass and --ballast-at need --cg or --supports with --csv";
   }
   if (options.tailHeight && !options.vlm && options.avlPath.empty() && options.diagramPath.empty() &&
       options.saveAsPath.empty())
@@ -235,6 +272,19 @@ aero::VlmOptions Options::VlmLayout() const {
   aero::VlmOptions layout;
   layout.TailHeight = tailHeight.value_or(0.0);
   return layout;
+}
+
+calc::TUnits Options::ReportUnits(const calc::TUnits* documentUnits) const {
+  calc::TUnits units;
+  if (documentUnits != nullptr && ReportsStandAlone()) units = *documentUnits;
+  if (lengthUnit) units.Length = *lengthUnit;
+  if (massUnit) units.Mass = *massUnit;
+  return units;
+}
+
+std::string UnitsText(calc::TUnits units) {
+  return std::string(files::UnitNameOf(files::kLengthUnitNames, units.Length)) + "," +
+         std::string(files::UnitNameOf(files::kMassUnitNames, units.Mass));
 }
 
 std::span<const OptionDefinition> ProgramOptions() { return kProgramOptions; }
@@ -310,6 +360,7 @@ std::string UsageText(std::span<const OptionDefinition> definitions) {
       "\nExamples:\n"
       "  cgcalc-cli glider.dat                      the result table\n"
       "  cgcalc-cli --language de glider.dat        the table with German captions\n"
+      "  cgcalc-cli --units in,oz glider.dat        the table in inches and ounces\n"
       "  cgcalc-cli --labels glider.dat             label names and texts\n"
       "  cgcalc-cli --json glider.dat               the same as a JSON object\n"
       "  cgcalc-cli --csv models/*.dat              one CSV row per model\n"

@@ -9,6 +9,7 @@
 #include "aero/vortex_lattice.h"
 #include "calc/balance.h"
 #include "calc/margins.h"
+#include "calc/units.h"
 #include "present/language.h"
 
 namespace cli {
@@ -46,8 +47,14 @@ struct Options {
   // Threads a sweep with --vlm may use; 0: one per core. Not an option: the
   // output is the same whatever the count, and tests prove it.
   unsigned threads = 0;
-  calc::TBalanceInput balance;          // --cg, --supports, --mass, --ballast-at
-  std::optional<double> tailHeight;     // --tail-height: mm the tailplane lies above the wing's plane
+  // --cg, --supports, --mass, --ballast-at as typed: in the units the model's
+  // results are printed in (ReportUnits), converted once those are known.
+  calc::TBalanceInput balance;
+  std::optional<double> tailHeight;     // --tail-height: the tailplane's height above the wing's plane, typed so too
+  // --units: what replaces a document's units; a mass not given keeps the
+  // document's (grams for a .dat file).
+  std::optional<calc::LengthUnit> lengthUnit;
+  std::optional<calc::MassUnit> massUnit;
   // The first option value that is not usable (a number that is none, an
   // unknown language, an empty file name), reported once all are read.
   std::string valueError;
@@ -56,7 +63,22 @@ struct Options {
   bool WithBalance() const { return balance.Cg || balance.Supports; }
   // How the vortex lattice lays out the model (--vlm, and --avl's check).
   aero::VlmOptions VlmLayout() const;
+  // Whether each model's report stands alone (table, --labels, --json), so
+  // that a document's own units may apply; rows (--csv, --jsonl, sweeps)
+  // share one unit, the command line's, so that a column never changes its
+  // unit from row to row.
+  bool ReportsStandAlone() const {
+    return sweeps.empty() && format != ReportFormat::Csv && format != ReportFormat::JsonLines;
+  }
+  // The units a model is printed (and option values typed) in: --units,
+  // else the document's `documentUnits` where reports stand alone, else
+  // millimetres and grams.
+  calc::TUnits ReportUnits(const calc::TUnits* documentUnits) const;
 };
+
+// The units as --units takes them and the outputs name them: "in,oz",
+// "mm,g" (files::kLengthUnitNames, kMassUnitNames).
+std::string UnitsText(calc::TUnits units);
 
 // One long option. Options with a value accept "--name VALUE" and
 // "--name=VALUE"; `apply` receives the value ("" for a flag).
@@ -90,7 +112,9 @@ std::span<const WrittenFileOption> WrittenFileOptions();
 // (--diagram, --avl, --save-as) with more than one model file, a written file with
 // --csv, --jsonl or --sweep, an empty file name,
 // --tail-height without --vlm, --avl, --diagram or --save-as, --margins that
-// calc::CheckMargins refuses, --save-as to a name that ends in neither .cgcalc
+// calc::CheckMargins refuses, --units other than LENGTH[,MASS] of in or mm and
+// oz or g, --mass or --ballast-at with --csv (no sweep) and neither --cg nor
+// --supports (a plain --csv uses no document's balance), --save-as to a name that ends in neither .cgcalc
 // nor .dat, --sweep with other than exactly one
 // model file,
 // more than two sweeps, or with a format other than --csv and --jsonl, a

@@ -17,7 +17,8 @@ namespace cli {
 // row with the label texts right-aligned under their columns; a value with a
 // unit (the margins' "%:") stands in its column followed by the unit, where
 // the window shows it. The warning line follows when it applies, then the
-// balance check under its heading when the list has it. Every line ends
+// balance check under its heading when the list has it. Units other than
+// millimetres and grams are named on a line above the table. Every line ends
 // with "\n"; widths count UTF-8 characters.
 std::string FormatTable(const ResultTexts& texts, present::Language language);
 

@@ -28,8 +28,8 @@ std::string CsvField(std::string_view text) {
   return quoted + "\"";
 }
 
-CsvTable::CsvTable(std::span<const std::string> sweptCodes, bool withBalance, bool withVlm)
-    : sweptCodes_(sweptCodes), columns_(NamesOnly(withBalance, withVlm)) {}
+CsvTable::CsvTable(std::span<const std::string> sweptCodes, bool withBalance, bool withVlm, calc::TUnits units)
+    : sweptCodes_(sweptCodes), columns_(NamesOnly(withBalance, withVlm, units)) {}
 
 std::string CsvTable::Header() const {
   std::string line;

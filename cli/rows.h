@@ -21,10 +21,12 @@ struct ResultRecord {
 // The --csv output of one run, whose rows all have the same columns.
 class CsvTable {
  public:
-  // The columns: the swept fields' codes, "file", the result labels,
-  // "warning", with the balance check its rows (Bal_Cg ...), with the
-  // vortex lattice its figures and warnings (Vlm_CLa ...), and "error".
-  CsvTable(std::span<const std::string> sweptCodes, bool withBalance, bool withVlm = false);
+  // The columns: the swept fields' codes, "file", "units" where `units`
+  // are not mm,g, the result labels, "warning", with the balance check its
+  // rows (Bal_Cg ...), with the vortex lattice its figures and warnings
+  // (Vlm_CLa ...), and "error".
+  CsvTable(std::span<const std::string> sweptCodes, bool withBalance, bool withVlm = false,
+           calc::TUnits units = {});
 
   // The header: the columns' names.
   std::string Header() const;
@@ -42,7 +44,8 @@ class CsvTable {
 };
 
 // One JSON object on one line: the swept fields as numbers, "file", then the
-// same keys and texts as --json (left out on failure) and "error".
+// same keys and texts as --json ("units" first where they are not mm,g; all
+// left out on failure) and "error".
 std::string JsonLine(const ResultRecord& record);
 
 // A CSV field, quoted when RFC 4180 needs it.

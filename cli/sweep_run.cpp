@@ -59,11 +59,11 @@ std::optional<SweepPlan> PlanSweep(const std::vector<std::string>& sweeps, std::
 
 // The balance check of one point, when asked for; a failure becomes the
 // point's error.
-std::optional<calc::TBalanceData> BalanceOf(const calc::TStabilityData& results, const Options& options,
+std::optional<calc::TBalanceData> BalanceOf(const calc::TStabilityData& results, const ModelSettings& settings,
                                             std::string& error) {
-  if (!options.WithBalance()) return std::nullopt;
+  if (!settings.WithBalance()) return std::nullopt;
   try {
-    return calc::CalcBalance(options.balance, results);
+    return calc::CalcBalance(settings.balance, results);
   } catch (const calc::ArithmeticFailure& failure) {
     error = failure.what();
   } catch (const calc::BalanceInputError& inputError) {
@@ -72,17 +72,19 @@ std::optional<calc::TBalanceData> BalanceOf(const calc::TStabilityData& results,
   return std::nullopt;
 }
 
-// The model loaded as the window would hold it, with the margins chosen by
-// the options or its document, and the tail height the lattice lays it out
-// with; on failure nothing, with the message in `error`. The balance check's
-// columns are the command line's, and so are its inputs.
+// The model loaded as the window would hold it, with what the options or
+// its document choose (margins, balance inputs, tail height, units); on
+// failure nothing, with the message in `error`.
 std::optional<calc::LoadedState> LoadForSweep(const std::string& path, const Options& options, Output& err,
-                                              double& tailHeight, std::string& error) {
+                                              ModelSettings& settings, std::string& error) {
   try {
     const LoadedInput input = LoadInput(path, err);
-    const ModelSettings settings = SettingsFor(options, input, true);
-    tailHeight = settings.tailHeight;
-    return calc::LoadState(input.texts, input.record, settings.margins);
+    settings = SettingsFor(options, input);
+    error = BalanceGap(options, settings);
+    if (!error.empty()) return std::nullopt;
+    calc::LoadedState loaded = calc::LoadState(input.texts, input.record, settings.margins);
+    loaded.SweptUnit = settings.units.Length;
+    return loaded;
   } catch (const files::FileError& failure) {
     error = FailureMessage(path, failure);
   } catch (const calc::ArithmeticFailure& failure) {
@@ -95,9 +97,10 @@ std::optional<calc::LoadedState> LoadForSweep(const std::string& path, const Opt
 class PointRows {
  public:
   PointRows(const Options& options, const SweepPlan& plan, const calc::LoadedState& loaded, const CsvTable& table,
-            double tailHeight)
-      : options_(options), plan_(plan), loaded_(loaded), table_(table), layout_(options.VlmLayout()) {
-    layout_.TailHeight = tailHeight;
+            const ModelSettings& settings)
+      : options_(options), plan_(plan), loaded_(loaded), table_(table), settings_(settings),
+        layout_(options.VlmLayout()) {
+    layout_.TailHeight = settings.tailHeight;
   }
 
   std::string Row(std::int64_t index) const {
@@ -105,13 +108,15 @@ class PointRows {
     std::optional<ResultTexts> texts;
     std::string error = point.Failure ? calc::FailureText(*point.Failure) : "";
     if (!point.Failure) {
-      const std::optional<calc::TBalanceData> balance = BalanceOf(point.Results, options_, error);
+      const std::optional<calc::TBalanceData> balance = BalanceOf(point.Results, settings_, error);
       if (error.empty()) {
         std::optional<VlmOutcome> vlm;
-        if (options_.vlm) vlm = SecondOpinionOf(point.Model, point.Results, layout_, balance ? &options_.balance : nullptr);
-        const present::ResultLabelTexts labels = present::LabelTexts(point.Results);
+        if (options_.vlm) {
+          vlm = SecondOpinionOf(point.Model, point.Results, layout_, balance ? &settings_.balance : nullptr);
+        }
+        const present::ResultLabelTexts labels = present::LabelTexts(point.Results, settings_.units);
         texts = TextsOf({labels, present::AspectRatioWarning(point.Results), balance ? &*balance : nullptr,
-                         vlm ? &*vlm : nullptr},
+                         vlm ? &*vlm : nullptr, settings_.units},
                         options_.language);
       }
     }
@@ -125,6 +130,7 @@ class PointRows {
   const SweepPlan& plan_;
   const calc::LoadedState& loaded_;
   const CsvTable& table_;
+  const ModelSettings& settings_;
   aero::VlmOptions layout_;
 };
 
@@ -164,11 +170,14 @@ int RunSweep(const Options& options, Output& out, Output& err) {
 
   const std::string& path = options.modelPaths.front();
   const bool csv = options.format != ReportFormat::JsonLines;
-  const CsvTable table(plan->codes, options.WithBalance(), options.vlm);
-  if (csv) out << table.Header();
   std::string loadError;
-  double tailHeight = 0;
-  const std::optional<calc::LoadedState> loaded = LoadForSweep(path, options, err, tailHeight, loadError);
+  ModelSettings settings;
+  const std::optional<calc::LoadedState> loaded = LoadForSweep(path, options, err, settings, loadError);
+  // The balance columns are there when the options or the document give a
+  // centre of gravity; a file that fails gives the options' alone.
+  const CsvTable table(plan->codes, loaded ? settings.WithBalance() : options.WithBalance(), options.vlm,
+                       options.ReportUnits(nullptr));
+  if (csv) out << table.Header();
   if (!loaded) {
     // As a plain --csv or --jsonl run reports a failed file: a row with the
     // error, with no swept values since there are no points.
@@ -178,7 +187,7 @@ int RunSweep(const Options& options, Output& out, Output& err) {
     return out.Flush() ? kExitFailure : WriteError(out, err);
   }
 
-  const PointRows rows(options, *plan, *loaded, table, tailHeight);
+  const PointRows rows(options, *plan, *loaded, table, settings);
   const bool computed = WritePoints(rows, calc::SweepPointCount(plan->fields), SweepThreads(options), path, out, err);
   if (!out.Flush()) return WriteError(out, err);
   return computed ? kExitSuccess : kExitFailure;

@@ -95,6 +95,10 @@ std::string FormatTable(const ResultTexts& texts, present::Language language) {
     }
   }
   std::string table;
+  // Lengths carry no unit in the table: a reader is told once, above it.
+  for (const NamedText& entry : texts) {
+    if (entry.kind == TextKind::Units) table += std::string(entry.caption) + "\n";
+  }
   for (const Line& line : lines) {
     std::string out = line[0] + Padding(widths[0], line[0]);
     for (std::size_t column = 1; column < line.size(); ++column) {
