@@ -189,7 +189,7 @@ const OptionDefinition kProgramOptions[] = {
      [](Options& o, std::string_view value) { ParseMargins(o, value); }},
     {"--save-as", "OUT.cgcalc|OUT.dat", "also write the model, with the options' margins, balance and tail height, as a document or .dat file",
      [](Options& o, std::string_view value) { ChooseSavedModel(o, value); }},
-    {"--tail-height", "MM", "the tailplane's height above the wing's plane in mm (or --units), for --vlm, --avl and a canard's --diagram (0)",
+    {"--tail-height", "HEIGHT", "the tailplane's height above the wing's plane in mm (or --units), for --vlm, --avl and a canard's --diagram (0)",
      [](Options& o, std::string_view value) { o.tailHeight = OptionNumber(o, "--tail-height", value).value_or(0.0); }},
     {"--help", "", "show this help and exit", [](Options& o, std::string_view) { o.showHelp = true; }},
     {"--version", "", "show the version and exit", [](Options& o, std::string_view) { o.showVersion = true; }},

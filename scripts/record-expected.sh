@@ -10,8 +10,9 @@
 #   - tests/data/expected/NAME.labels and NAME.stderr for every .dat directly
 #     in tests/data/ and examples/ (the latter as example-NAME), and for every
 #     document in examples/ without a .dat file of its name;
-#   - default.table, the balance window's .labels, the AVL files;
-#   - the vlm* outputs and the window listings in tests/data/windows/, by
+#   - default.table, the balance window's .labels, default-inches.labels, the
+#     AVL files;
+#   - the vlm* and units-* outputs and the window listings in tests/data/windows/, by
 #     their tests' own record switch (CGCALC_RECORD);
 #   - the diagram pictures, by their test's record switch;
 #   - the calc digest, only when the -O0 and -O2 programs print the same bits.
@@ -54,6 +55,9 @@ for f in tests/data/*.dat; do record_model "$f" "$(basename "$f" .dat)"; done
 "$cli" tests/data/default.dat > "$expected"/default.table
 "$cli" --labels --cg 100 --mass 2000 --ballast-at -100 tests/data/default.dat | grep '^Bal_' \
   > "$expected"/balance-default-cg100-mass2000-at-minus100.labels
+# The window's labels of the default model in inches: what --labels prints
+# after its line naming the units.
+"$cli" --labels --units in tests/data/default.dat | tail -n +2 > "$expected"/default-inches.labels
 
 # The AVL file's first line names the model file's path; the record says MODEL.
 for avl in "$expected"/*.avl; do
@@ -68,7 +72,7 @@ record_by_test() {
     { cat "$scratch/log" >&2; echo "record-expected: $* failed" >&2; exit 1; }
 }
 record_by_test "$build/tests/cli/test_cli" \
-  --gtest_filter='Vlm.EveryFormatGivesItsRecordedOutput:DiagramFit.ModelsThatLeftTheDiagramAreDrawnWhole'
+  --gtest_filter='Vlm.EveryFormatGivesItsRecordedOutput:Units.RowsNameTheirUnits:DiagramFit.ModelsThatLeftTheDiagramAreDrawnWhole'
 # Every recorded picture must be one the test draws.
 for picture in "$expected"/diagram-*.png; do
   name=$(basename "$picture" .png)

@@ -3,9 +3,11 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/program.h"
+#include "expected_labels.h"
 
 namespace cli_test {
 
@@ -32,6 +34,29 @@ inline CliRun RunWith(const std::vector<std::string>& arguments) {
   std::ostringstream err;
   const int status = cli::RunCli(arguments, out, err);
   return {status, out.str(), err.str()};
+}
+
+// A recorded output names the test data folder as DATA/, so that it holds
+// wherever the sources lie.
+inline constexpr std::string_view kDataMark = "DATA/";
+
+// tests/data/expected/<name> with DATA/ as the test data folder.
+inline std::string Recorded(const std::string& name) {
+  std::string text = test_support::ExpectedFile(name);
+  const std::string folder = std::string(CGCALC_TEST_DATA_DIR) + "/";
+  for (std::size_t at = text.find(kDataMark); at != std::string::npos; at = text.find(kDataMark, at + folder.size())) {
+    text.replace(at, kDataMark.size(), folder);
+  }
+  return text;
+}
+
+// An output as it is recorded: the test data folder named DATA/.
+inline std::string AsRecorded(std::string text) {
+  const std::string folder = std::string(CGCALC_TEST_DATA_DIR) + "/";
+  for (std::size_t at = text.find(folder); at != std::string::npos; at = text.find(folder, at + kDataMark.size())) {
+    text.replace(at, folder.size(), kDataMark);
+  }
+  return text;
 }
 
 }  // namespace cli_test

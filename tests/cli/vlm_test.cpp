@@ -15,25 +15,14 @@
 #include "cli/stream_output.h"
 #include "cli/sweep_run.h"
 #include "cli/texts_in_order.h"
-#include "expected_labels.h"
 #include "test_files.h"
 
 namespace cli {
 namespace {
 
-constexpr std::string_view kDataMark = "DATA/";
-
-// A recorded output names the test data folder as DATA/.
-std::string Recorded(const std::string& name) {
-  std::string text = test_support::ExpectedFile(name);
-  const std::string folder = std::string(CGCALC_TEST_DATA_DIR) + "/";
-  for (std::size_t at = text.find(kDataMark); at != std::string::npos; at = text.find(kDataMark, at + folder.size())) {
-    text.replace(at, kDataMark.size(), folder);
-  }
-  return text;
-}
-
+using cli_test::AsRecorded;
 using cli_test::DataFile;
+using cli_test::Recorded;
 
 struct VlmRun {
   const char* expected;  // the file in tests/data/expected
@@ -68,15 +57,6 @@ const VlmRun kVlmRuns[] = {
                                                                    "aero/canard.dat"})},
     {"vlm-balance-cg95.table", With({"--cg", "95"}, {"default.dat"})},
 };
-
-// The output as recorded: the test data folder named DATA/.
-std::string AsRecorded(std::string text) {
-  const std::string folder = std::string(CGCALC_TEST_DATA_DIR) + "/";
-  for (std::size_t at = text.find(folder); at != std::string::npos; at = text.find(folder, at + kDataMark.size())) {
-    text.replace(at, folder.size(), kDataMark);
-  }
-  return text;
-}
 
 // With CGCALC_RECORD set in the environment the outputs are written into
 // tests/data/expected/ instead (the lattice's figures move whenever its
