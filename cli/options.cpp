@@ -187,7 +187,7 @@ const OptionDefinition kProgramOptions[] = {
      [](Options& o, std::string_view value) { ChooseWrittenFile(o, "--avl", &Options::avlPath, value); }},
     {"--margins", "FORWARD,REAR", "the static margins in % of the mean chord (else the document's, or 16,8; 8,4 for a flying wing)",
      [](Options& o, std::string_view value) { ParseMargins(o, value); }},
-    {"--save-as", "OUT.cgcalc|OUT.dat", "also write the model, with the options' margins, balance and tail height, as a document or .dat file",
+    {"--save-as", "OUT.cgcalc|OUT.dat", "also write the model, with the options' margins, units, balance and tail height, as a document or .dat file",
      [](Options& o, std::string_view value) { ChooseSavedModel(o, value); }},
     {"--tail-height", "HEIGHT", "the tailplane's height above the wing's plane in mm (or --units), for --vlm, --avl and a canard's --diagram (0)",
      [](Options& o, std::string_view value) { o.tailHeight = OptionNumber(o, "--tail-height", value).value_or(0.0); }},
