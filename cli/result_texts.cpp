@@ -16,8 +16,8 @@ void AddVlmTexts(ResultTexts& texts, const VlmOutcome* vlm, present::Language la
   const present::SecondOpinionFigures figures =
       comparison != nullptr ? present::FiguresOf(*comparison, units) : present::SecondOpinionFigures{};
   for (const VlmFigureRow& row : kVlmFigureRows) {
-    texts.push_back({TextKind::VlmFigure, row.name, figures.*row.figure, present::In(row.caption, language, units), 0, {},
-                     "", {}});
+    texts.push_back({TextKind::VlmFigure, row.name, figures.*row.figure, present::In(row.caption, language, units), 0,
+                     {}, "", {}});
   }
   NamedText warnings{TextKind::VlmWarnings, kVlmWarningsName, "", "", 0, {}, "", {}};
   if (comparison != nullptr) {
@@ -62,8 +62,9 @@ ResultTexts Build(const TextSources* sources, bool withBalance, bool withVlm, pr
   for (std::size_t row = 0; row < rows.size(); ++row) {
     for (const present::ResultCell& cell : rows[row].cells) {
       if (!cell.Present()) continue;
-      texts[first + cell.order] = {TextKind::Label, cell.name, sources != nullptr ? sources->labels[cell.order] : "",
-                                   present::In(rows[row].caption, language, units), row, cell.column, cell.unit, {}};
+      const std::string text = sources != nullptr ? sources->labels[cell.order] : "";
+      texts[first + cell.order] = {TextKind::Label, cell.name, text, present::In(rows[row].caption, language, units),
+                                   row, cell.column, cell.unit, {}};
     }
   }
   NamedText warningLine{TextKind::Warning, present::kWarningLabelName, "", "", 0, {}, "", {}};

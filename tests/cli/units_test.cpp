@@ -65,8 +65,8 @@ TEST(Units, MassCompletesADocumentsCentreOfGravity) {
             RunWith({"--labels", "--units", "in,oz", "--cg", "4", "--mass", "80", "--ballast-at", "-5", kDefault}).out);
   const CliRun none = RunWith({"--jsonl", "--mass", "80", kDefault, kInchDocument});
   EXPECT_EQ(none.status, kExitFailure);
-  EXPECT_EQ(none.err, "cgcalc-cli: " + kDefault +
-                          ": --mass and --ballast-at need --cg or --supports, or a centre of gravity in the document.\n");
+  EXPECT_EQ(none.err, "cgcalc-cli: " + kDefault + ": --mass and --ballast-at need --cg or --supports, " +
+                          "or a centre of gravity in the document.\n");
   // Rows are in millimetres and grams: the document's 4 in, the option's 80 g.
   EXPECT_NE(none.out.find("\"Bal_Cg\": \"101.6\", \"Bal_Mass\": \"  80.0\""), std::string::npos) << none.out;
 }
