@@ -265,6 +265,7 @@ void MainWindow::buildMenu() {
   tailHeightAction_->setObjectName(QStringLiteral("TailHeight1"));
   marginsAction_ = toolsMenu->addAction(QStringLiteral("&Margins\u2026"));
   marginsAction_->setObjectName(QStringLiteral("Margins1"));
+  buildUnitsMenu(*toolsMenu);
   QMenu* helpMenu = addMenu(QStringLiteral("Help1"), QStringLiteral("&Help"));
   aboutAction_ = helpMenu->addAction(QStringLiteral("About"));
   aboutAction_->setObjectName(QStringLiteral("about1"));
