@@ -72,6 +72,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::connectHandlers() {
   for (int i = 0; i < calc::kModelFieldCount; ++i) {
     connect(fields_[i], &QLineEdit::textChanged, this, [this, i] { noteFieldValue(i); });
+    connect(fields_[i], &QLineEdit::textChanged, this, [this, i] { fitField(i); });
     connect(fields_[i], &QLineEdit::textChanged, this,
             [this] { failureReport_->RecalculateAfterEdit([this] { recalculate(); }); });
   }
@@ -236,7 +237,11 @@ void MainWindow::writeValues(const present::CompletedStage& stage) {
     // The stage wrote its lengths in millimetres, which it computed in.
     const bool inMillimetres = Units().Length == calc::LengthUnit::Millimetre;
     SetValueText(*value.label, inMillimetres ? stage.labels[cell->order] : present::CellText(*cell, results_, Units()));
-    if (cell->kind == present::CellKind::Margin) fitMarginValue(*cell, *value.label);
+    if (cell->kind == present::CellKind::Margin) {
+      fitMarginValue(*cell, *value.label);
+    } else {
+      fitValue(*cell, *value.label);
+    }
     value.current = true;
   }
 }

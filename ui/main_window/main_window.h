@@ -240,6 +240,8 @@ class MainWindow : public QMainWindow {
   ValueLabel addValue(const present::ResultCell& cell, int top);
   // Widens the label of the margin `cell` to the text it shows.
   void fitMarginValue(const present::ResultCell& cell, QLabel& label);
+  // Widens the label of the value `cell` to a text in inches wider than it.
+  void fitValue(const present::ResultCell& cell, QLabel& label);
 
   // A slot that runs `handler` with `arguments` through the boundary.
   template <class Handler, class... Arguments>
@@ -309,6 +311,8 @@ class MainWindow : public QMainWindow {
   // The dimension the field `index` holds, as a millimetre text: the text it
   // was given while it is unedited, otherwise what it shows, converted.
   std::string millimetreText(int index) const;
+  // The field `index` at its place, wide enough for its text in inches.
+  void fitField(int index);
   // The captions the language buttons switch, in `language` and the units.
   void showCaptions(present::Language language);
   // The menu's check marks, the second opinion and the Tools windows follow

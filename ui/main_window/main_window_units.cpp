@@ -1,19 +1,33 @@
 // Tools / Units: the model shown and typed in millimetres or inches, grams or
 // ounces. The model, the calculation and the files keep millimetres; a field
 // converts only what the builder types into it.
+#include <algorithm>
+#include <span>
+
 #include <QAction>
 #include <QActionGroup>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStyle>
 
 #include "present/unit_captions.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/second_opinion_line.h"
+#include "ui/pictures/dimension_fields.h"
+#include "ui/pictures/dimension_sketch.h"
 #include "ui/platform/appearance.h"
 #include "ui/tools/tool_windows.h"
 
 namespace ui {
+namespace {
+
+const DimensionField& PlaceOf(int index) {
+  const std::span<const DimensionField> places = DimensionFields();
+  return *std::ranges::find(places, calc::kModelFieldCodes[index], &DimensionField::code);
+}
+
+}  // namespace
 
 void MainWindow::buildUnitsMenu(QMenu& toolsMenu) {
   unitsMenu_ = toolsMenu.addMenu(QStringLiteral("&Units"));
@@ -75,6 +89,8 @@ void MainWindow::showDimensions(const calc::FieldTexts& millimetres) {
   // history: undoing must never bring back a number in the other unit.
   for (int i = 0; i < calc::kModelFieldCount; ++i) {
     fields_[i]->setText(QString::fromStdString(calc::TypedLengthText(millimetres[i], unit)));
+    // A field too narrow for its inches shows where the number starts.
+    if (unit == calc::LengthUnit::Inch) fields_[i]->setCursorPosition(0);
   }
   // Their changes have been noted as edits; each field keeps what it was
   // given until it is really edited.
@@ -86,6 +102,35 @@ void MainWindow::showDimensions(const calc::FieldTexts& millimetres) {
     }
   }
   unsavedChanges_.NoteFields(millimetres);
+}
+
+void MainWindow::fitField(int index) {
+  QLineEdit& field = *fields_[index];
+  const DimensionField& place = PlaceOf(index);
+  const QRect made(place.left, place.top, place.width, kFieldHeight);
+  // An inch takes up to five decimals to give back its thousandth of a
+  // millimetre, more than a field made for millimetres shows: the field
+  // grows to its text, to the right or where there is no room there to the
+  // left, over the sketch but clear of the other fields. In millimetres it
+  // stands as made.
+  QRect fitted = made;
+  if (Units().Length == calc::LengthUnit::Inch) {
+    constexpr int kInnerMargin = 2;  // a line edit's own, inside its frame
+    const int frame = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &field);
+    const int width = field.fontMetrics().horizontalAdvance(field.text()) + 2 * (frame + kInnerMargin) + 1;
+    const auto fits = [this, &field](const QRect& room) {
+      if (room.left() < 0 || room.right() >= kSketchWidth) return false;
+      return std::ranges::none_of(fields_, [&](const QLineEdit* other) {
+        return other != &field && other->geometry().intersects(room);
+      });
+    };
+    if (width > made.width()) {
+      const QRect right(made.left(), made.top(), width, made.height());
+      const QRect left(made.right() + 1 - width, made.top(), width, made.height());
+      fitted = fits(right) ? right : fits(left) ? left : made;
+    }
+  }
+  if (field.geometry() != fitted) field.setGeometry(fitted);
 }
 
 std::string MainWindow::millimetreText(int index) const {
