@@ -48,7 +48,7 @@ TEST_F(UnitsTest, InchesShowTheRecordedTable) {
 // Texts an inch cannot give back exactly: there and back restores each as
 // it was, computes the very same model, and leaves the model saved.
 TEST_F(UnitsTest, SwitchingThereAndBackChangesNoText) {
-  const QStringList texts = {"1300.12345", "-0", "220.0", "2.1E2", "0", "-30.0005", "0", "415", "50", "160",
+  const QStringList texts = {"1300.12345", "-0", " 220", "2.1E2", "0", "-30.0005", "0", "415", "50", "160",
                              "110", "40", "20", "30", "360"};
   for (int i = 0; i < calc::kModelFieldCount; ++i) SetField(Code(i), texts[i]);
   const QString path = PathIn(QStringLiteral("odd.cgcalc"));
