@@ -166,8 +166,9 @@ class MainWindow : public QMainWindow {
   //   the double range, changes nothing (the recalculation stays enabled,
   //   nothing is recalculated) and is reported.
   //   A model document (told by its content) puts its dimensions into the
-  //   fields as typed and keeps the rest of it (documentParts_); one the
-  //   reader refuses is reported with its line and column.
+  //   fields as typed (in inches when it is shown in them) and keeps the
+  //   rest of it (documentParts_); one the reader refuses is reported with
+  //   its line and column. A .dat model is shown in millimetres and grams.
   // - saveModel (File / Save) writes the model to the current file in that
   //   file's format and shows the name; before any file was chosen
   //   ("NoName") it is Save as.

@@ -27,6 +27,13 @@ const DimensionField& PlaceOf(int index) {
   return *std::ranges::find(places, calc::kModelFieldCodes[index], &DimensionField::code);
 }
 
+// The width that shows all of a field's text.
+int WholeTextWidth(const QLineEdit& field) {
+  constexpr int kInnerMargin = 2;  // a line edit's own, inside its frame
+  const int frame = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &field);
+  return field.fontMetrics().horizontalAdvance(field.text()) + 2 * (frame + kInnerMargin) + 1;
+}
+
 }  // namespace
 
 void MainWindow::buildUnitsMenu(QMenu& toolsMenu) {
@@ -89,8 +96,10 @@ void MainWindow::showDimensions(const calc::FieldTexts& millimetres) {
   // history: undoing must never bring back a number in the other unit.
   for (int i = 0; i < calc::kModelFieldCount; ++i) {
     fields_[i]->setText(QString::fromStdString(calc::TypedLengthText(millimetres[i], unit)));
-    // A field too narrow for its inches shows where the number starts.
-    if (unit == calc::LengthUnit::Inch) fields_[i]->setCursorPosition(0);
+    // A field that found no room for all its inches (fitField) shows
+    // where the number starts.
+    const bool cut = WholeTextWidth(*fields_[i]) > fields_[i]->width();
+    if (unit == calc::LengthUnit::Inch && cut) fields_[i]->setCursorPosition(0);
   }
   // Their changes have been noted as edits; each field keeps what it was
   // given until it is really edited.
@@ -115,9 +124,7 @@ void MainWindow::fitField(int index) {
   // stands as made.
   QRect fitted = made;
   if (Units().Length == calc::LengthUnit::Inch) {
-    constexpr int kInnerMargin = 2;  // a line edit's own, inside its frame
-    const int frame = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &field);
-    const int width = field.fontMetrics().horizontalAdvance(field.text()) + 2 * (frame + kInnerMargin) + 1;
+    const int width = WholeTextWidth(field);
     const auto fits = [this, &field](const QRect& room) {
       if (room.left() < 0 || room.right() >= kSketchWidth) return false;
       return std::ranges::none_of(fields_, [&](const QLineEdit* other) {
