@@ -156,6 +156,10 @@ void MainWindow::spreadUnits() {
   (units.Length == calc::LengthUnit::Inch ? inchesAction_ : millimetresAction_)->setChecked(true);
   (units.Mass == calc::MassUnit::Ounce ? ouncesAction_ : gramsAction_)->setChecked(true);
   showCaptions(language_);
+  // Also the values a failed recalculation leaves standing.
+  for (const ValueLabel& value : valueLabels_) {
+    if (value.label && value.cell->kind != present::CellKind::Margin) fitValue(*value.cell, *value.label);
+  }
   secondOpinionLine_->SetUnits(units);
   toolWindows_->SetUnits(units);
 }
