@@ -299,10 +299,11 @@ TEST_F(FileCommandsTest, SaveBeforeAnyFileIsSaveAs) {
   EXPECT_TRUE(TakeReports().isEmpty());
 }
 
-// A document loads its dimensions as typed; Save writes it back byte for
-// byte, with what it holds besides them; Save as then offers documents.
+// A document loads its dimensions as typed (in its own units); Save writes
+// it back byte for byte, with what it holds besides them; Save as then
+// offers documents.
 TEST_F(FileCommandsTest, DocumentLoadsAsTypedAndSavesUnchanged) {
-  const std::pair<const char*, const char*> rows[] = {{"decimals.cgcalc", "1300.5"}, {"everything.cgcalc", "2400"}};
+  const std::pair<const char*, const char*> rows[] = {{"decimals.cgcalc", "1300.5"}, {"everything.cgcalc", "94.4882"}};
   for (const auto& [name, span] : rows) {
     SCOPED_TRACE(name);
     const QByteArray original = ReadBytes(DataFile((std::string("documents/kept/") + name).c_str()));
@@ -370,9 +371,10 @@ TEST_F(FileCommandsTest, SaveAsDatAsksBeforeLosingParts) {
     EXPECT_EQ(QFileInfo::exists(dat), answer);
     EXPECT_EQ(Main().CurrentFileName(), answer ? dat : document);
   }
-  SetField(QStringLiteral("B"), QStringLiteral("2500"));
+  // Still shown in the document's inches, written in millimetres.
+  SetField(QStringLiteral("B"), QStringLiteral("100"));
   Save();
-  EXPECT_EQ(Lines(ReadBytes(dat)).value(0), QByteArray("2500"));
+  EXPECT_EQ(Lines(ReadBytes(dat)).value(0), QByteArray("2540"));
   EXPECT_TRUE(TakeReports().isEmpty());
 }
 

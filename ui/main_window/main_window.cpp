@@ -72,6 +72,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::connectHandlers() {
   for (int i = 0; i < calc::kModelFieldCount; ++i) {
     connect(fields_[i], &QLineEdit::textChanged, this, [this, i] { noteFieldValue(i); });
+    connect(fields_[i], &QLineEdit::textChanged, this, [this, i] { fitField(i); });
     connect(fields_[i], &QLineEdit::textChanged, this,
             [this] { failureReport_->RecalculateAfterEdit([this] { recalculate(); }); });
   }
@@ -177,7 +178,11 @@ void MainWindow::recalculate() {
 
 void MainWindow::computeAndShow() {
   // Reading a field has no side effects, so all texts are taken at once.
-  const calc::RecalculationInput input{fieldTexts(), chosenMargins_};
+  // They are read as the millimetres they stand for: a field not edited
+  // since the unit changed computes with exactly the text it was given,
+  // which its inch text gives back only to the thousandth. The labels are
+  // written in the model's units (writeValues).
+  const calc::RecalculationInput input{fieldTexts(), chosenMargins_, {calc::LengthUnit::Millimetre, Units().Mass}};
   // Each stage's labels are written as soon as it completes, so that a
   // later stage that fails leaves them showing the new values.
   const present::Recalculation recalculation = present::Recalculate(
@@ -229,8 +234,14 @@ void MainWindow::showStaleValues() {
 void MainWindow::writeValues(const present::CompletedStage& stage) {
   for (const present::ResultCell* cell : stage.cells) {
     ValueLabel& value = valueLabels_[cell->order];
-    SetValueText(*value.label, stage.labels[cell->order]);
-    if (cell->kind == present::CellKind::Margin) fitMarginValue(*cell, *value.label);
+    // The stage wrote its lengths in millimetres, which it computed in.
+    const bool inMillimetres = Units().Length == calc::LengthUnit::Millimetre;
+    SetValueText(*value.label, inMillimetres ? stage.labels[cell->order] : present::CellText(*cell, results_, Units()));
+    if (cell->kind == present::CellKind::Margin) {
+      fitMarginValue(*cell, *value.label);
+    } else {
+      fitValue(*cell, *value.label);
+    }
     value.current = true;
   }
 }

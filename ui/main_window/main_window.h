@@ -16,6 +16,7 @@
 #include "calc/margins.h"
 #include "calc/model.h"
 #include "calc/stability.h"
+#include "calc/units.h"
 #include "files/model_document.h"
 #include "present/language.h"
 #include "present/recalculation.h"
@@ -66,8 +67,8 @@ class PictureView;
 // access letters and the file commands their standard shortcuts; Enter
 // presses a focused push button.
 //
-// The window knows whether its fifteen values or its chosen margins differ
-// from those last loaded or saved; its title then carries the modified mark,
+// The window knows whether its fifteen values, its chosen margins or its
+// units differ from those last loaded or saved; its title then carries the modified mark,
 // and closing the window (also File / Quit) or loading another file first
 // asks whether to save them.
 class MainWindow : public QMainWindow {
@@ -118,6 +119,15 @@ class MainWindow : public QMainWindow {
   // marks the model modified and recalculates. A failure of the
   // recalculation passes on; the margins are chosen all the same.
   void SetChosenMargins(const std::optional<calc::TMargins>& margins);
+  // The units the model is shown and typed in (Tools / Units): a document's
+  // own, millimetres and grams for a new or a .dat model. The fields, the
+  // result labels and the captions that name a unit show them; the model
+  // itself stays in millimetres.
+  calc::TUnits Units() const { return documentParts_.Units; }
+  // Chooses the units and, when they change, marks the model modified,
+  // shows the fields in them and recalculates. A failure of the
+  // recalculation passes on; the units are chosen all the same.
+  void SetUnits(calc::TUnits units);
   const calc::TStabilityData& Results() const { return results_; }
   // Where the diagram's two black marks stand, mm behind the wing root's
   // leading edge: the rule's range, or on a canard or tandem the lattice's
@@ -156,8 +166,9 @@ class MainWindow : public QMainWindow {
   //   the double range, changes nothing (the recalculation stays enabled,
   //   nothing is recalculated) and is reported.
   //   A model document (told by its content) puts its dimensions into the
-  //   fields as typed and keeps the rest of it (documentParts_); one the
-  //   reader refuses is reported with its line and column.
+  //   fields as typed (in inches when it is shown in them) and keeps the
+  //   rest of it (documentParts_); one the reader refuses is reported with
+  //   its line and column. A .dat model is shown in millimetres and grams.
   // - saveModel (File / Save) writes the model to the current file in that
   //   file's format and shows the name; before any file was chosen
   //   ("NoName") it is Save as.
@@ -230,6 +241,8 @@ class MainWindow : public QMainWindow {
   ValueLabel addValue(const present::ResultCell& cell, int top);
   // Widens the label of the margin `cell` to the text it shows.
   void fitMarginValue(const present::ResultCell& cell, QLabel& label);
+  // Widens the label of the value `cell` to a text in inches wider than it.
+  void fitValue(const present::ResultCell& cell, QLabel& label);
 
   // A slot that runs `handler` with `arguments` through the boundary.
   template <class Handler, class... Arguments>
@@ -275,8 +288,9 @@ class MainWindow : public QMainWindow {
   bool writeModelFile(const QString& path, bool document);
   void showFileName();
 
-  // Unsaved changes (main_window_unsaved.cpp), and the fifteen field texts
-  // in file order as the recalculation and the unsaved changes read them.
+  // Unsaved changes (main_window_unsaved.cpp), and the fifteen dimensions
+  // in file order as millimetre texts, as the recalculation, the unsaved
+  // changes and the files read them (millimetreText).
   calc::FieldTexts fieldTexts() const;
   // A field's text changed: its value is taken in and the mark follows.
   void noteFieldValue(int index);
@@ -289,6 +303,22 @@ class MainWindow : public QMainWindow {
   // the command that asked may go on: nothing was unsaved, the user
   // discarded the changes, or they were saved.
   bool settleUnsavedChanges();
+
+  // The units (main_window_units.cpp).
+  void buildUnitsMenu(QMenu& toolsMenu);
+  // Puts the dimensions `millimetres` (file order) into the fields in the
+  // model's units, each remembered as the exact text it was given.
+  void showDimensions(const calc::FieldTexts& millimetres);
+  // The dimension the field `index` holds, as a millimetre text: the text it
+  // was given while it is unedited, otherwise what it shows, converted.
+  std::string millimetreText(int index) const;
+  // The field `index` at its place, wide enough for its text in inches.
+  void fitField(int index);
+  // The captions the language buttons switch, in `language` and the units.
+  void showCaptions(present::Language language);
+  // The menu's check marks, the second opinion and the Tools windows follow
+  // the units.
+  void spreadUnits();
 
   // The keyboard (main_window_keys.cpp): installs the window as the event filter of
   // the fields and the push buttons.
@@ -320,8 +350,9 @@ class MainWindow : public QMainWindow {
   calc::TStabilityData results_;
   // What the model's document holds besides the fields (margins, units,
   // balance inputs, tail height, notes, the parts of newer programs), written
-  // back when it is saved as a document; empty for a .dat file. Its
-  // Dimensions are not used: the fields hold them.
+  // back when it is saved as a document; empty for a .dat file but for the
+  // units the builder chose. Its Dimensions are not used: the fields hold
+  // them.
   files::ModelDocument documentParts_;
   bool documentFile_ = false;  // the current file is a document
 
@@ -331,6 +362,10 @@ class MainWindow : public QMainWindow {
   PictureView* dimensionSketch_ = nullptr;  // Image1
   DiagramImage* diagramImage_ = nullptr;                       // Image2
   std::array<QLineEdit*, calc::kModelFieldCount> fields_{};     // Bot_B .. Bot_Rh in file order
+  // While the fields show inches: the millimetre text each field was given
+  // (loaded, or shown before the switch), until it is edited. Switching back
+  // restores it, and a document saves it, byte for byte.
+  std::array<std::optional<std::string>, calc::kModelFieldCount> givenMillimetres_{};
   std::array<ValueLabel, present::kResultLabelCount> valueLabels_{};  // Lab_St .. Lab_Stabh in label order
   std::vector<SwitchedCaption> switchedCaptions_;               // column heads, row captions, units line
   QLabel* warningLine_ = nullptr;                               // Label17
@@ -351,6 +386,11 @@ class MainWindow : public QMainWindow {
   QAction* whatIfAction_ = nullptr;                             // WhatIf1
   QAction* tailHeightAction_ = nullptr;                         // TailHeight1
   QAction* marginsAction_ = nullptr;                            // Margins1
+  QMenu* unitsMenu_ = nullptr;                                  // Units1
+  QAction* millimetresAction_ = nullptr;                        // Millimetres1
+  QAction* inchesAction_ = nullptr;                             // Inches1
+  QAction* gramsAction_ = nullptr;                              // Grams1
+  QAction* ouncesAction_ = nullptr;                             // Ounces1
   ToolWindows* toolWindows_ = nullptr;                          // owned as a child object
   SecondOpinionLine* secondOpinionLine_ = nullptr;              // StatusBar1, under the client area
   LatticeSolver* latticeSolver_ = nullptr;                      // owned as a child object

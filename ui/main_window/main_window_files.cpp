@@ -134,8 +134,10 @@ void MainWindow::readModelFile(const QString& path) {
   chosenMargins_ = document ? loaded.document.Margins : std::nullopt;
   // A .dat model keeps the height the lattice computed with before.
   if (document) toolWindows_->SetTailHeight(loaded.document.TailHeight);
-  // Each text change notifies, and finds the recalculation paused.
-  for (int i = 0; i < calc::kModelFieldCount; ++i) fields_[i]->setText(QString::fromStdString(texts[i]));
+  // Each text change notifies, and finds the recalculation paused. The
+  // model comes in its own units (a .dat model in millimetres).
+  showDimensions(texts);
+  spreadUnits();
   currentFileName_ = path;
   showFileName();
   markSaved();

@@ -11,9 +11,7 @@ namespace ui {
 // The results stay as the last recalculation left them; nothing is computed.
 void MainWindow::switchLanguage(present::Language language) {
   showTitle(language);
-  for (const SwitchedCaption& caption : switchedCaptions_) {
-    SetCaptionFitted(*caption.label, Text(present::In(caption.caption, language)));
-  }
+  showCaptions(language);
   language_ = language;
   toolWindows_->SetLanguage(language);
   secondOpinionLine_->SetLanguage(language);

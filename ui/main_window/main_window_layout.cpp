@@ -193,6 +193,21 @@ void MainWindow::fitMarginValue(const present::ResultCell& cell, QLabel& label) 
     unit->move(kMarginUnitLeft + width - kMarginWidth, unit->y());
 }
 
+void MainWindow::fitValue(const present::ResultCell& cell, QLabel& label) {
+  // A length of 100 in or more, with the three decimals an inch takes where
+  // a millimetre takes one, is wider than the cell made for millimetres: it
+  // grows to both sides of its column's centre, into the room between the
+  // columns. In millimetres the cell keeps its size, whatever it shows.
+  constexpr int kAir = 2;
+  const ValueLook look = LookOf(cell);
+  int width = look.width;
+  if (Units().Length == calc::LengthUnit::Inch)
+    width = std::max(width, label.fontMetrics().horizontalAdvance(label.text()) + kAir);
+  if (label.width() == width) return;
+  label.setFixedWidth(width);
+  label.move(look.left - (width - look.width) / 2, label.y());
+}
+
 void MainWindow::buildToolBar() {
   toolBar_ = new ToolBarStrip(client_, kToolBarHeight);
   toolBar_->setObjectName(QStringLiteral("ToolBar1"));
@@ -265,6 +280,7 @@ void MainWindow::buildMenu() {
   tailHeightAction_->setObjectName(QStringLiteral("TailHeight1"));
   marginsAction_ = toolsMenu->addAction(QStringLiteral("&Margins\u2026"));
   marginsAction_->setObjectName(QStringLiteral("Margins1"));
+  buildUnitsMenu(*toolsMenu);
   QMenu* helpMenu = addMenu(QStringLiteral("Help1"), QStringLiteral("&Help"));
   aboutAction_ = helpMenu->addAction(QStringLiteral("About"));
   aboutAction_->setObjectName(QStringLiteral("about1"));

@@ -12,18 +12,22 @@ namespace ui {
 
 calc::FieldTexts MainWindow::fieldTexts() const {
   calc::FieldTexts texts;
-  for (int i = 0; i < calc::kModelFieldCount; ++i) texts[i] = fields_[i]->text().toStdString();
+  for (int i = 0; i < calc::kModelFieldCount; ++i) texts[i] = millimetreText(i);
   return texts;
 }
 
 void MainWindow::noteFieldValue(int index) {
-  unsavedChanges_.NoteField(index, fields_[index]->text().toStdString());
+  // An edit, or a text put in by the window, which notes what it was given
+  // after it has put all texts in.
+  givenMillimetres_[index].reset();
+  unsavedChanges_.NoteField(index, millimetreText(index));
   showModifiedMark();
 }
 
 void MainWindow::markSaved() {
   unsavedChanges_.NoteFields(fieldTexts());
   unsavedChanges_.NoteMargins(chosenMargins_);
+  unsavedChanges_.NoteUnits(Units());
   noteTailHeight();
   unsavedChanges_.MarkSaved();
   showModifiedMark();

@@ -77,12 +77,18 @@ void SecondOpinionLine::SetLanguage(present::Language language) {
   restyle();
 }
 
+void SecondOpinionLine::SetUnits(calc::TUnits units) {
+  units_ = units;
+  composeTexts();
+  restyle();
+}
+
 void SecondOpinionLine::composeTexts() {
   summaryText_.clear();
   QStringList warnings;
   if (comparison_) {
-    summaryText_ = Text(present::SummaryLine(*comparison_, language_));
-    for (const std::string& warning : present::Warnings(*comparison_, language_)) warnings << Text(warning);
+    summaryText_ = Text(present::SummaryLine(*comparison_, language_, units_));
+    for (const std::string& warning : present::Warnings(*comparison_, language_, units_)) warnings << Text(warning);
   } else if (hasOpinion_) {
     summaryText_ = Text(present::TextsOf(language_).latticeNothingToSolve);
   }

@@ -5,6 +5,7 @@
 #include <QStatusBar>
 
 #include "aero/comparison.h"
+#include "calc/units.h"
 #include "present/language.h"
 
 namespace ui {
@@ -37,6 +38,8 @@ class SecondOpinionLine : public QStatusBar {
   // The fields describe no model: the recalculation failed.
   void ShowOutdated();
   void SetLanguage(present::Language language);
+  // The units its positions are written in.
+  void SetUnits(calc::TUnits units);
 
  signals:
   // The line has been painted for the first time: the window's first frame
@@ -48,12 +51,14 @@ class SecondOpinionLine : public QStatusBar {
 
  private:
   enum class State { Current, Pending, Outdated };
-  // The texts of the opinion in the language, made when either changes.
+  // The texts of the opinion in the language and units, made when any of
+  // them changes.
   void composeTexts();
   // The lines' marks and colours for the state.
   void restyle();
 
   present::Language language_ = present::Language::English;
+  calc::TUnits units_;
   bool painted_ = false;
   bool hasOpinion_ = false;
   std::optional<aero::Comparison> comparison_;

@@ -8,11 +8,13 @@
 #include "calc/fields.h"
 #include "calc/margins.h"
 #include "calc/model.h"
+#include "calc/units.h"
 
 namespace ui {
 
-// Whether the fifteen field values, the margins chosen for the model or a
-// document's tailplane height differ from those last loaded or saved.
+// Whether the fifteen field values, the margins chosen for the model, its
+// units or a document's tailplane height differ from those last loaded or
+// saved.
 // It compares values, not texts: "1300" and "1300.0" are the same span, and
 // typing a digit and deleting it again changes nothing. 0 and -0 differ, as
 // their saved lines do; a text beyond the double range has no value at all
@@ -32,12 +34,15 @@ class UnsavedChanges {
   // The tailplane's height, where the model holds one (a document); nothing
   // for a .dat model, whose height is the desktop's.
   void NoteTailHeight(std::optional<double> height) { shownTailHeight_ = height; }
+  // The units the model is shown in.
+  void NoteUnits(calc::TUnits units) { shownUnits_ = units; }
   // The values noted now become the saved ones.
   void MarkSaved();
 
   // Whether a value noted differs from its saved one.
   bool Modified() const {
-    return shown_ != saved_ || shownMargins_ != savedMargins_ || shownTailHeight_ != savedTailHeight_;
+    return shown_ != saved_ || shownMargins_ != savedMargins_ || shownTailHeight_ != savedTailHeight_ ||
+           shownUnits_ != savedUnits_;
   }
 
  private:
@@ -50,6 +55,8 @@ class UnsavedChanges {
   std::optional<calc::TMargins> shownMargins_;
   std::optional<double> savedTailHeight_;
   std::optional<double> shownTailHeight_;
+  calc::TUnits savedUnits_;
+  calc::TUnits shownUnits_;
 };
 
 }  // namespace ui
