@@ -200,7 +200,7 @@ SweepPoint EvaluateSweepPoint(const LoadedState& loaded, std::span<const SweptFi
     index /= range.Count;
     texts[static_cast<std::size_t>(fields[f].Field)] = point.ValueTexts[f];
   }
-  if (const std::optional<StageFailure> failure = RunRecalculation({std::move(texts), loaded.Margins}, point.Model, point.Results)) {
+  if (const std::optional<StageFailure> failure = RunRecalculation({std::move(texts), loaded.Margins, loaded.Units}, point.Model, point.Results)) {
     point.Failure = failure->failure.Kind();
   }
   return point;

@@ -13,6 +13,7 @@
 #include "model.h"
 #include "number_text.h"
 #include "stability.h"
+#include "units.h"
 
 namespace calc {
 
@@ -109,6 +110,9 @@ struct LoadedState {
   FieldTexts Texts;
   TModelData Model;
   std::optional<TMargins> Margins;  // those chosen for the model, if any
+  // The units the texts are typed in; a point's values are typed in them
+  // too, and read as the window reads a typed field.
+  TUnits Units{};
 };
 LoadedState LoadState(const TModelData& fromFile, const std::optional<TMargins>& margins = std::nullopt);
 // The same for a model whose fields are given as texts (a document's, as
