@@ -442,7 +442,7 @@ TEST_F(WhatIfWindowTest, FailedRecalculationMarksThePlotOutdated) {
   ui::ToolWindows tools(&mainWindow);
   const calc::LoadedState state = LoadedFrom(ExampleFile("default.dat"));
   calc::TStabilityData results;
-  tools.Follow(state.Texts, state.Model, state.Margins, results);
+  tools.Follow({state.Texts, state.Margins}, state.Model, results);
   tools.Invalidate();
   tools.OpenWhatIf();
   auto* whatIf = mainWindow.findChild<ui::WhatIfWindow*>();
@@ -455,7 +455,7 @@ TEST_F(WhatIfWindowTest, FailedRecalculationMarksThePlotOutdated) {
   QApplication::setActiveWindow(window.get());
   QTest::keyClick(&Input("WhatIf_From"), Qt::Key_O, Qt::ControlModifier);
   EXPECT_EQ(loads, 1);
-  tools.Follow(state.Texts, state.Model, state.Margins, results);
+  tools.Follow({state.Texts, state.Margins}, state.Model, results);
   EXPECT_TRUE(QTest::qWaitFor([this] { return !Plot().IsOutdated(); }));
   EXPECT_EQ(Plot().Note(), QString());
 }

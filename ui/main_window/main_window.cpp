@@ -99,6 +99,10 @@ void MainWindow::connectHandlers() {
     noteTailHeight();
     showModifiedMark();
   });
+  connect(toolWindows_, &ToolWindows::balanceTyped, this, [this] {
+    noteBalanceInputs();
+    showModifiedMark();
+  });
   connect(toolWindows_, &ToolWindows::measuredCgChanged, this, &MainWindow::redrawMarks);
   // Once the first frame is on the screen and the start has settled: the
   // lattice's thread and memory take nothing from the start a user waits for.
@@ -188,7 +192,7 @@ void MainWindow::computeAndShow() {
 
   drawDiagram();
   applyAspectRatioRule();
-  toolWindows_->Follow(input.texts, model_, chosenMargins_, results_);
+  toolWindows_->Follow(input, model_, results_);
   secondOpinionWanted_ = true;
   askSecondOpinion();
 }

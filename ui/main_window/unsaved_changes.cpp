@@ -28,6 +28,7 @@ void UnsavedChanges::MarkSaved() {
   saved_ = shown_;
   savedMargins_ = shownMargins_;
   savedTailHeight_ = shownTailHeight_;
+  savedBalance_ = shownBalance_;
 }
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "calc/balance.h"
 #include "calc/fields.h"
 #include "calc/margins.h"
 #include "calc/model.h"
@@ -12,7 +13,8 @@
 namespace ui {
 
 // Whether the fifteen field values, the margins chosen for the model or a
-// document's tailplane height differ from those last loaded or saved.
+// document's tailplane height or balance inputs differ from those last
+// loaded or saved.
 // It compares values, not texts: "1300" and "1300.0" are the same span, and
 // typing a digit and deleting it again changes nothing. 0 and -0 differ, as
 // their saved lines do; a text beyond the double range has no value at all
@@ -32,12 +34,16 @@ class UnsavedChanges {
   // The tailplane's height, where the model holds one (a document); nothing
   // for a .dat model, whose height is the desktop's.
   void NoteTailHeight(std::optional<double> height) { shownTailHeight_ = height; }
+  // The balance check's inputs, where the model holds them (a document);
+  // nothing for a .dat model, whose inputs are the desktop's.
+  void NoteBalance(const std::optional<calc::TBalanceInput>& balance) { shownBalance_ = balance; }
   // The values noted now become the saved ones.
   void MarkSaved();
 
   // Whether a value noted differs from its saved one.
   bool Modified() const {
-    return shown_ != saved_ || shownMargins_ != savedMargins_ || shownTailHeight_ != savedTailHeight_;
+    return shown_ != saved_ || shownMargins_ != savedMargins_ || shownTailHeight_ != savedTailHeight_ ||
+           shownBalance_ != savedBalance_;
   }
 
  private:
@@ -50,6 +56,8 @@ class UnsavedChanges {
   std::optional<calc::TMargins> shownMargins_;
   std::optional<double> savedTailHeight_;
   std::optional<double> shownTailHeight_;
+  std::optional<calc::TBalanceInput> savedBalance_;
+  std::optional<calc::TBalanceInput> shownBalance_;
 };
 
 }  // namespace ui
