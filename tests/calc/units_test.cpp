@@ -63,6 +63,8 @@ TEST(TypedLengthText, GivesTheSameThousandthBack) {
 TEST(Units, StoredAndShownValues) {
   EXPECT_EQ(calc::Millimetres(3.75, LengthUnit::Inch), 95.25);
   EXPECT_EQ(calc::Grams(1, calc::MassUnit::Ounce), 28.35);
+  EXPECT_EQ(calc::GramText("2", calc::MassUnit::Ounce), "56.699");
+  EXPECT_EQ(calc::GramText(" 2,5", calc::MassUnit::Gram), " 2,5");
   EXPECT_EQ(calc::TypedMassOf(28.35, calc::MassUnit::Ounce), "1");
   EXPECT_EQ(calc::TypedLengthOf(95.25, LengthUnit::Inch), "3.75");
   const calc::TShown chord = calc::ShownLength(254, 1, LengthUnit::Inch);
