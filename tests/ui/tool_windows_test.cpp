@@ -220,15 +220,23 @@ TEST_F(ToolWindowsTest, ADocumentKeepsItsOwnBalanceInputs) {
   EXPECT_FALSE(Main().isWindowModified());
   document.Balance.Cg.reset();
   EXPECT_EQ(files::ParseModelDocument(ReadBytes(path).toStdString()).Balance, document.Balance);
-  EXPECT_EQ(QSettings(QStringLiteral("cgcalc"), QStringLiteral("cgcalc"))
-                .value(QStringLiteral("BalanceCheck/Bal_CgInput"))
-                .toString(),
-            QStringLiteral("70"));
 
   load(DataFile("default.dat"));
   EXPECT_EQ(cg.text(), QStringLiteral("70"));
   EXPECT_EQ(MagentaPixels(Diagram().Shown()), MarkAt(70.0));
+  // Saved as a document, the model keeps the inputs shown as its own.
+  const QString saved = folder.filePath(QStringLiteral("saved.cgcalc"));
+  SaveModelAs(saved);
+  EXPECT_EQ(files::ParseModelDocument(ReadBytes(saved).toStdString()).Balance.Cg, 70.0);
+  TypeInto(cg, QStringLiteral("75"));
+  EXPECT_TRUE(Main().isWindowModified());
   EXPECT_TRUE(TakeReports().isEmpty());
+  // The program's end writes what is still in memory: the desktop's inputs.
+  windows.reset();
+  EXPECT_EQ(QSettings(QStringLiteral("cgcalc"), QStringLiteral("cgcalc"))
+                .value(QStringLiteral("BalanceCheck/Bal_CgInput"))
+                .toString(),
+            QStringLiteral("70"));
 }
 
 // The program's end closes every window, the balance check after the main
