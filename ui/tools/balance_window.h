@@ -60,7 +60,8 @@ namespace ui {
 // written into its settings kRememberDelay after the last keystroke, when
 // the window closes and when it is destroyed, never at every keystroke;
 // while the settings file cannot be written, the note "Bal_SettingsNote"
-// says so. A document's change with typing (documentInputTyped).
+// says so. Typing that changes a document's inputs announces
+// documentInputTyped.
 class BalanceWindow : public QWidget {
   Q_OBJECT
 
