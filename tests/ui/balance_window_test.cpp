@@ -380,7 +380,9 @@ TEST_F(BalanceWindowTest, InchesAndOuncesShowTheRowsOfTheFile) {
       shown << QStringLiteral("row\t") + ui::Text(row.name) + QLatin1Char('\t') + Output(row.name).text();
     shown << QStringLiteral("error\t") + ErrorLine();
     recorded << shown;
-    if (!record) EXPECT_EQ(shown, expected) << name.toStdString();
+    if (!record) {
+      EXPECT_EQ(shown, expected) << name.toStdString();
+    }
   };
   for (const QString& line : lines) {
     const QStringList parts = line.split(QLatin1Char('\t'));
