@@ -20,6 +20,7 @@ struct TSupports {
   double Ma = 0;  // what support A carries
   double Xb = 0;
   double Mb = 0;
+  friend bool operator==(const TSupports&, const TSupports&) = default;
 };
 
 struct TBalanceInput {
@@ -27,6 +28,7 @@ struct TBalanceInput {
   std::optional<TSupports> Supports;   // used when Cg is not given
   std::optional<double> Mass;          // the model's mass; without it, Ma + Mb of the supports
   std::optional<double> BallastStation;  // where ballast would go
+  friend bool operator==(const TBalanceInput&, const TBalanceInput&) = default;
 };
 
 // The decimals the static margin is shown with. A centre of gravity on a

@@ -6,7 +6,6 @@
 
 #include "number_text.h"
 #include "recalculation.h"
-#include "units.h"
 
 namespace calc {
 namespace {
@@ -20,10 +19,9 @@ static_assert([] {
   return CoversEveryFieldOnce(all, std::identity{});
 }());
 
-void ReadField(const FieldTexts& texts, LengthUnit unit, TModelData& model, ModelMember member) {
-  const std::string& text = texts[static_cast<std::size_t>(ModelFieldIndex(member))];
+void ReadField(const FieldTexts& texts, TModelData& model, ModelMember member) {
   // Parse first: an overflow leaves the model field as it was.
-  const double value = unit == LengthUnit::Millimetre ? ParseNumber(text) : ParseNumber(MillimetreText(text, unit));
+  const double value = ParseNumber(texts[static_cast<std::size_t>(ModelFieldIndex(member))]);
   model.*member = value;
 }
 
@@ -35,14 +33,14 @@ FieldTexts DefaultFieldTexts() {
   return texts;
 }
 
-void ReadWingFields(const FieldTexts& texts, TModelData& model, LengthUnit unit) {
-  for (ModelMember member : kWingReadOrder) ReadField(texts, unit, model, member);
+void ReadWingFields(const FieldTexts& texts, TModelData& model) {
+  for (ModelMember member : kWingReadOrder) ReadField(texts, model, member);
 }
 
-void ReadTailFields(const FieldTexts& texts, TModelData& model, LengthUnit unit) {
-  ReadField(texts, unit, model, kTailSpan);
+void ReadTailFields(const FieldTexts& texts, TModelData& model) {
+  ReadField(texts, model, kTailSpan);
   if (model.*kTailSpan == 0) return;
-  for (ModelMember member : kTailReadOrder) ReadField(texts, unit, model, member);
+  for (ModelMember member : kTailReadOrder) ReadField(texts, model, member);
 }
 
 void Recalculate(const FieldTexts& texts, TModelData& model, TStabilityData& results,

@@ -6,7 +6,6 @@
 
 #include "margins.h"
 #include "model.h"
-#include "units.h"
 
 namespace calc {
 
@@ -26,13 +25,13 @@ inline constexpr ModelMember kTailReadOrder[] = {&TModelData::Lih, &TModelData::
 
 // Reads the fields of kWingReadOrder in its order with ParseNumber, storing
 // each value at once. An overflow at one field throws and leaves that field
-// and the later ones as they were. Texts typed in inches are read as the
-// millimetres MillimetreText (units.h) makes of them.
-void ReadWingFields(const FieldTexts& texts, TModelData& model, LengthUnit unit = LengthUnit::Millimetre);
+// and the later ones as they were. The texts are millimetres: a length
+// typed in inches comes as the text MillimetreText (units.h) makes of it.
+void ReadWingFields(const FieldTexts& texts, TModelData& model);
 
 // Reads the tailplane span and, only when it is not 0, the fields of
-// kTailReadOrder in its order, with the same rules.
-void ReadTailFields(const FieldTexts& texts, TModelData& model, LengthUnit unit = LengthUnit::Millimetre);
+// kTailReadOrder in its order, with the same failure rule.
+void ReadTailFields(const FieldTexts& texts, TModelData& model);
 
 // The recalculation of the field texts alone (RunRecalculation,
 // recalculation.h), for whoever needs only its numbers: throws the failing

@@ -26,9 +26,6 @@ enum class Stage { ReadWing, CalcWing, ReadTail, CalcTailAndTotals };
 struct RecalculationInput {
   FieldTexts texts{};  // the fifteen field texts, in file order
   std::optional<TMargins> margins = std::nullopt;  // the builder's own; nothing: the defaults for the kind
-  // The units the texts are typed in (the model's results are millimetres
-  // all the same), and the result labels written in.
-  TUnits units{};
 };
 
 // One stage: what it does with the input, the record and the results. Each
@@ -43,15 +40,11 @@ struct RecalculationStage {
 // follows which.
 inline constexpr RecalculationStage kRecalculationStages[] = {
     {Stage::ReadWing,
-     [](const RecalculationInput& input, TModelData& model, TStabilityData&) {
-       ReadWingFields(input.texts, model, input.units.Length);
-     }},
+     [](const RecalculationInput& input, TModelData& model, TStabilityData&) { ReadWingFields(input.texts, model); }},
     {Stage::CalcWing,
      [](const RecalculationInput&, TModelData& model, TStabilityData& results) { CalcWing(model, results); }},
     {Stage::ReadTail,
-     [](const RecalculationInput& input, TModelData& model, TStabilityData&) {
-       ReadTailFields(input.texts, model, input.units.Length);
-     }},
+     [](const RecalculationInput& input, TModelData& model, TStabilityData&) { ReadTailFields(input.texts, model); }},
     {Stage::CalcTailAndTotals,
      [](const RecalculationInput& input, TModelData& model, TStabilityData& results) {
        CalcTailAndTotals(model, results, input.margins);

@@ -198,7 +198,7 @@ SweepPoint EvaluateSweepPoint(const LoadedState& loaded, std::span<const SweptFi
     const DecimalRange& range = fields[f].Range;
     point.ValueTexts[f] = range.ValueText(index % range.Count);
     index /= range.Count;
-    texts[static_cast<std::size_t>(fields[f].Field)] = MillimetreText(point.ValueTexts[f], loaded.SweptUnit);
+    texts[static_cast<std::size_t>(fields[f].Field)] = MillimetreText(point.ValueTexts[f], loaded.Units.Length);
   }
   if (const std::optional<StageFailure> failure = RunRecalculation({std::move(texts), loaded.Margins}, point.Model, point.Results)) {
     point.Failure = failure->failure.Kind();

@@ -110,10 +110,11 @@ struct LoadedState {
   FieldTexts Texts;
   TModelData Model;
   std::optional<TMargins> Margins;  // those chosen for the model, if any
-  // What the swept values are typed in; each enters its field as the
-  // millimetre text MillimetreText makes of it, so that the other fields
-  // (millimetres as loaded) and every result stay the millimetre model's.
-  LengthUnit SweptUnit = LengthUnit::Millimetre;
+  // The units the model is shown in. The texts are millimetres all the
+  // same; a point's swept values are typed in these units and enter their
+  // fields as the millimetre texts MillimetreText makes of them, so that
+  // every result is the millimetre model's, as in the main window.
+  TUnits Units{};
 };
 LoadedState LoadState(const TModelData& fromFile, const std::optional<TMargins>& margins = std::nullopt);
 // The same for a model whose fields are given as texts (a document's, as

@@ -59,6 +59,11 @@ std::string MillimetreText(std::string_view typed, LengthUnit unit) {
   return StoredTextOf(typed, kMillimetresPerInch);
 }
 
+std::string GramText(std::string_view typed, MassUnit unit) {
+  if (unit == MassUnit::Gram) return std::string(typed);
+  return StoredTextOf(typed, kGramsPerOunce);
+}
+
 std::string TypedLengthText(std::string_view millimetres, LengthUnit unit) {
   if (unit == LengthUnit::Millimetre) return std::string(millimetres);
   double value;

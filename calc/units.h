@@ -37,6 +37,8 @@ inline constexpr int kStoredDecimals = 3;
 // or value in either unit; a product beyond the double range is written so
 // that the calculation refuses it as it refuses a typed one.
 std::string MillimetreText(std::string_view typed, LengthUnit unit);
+// The same for a mass: the gram text of a text typed in `unit`.
+std::string GramText(std::string_view typed, MassUnit unit);
 
 // The shortest text in `unit` that MillimetreText turns into the value of
 // `millimetres` rounded to kStoredDecimals: what a field shows of a length

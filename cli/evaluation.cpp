@@ -34,13 +34,12 @@ Evaluation EvaluateFields(const calc::FieldTexts& texts, const calc::TModelData&
   evaluation.units = units;
   evaluation.fieldTexts = texts;
   evaluation.model = record;
-  present::Recalculation recalculation =
-      present::Recalculate({evaluation.fieldTexts, chosen}, evaluation.model, evaluation.results);
-  if (recalculation.failure) throw recalculation.failure->failure;
   // Read in millimetres and written in `units`: a text converted to inches
   // and back could round a typed decimal beyond the thousandth.
-  evaluation.labels = units == calc::TUnits{} ? std::move(recalculation.labels)
-                                              : present::LabelTexts(evaluation.results, units);
+  present::Recalculation recalculation =
+      present::Recalculate({evaluation.fieldTexts, chosen}, units, evaluation.model, evaluation.results);
+  if (recalculation.failure) throw recalculation.failure->failure;
+  evaluation.labels = std::move(recalculation.labels);
   evaluation.aspectRatioWarning = present::AspectRatioWarning(evaluation.results);
   if (balance != nullptr) evaluation.balance = calc::CalcBalance(*balance, evaluation.results);
   if (vlm != nullptr) evaluation.vlm = SecondOpinionOf(evaluation.model, evaluation.results, *vlm, balance);

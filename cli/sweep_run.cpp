@@ -83,7 +83,7 @@ std::optional<calc::LoadedState> LoadForSweep(const std::string& path, const Opt
     error = BalanceGap(options, settings);
     if (!error.empty()) return std::nullopt;
     calc::LoadedState loaded = calc::LoadState(input.texts, input.record, settings.margins);
-    loaded.SweptUnit = settings.units.Length;
+    loaded.Units = settings.units;
     return loaded;
   } catch (const files::FileError& failure) {
     error = FailureMessage(path, failure);

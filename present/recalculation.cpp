@@ -35,14 +35,14 @@ std::span<const ResultCell* const> CellsOfStage(calc::Stage stage) {
   return std::span(cells.cells).first(cells.count);
 }
 
-Recalculation Recalculate(const calc::RecalculationInput& input, calc::TModelData& model,
+Recalculation Recalculate(const calc::RecalculationInput& input, calc::TUnits units, calc::TModelData& model,
                           calc::TStabilityData& results, const StageListener& listener) {
   Recalculation recalculation;
   // The texts are taken as each stage completes: a later stage that fails
   // part way must not change what the earlier ones showed.
   recalculation.failure = calc::RunRecalculation(input, model, results, [&](calc::Stage stage) {
     const std::span<const ResultCell* const> cells = CellsOfStage(stage);
-    for (const ResultCell* cell : cells) recalculation.labels[cell->order] = CellText(*cell, results, input.units);
+    for (const ResultCell* cell : cells) recalculation.labels[cell->order] = CellText(*cell, results, units);
     if (listener) listener({stage, cells, recalculation.labels});
   });
   return recalculation;

@@ -39,9 +39,10 @@ struct Recalculation {
 };
 
 // Runs calc::RunRecalculation on `model` and `results` with its failure
-// rules, writes the texts of each completed stage's labels and then tells
-// `listener` (when given). A listener's exception passes on.
-Recalculation Recalculate(const calc::RecalculationInput& input, calc::TModelData& model,
+// rules, writes the texts of each completed stage's labels in `units` and
+// then tells `listener` (when given). A listener's exception passes on. The
+// texts are millimetres whatever the units (calc::MillimetreText).
+Recalculation Recalculate(const calc::RecalculationInput& input, calc::TUnits units, calc::TModelData& model,
                           calc::TStabilityData& results, const StageListener& listener = {});
 
 }  // namespace present

@@ -92,6 +92,7 @@ std::string WhatIfRangeText(std::string_view from, std::string_view to) {
 
 WhatIfPlot ComputeWhatIf(const calc::LoadedState& state, int field, std::string_view rangeText) {
   WhatIfPlot plot;
+  plot.Units = state.Units;
   calc::RangeError error;
   const std::optional<calc::DecimalRange> range = calc::ParseDecimalRange(rangeText, error);
   if (!range) plot.RangeError = error;

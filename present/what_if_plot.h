@@ -8,6 +8,7 @@
 
 #include "calc/stability.h"
 #include "calc/sweep.h"
+#include "calc/units.h"
 #include "present/language.h"
 
 namespace present {
@@ -39,9 +40,10 @@ RangeTexts DefaultRange(double current);
 // (and is no plain decimal anyway).
 std::string WhatIfRangeText(std::string_view from, std::string_view to);
 
-// One point of the plot: the value typed into the varied field, the value
-// the recalculation read from it, and the results, or nothing where the
-// recalculation failed.
+// One point of the plot: the value typed into the varied field (in the
+// state's units), the value the recalculation read from it (in the same
+// units), and the results (in mm), or nothing where the recalculation
+// failed.
 struct WhatIfPoint {
   std::string ValueText;
   double X = 0;
@@ -52,6 +54,7 @@ struct WhatIfPlot {
   std::vector<WhatIfPoint> Points;            // in the order of the range, FROM first
   std::optional<calc::RangeError> RangeError;  // why there are no points: the range is not usable
   bool EqualEnds = false;                      // FROM = TO: a single value, no curve and no points
+  calc::TUnits Units;                          // the state's: its values are typed in them, and shown
 };
 
 // The captions of the range's parts FROM, TO and STEP in the window; a part
@@ -66,7 +69,8 @@ inline constexpr Caption kRangePartCaptions[] = {&Texts::rangeFrom, &Texts::rang
 std::string WhatIfErrorText(const WhatIfPlot& plot, Language language);
 
 // The plot of `state` with field `field` (0..14, file order) varied over
-// `rangeText` ("FROM:TO:STEP"). Never throws a failure of the calculation.
+// `rangeText` ("FROM:TO:STEP", in the state's units). Never throws a failure
+// of the calculation.
 WhatIfPlot ComputeWhatIf(const calc::LoadedState& state, int field, std::string_view rangeText);
 
 // The runs of consecutive successful points with finite values, as

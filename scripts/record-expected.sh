@@ -12,7 +12,8 @@
 #     document in examples/ without a .dat file of its name;
 #   - default.table, the balance window's .labels, default-inches.labels, the
 #     AVL files;
-#   - the vlm* and units-* outputs and the window listings in tests/data/windows/, by
+#   - the vlm* and units-* outputs, the window listings and the balance check
+#     in inches and ounces in tests/data/windows/, by
 #     their tests' own record switch (CGCALC_RECORD);
 #   - the diagram pictures, by their test's record switch;
 #   - the calc digest, only when the -O0 and -O2 programs print the same bits.
@@ -79,7 +80,8 @@ for picture in "$expected"/diagram-*.png; do
   grep -q "{\"${name#diagram-}\"," tests/cli/diagram_fit_test.cpp ||
     { echo "record-expected: $(basename "$picture") is not drawn by diagram_fit_test.cpp" >&2; exit 1; }
 done
-record_by_test "$build/tests/ui/test_ui" --gtest_filter='LayoutTest.ControlsAsAtStart:LayoutTest.AboutWindow'
+record_by_test "$build/tests/ui/test_ui" \
+  --gtest_filter='LayoutTest.ControlsAsAtStart:LayoutTest.AboutWindow:BalanceWindowTest.InchesAndOuncesShowTheRowsOfTheFile'
 
 o0=$("$build/tests/calc/calc_digest_O0" | md5sum | cut -d' ' -f1)
 o2=$("$build/tests/calc/calc_digest_O2" | md5sum | cut -d' ' -f1)

@@ -7,7 +7,6 @@
 
 #include "calc/failure.h"
 #include "calc/number_text.h"
-#include "calc/recalculation.h"
 
 namespace {
 
@@ -63,6 +62,8 @@ TEST(TypedLengthText, GivesTheSameThousandthBack) {
 TEST(Units, StoredAndShownValues) {
   EXPECT_EQ(calc::Millimetres(3.75, LengthUnit::Inch), 95.25);
   EXPECT_EQ(calc::Grams(1, calc::MassUnit::Ounce), 28.35);
+  EXPECT_EQ(calc::GramText("2", calc::MassUnit::Ounce), "56.699");
+  EXPECT_EQ(calc::GramText(" 2,5", calc::MassUnit::Gram), " 2,5");
   EXPECT_EQ(calc::TypedMassOf(28.35, calc::MassUnit::Ounce), "1");
   EXPECT_EQ(calc::TypedLengthOf(95.25, LengthUnit::Inch), "3.75");
   const calc::TShown chord = calc::ShownLength(254, 1, LengthUnit::Inch);
@@ -71,27 +72,6 @@ TEST(Units, StoredAndShownValues) {
   EXPECT_EQ(calc::FormatFixed(area.Value, 5, area.Decimals), " 15.5");
   const calc::TShown mass = calc::ShownMass(283.49523125, 0, calc::MassUnit::Ounce);
   EXPECT_EQ(calc::FormatFixed(mass.Value, 4, mass.Decimals), "10.0");
-}
-
-}  // namespace
-
-namespace {
-
-// A model typed in inches is the model of the millimetres its texts stand
-// for, to the last bit.
-TEST(Units, ARecalculationReadsInchesAsTheirMillimetres) {
-  calc::RecalculationInput metric{calc::DefaultFieldTexts()};
-  calc::RecalculationInput imperial = metric;
-  imperial.units.Length = LengthUnit::Inch;
-  for (std::string& text : imperial.texts) text = calc::TypedLengthText(text, LengthUnit::Inch);
-  calc::TModelData metricModel, imperialModel;
-  calc::TStabilityData metricResults, imperialResults;
-  ASSERT_FALSE(calc::RunRecalculation(metric, metricModel, metricResults));
-  ASSERT_FALSE(calc::RunRecalculation(imperial, imperialModel, imperialResults));
-  for (int i = 0; i < calc::kModelFieldCount; ++i) {
-    EXPECT_EQ(calc::ModelField(imperialModel, i), calc::ModelField(metricModel, i)) << i;
-  }
-  EXPECT_EQ(imperialResults.TotalNeutralPoint, metricResults.TotalNeutralPoint);
 }
 
 }  // namespace

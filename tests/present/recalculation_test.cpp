@@ -38,7 +38,7 @@ TEST(Recalculation, StopsAtTheFailingStage) {
     calc::TStabilityData results;
     std::vector<Stage> told;
     const present::Recalculation outcome = present::Recalculate(
-        input, model, results, [&told](const present::CompletedStage& stage) { told.push_back(stage.stage); });
+        input, {}, model, results, [&told](const present::CompletedStage& stage) { told.push_back(stage.stage); });
 
     ASSERT_EQ(outcome.failure.has_value(), row.stop.has_value());
     if (row.stop) {

@@ -2,6 +2,7 @@
 // supports, its errors, the language, and the inputs kept between runs.
 #include "ui/tools/balance_window.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -24,7 +25,9 @@
 #include "aero/comparison.h"
 #include "calc/fields.h"
 #include "calc/stability.h"
+#include "calc/units.h"
 #include "cli/program.h"
+#include "control_listing.h"
 #include "present/balance_rows.h"
 #include "present/second_opinion.h"
 #include "qstring_printer.h"
@@ -356,6 +359,76 @@ TEST_F(BalanceWindowTest, LatticeRowsWhereTheVerdictsDifferOrTheLatticeGoverns) 
     EXPECT_EQ(Output("Bal_Governing").text(),
               ui::Text(present::GoverningText(present::GoverningOf(comparison), present::Language::English)));
   }
+}
+
+constexpr calc::TUnits kInchesAndOunces{calc::LengthUnit::Inch, calc::MassUnit::Ounce};
+
+// In inches and ounces each case of the file shows its rows and error line.
+// With CGCALC_RECORD set they are written into the file instead, and the
+// test is skipped.
+TEST_F(BalanceWindowTest, InchesAndOuncesShowTheRowsOfTheFile) {
+  const QString file = QStringLiteral(CGCALC_TEST_DATA_DIR "/windows/balance_inch_ounce.txt");
+  const QStringList lines = ReadLines(file);
+  ASSERT_FALSE(lines.isEmpty()) << "the cases cannot be read";
+  const bool record = std::getenv("CGCALC_RECORD") != nullptr;
+  QStringList recorded, expected;
+  QString name;
+  const auto endCase = [&] {
+    if (name.isEmpty()) return;
+    QStringList shown;
+    for (const present::BalanceRow& row : present::BalanceRows())
+      shown << QStringLiteral("row\t") + ui::Text(row.name) + QLatin1Char('\t') + Output(row.name).text();
+    shown << QStringLiteral("error\t") + ErrorLine();
+    recorded << shown;
+    if (!record) {
+      EXPECT_EQ(shown, expected) << name.toStdString();
+    }
+  };
+  for (const QString& line : lines) {
+    const QStringList parts = line.split(QLatin1Char('\t'));
+    if (parts[0] == QLatin1String("row") || parts[0] == QLatin1String("error")) {
+      expected << line;
+      continue;
+    }
+    const QByteArray field = parts.value(1).toUtf8();
+    if (parts[0] == QLatin1String("case")) {
+      endCase();
+      name = parts[1];
+      expected.clear();
+      OpenWindowWithoutInputs();
+      window->SetUnits(kInchesAndOunces);
+    } else if (parts[0] == QLatin1String("choose")) {
+      Choice(field.constData()).click();
+    } else if (parts[0] == QLatin1String("type")) {
+      Type(field.constData(), parts.value(2).toUtf8().constData());
+    }
+    recorded << line;
+  }
+  endCase();
+  if (record) {
+    ASSERT_TRUE(WriteLines(file, recorded)) << "cannot write " << file.toStdString();
+    GTEST_SKIP() << "recorded into " << file.toStdString();
+  }
+}
+
+// A change of units shows the kept values in the new units without changing
+// them: back in millimetres the fields show the texts as typed, and the
+// settings keep millimetres and grams, also of what is typed in inches.
+TEST_F(BalanceWindowTest, UnitsChangeShowsTheKeptValues) {
+  Type("Bal_CgInput", "95.250");
+  Type("Bal_MassInput", "2000");
+  window->SetUnits(kInchesAndOunces);
+  EXPECT_EQ(Input("Bal_CgInput").text(), QStringLiteral("3.75"));
+  EXPECT_EQ(Input("Bal_MassInput").text(), QStringLiteral("70.54792"));
+  window->SetUnits({});
+  EXPECT_EQ(Input("Bal_CgInput").text(), QStringLiteral("95.250"));
+  EXPECT_EQ(Input("Bal_MassInput").text(), QStringLiteral("2000"));
+  window->SetUnits(kInchesAndOunces);
+  Type("Bal_StationInput", "-4");
+  window->close();
+  for (const auto& [key, kept] : {std::pair{"Bal_CgInput", "95.250"}, {"Bal_MassInput", "2000"},
+                                  {"Bal_StationInput", "-101.6"}})
+    EXPECT_EQ(settings.value(QStringLiteral("BalanceCheck/") + QLatin1String(key)).toString(), QLatin1String(kept));
 }
 
 // Before the main window gives results there is nothing to show or to mark.

@@ -321,9 +321,10 @@ TEST_F(FileCommandsTest, DocumentLoadsAsTypedAndSavesUnchanged) {
   EXPECT_TRUE(TakeReports().isEmpty());
 }
 
-// A document's tailplane height is the lattice's and the height window's;
-// typing another one is an unsaved change of the document, which Save
-// writes; loading a .dat model keeps the height the lattice had.
+// A document's tailplane height is the lattice's and the height window's,
+// in the document's units (this one's are inches); typing another one is an
+// unsaved change of the document, which Save writes in millimetres; loading
+// a .dat model keeps the height the lattice had.
 TEST_F(FileCommandsTest, DocumentKeepsItsTailHeight) {
   const QString path = PathIn(QStringLiteral("model.cgcalc"));
   WriteBytes(path, ReadBytes(DataFile("documents/kept/everything.cgcalc")));
@@ -331,9 +332,9 @@ TEST_F(FileCommandsTest, DocumentKeepsItsTailHeight) {
   Action(QStringLiteral("TailHeight1")).trigger();
   QLineEdit& input = ChildOf<QLineEdit>(ChildOf<QWidget>(Main(), QStringLiteral("TailHeightWindow")),
                                         QStringLiteral("TailHeight_Input"));
-  EXPECT_EQ(input.text(), QStringLiteral("45"));
+  EXPECT_EQ(input.text(), QStringLiteral("1.77165"));
   EXPECT_FALSE(Main().isWindowModified());
-  input.setText(QStringLiteral("50"));
+  input.setText(QStringLiteral("1.9685"));
   EXPECT_TRUE(Main().isWindowModified());
   Save();
   EXPECT_TRUE(ReadBytes(path).contains("\"tail_height\": 50,"));

@@ -5,13 +5,17 @@
 #include <utility>
 
 #include <QComboBox>
+#include <QRadioButton>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "calc/fields.h"
 #include "calc/stability.h"
 #include "calc/sweep.h"
 #include "diagram/planform.h"
+#include "file_test.h"
+#include "files/model_document.h"
 #include "present/balance_rows.h"
 #include "ui/platform/appearance.h"
 #include "ui/tools/what_if_plot_view.h"
@@ -180,6 +184,59 @@ TEST_F(ToolWindowsTest, RememberedCgIsMarkedUntilTheBalanceCheckCloses) {
   EXPECT_TRUE(MagentaPixels(Diagram().Shown()).empty());
   Action(QStringLiteral("Balance1")).trigger();
   EXPECT_EQ(MagentaPixels(Diagram().Shown()), MarkAt(80.0));
+}
+
+// A document's balance inputs are the balance check's, marked in the
+// diagram before its window is built; typing in them is an unsaved change of
+// the document, which Save writes and the desktop's settings never see; a
+// .dat model shows the desktop's inputs again.
+TEST_F(ToolWindowsTest, ADocumentKeepsItsOwnBalanceInputs) {
+  EnterCg(QStringLiteral("70"));  // the desktop's
+  windows.reset();
+  ShowWindows();
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("model.cgcalc"));
+  files::ModelDocument document;
+  document.Balance = {85.5, calc::TSupports{-120, 410, 260, 1210.5}, 1650, -180};
+  WriteBytes(path, QByteArray::fromStdString(files::ModelDocumentText(document)));
+  const auto load = [this](const QString& file) {
+    dialogs.openAnswers = {file};
+    Action(QStringLiteral("Load1")).trigger();
+  };
+  load(path);
+  EXPECT_EQ(MagentaPixels(Diagram().Shown()), MarkAt(85.5));
+  Action(QStringLiteral("Balance1")).trigger();
+  QLineEdit& cg = ChildOf<QLineEdit>(Balance(), kCgInput);
+  EXPECT_EQ(cg.text(), QStringLiteral("85.5"));
+  EXPECT_EQ(ChildOf<QLineEdit>(Balance(), QStringLiteral("Bal_Mb")).text(), QStringLiteral("1210.5"));
+  EXPECT_FALSE(Main().isWindowModified());
+
+  TypeInto(cg, QStringLiteral("90"));
+  EXPECT_TRUE(Main().isWindowModified());
+  EXPECT_EQ(MagentaPixels(Diagram().Shown()), MarkAt(90.0));
+  // Chosen, the supports give the centre of gravity: the document's cg goes.
+  ChildOf<QRadioButton>(Balance(), QStringLiteral("Bal_ModeSupports")).click();
+  Action(QStringLiteral("Save1")).trigger();
+  EXPECT_FALSE(Main().isWindowModified());
+  document.Balance.Cg.reset();
+  EXPECT_EQ(files::ParseModelDocument(ReadBytes(path).toStdString()).Balance, document.Balance);
+
+  load(DataFile("default.dat"));
+  EXPECT_EQ(cg.text(), QStringLiteral("70"));
+  EXPECT_EQ(MagentaPixels(Diagram().Shown()), MarkAt(70.0));
+  // Saved as a document, the model keeps the inputs shown as its own.
+  const QString saved = folder.filePath(QStringLiteral("saved.cgcalc"));
+  SaveModelAs(saved);
+  EXPECT_EQ(files::ParseModelDocument(ReadBytes(saved).toStdString()).Balance.Cg, 70.0);
+  TypeInto(cg, QStringLiteral("75"));
+  EXPECT_TRUE(Main().isWindowModified());
+  EXPECT_TRUE(TakeReports().isEmpty());
+  // The program's end writes what is still in memory: the desktop's inputs.
+  windows.reset();
+  EXPECT_EQ(QSettings(QStringLiteral("cgcalc"), QStringLiteral("cgcalc"))
+                .value(QStringLiteral("BalanceCheck/Bal_CgInput"))
+                .toString(),
+            QStringLiteral("70"));
 }
 
 // The program's end closes every window, the balance check after the main

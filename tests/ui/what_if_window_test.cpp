@@ -27,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/number_text.h"
+#include "calc/units.h"
 #include "files/file_error.h"
 #include "calc/sweep.h"
 #include "cli/model_input.h"
@@ -212,6 +213,31 @@ TEST_F(WhatIfWindowTest, PointsEqualTheCommandLineSweep) {
     EXPECT_EQ(ErrorLine(), QString::fromUtf8(swept.note));
     EXPECT_EQ(failed > 0, swept.gaps) << failed << " failing points";
   }
+}
+
+// A model shown in inches is plotted in inches: its values along the
+// horizontal axis, the positions at each of them those cgcalc-cli gives for
+// its millimetres, and the measured centre of gravity (mm) among them; a
+// state in millimetres shows the range typed in inches in millimetres.
+TEST_F(WhatIfWindowTest, InchesArePlottedInInches) {
+  calc::LoadedState state = LoadedFrom(ExampleFile("default.dat"));
+  state.Units.Length = calc::LengthUnit::Inch;
+  window->SetModelState(state);
+  Type("WhatIf_From", "50");
+  Type("WhatIf_To", "52");
+  const std::map<std::string, std::string> at50 = SweepRows(ExampleFile("default.dat"), "B=1270:1271:1").front();
+  for (std::size_t curve = 0; curve < std::size(kCurveCells); ++curve) {
+    SCOPED_TRACE(kCurveCells[curve]);
+    const std::map<double, double> points = CurvePoints(curve);
+    ASSERT_EQ(points.begin()->first, 50.0);
+    EXPECT_EQ(Trimmed(calc::FormatFixed(points.begin()->second * 25.4, 5, 1)), at50.at(kCurveCells[curve]));
+  }
+  window->SetMeasuredCg(25.4);
+  EXPECT_LE(Plot().YAxis().Low, 1.0);
+
+  window->SetModelState(LoadedFrom(ExampleFile("default.dat")));
+  EXPECT_EQ(Input("WhatIf_From").text(), QStringLiteral("1270"));
+  EXPECT_EQ(Input("WhatIf_To").text(), QStringLiteral("1320.8"));
 }
 
 // The legend names each curve once, however many pieces a gap breaks it
@@ -442,7 +468,7 @@ TEST_F(WhatIfWindowTest, FailedRecalculationMarksThePlotOutdated) {
   ui::ToolWindows tools(&mainWindow);
   const calc::LoadedState state = LoadedFrom(ExampleFile("default.dat"));
   calc::TStabilityData results;
-  tools.Follow(state.Texts, state.Model, state.Margins, results);
+  tools.Follow({state.Texts, state.Margins}, state.Model, results);
   tools.Invalidate();
   tools.OpenWhatIf();
   auto* whatIf = mainWindow.findChild<ui::WhatIfWindow*>();
@@ -455,7 +481,7 @@ TEST_F(WhatIfWindowTest, FailedRecalculationMarksThePlotOutdated) {
   QApplication::setActiveWindow(window.get());
   QTest::keyClick(&Input("WhatIf_From"), Qt::Key_O, Qt::ControlModifier);
   EXPECT_EQ(loads, 1);
-  tools.Follow(state.Texts, state.Model, state.Margins, results);
+  tools.Follow({state.Texts, state.Margins}, state.Model, results);
   EXPECT_TRUE(QTest::qWaitFor([this] { return !Plot().IsOutdated(); }));
   EXPECT_EQ(Plot().Note(), QString());
 }

@@ -100,6 +100,10 @@ void MainWindow::connectHandlers() {
     noteTailHeight();
     showModifiedMark();
   });
+  connect(toolWindows_, &ToolWindows::balanceTyped, this, [this] {
+    noteBalanceInputs();
+    showModifiedMark();
+  });
   connect(toolWindows_, &ToolWindows::measuredCgChanged, this, &MainWindow::redrawMarks);
   // Once the first frame is on the screen and the start has settled: the
   // lattice's thread and memory take nothing from the start a user waits for.
@@ -181,19 +185,19 @@ void MainWindow::computeAndShow() {
   // They are read as the millimetres they stand for: a field not edited
   // since the unit changed computes with exactly the text it was given,
   // which its inch text gives back only to the thousandth. The labels are
-  // written in the model's units (writeValues).
-  const calc::RecalculationInput input{fieldTexts(), chosenMargins_, {calc::LengthUnit::Millimetre, Units().Mass}};
+  // written in the model's units.
+  const calc::RecalculationInput input{fieldTexts(), chosenMargins_};
   // Each stage's labels are written as soon as it completes, so that a
   // later stage that fails leaves them showing the new values.
   const present::Recalculation recalculation = present::Recalculate(
-      input, model_, results_, [this](const present::CompletedStage& stage) { writeValues(stage); });
+      input, Units(), model_, results_, [this](const present::CompletedStage& stage) { writeValues(stage); });
   if (recalculation.failure) throw recalculation.failure->failure;
   tailAhead_ = aero::IsTailAhead(model_, results_);
   if (!tailAhead_) latticeRange_.reset();
 
   drawDiagram();
   applyAspectRatioRule();
-  toolWindows_->Follow(input.texts, model_, chosenMargins_, results_);
+  toolWindows_->Follow(input, model_, results_);
   secondOpinionWanted_ = true;
   askSecondOpinion();
 }
@@ -234,9 +238,7 @@ void MainWindow::showStaleValues() {
 void MainWindow::writeValues(const present::CompletedStage& stage) {
   for (const present::ResultCell* cell : stage.cells) {
     ValueLabel& value = valueLabels_[cell->order];
-    // The stage wrote its lengths in millimetres, which it computed in.
-    const bool inMillimetres = Units().Length == calc::LengthUnit::Millimetre;
-    SetValueText(*value.label, inMillimetres ? stage.labels[cell->order] : present::CellText(*cell, results_, Units()));
+    SetValueText(*value.label, stage.labels[cell->order]);
     if (cell->kind == present::CellKind::Margin) {
       fitMarginValue(*cell, *value.label);
     } else {

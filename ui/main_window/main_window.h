@@ -299,6 +299,12 @@ class MainWindow : public QMainWindow {
   void showModifiedMark();
   // A document holds its tailplane's height, a .dat model does not.
   void noteTailHeight();
+  // A document holds the balance check's inputs, a .dat model does not
+  // (the desktop's are in use): documentParts_ takes the typed ones.
+  void noteBalanceInputs();
+  // After the model was saved: as a document it keeps the balance inputs
+  // it was saved with (`saved`), as a .dat file it uses the desktop's.
+  void keepBalanceInputs(const calc::TBalanceInput& saved);
   // Asks what to do with unsaved changes, and saves when told to. True when
   // the command that asked may go on: nothing was unsaved, the user
   // discarded the changes, or they were saved.

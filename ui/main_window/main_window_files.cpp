@@ -134,6 +134,8 @@ void MainWindow::readModelFile(const QString& path) {
   chosenMargins_ = document ? loaded.document.Margins : std::nullopt;
   // A .dat model keeps the height the lattice computed with before.
   if (document) toolWindows_->SetTailHeight(loaded.document.TailHeight);
+  // A .dat model uses the desktop's balance inputs.
+  toolWindows_->SetModelBalance(document ? std::optional(loaded.document.Balance) : std::nullopt);
   // Each text change notifies, and finds the recalculation paused. The
   // model comes in its own units (a .dat model in millimetres).
   showDimensions(texts);
@@ -147,7 +149,9 @@ bool MainWindow::writeModelFile(const QString& path, bool document) {
   // The record and the texts as they are now, whatever happens while the
   // file is written.
   const calc::TModelData model = model_;
-  const files::ModelDocument written = WithDimensions(documentParts_, fieldTexts(), chosenMargins_, toolWindows_->TailHeight());
+  files::ModelDocument written = WithDimensions(documentParts_, fieldTexts(), chosenMargins_, toolWindows_->TailHeight());
+  // The balance inputs shown, also a .dat model's that becomes a document.
+  written.Balance = toolWindows_->BalanceInput();
   if (IsFilePattern(path)) return false;
   NamingTheFile(path, language_, [&] {
     if (document) {
@@ -157,6 +161,7 @@ bool MainWindow::writeModelFile(const QString& path, bool document) {
     }
   });
   documentFile_ = document;
+  keepBalanceInputs(written.Balance);
   markSaved();
   return true;
 }

@@ -29,12 +29,25 @@ void MainWindow::markSaved() {
   unsavedChanges_.NoteMargins(chosenMargins_);
   unsavedChanges_.NoteUnits(Units());
   noteTailHeight();
+  noteBalanceInputs();
   unsavedChanges_.MarkSaved();
   showModifiedMark();
 }
 
 void MainWindow::noteTailHeight() {
   unsavedChanges_.NoteTailHeight(documentFile_ ? std::optional<double>(toolWindows_->TailHeight()) : std::nullopt);
+}
+
+void MainWindow::noteBalanceInputs() {
+  const std::optional<calc::TBalanceInput> balance = toolWindows_->DocumentBalance();
+  // Save as .dat asks about the inputs the document holds now.
+  if (balance) documentParts_.Balance = *balance;
+  unsavedChanges_.NoteBalance(balance);
+}
+
+void MainWindow::keepBalanceInputs(const calc::TBalanceInput& saved) {
+  toolWindows_->KeepBalanceWithModel(documentFile_);
+  if (documentFile_) documentParts_.Balance = saved;
 }
 
 void MainWindow::showModifiedMark() {

@@ -18,17 +18,10 @@ std::optional<std::uint64_t> ValueBits(const std::string& text) {
 
 }  // namespace
 
-void UnsavedChanges::NoteField(int index, const std::string& text) { shown_[index] = ValueBits(text); }
+void UnsavedChanges::NoteField(int index, const std::string& text) { shown_.fields[index] = ValueBits(text); }
 
 void UnsavedChanges::NoteFields(const calc::FieldTexts& texts) {
-  for (int i = 0; i < calc::kModelFieldCount; ++i) shown_[i] = ValueBits(texts[i]);
-}
-
-void UnsavedChanges::MarkSaved() {
-  saved_ = shown_;
-  savedMargins_ = shownMargins_;
-  savedTailHeight_ = shownTailHeight_;
-  savedUnits_ = shownUnits_;
+  for (int i = 0; i < calc::kModelFieldCount; ++i) shown_.fields[i] = ValueBits(texts[i]);
 }
 
 }  // namespace ui

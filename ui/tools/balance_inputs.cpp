@@ -16,15 +16,37 @@ const QString kModeKey = QStringLiteral("mode");
 const QString kSupportsMode = QStringLiteral("supports");
 const QString kCgMode = QStringLiteral("cg");
 
-// A field's number, or nothing when it is blank. The one reader decides: a
-// comma or a letter would otherwise read as another number.
-std::optional<double> Entered(const BalanceTexts& inputs, std::size_t field) {
+// A field's number (nothing when it is blank) or why it is refused. The one
+// reader decides: a comma or a letter would otherwise read as another number.
+struct Reading {
+  std::optional<double> value;
+  std::optional<calc::NumberFault> fault;
+};
+
+Reading ReadingOf(const BalanceTexts& inputs, std::size_t field) {
   const std::string text = inputs.texts[field].toStdString();
-  if (calc::NumberFormOf(text) == calc::NumberForm::Blank) return std::nullopt;
+  if (calc::NumberFormOf(text) == calc::NumberForm::Blank) return {};
   const calc::GivenNumber given = calc::ReadGivenNumber(text);
-  if (given.Fault) throw RefusedNumberError(field, *given.Fault);
-  return given.Value;
+  if (given.Fault) return {std::nullopt, given.Fault};
+  return {given.Value, std::nullopt};
 }
+
+std::optional<double> Entered(const BalanceTexts& inputs, std::size_t field) {
+  const Reading reading = ReadingOf(inputs, field);
+  if (reading.fault) throw RefusedNumberError(field, *reading.fault);
+  return reading.value;
+}
+
+std::optional<double> KeptOr(const BalanceTexts& inputs, std::size_t field, std::optional<double> before) {
+  const Reading reading = ReadingOf(inputs, field);
+  return reading.fault ? before : reading.value;
+}
+
+QString TextOf(std::optional<double> value) {
+  return value ? QString::fromStdString(calc::PlainDecimal(*value)) : QString();
+}
+
+constexpr std::array<std::size_t, 4> kSupportFields = {kXaField, kMaField, kXbField, kMbField};
 
 }  // namespace
 
@@ -70,6 +92,41 @@ std::optional<calc::TBalanceInput> InputGivingACg(const BalanceTexts& inputs) {
   } catch (const RefusedNumberError&) {
   }
   return std::nullopt;
+}
+
+BalanceTexts TextsOfInput(const calc::TBalanceInput& input) {
+  BalanceTexts inputs;
+  inputs.supports = !input.Cg && input.Supports;
+  inputs.texts[kCgField] = TextOf(input.Cg);
+  if (input.Supports) {
+    const calc::TSupports& supports = *input.Supports;
+    const double values[] = {supports.Xa, supports.Ma, supports.Xb, supports.Mb};
+    for (std::size_t i = 0; i < kSupportFields.size(); ++i) inputs.texts[kSupportFields[i]] = TextOf(values[i]);
+  }
+  inputs.texts[kMassField] = TextOf(input.Mass);
+  inputs.texts[kStationField] = TextOf(input.BallastStation);
+  return inputs;
+}
+
+calc::TBalanceInput DocumentInputOf(const BalanceTexts& inputs, const calc::TBalanceInput& before) {
+  calc::TBalanceInput input;
+  // A document's cg comes before its supports: kept while the supports are
+  // chosen, it would give another centre of gravity than the window shows.
+  if (!inputs.supports) input.Cg = KeptOr(inputs, kCgField, before.Cg);
+  std::array<Reading, kSupportFields.size()> supports;
+  bool refused = false, complete = true;
+  for (std::size_t i = 0; i < supports.size(); ++i) {
+    supports[i] = ReadingOf(inputs, kSupportFields[i]);
+    refused = refused || supports[i].fault;
+    complete = complete && supports[i].value;
+  }
+  // The four belong together: one refused keeps all four as they were.
+  if (refused) input.Supports = before.Supports;
+  else if (complete)
+    input.Supports = calc::TSupports{*supports[0].value, *supports[1].value, *supports[2].value, *supports[3].value};
+  input.Mass = KeptOr(inputs, kMassField, before.Mass);
+  input.BallastStation = KeptOr(inputs, kStationField, before.BallastStation);
+  return input;
 }
 
 std::optional<double> MeasuredCgOf(const calc::TBalanceInput& input, const calc::TStabilityData& results) {

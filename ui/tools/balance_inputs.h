@@ -12,6 +12,7 @@
 #include "calc/number_text.h"
 #include "calc/stability.h"
 #include "present/language.h"
+#include "ui/tools/unit_texts.h"
 
 class QSettings;
 
@@ -27,25 +28,27 @@ enum class InputGroup { Direct, Supports, Both };
 
 struct BalanceInputField {
   std::string_view name;  // object name and settings key
-  present::Caption caption;
+  present::Caption caption;  // the metric one: shown through present::InUnits
   InputGroup group;
+  Measure measure;  // a position or a mass
 };
 
 // The window's rows, in order; BalanceField indexes them.
 inline constexpr std::array<BalanceInputField, 7> kBalanceInputFields = {{
-    {"Bal_CgInput", &present::Texts::balanceInputCg, InputGroup::Direct},
-    {"Bal_Xa", &present::Texts::balanceInputXa, InputGroup::Supports},
-    {"Bal_Ma", &present::Texts::balanceInputMa, InputGroup::Supports},
-    {"Bal_Xb", &present::Texts::balanceInputXb, InputGroup::Supports},
-    {"Bal_Mb", &present::Texts::balanceInputMb, InputGroup::Supports},
-    {"Bal_MassInput", &present::Texts::balanceInputMass,
-     InputGroup::Both},
-    {"Bal_StationInput", &present::Texts::balanceInputStation, InputGroup::Both},
+    {"Bal_CgInput", &present::Texts::balanceInputCg, InputGroup::Direct, Measure::Length},
+    {"Bal_Xa", &present::Texts::balanceInputXa, InputGroup::Supports, Measure::Length},
+    {"Bal_Ma", &present::Texts::balanceInputMa, InputGroup::Supports, Measure::Mass},
+    {"Bal_Xb", &present::Texts::balanceInputXb, InputGroup::Supports, Measure::Length},
+    {"Bal_Mb", &present::Texts::balanceInputMb, InputGroup::Supports, Measure::Mass},
+    {"Bal_MassInput", &present::Texts::balanceInputMass, InputGroup::Both, Measure::Mass},
+    {"Bal_StationInput", &present::Texts::balanceInputStation, InputGroup::Both, Measure::Length},
 }};
 inline constexpr std::size_t kBalanceInputCount = kBalanceInputFields.size();
 
 enum BalanceField : std::size_t { kCgField, kXaField, kMaField, kXbField, kMbField, kMassField, kStationField };
 
+// The inputs as kept (KeptText): positions in millimetres, masses in grams,
+// texts the reading refuses as they were typed.
 struct BalanceTexts {
   bool supports = false;  // the two supports give the centre of gravity
   std::array<QString, kBalanceInputCount> texts;
@@ -78,6 +81,19 @@ calc::TBalanceInput ReadBalanceTexts(const BalanceTexts& inputs);
 // The input of texts that name a centre of gravity (directly or by both
 // supports); nothing when they name none or a text is refused as a number.
 std::optional<calc::TBalanceInput> InputGivingACg(const BalanceTexts& inputs);
+
+// A document's inputs as the window's texts: each value given as its
+// shortest text, the others blank. The supports are chosen where they alone
+// give the centre of gravity (a document's cg comes first, as in the
+// calculation).
+BalanceTexts TextsOfInput(const calc::TBalanceInput& input);
+
+// The inputs a document keeps of `inputs`, so that it gives what the window
+// shows: the centre of gravity only while it is chosen, the supports where
+// all four are given, a blank field as not given. Where a text is refused as
+// a number, the value `before` had stays (as the tailplane's height keeps
+// its last one).
+calc::TBalanceInput DocumentInputOf(const BalanceTexts& inputs, const calc::TBalanceInput& before);
 
 // The centre of gravity `input` gives when the check succeeds with
 // `results`; nothing when it fails in any way.

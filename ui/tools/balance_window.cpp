@@ -16,6 +16,7 @@
 #include "present/balance_rows.h"
 #include "present/number_faults.h"
 #include "present/second_opinion.h"
+#include "present/unit_captions.h"
 #include "ui/tools/balance_inputs.h"
 #include "ui/platform/appearance.h"
 #include "ui/platform/screen_placement.h"
@@ -31,7 +32,12 @@ const QString kNoFigure = QStringLiteral("\u2013");
 }  // namespace
 
 BalanceWindow::BalanceWindow(QSettings& settings, QWidget* parent)
-    : QWidget(parent, Qt::Tool), settings_(settings) {
+    : BalanceWindow(std::make_unique<BalanceStore>(settings), nullptr, parent) {}
+
+BalanceWindow::BalanceWindow(BalanceStore& store, QWidget* parent) : BalanceWindow(nullptr, &store, parent) {}
+
+BalanceWindow::BalanceWindow(std::unique_ptr<BalanceStore> ownStore, BalanceStore* store, QWidget* parent)
+    : QWidget(parent, Qt::Tool), ownStore_(std::move(ownStore)), store_(store ? *store : *ownStore_) {
   setObjectName(QStringLiteral("BalanceWindow"));
   // Closing the main window ends the program even while this one is shown.
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -114,10 +120,7 @@ void BalanceWindow::buildControls() {
 }
 
 void BalanceWindow::restoreInputs() {
-  texts_ = RememberedBalanceTexts(settings_);
-  (texts_.supports ? supportsMode_ : cgMode_)->setChecked(true);
-  for (std::size_t i = 0; i < kBalanceInputCount; ++i) inputs_[i]->setText(texts_.texts[i]);
-  modeChosen();
+  fillInputs();
   // A builder opens the window to type a number: the first field of the
   // chosen way takes the keys, not the radio button above it.
   for (QLineEdit* input : inputs_) {
@@ -127,27 +130,43 @@ void BalanceWindow::restoreInputs() {
   }
 }
 
-// Connected after the inputs are restored, so that restoring them neither
-// writes them back nor computes once per field.
+// Filled with the signals blocked, so that showing the inputs neither
+// writes them back (a text shown in another unit is no edit) nor computes
+// once per field.
+void BalanceWindow::fillInputs() {
+  const BalanceTexts& kept = store_.Texts();
+  for (QRadioButton* choice : {cgMode_, supportsMode_}) choice->blockSignals(true);
+  (kept.supports ? supportsMode_ : cgMode_)->setChecked(true);
+  for (QRadioButton* choice : {cgMode_, supportsMode_}) choice->blockSignals(false);
+  for (std::size_t i = 0; i < kBalanceInputCount; ++i) {
+    const QSignalBlocker blocker(inputs_[i]);
+    inputs_[i]->setText(ShownText(kept.texts[i], kBalanceInputFields[i].measure, units_));
+  }
+  modeChosen();
+}
+
 void BalanceWindow::connectInputs() {
   for (std::size_t i = 0; i < kBalanceInputCount; ++i) {
     connect(inputs_[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
-      texts_.texts[i] = text;
-      inputsChanged();
+      BalanceTexts texts = store_.Texts();
+      texts.texts[i] = KeptText(text, kBalanceInputFields[i].measure, units_);
+      inputsChanged(texts);
     });
   }
   connect(supportsMode_, &QRadioButton::toggled, this, [this] {
-    texts_.supports = supportsMode_->isChecked();
+    BalanceTexts texts = store_.Texts();
+    texts.supports = supportsMode_->isChecked();
     modeChosen();
-    inputsChanged();
+    inputsChanged(texts);
   });
 }
 
 // Writing the settings at every keystroke syncs the file to disk each time
-// and stalls the typing; the texts wait in memory until typing pauses or
-// the window closes.
-void BalanceWindow::inputsChanged() {
-  rememberTimer_->start();
+// and stalls the typing; the desktop's texts wait in memory until typing
+// pauses or the window closes.
+void BalanceWindow::inputsChanged(const BalanceTexts& texts) {
+  if (store_.Take(texts)) emit documentInputTyped();
+  if (!store_.OfDocument()) rememberTimer_->start();
   recompute();
 }
 
@@ -155,7 +174,21 @@ void BalanceWindow::rememberInputs() {
   rememberTimer_->stop();
   // Said once, in the window, while writing fails; a message box at every
   // pause in the typing would be worse than the loss.
-  settingsNote_->setVisible(!RememberBalanceTexts(settings_, texts_));
+  settingsNote_->setVisible(!store_.RememberDesktop());
+}
+
+void BalanceWindow::ShowStoredInputs() {
+  fillInputs();
+  recompute();
+}
+
+void BalanceWindow::SetUnits(calc::TUnits units) {
+  if (units == units_) return;
+  units_ = units;
+  fillInputs();
+  updateTexts();
+  recompute();
+  adjustSize();
 }
 
 void BalanceWindow::closeEvent(QCloseEvent* event) {
@@ -208,14 +241,15 @@ void BalanceWindow::updateTexts() {
   setWindowTitle(Text(texts.balanceTitle));
   cgMode_->setText(Text(texts.balanceCgMode));
   supportsMode_->setText(Text(texts.balanceSupportsMode));
-  positionsNote_->setText(Text(texts.balancePositions));
-  settingsNote_->setText(Text(texts.balanceNotKept).arg(settings_.fileName()));
-  for (std::size_t i = 0; i < kBalanceInputCount; ++i) inputCaptions_[i]->setText(Text(In(kBalanceInputFields[i].caption, language_)));
+  positionsNote_->setText(Text(In(&present::Texts::balancePositions, language_, units_)));
+  settingsNote_->setText(Text(texts.balanceNotKept).arg(store_.SettingsFileName()));
+  for (std::size_t i = 0; i < kBalanceInputCount; ++i)
+    inputCaptions_[i]->setText(Text(In(kBalanceInputFields[i].caption, language_, units_)));
   const std::span<const present::BalanceRow> rows = present::BalanceRows();
-  for (std::size_t i = 0; i < rows.size(); ++i) outputCaptions_[i]->setText(Text(In(rows[i].caption, language_)));
+  for (std::size_t i = 0; i < rows.size(); ++i) outputCaptions_[i]->setText(Text(In(rows[i].caption, language_, units_)));
   const std::span<const present::BalanceRow> latticeRows = present::LatticeBalanceRows();
   for (std::size_t i = 0; i < latticeRows.size(); ++i)
-    latticeCaptions_[i]->setText(Text(In(latticeRows[i].caption, language_)));
+    latticeCaptions_[i]->setText(Text(In(latticeRows[i].caption, language_, units_)));
 }
 
 // The one place that computes: every failure ends here, shown in the error
@@ -226,10 +260,10 @@ void BalanceWindow::recompute() {
   QString error;
   if (results_) {
     try {
-      input = ReadBalanceTexts(texts_);
+      input = ReadBalanceTexts(store_.Texts());
       balance = calc::CalcBalance(*input, *results_);
     } catch (const RefusedNumberError& refused) {
-      error = Text(present::RefusedNumberText(In(kBalanceInputFields[refused.Field()].caption, language_),
+      error = Text(present::RefusedNumberText(In(kBalanceInputFields[refused.Field()].caption, language_, units_),
                                               refused.Fault(), language_));
     } catch (const calc::BalanceInputError& inputError) {
       error = Text(present::BalanceErrorText(inputError.Kind(), language_));
@@ -246,7 +280,7 @@ void BalanceWindow::recompute() {
   const QString notApplicable = Text(In(present::kRuleRangeNotApplicable, language_));
   for (std::size_t i = 0; i < rows.size(); ++i) {
     outputValues_[i]->setText(stale     ? kNoFigure
-                              : balance ? Text(rows[i].text(*balance, language_, {}))
+                              : balance ? Text(rows[i].text(*balance, language_, units_))
                                         : QString());
     const bool greyed = rows[i].byRange && !ruleRangeApplies;
     SetTextColour(*outputValues_[i], greyed ? kGrey : kBlack);
@@ -283,7 +317,7 @@ void BalanceWindow::showLatticeRows(const std::optional<calc::TBalanceData>& rul
     latticeCaptions_[i]->setVisible(shown);
     latticeValues_[i]->setVisible(shown);
     latticeValues_[i]->setText(stale     ? kNoFigure
-                               : balance ? Text(rows[i].text(*balance, language_, {}))
+                               : balance ? Text(rows[i].text(*balance, language_, units_))
                                          : QString());
     SetTextColour(*latticeValues_[i], colour);
   }

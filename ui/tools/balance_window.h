@@ -2,6 +2,7 @@
 
 #include <array>
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -11,8 +12,10 @@
 #include "aero/comparison.h"
 #include "calc/balance.h"
 #include "calc/stability.h"
+#include "calc/units.h"
 #include "present/language.h"
 #include "ui/tools/balance_inputs.h"
+#include "ui/tools/balance_store.h"
 
 class QLabel;
 class QLineEdit;
@@ -34,7 +37,9 @@ namespace ui {
 // "Bal_Xb", "Bal_Mb", radio button "Bal_ModeSupports"; the fields of the
 // other choice are disabled), the model's mass ("Bal_MassInput"; empty: the
 // supports' sum, or unknown) and the ballast station ("Bal_StationInput").
-// Positions in mm behind the wing root's leading edge, masses in grams.
+// Positions behind the wing root's leading edge, typed and shown in the
+// model's units (SetUnits) and kept in mm and grams (KeptText); a change of
+// units shows the kept values in the new units and keeps them as they are.
 //
 // Outputs: one value label per present::BalanceRows() row, named like the
 // row ("Bal_Cg" ...), beside its caption; the line "Bal_Error" shows why
@@ -51,18 +56,22 @@ namespace ui {
 // They are grey while the lattice's opinion belongs to an earlier model, and
 // hidden otherwise.
 //
-// The inputs and the choice are kept in the QSettings given (group
-// "BalanceCheck"), so that they are there again in the next run: written
-// kRememberDelay after the last keystroke, when the window closes and when
-// it is destroyed, never at every keystroke. While the settings file cannot
-// be written, the note "Bal_SettingsNote" says so.
+// The inputs and the choice are the BalanceStore's. The desktop's are
+// written into its settings kRememberDelay after the last keystroke, when
+// the window closes and when it is destroyed, never at every keystroke;
+// while the settings file cannot be written, the note "Bal_SettingsNote"
+// says so. Typing that changes a document's inputs announces
+// documentInputTyped.
 class BalanceWindow : public QWidget {
   Q_OBJECT
 
  public:
   static constexpr std::chrono::milliseconds kRememberDelay{1000};
 
-  // `settings` must outlive the window. The inputs start as it keeps them.
+  // `store` must outlive the window. The inputs start as it holds them.
+  explicit BalanceWindow(BalanceStore& store, QWidget* parent = nullptr);
+  // A window of its own store on the desktop's `settings`, which must
+  // outlive it.
   explicit BalanceWindow(QSettings& settings, QWidget* parent = nullptr);
   ~BalanceWindow() override;
 
@@ -83,6 +92,11 @@ class BalanceWindow : public QWidget {
 
   // Title, captions, choice texts and the words among the outputs.
   void SetLanguage(present::Language language);
+  // The units the inputs are typed in and the outputs shown in.
+  void SetUnits(calc::TUnits units);
+  // The store holds another model's inputs (a document's, or the desktop's
+  // again): the fields show them.
+  void ShowStoredInputs();
 
   // The measured centre of gravity (mm behind the wing root's leading edge)
   // when the inputs give one and the check succeeds with the current
@@ -94,16 +108,21 @@ class BalanceWindow : public QWidget {
   void measuredCgChanged();
   // The user closed the window (it is hidden, not destroyed).
   void closed();
+  // Typing changed a document's inputs.
+  void documentInputTyped();
 
  private:
-
+  // `store` (nothing: the window's own) holds the inputs.
+  BalanceWindow(std::unique_ptr<BalanceStore> ownStore, BalanceStore* store, QWidget* parent);
   void buildControls();
   void restoreInputs();
+  // The fields show the store's inputs in units_, announcing nothing.
+  void fillInputs();
   void connectInputs();
   void modeChosen();
   void updateTexts();
-  // The inputs' texts or the choice changed.
-  void inputsChanged();
+  // The user changed the inputs' texts or the choice to `texts` (kept).
+  void inputsChanged(const BalanceTexts& texts);
   void rememberInputs();
   void closeEvent(QCloseEvent* event) override;
   void recompute();
@@ -112,15 +131,16 @@ class BalanceWindow : public QWidget {
   void showLatticeRows(const std::optional<calc::TBalanceData>& rule, const std::optional<calc::TBalanceInput>& input,
                        bool stale);
 
-  QSettings& settings_;
+  std::unique_ptr<BalanceStore> ownStore_;  // only when the window has a store of its own
+  BalanceStore& store_;
   present::Language language_ = present::Language::English;
+  calc::TUnits units_;
   std::optional<calc::TStabilityData> results_;
   bool modelValid_ = true;
   std::optional<double> measuredCg_;
   std::optional<aero::Comparison> lattice_;
   calc::TStabilityData latticeRule_;
   bool latticeCurrent_ = false;  // lattice_ belongs to the model of results_
-  BalanceTexts texts_;  // what the inputs show
   QRadioButton* cgMode_;
   QRadioButton* supportsMode_;
   QLabel* positionsNote_;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "calc/units.h"
 #include "present/language.h"
 
 class QLabel;
@@ -15,8 +16,8 @@ namespace ui {
 
 // How high the tailplane lies above the wing's plane, in mm, for the vortex
 // lattice (aero::VlmOptions::TailHeight); the rule's calculation knows no
-// height. Kept in the desktop settings (group "TailHeight") as typed, so
-// that it is there again in the next run.
+// height. Kept in the desktop settings (group "TailHeight") in mm as
+// KeptText gives it, so that it is there again in the next run.
 
 // The height a text gives: 0 when blank, its number when it is wholly a
 // finite number (calc::ReadGivenNumber), nothing otherwise.
@@ -28,9 +29,10 @@ void RememberTailHeightText(QSettings& settings, const QString& text);
 // The window Tools / Tailplane height: a non-modal tool window, objectName
 // "TailHeightWindow", with the field "TailHeight_Input" and the line
 // "TailHeight_Error", which says when the text is no number; the height then
-// stays the last one that was. Every keystroke that gives a new height
-// announces it. The text is kept in the settings when the window closes and
-// when it is destroyed.
+// stays the last one that was. The height is typed and shown in the model's
+// length unit (SetUnits). Every keystroke that gives a new height announces
+// it. The text is kept in the settings when the window closes and when it
+// is destroyed.
 class TailHeightWindow : public QWidget {
   Q_OBJECT
 
@@ -40,6 +42,8 @@ class TailHeightWindow : public QWidget {
   ~TailHeightWindow() override;
 
   void SetLanguage(present::Language language);
+  // The field shows the height in `units`, as it was kept.
+  void SetUnits(calc::TUnits units);
   // Shows the height of a model that brings its own (a document's), without
   // announcing it: the lattice already computes with it.
   void ShowHeight(double height);
@@ -54,9 +58,13 @@ class TailHeightWindow : public QWidget {
  private:
   void textEdited();
   void updateTexts();
+  // Shows keptText_ in units_ without announcing it: no edit.
+  void showKeptText();
 
   QSettings& settings_;
   present::Language language_ = present::Language::English;
+  calc::TUnits units_;
+  QString keptText_;  // in mm (KeptText); the field shows it in units_
   std::optional<double> height_;
   QLabel* caption_;
   QLineEdit* input_;

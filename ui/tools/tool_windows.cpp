@@ -32,7 +32,7 @@ ToolWindows::ToolWindows(QWidget* parent)
     : QObject(parent),
       parent_(parent),
       settings_(QStringLiteral("cgcalc"), QStringLiteral("cgcalc")),
-      remembered_(InputGivingACg(RememberedBalanceTexts(settings_))),
+      balanceStore_(settings_),
       balanceClosed_(settings_.value(kBalanceClosedKey, false).toBool()) {
   latticeOptions_.TailHeight = TailHeightOf(RememberedTailHeightText(settings_)).value_or(0);
 }
@@ -48,12 +48,14 @@ ToolWindows::~ToolWindows() {
 void ToolWindows::OpenBalanceCheck() {
   const std::optional<double> before = MeasuredCg();
   if (balance_ == nullptr) {
-    balance_ = new BalanceWindow(settings_, parent_);
+    balance_ = new BalanceWindow(balanceStore_, parent_);
     balance_->SetLanguage(language_);
+    balance_->SetUnits(units_);
     if (results_) balance_->SetResults(*results_);
     if (opinion_) balance_->SetSecondOpinion(*opinion_, opinionRule_);
     if (!modelValid_) balance_->Invalidate();
     connect(balance_, &BalanceWindow::measuredCgChanged, this, &ToolWindows::measuredCgMoved);
+    connect(balance_, &BalanceWindow::documentInputTyped, this, &ToolWindows::balanceTyped);
     connect(balance_, &BalanceWindow::closed, this, [this] {
       // Only the user closes it while the main window is open; once that
       // window is closed, the program is ending and closes every window.
@@ -92,6 +94,7 @@ void ToolWindows::OpenTailHeight() {
   if (tailHeight_ == nullptr) {
     tailHeight_ = new TailHeightWindow(settings_, parent_);
     tailHeight_->SetLanguage(language_);
+    tailHeight_->SetUnits(units_);
     // A document's height replaces the remembered one.
     if (TailHeightOf(RememberedTailHeightText(settings_)).value_or(0) != latticeOptions_.TailHeight) {
       tailHeight_->ShowHeight(latticeOptions_.TailHeight);
@@ -130,12 +133,35 @@ void ToolWindows::ShowMargins(const std::optional<calc::TMargins>& chosen, bool 
   if (margins_ != nullptr) margins_->ShowMargins(chosen, withTail);
 }
 
-void ToolWindows::Follow(const calc::FieldTexts& texts, const calc::TModelData& model,
-                         const std::optional<calc::TMargins>& chosenMargins, const calc::TStabilityData& results) {
+void ToolWindows::SetModelBalance(const std::optional<calc::TBalanceInput>& document) {
+  // A .dat model after another leaves the desktop's inputs as they show.
+  if (!document && !balanceStore_.OfDocument()) return;
   const std::optional<double> before = MeasuredCg();
-  // The what-if plot computes every point with the model's margins.
-  state_ = calc::LoadedState{texts, model, chosenMargins};
-  ShowMargins(chosenMargins, model.Bh != 0);
+  if (document) balanceStore_.UseDocument(*document);
+  else balanceStore_.UseDesktop();
+  balanceInputsReplaced(before);
+}
+
+void ToolWindows::KeepBalanceWithModel(bool document) {
+  if (document == balanceStore_.OfDocument()) return;
+  const std::optional<double> before = MeasuredCg();
+  if (document) balanceStore_.AdoptAsDocument();
+  else balanceStore_.UseDesktop();
+  balanceInputsReplaced(before);
+}
+
+void ToolWindows::balanceInputsReplaced(std::optional<double> before) {
+  if (balance_ != nullptr) balance_->ShowStoredInputs();  // announces its own changes
+  else if (!SameMeasuredCg(before, MeasuredCg())) measuredCgMoved();
+}
+
+void ToolWindows::Follow(const calc::RecalculationInput& input, const calc::TModelData& model,
+                         const calc::TStabilityData& results) {
+  const std::optional<double> before = MeasuredCg();
+  // The what-if plot computes every point with the model's margins, its
+  // swept values typed in the model's units.
+  state_ = calc::LoadedState{input.texts, model, input.margins, units_};
+  ShowMargins(input.margins, model.Bh != 0);
   results_ = results;
   modelValid_ = true;
   opinion_.reset();
@@ -171,7 +197,11 @@ void ToolWindows::SetSecondOpinion(const std::optional<aero::Comparison>& compar
   if (balance_ != nullptr) balance_->SetSecondOpinion(comparison, rule);
 }
 
-void ToolWindows::SetUnits(calc::TUnits units) { units_ = units; }
+void ToolWindows::SetUnits(calc::TUnits units) {
+  units_ = units;
+  if (balance_ != nullptr) balance_->SetUnits(units);
+  if (tailHeight_ != nullptr) tailHeight_->SetUnits(units);
+}
 
 void ToolWindows::SetLanguage(present::Language language) {
   language_ = language;
@@ -184,7 +214,8 @@ void ToolWindows::SetLanguage(present::Language language) {
 std::optional<double> ToolWindows::MeasuredCg() const {
   if (balanceClosed_) return std::nullopt;
   if (balance_ != nullptr) return balance_->MeasuredCg();
-  return results_ && remembered_ ? MeasuredCgOf(*remembered_, *results_) : std::nullopt;
+  const std::optional<calc::TBalanceInput>& input = balanceStore_.GivingACg();
+  return results_ && input ? MeasuredCgOf(*input, *results_) : std::nullopt;
 }
 
 }  // namespace ui

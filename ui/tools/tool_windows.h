@@ -10,11 +10,13 @@
 #include "calc/fields.h"
 #include "calc/margins.h"
 #include "calc/model.h"
+#include "calc/recalculation.h"
 #include "calc/stability.h"
 #include "calc/sweep.h"
 #include "calc/units.h"
 #include "present/language.h"
 #include "ui/tools/balance_inputs.h"
+#include "ui/tools/balance_store.h"
 
 class QWidget;
 
@@ -47,11 +49,25 @@ class ToolWindows : public QObject {
   void SetTailHeight(double height);
   double TailHeight() const { return latticeOptions_.TailHeight; }
 
-  // After a recalculation that completed: the fifteen field texts, the model
-  // record, the margins chosen for it (nothing: its defaults) and the
-  // results it left.
-  void Follow(const calc::FieldTexts& texts, const calc::TModelData& model,
-              const std::optional<calc::TMargins>& chosenMargins, const calc::TStabilityData& results);
+  // The balance check's inputs belong to the model when it is a document:
+  // loading one gives them (`document`); a .dat or new model (nothing) uses
+  // the desktop's again, as they were left.
+  void SetModelBalance(const std::optional<calc::TBalanceInput>& document);
+  // The model was saved: as a document (true) it keeps the inputs shown as
+  // its own; as a .dat file (false) it has none and uses the desktop's.
+  void KeepBalanceWithModel(bool document);
+  // The document's balance inputs as typed now; nothing for a .dat or new
+  // model.
+  std::optional<calc::TBalanceInput> DocumentBalance() const { return balanceStore_.DocumentInput(); }
+  // The inputs shown as a document keeps them: what saving the model as one
+  // writes.
+  calc::TBalanceInput BalanceInput() const { return balanceStore_.AsDocumentInput(); }
+
+  // After a recalculation that completed: what it read (the fifteen field
+  // texts in millimetres and the margins chosen for the model), the model
+  // record and the results it left.
+  void Follow(const calc::RecalculationInput& input, const calc::TModelData& model,
+              const calc::TStabilityData& results);
   // The margins chosen for the model changed (nothing: its defaults), before
   // the recalculation that follows them, which may fail.
   void ShowMargins(const std::optional<calc::TMargins>& chosen, bool withTail);
@@ -69,9 +85,9 @@ class ToolWindows : public QObject {
   void SetSecondOpinion(const std::optional<aero::Comparison>& comparison, const calc::TStabilityData& rule);
 
   // The balance check's centre of gravity; the diagram shows it as a third
-  // mark. Before the window is built it comes from the inputs remembered
-  // from the last run; while the user has closed the window (also in an
-  // earlier run) there is none.
+  // mark. Before the window is built it comes from the model's inputs (a
+  // document's, or those remembered from the last run); while the user has
+  // closed the window (also in an earlier run) there is none.
   std::optional<double> MeasuredCg() const;
 
   // How the vortex lattice solves a model: with the tailplane's height as
@@ -84,12 +100,16 @@ class ToolWindows : public QObject {
   void latticeOptionsChanged();
   // The builder typed a new tailplane height (after latticeOptionsChanged).
   void tailHeightTyped();
+  // The builder changed the document's balance inputs (DocumentBalance()).
+  void balanceTyped();
   // The builder asks for these margins in the margins window (nothing: the
   // defaults); it shows them once the main window has taken them.
   void marginsChosen(const std::optional<calc::TMargins>& margins);
 
  private:
   void takeTailHeight(double height);
+  // The balance store holds other inputs; the mark was at `before`.
+  void balanceInputsReplaced(std::optional<double> before);
   // Tells the what-if plot and the main window that MeasuredCg() changed.
   void measuredCgMoved();
   // Hands the latest model to the what-if plot. Queued behind the main
@@ -111,9 +131,7 @@ class ToolWindows : public QObject {
   std::optional<std::optional<aero::Comparison>> opinion_;
   calc::TStabilityData opinionRule_;
   bool whatIfHandOverQueued_ = false;
-  // The balance check's inputs at start, read once: before its window is
-  // built they give the mark at every keystroke.
-  std::optional<calc::TBalanceInput> remembered_;
+  BalanceStore balanceStore_;
   bool balanceClosed_;
   present::Language language_ = present::Language::English;
   calc::TUnits units_;

@@ -16,6 +16,7 @@
 #include "present/field_captions.h"
 #include "present/figure.h"
 #include "present/result_table.h"
+#include "present/unit_captions.h"
 #include "ui/platform/appearance.h"
 #include "ui/platform/print_system.h"
 #include "ui/platform/printing.h"
@@ -107,7 +108,7 @@ void WhatIfPlotView::Show(present::WhatIfPlot plot, int field, const Marks& mark
       QPolygonF& piece = pieces_[curve].emplace_back();
       piece.reserve(static_cast<qsizetype>(run.End - run.First));
       for (std::size_t i = run.First; i < run.End; ++i)
-        piece.append({plot_.Points[i].X, CurveValue(kCurves[curve], *plot_.Points[i].Results)});
+        piece.append({plot_.Points[i].X, plotted(CurveValue(kCurves[curve], *plot_.Points[i].Results))});
     }
   }
   ClearLattice();
@@ -148,7 +149,7 @@ void WhatIfPlotView::updateLatticePieces() {
     }
     if (broken) latticePieces_.emplace_back();
     broken = false;
-    latticePieces_.back().append({plot_.Points[i].X, *lattice_[i]});
+    latticePieces_.back().append({plot_.Points[i].X, plotted(*lattice_[i])});
   }
 }
 
@@ -211,8 +212,8 @@ void WhatIfPlotView::updateAxes() {
   for (const std::vector<QPolygonF>& pieces : pieces_) takeIn(pieces);
   takeIn(latticePieces_);
   if (marks_.measuredCg && std::isfinite(*marks_.measuredCg)) {
-    yLow = std::min(yLow, *marks_.measuredCg);
-    yHigh = std::max(yHigh, *marks_.measuredCg);
+    yLow = std::min(yLow, plotted(*marks_.measuredCg));
+    yHigh = std::max(yHigh, plotted(*marks_.measuredCg));
   }
   xAxis_ = present::NiceAxis(xLow, xHigh, false);
   yAxis_ = present::NiceAxis(yLow, yHigh, true);
@@ -348,7 +349,7 @@ void WhatIfPlotView::paintAxes(QPainter& painter, const QRectF& area) const {
   painter.translate(kMargin, area.center().y());
   painter.rotate(-90);
   painter.drawText(QRectF(-area.height() / 2, 0, area.height(), line), Qt::AlignHCenter,
-                   Text(present::TextsOf(language_).plotYAxis));
+                   Text(In(&present::Texts::plotYAxis, language_, plot_.Units)));
   painter.restore();
 }
 
@@ -377,7 +378,7 @@ void WhatIfPlotView::paintCurvesAndMarks(QPainter& painter, const QRectF& area) 
   }
   if (marks_.measuredCg && std::isfinite(*marks_.measuredCg)) {
     painter.setPen(MeasuredCgPen());
-    const double y = pixelIn(area, {0, *marks_.measuredCg}).y();
+    const double y = pixelIn(area, {0, plotted(*marks_.measuredCg)}).y();
     painter.drawLine(QLineF(area.left(), y, area.right(), y));
   }
   painter.restore();
@@ -419,7 +420,7 @@ QString WhatIfPlotView::ToolTipAt(QPointF pixel) const {
   }
   if (nearest) {
     for (const Curve& curve : kCurves) {
-      const double y = pixelIn(area, {nearest->X, CurveValue(curve, *nearest->Results)}).y();
+      const double y = pixelIn(area, {nearest->X, plotted(CurveValue(curve, *nearest->Results))}).y();
       if (std::fabs(y - pixel.y()) <= kHoverPixels) return toolTipFor(*nearest);
     }
   }
@@ -430,9 +431,15 @@ QString WhatIfPlotView::ToolTipAt(QPointF pixel) const {
     if (latticeAnswer(i) && (!solved || std::fabs(plot_.Points[i].X - x) < std::fabs(plot_.Points[*solved].X - x)))
       solved = i;
   }
-  if (solved && std::fabs(pixelIn(area, {plot_.Points[*solved].X, *lattice_[*solved]}).y() - pixel.y()) <= kHoverPixels)
+  if (solved &&
+      std::fabs(pixelIn(area, {plot_.Points[*solved].X, plotted(*lattice_[*solved])}).y() - pixel.y()) <= kHoverPixels)
     return toolTipFor(plot_.Points[*solved]);
   return {};
+}
+
+double WhatIfPlotView::plotted(double millimetres) const {
+  // Millimetres pass unchanged, to the last bit.
+  return static_cast<double>(calc::ShownLength(millimetres, 0, plot_.Units.Length).Value);
 }
 
 bool WhatIfPlotView::latticeAnswer(std::size_t point) const {
@@ -449,10 +456,13 @@ QString WhatIfPlotView::toolTipFor(const present::WhatIfPoint& point) const {
             QString::fromStdString(figure).trimmed();
   };
   if (point.Results) {
-    for (const Curve& curve : kCurves) addLine(curve, present::CellText(CellOf(curve), *point.Results));
+    for (const Curve& curve : kCurves) addLine(curve, present::CellText(CellOf(curve), *point.Results, plot_.Units));
   }
   const auto index = static_cast<std::size_t>(&point - plot_.Points.data());
-  if (latticeAnswer(index)) addLine(kLatticeCurve, present::Figure(*lattice_[index], 0, 1));
+  if (latticeAnswer(index)) {
+    const calc::TShown shown = calc::ShownLength(*lattice_[index], 1, plot_.Units.Length);
+    addLine(kLatticeCurve, present::Figure(static_cast<double>(shown.Value), 0, shown.Decimals));
+  }
   return text;
 }
 

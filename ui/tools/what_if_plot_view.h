@@ -26,8 +26,8 @@ namespace ui {
 QString FieldTitle(int field, present::Language language);
 
 // The what-if plot, drawn with QPainter: the total neutral point and the two
-// centre-of-gravity positions (mm behind the wing root's leading edge)
-// against one dimension, broken where points failed, the vortex lattice's
+// centre-of-gravity positions (behind the wing root's leading edge, in the
+// plot's units: present::WhatIfPlot::Units) against one dimension, broken where points failed, the vortex lattice's
 // neutral point beside them as far as it has been solved, with a dashed vertical
 // line at the dimension's current value, a magenta horizontal one at the
 // measured centre of gravity, axes with ticks from the data alone and a
@@ -46,8 +46,8 @@ class WhatIfPlotView : public QWidget {
 
   explicit WhatIfPlotView(QWidget* parent = nullptr);
 
-  // The marks: the varied field's current value and the measured centre of
-  // gravity; nothing hides a mark.
+  // The marks: the varied field's current value (in the plot's units) and
+  // the measured centre of gravity (mm); nothing hides a mark.
   struct Marks {
     std::optional<double> currentValue;
     std::optional<double> measuredCg;
@@ -135,6 +135,8 @@ class WhatIfPlotView : public QWidget {
   void updateAxes();
   std::vector<QRectF> xTickRects(const present::PlotAxis& axis, const QRectF& area) const;
   bool latticeAnswer(std::size_t point) const;
+  // A position (mm) in the plot's units.
+  double plotted(double millimetres) const;
   void updateLatticePieces();
   void requestFrame();
   void frameDue();

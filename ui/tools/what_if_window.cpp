@@ -23,6 +23,7 @@
 #include "ui/platform/screen_placement.h"
 #include "ui/platform/shortcut_keys.h"
 #include "ui/tools/lattice_sweep.h"
+#include "ui/tools/unit_texts.h"
 #include "ui/tools/what_if_plot_view.h"
 
 namespace ui {
@@ -111,6 +112,7 @@ void WhatIfWindow::buildControls() {
 }
 
 void WhatIfWindow::SetModelState(const calc::LoadedState& state) {
+  if (state_ && rangeSet_ && state.Units != state_->Units) convertRange(state_->Units, state.Units);
   state_ = state;
   plotView_->SetOutdated(false);
   if (!rangeSet_) setDefaultRange();
@@ -140,7 +142,17 @@ void WhatIfWindow::setDefaultRange() {
   toField_->setText(QString::fromStdString(range.To));
 }
 
-// The value the main window's field holds, read by the program's number rule.
+// The range stays where it was, typed in the new units; a text that is no
+// number stays as it is.
+void WhatIfWindow::convertRange(calc::TUnits from, calc::TUnits to) {
+  const QSignalBlocker blockFrom(fromField_);
+  const QSignalBlocker blockTo(toField_);
+  for (QLineEdit* field : {fromField_, toField_})
+    field->setText(ShownText(KeptText(field->text(), Measure::Length, from), Measure::Length, to));
+}
+
+// The value the main window's field holds, read by the program's number rule
+// in the units it is typed in.
 std::optional<double> WhatIfWindow::currentValue() const {
   if (!state_) return std::nullopt;
   try {

@@ -31,7 +31,8 @@ class WhatIfPlotView;
 // FIELD=FROM:TO:STEP` computes them (SweepArgument gives that argument).
 // A non-modal tool window, objectName "WhatIfWindow". Its controls: the field
 // choice "WhatIf_Field" (the fifteen dimensions in file order), the range
-// "WhatIf_From" / "WhatIf_To" (numbers as calc::ReadGivenNumber reads them),
+// "WhatIf_From" / "WhatIf_To" (numbers as calc::ReadGivenNumber reads them,
+// in the units the main window's fields are typed in: the state's),
 // the plot "WhatIf_Chart" (a WhatIfPlotView), the line "WhatIf_Error" for a
 // range that cannot be used or runs from the larger value to the smaller
 // (present::WhatIfErrorText), and the buttons "WhatIf_ExportPng" /
@@ -61,7 +62,8 @@ class WhatIfWindow : public QWidget {
 
   // The main window's state after a recalculation: the fifteen field texts
   // and the model record, as the sweep starts from them. The first state
-  // also sets the range of the chosen field.
+  // also sets the range of the chosen field; a state in other units shows
+  // the range in them.
   void SetModelState(const calc::LoadedState& state);
 
   // The main window's model is changing: the lattice's work for the plot
@@ -87,7 +89,7 @@ class WhatIfWindow : public QWidget {
 
   // "FIELD=FROM:TO:STEP" as `cgcalc-cli --sweep` takes it: the chosen
   // field's code, the range fields' texts as typed (without surrounding
-  // blanks) and the step the plot uses.
+  // blanks, in the state's units) and the step the plot uses.
   QString SweepArgument() const;
 
   // Write the chart as shown to `path`, as PNG or SVG; the file is replaced
@@ -104,6 +106,7 @@ class WhatIfWindow : public QWidget {
   void buildControls();
   void fieldChosen();
   void setDefaultRange();
+  void convertRange(calc::TUnits from, calc::TUnits to);
   std::optional<double> currentValue() const;
   std::string rangeText() const;
   void refresh();
