@@ -1,6 +1,7 @@
 #include "units.h"
 
 #include <cmath>
+#include <optional>
 
 #include "failure.h"
 #include "number_text.h"
@@ -21,16 +22,22 @@ std::string Trimmed(std::string text) {
 
 std::string StoredText(long double stored) { return Trimmed(FormatFixed(stored, 0, kStoredDecimals)); }
 
+// The value of a text that converts: one ParseNumber reads as a finite
+// number. Any other passes unchanged, so that the calculation meets it as
+// it was typed.
+std::optional<double> ConvertibleValue(std::string_view text) {
+  try {
+    const double value = ParseNumber(text);
+    if (std::isfinite(value)) return value;
+  } catch (const ArithmeticFailure&) {
+  }
+  return std::nullopt;
+}
+
 // A typed text in a unit of `perUnit` stored units, as the stored text.
 std::string StoredTextOf(std::string_view typed, long double perUnit) {
-  double value;
-  try {
-    value = ParseNumber(typed);
-  } catch (const ArithmeticFailure&) {
-    return std::string(typed);
-  }
-  if (!std::isfinite(value)) return std::string(typed);
-  return StoredText(value * perUnit);
+  const std::optional<double> value = ConvertibleValue(typed);
+  return value ? StoredText(*value * perUnit) : std::string(typed);
 }
 
 // The shortest text in a unit of `perUnit` stored units that StoredTextOf
@@ -66,14 +73,8 @@ std::string GramText(std::string_view typed, MassUnit unit) {
 
 std::string TypedLengthText(std::string_view millimetres, LengthUnit unit) {
   if (unit == LengthUnit::Millimetre) return std::string(millimetres);
-  double value;
-  try {
-    value = ParseNumber(millimetres);
-  } catch (const ArithmeticFailure&) {
-    return std::string(millimetres);
-  }
-  if (!std::isfinite(value)) return std::string(millimetres);
-  return TypedTextOf(value, kMillimetresPerInch);
+  const std::optional<double> value = ConvertibleValue(millimetres);
+  return value ? TypedTextOf(*value, kMillimetresPerInch) : std::string(millimetres);
 }
 
 double Millimetres(double typed, LengthUnit unit) {
