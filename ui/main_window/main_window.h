@@ -292,6 +292,11 @@ class MainWindow : public QMainWindow {
   // in file order as millimetre texts, as the recalculation, the unsaved
   // changes and the files read them (millimetreText).
   calc::FieldTexts fieldTexts() const;
+  // The model as its document holds it now: the fields in millimetres, the
+  // margins chosen, the units, and what the loaded document brought, with
+  // the tailplane height and balance inputs typed since; a .dat model holds
+  // neither of its own (they are the desktop's).
+  files::ModelDocument currentDocument() const;
   // A field's text changed: its value is taken in and the mark follows.
   void noteFieldValue(int index);
   // The values shown now become the saved ones.

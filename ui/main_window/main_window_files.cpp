@@ -27,19 +27,6 @@ const QString kUnnamed = QStringLiteral("NoName");
 // nothing is read from it or written to it.
 bool IsFilePattern(const QString& name) { return name == QLatin1String("*.dat") || name == QLatin1String("*.cgcalc"); }
 
-// The document a save writes: the fields as typed and the document's other
-// parts.
-// The model as a document holds it now: the fields as typed, the margins and
-// the tailplane's height the window computes with, beside what the loaded
-// document brought.
-files::ModelDocument WithDimensions(files::ModelDocument parts, const calc::FieldTexts& texts,
-                                    const std::optional<calc::TMargins>& margins, double tailHeight) {
-  parts.Dimensions = texts;
-  parts.Margins = margins;
-  parts.TailHeight = tailHeight;
-  return parts;
-}
-
 // Save as writes the format the chosen name ends in.
 bool IsDocumentName(const QString& name) { return name.endsWith(QLatin1String(".cgcalc")); }
 
@@ -145,12 +132,23 @@ void MainWindow::readModelFile(const QString& path) {
   markSaved();
 }
 
+files::ModelDocument MainWindow::currentDocument() const {
+  files::ModelDocument document = documentParts_;
+  document.Dimensions = fieldTexts();
+  document.Margins = chosenMargins_;
+  // A .dat model's tailplane height is the desktop's, not the model's.
+  if (documentFile_) document.TailHeight = toolWindows_->TailHeight();
+  return document;
+}
+
 bool MainWindow::writeModelFile(const QString& path, bool document) {
   // The record and the texts as they are now, whatever happens while the
   // file is written.
   const calc::TModelData model = model_;
-  files::ModelDocument written = WithDimensions(documentParts_, fieldTexts(), chosenMargins_, toolWindows_->TailHeight());
-  // The balance inputs shown, also a .dat model's that becomes a document.
+  files::ModelDocument written = currentDocument();
+  // The tailplane height and balance inputs shown, also a .dat model's (the
+  // desktop's) when it becomes a document.
+  written.TailHeight = toolWindows_->TailHeight();
   written.Balance = toolWindows_->BalanceInput();
   if (IsFilePattern(path)) return false;
   NamingTheFile(path, language_, [&] {
@@ -189,10 +187,7 @@ void MainWindow::saveModelAs() {
   // A model may hold more than a .dat file can (a document's parts, chosen
   // margins); No is as good as a cancelled dialog.
   if (!IsFilePattern(*chosen) && !IsDocumentName(*chosen)) {
-    // A .dat model's tailplane height is the desktop's, not the model's.
-    const double tailHeight = documentFile_ ? toolWindows_->TailHeight() : 0;
-    const files::DatLosses losses =
-        files::LossesAsDat(WithDimensions(documentParts_, fieldTexts(), chosenMargins_, tailHeight));
+    const files::DatLosses losses = files::LossesAsDat(currentDocument());
     if (losses.Any()) {
       const QString question = DatLossQuestion(*chosen, QString::fromStdString(files::DatLossNames(losses)));
       if (!dialogs.ConfirmDatLoss(boundary_.ApplicationTitle(), question)) return;
